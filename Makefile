@@ -1,0 +1,31 @@
+# make test: install what is missing, build, run every test.   make run: build and start Vesperon.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+# Warnings are errors in CI builds.
+WERROR ?= $(if $(CI),ON,OFF)
+
+.PHONY: all deps configure build test run bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVESPERON_WERROR=$(WERROR) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+test: build
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel 2
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/vesperon_bench_*; do echo "== $$b"; $$b; done
+
+run: build
+	@echo "make run: the Vesperon program is not built yet (it arrives with the application work); nothing to start." >&2
+	@exit 2
+
+clean:
+	@rm -rf $(BUILD_DIR)

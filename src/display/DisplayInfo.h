@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vesperon {
+
+class ScreenSource;
+
+using DisplayId = std::uint32_t;
+using DisplaySet = std::set<DisplayId>;
+
+// One active display. Identity, equality and hash go by `id` alone, so the same monitor stays
+// equal to itself across a resolution change.
+struct DisplayInfo {
+    DisplayId id = 0;
+    std::string name;
+    Rect frame;
+    bool isBuiltIn = false;
+
+    friend bool operator==(const DisplayInfo& a, const DisplayInfo& b) { return a.id == b.id; }
+
+    // "Built-in Display", else the name, else "Display <id>".
+    std::string displayName() const;
+
+    // The active displays, primary first. Screens without an identity are left out, and so is a
+    // second screen claiming an identity already listed. Never fails; the list may be empty.
+    static std::vector<DisplayInfo> getAllDisplays(const ScreenSource& screens);
+};
+
+} // namespace vesperon
+
+template <>
+struct std::hash<vesperon::DisplayInfo> {
+    std::size_t operator()(const vesperon::DisplayInfo& info) const noexcept
+    {
+        return std::hash<vesperon::DisplayId>{}(info.id);
+    }
+};

@@ -1,0 +1,114 @@
+#include "model/AppState.h"
+
+#include "platform/NotificationCenter.h"
+#include "platform/PlatformServices.h"
+#include "platform/SettingsStore.h"
+
+namespace vesperon {
+
+namespace {
+
+DisplaySet idsOf(const std::vector<DisplayInfo>& displays)
+{
+    DisplaySet ids;
+    for (const DisplayInfo& display : displays)
+        ids.insert(display.id);
+    return ids;
+}
+
+} // namespace
+
+AppState::AppState(SettingsStore& store, NotificationCenter& notifications, const ScreenSource& screens)
+    : store_(store)
+    , notifications_(notifications)
+    , isBlackoutActive(false, &objectWillChange)
+    , blackedOutDisplays({}, &objectWillChange)
+    , availableDisplays({}, &objectWillChange)
+    , ignoreMouseMovement(loadIgnoreMouseMovement(), &objectWillChange,
+          [this](bool value) { store_.setBool(SettingsKey::ignoreMouseMovement, value); })
+    , wakeDelay(loadWakeDelay(), &objectWillChange,
+          [this](double value) { store_.setDouble(SettingsKey::wakeDelay, value); })
+    , allowedWakeKeys(loadAllowedWakeKeys(), &objectWillChange,
+          [this](const WakeKeySet& value) { saveAllowedWakeKeys(value); })
+    , blackoutAllHotkey(std::nullopt, &objectWillChange,
+          [this](const std::optional<KeyCombo>& value) {
+              saveHotkey(value, SettingsKey::blackoutAllHotkey);
+              notifications_.post(hotkeysDidChange);
+          })
+    , displayToggleHotkeys({}, &objectWillChange,
+          [this](const HotkeyMap& value) {
+              saveHotkeyDict(value, SettingsKey::displayToggleHotkeys);
+              notifications_.post(hotkeysDidChange);
+          })
+    , displayKeepOnlyHotkeys({}, &objectWillChange,
+          [this](const HotkeyMap& value) {
+              saveHotkeyDict(value, SettingsKey::displayKeepOnlyHotkeys);
+              notifications_.post(hotkeysDidChange);
+          })
+{
+    // Assigned through the properties: each is written back, which normalises the store.
+    blackoutAllHotkey.set(loadHotkey(SettingsKey::blackoutAllHotkey));
+    displayToggleHotkeys.set(loadHotkeyDict(SettingsKey::displayToggleHotkeys));
+    displayKeepOnlyHotkeys.set(loadHotkeyDict(SettingsKey::displayKeepOnlyHotkeys));
+    availableDisplays.set(DisplayInfo::getAllDisplays(screens));
+}
+
+AppState& AppState::shared()
+{
+    static AppState instance(*platformServices().settingsStore, *platformServices().notificationCenter,
+        *platformServices().screenSource);
+    return instance;
+}
+
+void AppState::blackoutAll()
+{
+    blackedOutDisplays.set(idsOf(availableDisplays.get()));
+    isBlackoutActive.set(true);
+}
+
+void AppState::blackoutDisplay(DisplayId id)
+{
+    blackedOutDisplays.modify([id](DisplaySet& set) { set.insert(id); });
+    isBlackoutActive.set(!blackedOutDisplays.get().empty());
+}
+
+void AppState::blackoutAllExcept(DisplayId id)
+{
+    DisplaySet others = idsOf(availableDisplays.get());
+    others.erase(id);
+    blackedOutDisplays.set(std::move(others));
+    isBlackoutActive.set(!blackedOutDisplays.get().empty());
+}
+
+void AppState::wakeDisplay(DisplayId id)
+{
+    blackedOutDisplays.modify([id](DisplaySet& set) { set.erase(id); });
+    isBlackoutActive.set(!blackedOutDisplays.get().empty());
+}
+
+void AppState::setToggleHotkey(const std::optional<KeyCombo>& combo, DisplayId id)
+{
+    setHotkey(displayToggleHotkeys, combo, id);
+}
+
+void AppState::setKeepOnlyHotkey(const std::optional<KeyCombo>& combo, DisplayId id)
+{
+    setHotkey(displayKeepOnlyHotkeys, combo, id);
+}
+
+void AppState::setHotkey(Published<HotkeyMap>& property, const std::optional<KeyCombo>& combo, DisplayId id)
+{
+    HotkeyMap map = property.get();
+    if (combo)
+        map.insert_or_assign(displayKey(id), *combo);
+    else
+        map.erase(displayKey(id));
+    property.set(std::move(map));
+}
+
+std::string AppState::displayKey(DisplayId id)
+{
+    return std::to_string(id);
+}
+
+} // namespace vesperon

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "display/DisplayInfo.h"
+#include "model/KeyCombo.h"
+#include "model/WakeKey.h"
+#include "platform/Published.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vesperon {
+
+class NotificationCenter;
+class ScreenSource;
+class SettingsStore;
+
+// Settings keys, also the names of the properties they hold.
+namespace SettingsKey {
+inline constexpr const char* ignoreMouseMovement = "ignoreMouseMovement";
+inline constexpr const char* wakeDelay = "wakeDelay";
+inline constexpr const char* allowedWakeKeys = "allowedWakeKeys";
+inline constexpr const char* blackoutAllHotkey = "blackoutAllHotkey";
+inline constexpr const char* displayToggleHotkeys = "displayToggleHotkeys";
+inline constexpr const char* displayKeepOnlyHotkeys = "displayKeepOnlyHotkeys";
+} // namespace SettingsKey
+
+// The one application state: which displays are blacked out, which exist, and the user's
+// settings. Its commands change only its own properties; everything else observes them.
+class AppState {
+    // Collaborators first: the properties' change handlers use them.
+    SettingsStore& store_;
+    NotificationCenter& notifications_;
+
+public:
+    // Posted after every write of a hotkey setting.
+    static constexpr const char* hotkeysDidChange = "hotkeysDidChange";
+
+    // Per-display hotkeys, keyed by the display identifier in decimal.
+    using HotkeyMap = std::map<std::string, KeyCombo>;
+
+    // Loads the settings from `store` and the displays from `screens`.
+    AppState(SettingsStore& store, NotificationCenter& notifications, const ScreenSource& screens);
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    static AppState& shared();
+
+    // Emitted before any property changes.
+    Signal<> objectWillChange;
+
+    Published<bool> isBlackoutActive;
+    Published<DisplaySet> blackedOutDisplays;
+    Published<std::vector<DisplayInfo>> availableDisplays;
+    Published<bool> ignoreMouseMovement;
+    Published<double> wakeDelay;
+    Published<WakeKeySet> allowedWakeKeys;
+    Published<std::optional<KeyCombo>> blackoutAllHotkey;
+    Published<HotkeyMap> displayToggleHotkeys;
+    Published<HotkeyMap> displayKeepOnlyHotkeys;
+
+    void blackoutAll();
+    void blackoutDisplay(DisplayId id);
+    void blackoutAllExcept(DisplayId id);
+    void wakeDisplay(DisplayId id);
+
+    void setToggleHotkey(const std::optional<KeyCombo>& combo, DisplayId id);
+    void setKeepOnlyHotkey(const std::optional<KeyCombo>& combo, DisplayId id);
+
+    // The key of a display in the per-display hotkey maps: decimal, no sign, no leading zeros.
+    static std::string displayKey(DisplayId id);
+
+private:
+    bool loadIgnoreMouseMovement() const;
+    double loadWakeDelay() const;
+    WakeKeySet loadAllowedWakeKeys() const;
+    std::optional<KeyCombo> loadHotkey(const std::string& key) const;
+    void saveHotkey(const std::optional<KeyCombo>& combo, const std::string& key);
+    HotkeyMap loadHotkeyDict(const std::string& key) const;
+    void saveHotkeyDict(const HotkeyMap& map, const std::string& key);
+    void saveAllowedWakeKeys(const WakeKeySet& keys);
+
+    static void setHotkey(Published<HotkeyMap>& map, const std::optional<KeyCombo>& combo, DisplayId id);
+};
+
+} // namespace vesperon

@@ -1,0 +1,95 @@
+// How AppState reads and writes its settings.
+#include "model/AppState.h"
+
+#include "platform/SettingsStore.h"
+
+#include <nlohmann/json.hpp>
+
+namespace vesperon {
+
+namespace {
+
+// Never throws: names read from the store are valid UTF-8 already, and anything else is replaced.
+std::string compactText(const nlohmann::json& json)
+{
+    return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+} // namespace
+
+bool AppState::loadIgnoreMouseMovement() const
+{
+    const auto value = store_.object(SettingsKey::ignoreMouseMovement);
+    return value && value->is_boolean() ? value->get<bool>() : true;
+}
+
+double AppState::loadWakeDelay() const
+{
+    const auto value = store_.object(SettingsKey::wakeDelay);
+    return value && value->is_number() ? value->get<double>() : 0.0;
+}
+
+WakeKeySet AppState::loadAllowedWakeKeys() const
+{
+    const auto array = store_.array(SettingsKey::allowedWakeKeys);
+    if (!array || !std::ranges::all_of(*array, [](const nlohmann::json& e) { return e.is_string(); }))
+        return {WakeKey::anyKey};
+    WakeKeySet keys;
+    for (const nlohmann::json& element : *array) {
+        if (auto key = wakeKeyFromRawValue(element.get_ref<const std::string&>()))
+            keys.insert(*key);
+    }
+    return keys; // possibly empty: the user allowed no key
+}
+
+void AppState::saveAllowedWakeKeys(const WakeKeySet& keys)
+{
+    std::vector<std::string> raw;
+    for (WakeKey key : keys)
+        raw.emplace_back(rawValue(key));
+    store_.setStringArray(SettingsKey::allowedWakeKeys, raw);
+}
+
+std::optional<KeyCombo> AppState::loadHotkey(const std::string& key) const
+{
+    const auto data = store_.data(key);
+    if (!data)
+        return std::nullopt;
+    const auto json = nlohmann::json::parse(*data, nullptr, false);
+    return json.is_discarded() ? std::nullopt : KeyCombo::fromJson(json);
+}
+
+void AppState::saveHotkey(const std::optional<KeyCombo>& combo, const std::string& key)
+{
+    if (combo)
+        store_.setData(key, compactText(combo->toJson()));
+    else
+        store_.removeObject(key);
+}
+
+AppState::HotkeyMap AppState::loadHotkeyDict(const std::string& key) const
+{
+    const auto data = store_.data(key);
+    if (!data)
+        return {};
+    const auto json = nlohmann::json::parse(*data, nullptr, false);
+    if (json.is_discarded() || !json.is_object())
+        return {};
+    // An unreadable entry costs only itself, not the display hotkeys stored beside it.
+    HotkeyMap map;
+    for (const auto& [name, value] : json.items()) {
+        if (auto combo = KeyCombo::fromJson(value))
+            map.emplace(name, *combo);
+    }
+    return map;
+}
+
+void AppState::saveHotkeyDict(const HotkeyMap& map, const std::string& key)
+{
+    nlohmann::json json = nlohmann::json::object();
+    for (const auto& [name, combo] : map)
+        json[name] = combo.toJson();
+    store_.setData(key, compactText(json));
+}
+
+} // namespace vesperon

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vesperon {
+
+// Modifier bits of a key combination, as stored and as handed to hotkey registration.
+namespace ModifierMask {
+inline constexpr std::uint32_t command = 0x0100;
+inline constexpr std::uint32_t shift = 0x0200;
+inline constexpr std::uint32_t option = 0x0800;
+inline constexpr std::uint32_t control = 0x1000;
+} // namespace ModifierMask
+
+// One hotkey: a virtual key code and a modifier mask. Any pair of values is valid.
+struct KeyCombo {
+    std::uint32_t keyCode = 0;
+    std::uint32_t modifiers = 0;
+
+    friend bool operator==(const KeyCombo&, const KeyCombo&) = default;
+
+    // The blackout-all hotkey in force while the user has set none: Shift + Command + D.
+    static const KeyCombo defaultBlackoutAll;
+
+    // Modifier symbols in the order ⌃ ⌥ ⇧ ⌘, then the key's name (nothing for unnamed keys).
+    std::string displayString() const;
+
+    // The name of a key code, or nothing when the key has none.
+    static std::optional<std::string> keyName(std::uint32_t keyCode);
+
+    // The stored form: {"keyCode": …, "modifiers": …}.
+    nlohmann::json toJson() const;
+    // Nothing when a member is missing or is not a whole number from 0 to 4294967295.
+    static std::optional<KeyCombo> fromJson(const nlohmann::json& json);
+};
+
+inline constexpr KeyCombo KeyCombo::defaultBlackoutAll{2, ModifierMask::command | ModifierMask::shift};
+
+} // namespace vesperon

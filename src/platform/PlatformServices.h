@@ -1,0 +1,23 @@
+#pragma once
+
+namespace vesperon {
+
+class NotificationCenter;
+class RunLoop;
+class ScreenSource;
+class SettingsStore;
+
+// The platform services that the process-wide `shared` instances are built from. The program
+// installs them once at start-up, before the first `shared` access; nothing else reads them.
+struct PlatformServices {
+    RunLoop* runLoop = nullptr;
+    NotificationCenter* notificationCenter = nullptr;
+    SettingsStore* settingsStore = nullptr;
+    ScreenSource* screenSource = nullptr;
+};
+
+void installPlatformServices(const PlatformServices& services);
+// The installed services; stops the program if a `shared` instance is reached before installation.
+const PlatformServices& platformServices();
+
+} // namespace vesperon

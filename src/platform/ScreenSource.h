@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vesperon {
+
+// One screen as the desktop reports it.
+struct ScreenDescription {
+    std::optional<std::uint32_t> id; // stable display identifier; none when it cannot be had
+    std::string name;                // the monitor's model name; may be empty
+    Rect frame;                      // global coordinates
+    bool isBuiltIn = false;          // a laptop's own panel
+};
+
+// Where the list of active screens comes from.
+class ScreenSource {
+public:
+    virtual ~ScreenSource() = default;
+    // The active screens, primary first.
+    virtual std::vector<ScreenDescription> screens() const = 0;
+};
+
+} // namespace vesperon
