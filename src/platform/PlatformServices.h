@@ -6,6 +6,7 @@ class NotificationCenter;
 class RunLoop;
 class ScreenSource;
 class SettingsStore;
+class WindowService;
 
 // The platform services that the process-wide `shared` instances are built from. The program
 // installs them once at start-up, before the first `shared` access; nothing else reads them.
@@ -14,6 +15,7 @@ struct PlatformServices {
     NotificationCenter* notificationCenter = nullptr;
     SettingsStore* settingsStore = nullptr;
     ScreenSource* screenSource = nullptr;
+    WindowService* windowService = nullptr;
 };
 
 void installPlatformServices(const PlatformServices& services);

@@ -17,6 +17,9 @@ struct ScreenDescription {
     bool isBuiltIn = false;          // a laptop's own panel
 };
 
+// Posted on the notification centre once per change of the screen set, arrangement or resolution.
+inline constexpr const char* screenParametersDidChange = "screenParametersDidChange";
+
 // Where the list of active screens comes from.
 class ScreenSource {
 public:

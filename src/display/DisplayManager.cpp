@@ -1,0 +1,142 @@
+#include "display/DisplayManager.h"
+
+#include "model/AppState.h"
+#include "platform/NotificationCenter.h"
+#include "platform/PlatformServices.h"
+#include "platform/RunLoop.h"
+#include "platform/ScreenSource.h"
+#include "platform/Weak.h"
+
+#include <algorithm>
+
+namespace vesperon {
+
+namespace {
+
+const DisplayInfo* findDisplay(const std::vector<DisplayInfo>& displays, DisplayId id)
+{
+    auto it = std::ranges::find_if(displays, [id](const DisplayInfo& d) { return d.id == id; });
+    return it == displays.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+DisplayManager::DisplayManager(const Services& services) : services_(services) {}
+
+std::shared_ptr<DisplayManager> DisplayManager::create(const Services& services)
+{
+    std::shared_ptr<DisplayManager> manager(new DisplayManager(services));
+    manager->screenObserver_ = services.notifications.addObserver(
+        screenParametersDidChange, weakly(manager, [](DisplayManager& m) { m.displaysChanged(); }));
+    services.runLoop.async(weakly(manager, [](DisplayManager& m) { m.setupStateObserver(); }));
+    return manager;
+}
+
+DisplayManager& DisplayManager::shared()
+{
+    static const std::shared_ptr<DisplayManager> instance = [] {
+        const PlatformServices& platform = platformServices();
+        return create(Services{AppState::shared(), *platform.runLoop, *platform.notificationCenter,
+            *platform.windowService, *platform.screenSource});
+    }();
+    return *instance;
+}
+
+DisplayManager::~DisplayManager()
+{
+    screenObserver_.cancel();
+    for (auto& [id, window] : blackoutWindows_)
+        window->orderOut();
+    blackoutWindows_.clear();
+}
+
+void DisplayManager::blackoutAll()
+{
+    services_.appState.blackoutAll();
+}
+
+void DisplayManager::blackoutDisplay(DisplayId id)
+{
+    services_.appState.blackoutDisplay(id);
+}
+
+void DisplayManager::wakeDisplay(DisplayId id)
+{
+    services_.appState.wakeDisplay(id);
+}
+
+void DisplayManager::blackoutAllExcept(DisplayId id)
+{
+    services_.appState.blackoutAllExcept(id);
+}
+
+void DisplayManager::wakeAll()
+{
+    services_.appState.blackedOutDisplays.set({});
+    services_.appState.isBlackoutActive.set(false);
+}
+
+void DisplayManager::toggleBlackout()
+{
+    if (services_.appState.isBlackoutActive.get())
+        wakeAll();
+    else
+        services_.appState.blackoutAll();
+}
+
+void DisplayManager::setupStateObserver()
+{
+    cancellables_.push_back(services_.appState.blackedOutDisplays.subscribeOnMainQueue(services_.runLoop,
+        weakly(shared_from_this(), [](DisplayManager& m, const DisplaySet& set) { m.updateBlackoutWindows(set); })));
+}
+
+void DisplayManager::updateBlackoutWindows(const DisplaySet& requested)
+{
+    std::vector<DisplayId> removals;
+    for (const auto& [id, window] : blackoutWindows_) {
+        if (!requested.contains(id))
+            removals.push_back(id);
+    }
+    for (DisplayId id : removals) {
+        auto node = blackoutWindows_.extract(id);
+        node.mapped()->orderOut();
+    }
+
+    for (DisplayId id : requested) {
+        if (blackoutWindows_.contains(id))
+            continue; // kept dark: neither recreated, re-framed nor re-ordered
+        const DisplayInfo* display = findDisplay(services_.appState.availableDisplays.get(), id);
+        if (!display)
+            continue; // tried again with the next set that still holds it
+        auto& window = blackoutWindows_[id] = std::make_unique<BlackoutWindow>(*display, services_.windows);
+        window->setFrame(display->frame);
+        window->orderFrontRegardless();
+    }
+}
+
+void DisplayManager::displaysChanged()
+{
+    AppState& state = services_.appState;
+    state.availableDisplays.set(DisplayInfo::getAllDisplays(services_.screens));
+
+    DisplaySet kept;
+    for (DisplayId id : state.blackedOutDisplays.get()) {
+        if (findDisplay(state.availableDisplays.get(), id))
+            kept.insert(id);
+    }
+    // The flag stays as it is, even over an empty set.
+    if (kept != state.blackedOutDisplays.get())
+        state.blackedOutDisplays.set(std::move(kept));
+
+    updateBlackoutWindowFrames();
+}
+
+void DisplayManager::updateBlackoutWindowFrames()
+{
+    for (auto& [id, window] : blackoutWindows_) {
+        if (const DisplayInfo* display = findDisplay(services_.appState.availableDisplays.get(), id))
+            window->setFrame(display->frame);
+    }
+}
+
+} // namespace vesperon

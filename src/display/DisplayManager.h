@@ -1,0 +1,59 @@
+#pragma once
+
+#include "display/BlackoutWindow.h"
+#include "platform/Subscription.h"
+
+#include <map>
+#include <memory>
+
+namespace vesperon {
+
+class AppState;
+class NotificationCenter;
+class RunLoop;
+class ScreenSource;
+class WindowService;
+
+// Keeps one black window per blacked-out display in step with AppState, follows screen changes,
+// and is the one entry point for every blackout and wake command.
+class DisplayManager : public std::enable_shared_from_this<DisplayManager> {
+public:
+    struct Services {
+        AppState& appState;
+        RunLoop& runLoop;
+        NotificationCenter& notifications;
+        WindowService& windows;
+        const ScreenSource& screens;
+    };
+
+    // Observes screen changes at once and the blackout set from the next run-loop turn.
+    static std::shared_ptr<DisplayManager> create(const Services& services);
+    static DisplayManager& shared();
+    ~DisplayManager();
+
+    void blackoutAll();
+    void blackoutDisplay(DisplayId id);
+    void wakeDisplay(DisplayId id);
+    void blackoutAllExcept(DisplayId id);
+    void wakeAll();
+    void toggleBlackout();
+
+    // The screen configuration changed: refresh the display list, drop vanished displays from the
+    // blackout set and move the remaining windows onto their displays' new frames.
+    void displaysChanged();
+
+    const std::map<DisplayId, std::unique_ptr<BlackoutWindow>>& blackoutWindows() const { return blackoutWindows_; }
+
+private:
+    explicit DisplayManager(const Services& services);
+    void setupStateObserver();
+    void updateBlackoutWindows(const DisplaySet& requested);
+    void updateBlackoutWindowFrames();
+
+    Services services_;
+    std::map<DisplayId, std::unique_ptr<BlackoutWindow>> blackoutWindows_;
+    Subscription screenObserver_;
+    Cancellables cancellables_;
+};
+
+} // namespace vesperon
