@@ -1,7 +1,6 @@
 #include "platform/qt/QtRunLoop.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "support/QtSpin.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +9,7 @@
 
 using namespace vesperon;
 
-namespace {
-
-// Spins the real event loop until `done` or a generous limit; the limit only stops a broken test.
-template <typename Predicate>
-bool spinUntil(Predicate done, int limitMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
-
-} // namespace
+using vesperon::testing::spinUntil;
 
 TEST(QtRunLoop, AsyncRunsAfterTheCallerReturnsInSubmissionOrder)
 {

@@ -1,0 +1,110 @@
+#include "support/XClient.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include <xcb/xtest.h>
+
+namespace vesperon::testing {
+
+XClient::XClient()
+{
+    int screenNumber = 0;
+    connection_ = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(connection_))
+        throw std::runtime_error("cannot connect to the test X server");
+    screen_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+}
+
+XClient::~XClient()
+{
+    xcb_disconnect(connection_);
+}
+
+xcb_window_t XClient::createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect, std::uint32_t eventMask)
+{
+    const xcb_window_t window = xcb_generate_id(connection_);
+    const std::uint32_t values[] = {rgb, overrideRedirect ? 1u : 0u, eventMask};
+    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen_->root, static_cast<std::int16_t>(frame.x),
+        static_cast<std::int16_t>(frame.y), static_cast<std::uint16_t>(frame.width),
+        static_cast<std::uint16_t>(frame.height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual,
+        XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
+    xcb_map_window(connection_, window);
+    sync();
+    return window;
+}
+
+void XClient::raise(xcb_window_t window)
+{
+    const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(connection_, window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    sync();
+}
+
+std::uint32_t XClient::pixel(int x, int y)
+{
+    xcb_get_image_reply_t* image = xcb_get_image_reply(connection_,
+        xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, screen_->root, static_cast<std::int16_t>(x),
+            static_cast<std::int16_t>(y), 1, 1, ~0u),
+        nullptr);
+    if (!image)
+        throw std::runtime_error("GetImage failed");
+    std::uint32_t value = 0;
+    const std::uint8_t* data = xcb_get_image_data(image);
+    if (xcb_get_image_data_length(image) >= 4)
+        value = static_cast<std::uint32_t>(data[0] | (data[1] << 8) | (data[2] << 16)); // BGRX
+    std::free(image);
+    return value;
+}
+
+void XClient::setInputFocus(xcb_window_t window)
+{
+    xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+    sync();
+}
+
+xcb_window_t XClient::inputFocus()
+{
+    xcb_get_input_focus_reply_t* reply = xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr);
+    const xcb_window_t focus = reply ? reply->focus : XCB_NONE;
+    std::free(reply);
+    return focus;
+}
+
+void XClient::moveTo(int x, int y)
+{
+    xcb_test_fake_input(connection_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, screen_->root,
+        static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 0);
+    sync();
+}
+
+void XClient::click(int x, int y, std::uint8_t button)
+{
+    moveTo(x, y);
+    xcb_test_fake_input(connection_, XCB_BUTTON_PRESS, button, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(connection_, XCB_BUTTON_RELEASE, button, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    sync();
+}
+
+int XClient::buttonPresses(xcb_window_t window)
+{
+    sync();
+    drainEvents();
+    return presses_[window];
+}
+
+void XClient::sync()
+{
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+}
+
+void XClient::drainEvents()
+{
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+        if ((event->response_type & 0x7f) == XCB_BUTTON_PRESS)
+            ++presses_[reinterpret_cast<xcb_button_press_event_t*>(event)->event];
+        std::free(event);
+    }
+}
+
+} // namespace vesperon::testing
