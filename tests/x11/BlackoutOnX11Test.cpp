@@ -3,6 +3,7 @@
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 #include "platform/NotificationCenter.h"
+#include "platform/ScreenSource.h"
 #include "platform/qt/QtBlackoutWindow.h"
 #include "platform/qt/QtRunLoop.h"
 #include "platform/qt/QtScreenSource.h"
@@ -247,4 +248,24 @@ TEST_F(BlackoutOnX11, AMonitorKeepsItsIdentifierFromOneRunToTheNext)
     EXPECT_EQ(first, second);
     // And this process, which has run for a while, agrees.
     EXPECT_NE(first.find(std::to_string(idAt(ThreeMonitors::b)) + " "), std::string::npos) << first;
+}
+
+TEST_F(BlackoutOnX11, OneScreenChangeIsAnnouncedOnce)
+{
+    int announcements = 0;
+    Subscription counter = notifications.addObserver(screenParametersDidChange, [&] { ++announcements; });
+    const DisplayId monitorA = idAt(ThreeMonitors::a);
+    // Qt reports this one change as several signals: A removed, the output's own monitor added,
+    // a new primary screen.
+    testServer().deleteMonitor("A");
+    ASSERT_TRUE(spinUntil([&] { return announcements > 0; }));
+    spinFor(300);
+    EXPECT_EQ(announcements, 1);
+    // The manager refreshed the list from it.
+    EXPECT_TRUE(std::ranges::none_of(state->availableDisplays.get(), [&](const DisplayInfo& d) { return d.id == monitorA; }));
+
+    testServer().deleteMonitor("C");
+    ASSERT_TRUE(spinUntil([&] { return announcements > 1; }));
+    spinFor(300);
+    EXPECT_EQ(announcements, 2);
 }
