@@ -2,6 +2,9 @@
 
 namespace vesperon {
 
+class AccessibilityTrust;
+class HotkeyService;
+class InputTap;
 class NotificationCenter;
 class RunLoop;
 class ScreenSource;
@@ -16,6 +19,9 @@ struct PlatformServices {
     SettingsStore* settingsStore = nullptr;
     ScreenSource* screenSource = nullptr;
     WindowService* windowService = nullptr;
+    HotkeyService* hotkeyService = nullptr;
+    InputTap* inputTap = nullptr;
+    AccessibilityTrust* accessibilityTrust = nullptr;
 };
 
 void installPlatformServices(const PlatformServices& services);

@@ -1,0 +1,132 @@
+#include "input/HotkeyManager.h"
+
+#include "display/DisplayManager.h"
+#include "model/AppState.h"
+#include "platform/PlatformServices.h"
+#include "platform/RunLoop.h"
+#include "platform/Weak.h"
+
+#include <limits>
+
+namespace vesperon {
+
+HotkeyManager::HotkeyManager(Services services) : services_(std::move(services)) {}
+
+std::shared_ptr<HotkeyManager> HotkeyManager::create(Services services)
+{
+    return std::shared_ptr<HotkeyManager>(new HotkeyManager(std::move(services)));
+}
+
+HotkeyManager& HotkeyManager::shared()
+{
+    static const std::shared_ptr<HotkeyManager> instance = create(Services{AppState::shared(),
+        *platformServices().runLoop, *platformServices().hotkeyService, []() -> DisplayManager& {
+            return DisplayManager::shared();
+        }});
+    return *instance;
+}
+
+HotkeyManager::~HotkeyManager()
+{
+    unregisterAllHotkeys();
+    if (eventHandlerInstalled_)
+        services_.hotkeys.removeHandler();
+}
+
+void HotkeyManager::installEventHandler()
+{
+    if (eventHandlerInstalled_)
+        return;
+    services_.hotkeys.installHandler([weakSelf = weak_from_this()](const HotkeyIdentity& identity) {
+        auto self = weakSelf.lock();
+        return self && self->handleHotkey(identity);
+    });
+    eventHandlerInstalled_ = true;
+}
+
+void HotkeyManager::registerAllHotkeys()
+{
+    unregisterAllHotkeys();
+    const AppState& state = services_.appState;
+    registerHotkey(state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll), HotkeyAction::blackoutAll());
+    for (const auto& [key, combo] : state.displayToggleHotkeys.get()) {
+        if (auto id = parseDisplayKey(key))
+            registerHotkey(combo, HotkeyAction::toggleDisplay(*id));
+    }
+    for (const auto& [key, combo] : state.displayKeepOnlyHotkeys.get()) {
+        if (auto id = parseDisplayKey(key))
+            registerHotkey(combo, HotkeyAction::keepOnlyDisplay(*id));
+    }
+}
+
+void HotkeyManager::registerHotkey(const KeyCombo& combo, const HotkeyAction& action)
+{
+    const std::uint32_t id = nextHotkeyId_++; // used up even when the registration is refused
+    auto handle = services_.hotkeys.registerHotkey(combo.keyCode, combo.modifiers, HotkeyIdentity{signature, id});
+    if (!handle)
+        return;
+    hotkeyRefs_[id] = *handle;
+    hotkeyActions_[id] = action;
+}
+
+void HotkeyManager::unregisterAllHotkeys()
+{
+    for (const auto& [id, handle] : hotkeyRefs_)
+        services_.hotkeys.unregisterHotkey(handle);
+    hotkeyRefs_.clear();
+    hotkeyActions_.clear();
+    nextHotkeyId_ = 1;
+}
+
+bool HotkeyManager::handleHotkey(const HotkeyIdentity& identity)
+{
+    auto it = hotkeyActions_.find(identity.id);
+    if (it == hotkeyActions_.end())
+        return false;
+    services_.runLoop.async(weakly(shared_from_this(),
+        [action = it->second](HotkeyManager& manager) { manager.perform(action); }));
+    return true;
+}
+
+void HotkeyManager::perform(const HotkeyAction& action)
+{
+    DisplayManager& displays = services_.displayManager();
+    switch (action.kind) {
+    case HotkeyAction::Kind::blackoutAll:
+        displays.toggleBlackout();
+        break;
+    case HotkeyAction::Kind::toggleDisplay:
+        if (services_.appState.blackedOutDisplays.get().contains(action.display))
+            displays.wakeDisplay(action.display);
+        else
+            displays.blackoutDisplay(action.display);
+        break;
+    case HotkeyAction::Kind::keepOnlyDisplay:
+        displays.blackoutAllExcept(action.display);
+        break;
+    }
+}
+
+std::optional<DisplayId> HotkeyManager::parseDisplayKey(std::string_view key)
+{
+    bool negative = false;
+    if (!key.empty() && (key.front() == '+' || key.front() == '-')) {
+        negative = key.front() == '-';
+        key.remove_prefix(1);
+    }
+    if (key.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : key) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > std::numeric_limits<DisplayId>::max())
+            return std::nullopt;
+    }
+    if (negative && value != 0)
+        return std::nullopt;
+    return static_cast<DisplayId>(value);
+}
+
+} // namespace vesperon

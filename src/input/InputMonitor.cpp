@@ -1,0 +1,176 @@
+#include "input/InputMonitor.h"
+
+#include "display/DisplayManager.h"
+#include "model/AppState.h"
+#include "model/EventFlags.h"
+#include "platform/PlatformServices.h"
+#include "platform/RunLoop.h"
+#include "platform/Weak.h"
+
+#include <iostream>
+
+namespace vesperon {
+
+namespace {
+
+bool matches(const KeyCombo& combo, std::uint32_t keyCode, std::uint32_t mask)
+{
+    return combo.keyCode == keyCode && combo.modifiers == mask;
+}
+
+} // namespace
+
+InputMonitor::InputMonitor(Services services) : services_(std::move(services)) {}
+
+std::shared_ptr<InputMonitor> InputMonitor::create(Services services)
+{
+    return std::shared_ptr<InputMonitor>(new InputMonitor(std::move(services)));
+}
+
+InputMonitor& InputMonitor::shared()
+{
+    static const std::shared_ptr<InputMonitor> instance = create(Services{AppState::shared(),
+        *platformServices().runLoop, *platformServices().inputTap,
+        []() -> DisplayManager& { return DisplayManager::shared(); }, std::cout});
+    return *instance;
+}
+
+InputMonitor::~InputMonitor()
+{
+    stop();
+}
+
+void InputMonitor::start()
+{
+    if (isRunning_)
+        return;
+    const bool created = services_.tap.create(weakly(shared_from_this(),
+        [](InputMonitor& monitor, const InputEvent& event) { monitor.handleEvent(event); }));
+    if (!created) {
+        services_.messages << "Failed to create event tap. Accessibility permission may be required." << std::endl;
+        return;
+    }
+    isRunning_ = true;
+    services_.tap.setEnabled(true);
+    // Movement only matters while a blackout is active; the tap need not watch it otherwise.
+    blackoutObserver_ = services_.appState.isBlackoutActive.subscribe(
+        [&tap = services_.tap](bool active) { tap.setMotionWanted(active); });
+}
+
+void InputMonitor::stop()
+{
+    if (isRunning_) {
+        blackoutObserver_.cancel();
+        services_.tap.setEnabled(false);
+        services_.tap.destroy();
+        isRunning_ = false;
+    }
+    if (wakeDelayTimer_) {
+        wakeDelayTimer_->invalidate();
+        wakeDelayTimer_.reset();
+    }
+    isWaking_ = false;
+}
+
+void InputMonitor::handleEvent(const InputEvent& event)
+{
+    using Type = InputEvent::Type;
+    if (event.type == Type::tapDisabled) {
+        if (isRunning_)
+            services_.tap.setEnabled(true);
+        return;
+    }
+    const AppState& state = services_.appState;
+    if (!state.isBlackoutActive.get())
+        return;
+    switch (event.type) {
+    case Type::leftMouseDown:
+    case Type::rightMouseDown:
+    case Type::scrollWheel:
+        triggerWake();
+        break;
+    case Type::keyDown:
+    case Type::keyUp:
+        handleKeyEvent(event, event.type == Type::keyDown);
+        break;
+    case Type::mouseMoved:
+        if (!state.ignoreMouseMovement.get())
+            triggerWake();
+        break;
+    case Type::tapDisabled:
+        break;
+    }
+}
+
+void InputMonitor::handleKeyEvent(const InputEvent& event, bool isKeyDown)
+{
+    // The way out that always works, on key-up too: no delay, no wake-key or hotkey test.
+    if (event.keyCode == safetyKeyCode && (event.flags & safetyModifiers) == safetyModifiers) {
+        wakeSoon();
+        return;
+    }
+    if (isRegisteredHotkey(event.keyCode, event.flags))
+        return; // the hotkey does its own job
+    if (!isKeyDown)
+        return;
+    if (shouldWakeForKey(event.keyCode))
+        triggerWake();
+}
+
+bool InputMonitor::isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags) const
+{
+    const std::uint32_t mask = modifierMaskFromEventFlags(flags);
+    const AppState& state = services_.appState;
+    if (matches(state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll), keyCode, mask))
+        return true;
+    for (const auto* map : {&state.displayToggleHotkeys.get(), &state.displayKeepOnlyHotkeys.get()}) {
+        for (const auto& [key, combo] : *map) {
+            if (matches(combo, keyCode, mask))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool InputMonitor::shouldWakeForKey(std::uint16_t keyCode) const
+{
+    const WakeKeySet& keys = services_.appState.allowedWakeKeys.get();
+    if (keys.contains(WakeKey::anyKey))
+        return true;
+    if (keys.contains(WakeKey::escape) && keyCode == 53)
+        return true;
+    if (keys.contains(WakeKey::space) && keyCode == 49)
+        return true;
+    if (keys.contains(WakeKey::enter))
+        return keyCode == 36 || keyCode == 76;
+    return false;
+}
+
+void InputMonitor::triggerWake()
+{
+    if (isWaking_)
+        return; // a pending delayed wake is neither restarted nor extended
+    const double delay = services_.appState.wakeDelay.get();
+    if (delay <= 0) {
+        wakeSoon();
+        return;
+    }
+    isWaking_ = true;
+    if (wakeDelayTimer_)
+        wakeDelayTimer_->invalidate();
+    wakeDelayTimer_ = services_.runLoop.scheduleTimer(delay, false, weakly(shared_from_this(), [](InputMonitor& monitor) {
+        monitor.services_.runLoop.async(weakly(monitor.shared_from_this(), [](InputMonitor& m) {
+            m.services_.displayManager().wakeAll();
+            m.isWaking_ = false;
+        }));
+    }));
+}
+
+void InputMonitor::wakeSoon()
+{
+    services_.runLoop.async(weakly(shared_from_this(), [](InputMonitor& monitor) {
+        monitor.services_.displayManager().wakeAll();
+    }));
+}
+
+} // namespace vesperon

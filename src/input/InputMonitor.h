@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/InputTap.h"
+#include "platform/Subscription.h"
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+
+namespace vesperon {
+
+class AppState;
+class DisplayManager;
+class RunLoop;
+class Timer;
+
+// Watches system-wide input while the permission allows and wakes every display when the user comes
+// back during a blackout: a click or scroll always, mouse movement unless ignored, an allowed key
+// that is not a hotkey, after the wake delay; Control + Super + Escape always wakes at once.
+class InputMonitor : public std::enable_shared_from_this<InputMonitor> {
+public:
+    static constexpr std::uint64_t safetyModifiers = 0x140000; // Control + Command
+    static constexpr std::uint16_t safetyKeyCode = 53;          // Escape
+
+    struct Services {
+        AppState& appState;
+        RunLoop& runLoop;
+        InputTap& tap;
+        std::function<DisplayManager&()> displayManager;
+        std::ostream& messages;
+    };
+
+    static std::shared_ptr<InputMonitor> create(Services services);
+    static InputMonitor& shared();
+    ~InputMonitor();
+
+    void start();
+    // Stops watching and cancels a pending delayed wake.
+    void stop();
+
+    bool isRunning() const { return isRunning_; }
+    bool isWaking() const { return isWaking_; }
+
+    // What the tap delivers; public so that the decision can be driven directly.
+    void handleEvent(const InputEvent& event);
+
+private:
+    explicit InputMonitor(Services services);
+    void handleKeyEvent(const InputEvent& event, bool isKeyDown);
+    bool isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags) const;
+    bool shouldWakeForKey(std::uint16_t keyCode) const;
+    void triggerWake();
+    void wakeSoon();
+
+    Services services_;
+    bool isRunning_ = false;
+    std::shared_ptr<Timer> wakeDelayTimer_;
+    bool isWaking_ = false;
+    Subscription blackoutObserver_;
+};
+
+} // namespace vesperon

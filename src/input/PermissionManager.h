@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Published.h"
+
+#include <memory>
+
+namespace vesperon {
+
+class AccessibilityTrust;
+class NotificationCenter;
+class RunLoop;
+class Timer;
+
+// Knows whether Vesperon may watch system-wide input and publishes it. Polls every 0.5 s while
+// the permission is missing and checks again whenever the program becomes active.
+class PermissionManager : public std::enable_shared_from_this<PermissionManager> {
+public:
+    struct Services {
+        RunLoop& runLoop;
+        NotificationCenter& notifications;
+        AccessibilityTrust& trust;
+    };
+
+    static std::shared_ptr<PermissionManager> create(const Services& services);
+    static PermissionManager& shared();
+    ~PermissionManager();
+
+    // Written only when the answer changes.
+    Published<bool> hasAccessibilityPermission{false};
+
+    void checkPermissions();
+    void startPermissionMonitoring();
+    void openAccessibilitySettings();
+    void requestPermission();
+
+    bool isPolling() const;
+
+private:
+    explicit PermissionManager(const Services& services);
+
+    Services services_;
+    std::shared_ptr<Timer> permissionCheckTimer_;
+    Subscription activationObserver_;
+};
+
+} // namespace vesperon
