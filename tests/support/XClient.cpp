@@ -1,6 +1,7 @@
 #include "support/XClient.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <stdexcept>
 
 #include <xcb/xtest.h>
@@ -86,6 +87,64 @@ void XClient::click(int x, int y, std::uint8_t button)
     sync();
 }
 
+void XClient::pressKey(std::uint8_t keyCode)
+{
+    xcb_test_fake_input(connection_, XCB_KEY_PRESS, keyCode, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+}
+
+void XClient::releaseKey(std::uint8_t keyCode)
+{
+    xcb_test_fake_input(connection_, XCB_KEY_RELEASE, keyCode, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+}
+
+void XClient::typeKey(std::uint8_t keyCode, std::initializer_list<std::uint8_t> modifiers)
+{
+    for (std::uint8_t modifier : modifiers)
+        pressKey(modifier);
+    pressKey(keyCode);
+    releaseKey(keyCode);
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
+        releaseKey(*it);
+    sync();
+}
+
+void XClient::scroll(std::uint8_t button)
+{
+    xcb_test_fake_input(connection_, XCB_BUTTON_PRESS, button, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(connection_, XCB_BUTTON_RELEASE, button, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    sync();
+}
+
+bool XClient::grabKey(std::uint8_t keyCode, std::uint16_t modifiers)
+{
+    xcb_generic_error_t* error = xcb_request_check(connection_,
+        xcb_grab_key_checked(connection_, 0, screen_->root, modifiers, keyCode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    std::free(error);
+    return error == nullptr;
+}
+
+bool XClient::grabKeyboard(xcb_window_t window)
+{
+    auto* reply = xcb_grab_keyboard_reply(connection_,
+        xcb_grab_keyboard(connection_, 0, window, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC), nullptr);
+    const bool grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    std::free(reply);
+    return grabbed;
+}
+
+void XClient::ungrabKeyboard()
+{
+    xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
+    sync();
+}
+
+std::vector<std::pair<std::uint8_t, std::uint16_t>> XClient::keyPresses(xcb_window_t window)
+{
+    sync();
+    drainEvents();
+    return keys_[window];
+}
+
 int XClient::buttonPresses(xcb_window_t window)
 {
     sync();
@@ -101,8 +160,13 @@ void XClient::sync()
 void XClient::drainEvents()
 {
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-        if ((event->response_type & 0x7f) == XCB_BUTTON_PRESS)
+        const auto type = event->response_type & 0x7f;
+        if (type == XCB_BUTTON_PRESS)
             ++presses_[reinterpret_cast<xcb_button_press_event_t*>(event)->event];
+        if (type == XCB_KEY_PRESS) {
+            const auto* key = reinterpret_cast<xcb_key_press_event_t*>(event);
+            keys_[key->event].emplace_back(key->detail, key->state);
+        }
         std::free(event);
     }
 }

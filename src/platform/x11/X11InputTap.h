@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/InputTap.h"
+
+#include <map>
+#include <memory>
+#include <set>
+
+#include <xcb/xcb.h>
+
+namespace vesperon {
+
+class XcbConnection;
+
+// The input tap on XInput 2 raw events, selected on the root window on a connection of its own.
+// Raw events reach every client that asks, even while another client grabs the keyboard, and are
+// never consumed. Modifier flags come from the XKB state, which the same connection follows.
+class X11InputTap : public InputTap {
+public:
+    ~X11InputTap() override;
+
+    bool create(Handler handler) override;
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    void destroy() override;
+    void setMotionWanted(bool wanted) override;
+
+    // The lowest XInput version that delivers raw events regardless of grabs.
+    static constexpr int requiredMajor = 2;
+    static constexpr int requiredMinor = 1;
+
+private:
+    void handle(const xcb_generic_event_t& event);
+    void handleRaw(std::uint16_t type, const xcb_generic_event_t& event);
+    void selectEvents();
+    void readScrollAxes();
+    void deliver(InputEvent::Type type, std::uint16_t keyCode = 0);
+
+    std::unique_ptr<XcbConnection> connection_;
+    Handler handler_;
+    bool enabled_ = false;
+    bool motionWanted_ = false;
+    std::uint8_t xinputOpcode_ = 0;
+    std::uint8_t xkbFirstEvent_ = 0;
+    std::uint64_t flags_ = 0;
+    std::map<std::uint16_t, std::set<std::uint16_t>> scrollAxes_; // source device → its scroll valuators
+};
+
+} // namespace vesperon
