@@ -34,6 +34,8 @@ struct RawEventMask {
 
 } // namespace
 
+X11InputTap::X11InputTap() = default;
+
 X11InputTap::~X11InputTap()
 {
     destroy();

@@ -17,6 +17,7 @@ class XcbConnection;
 // never consumed. Modifier flags come from the XKB state, which the same connection follows.
 class X11InputTap : public InputTap {
 public:
+    X11InputTap();
     ~X11InputTap() override;
 
     bool create(Handler handler) override;
