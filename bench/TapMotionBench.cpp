@@ -91,7 +91,7 @@ int main(int argc, char** argv)
     auto displays = DisplayManager::create({state, runLoop, notifications, windows, screens});
     X11InputTap x11Tap;
     CountingTap tap(x11Tap);
-    auto monitor = InputMonitor::create({state, runLoop, tap, [&]() -> DisplayManager& { return *displays; }, std::cout});
+    auto monitor = InputMonitor::create({[&]() -> AppState& { return state; }, runLoop, tap, [&]() -> DisplayManager& { return *displays; }, std::cout});
     monitor->start();
     if (!monitor->isRunning())
         return 1;

@@ -29,7 +29,7 @@ std::shared_ptr<InputMonitor> InputMonitor::create(Services services)
 
 InputMonitor& InputMonitor::shared()
 {
-    static const std::shared_ptr<InputMonitor> instance = create(Services{AppState::shared(),
+    static const std::shared_ptr<InputMonitor> instance = create(Services{[]() -> AppState& { return AppState::shared(); },
         *platformServices().runLoop, *platformServices().inputTap,
         []() -> DisplayManager& { return DisplayManager::shared(); }, std::cout});
     return *instance;
@@ -53,7 +53,7 @@ void InputMonitor::start()
     isRunning_ = true;
     services_.tap.setEnabled(true);
     // Movement only matters while a blackout is active; the tap need not watch it otherwise.
-    blackoutObserver_ = services_.appState.isBlackoutActive.subscribe(
+    blackoutObserver_ = services_.appState().isBlackoutActive.subscribe(
         [&tap = services_.tap](bool active) { tap.setMotionWanted(active); });
 }
 
@@ -80,7 +80,7 @@ void InputMonitor::handleEvent(const InputEvent& event)
             services_.tap.setEnabled(true);
         return;
     }
-    const AppState& state = services_.appState;
+    const AppState& state = services_.appState();
     if (!state.isBlackoutActive.get())
         return;
     switch (event.type) {
@@ -120,7 +120,7 @@ void InputMonitor::handleKeyEvent(const InputEvent& event, bool isKeyDown)
 bool InputMonitor::isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags) const
 {
     const std::uint32_t mask = modifierMaskFromEventFlags(flags);
-    const AppState& state = services_.appState;
+    const AppState& state = services_.appState();
     if (matches(state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll), keyCode, mask))
         return true;
     for (const auto* map : {&state.displayToggleHotkeys.get(), &state.displayKeepOnlyHotkeys.get()}) {
@@ -134,7 +134,7 @@ bool InputMonitor::isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags
 
 bool InputMonitor::shouldWakeForKey(std::uint16_t keyCode) const
 {
-    const WakeKeySet& keys = services_.appState.allowedWakeKeys.get();
+    const WakeKeySet& keys = services_.appState().allowedWakeKeys.get();
     if (keys.contains(WakeKey::anyKey))
         return true;
     if (keys.contains(WakeKey::escape) && keyCode == 53)
@@ -150,7 +150,7 @@ void InputMonitor::triggerWake()
 {
     if (isWaking_)
         return; // a pending delayed wake is neither restarted nor extended
-    const double delay = services_.appState.wakeDelay.get();
+    const double delay = services_.appState().wakeDelay.get();
     if (delay <= 0) {
         wakeSoon();
         return;

@@ -23,7 +23,8 @@ public:
     static constexpr std::uint16_t safetyKeyCode = 53;          // Escape
 
     struct Services {
-        AppState& appState;
+        // Reached only when an event needs it: the monitor exists before the state is loaded.
+        std::function<AppState&()> appState;
         RunLoop& runLoop;
         InputTap& tap;
         std::function<DisplayManager&()> displayManager;

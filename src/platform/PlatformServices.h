@@ -3,6 +3,9 @@
 namespace vesperon {
 
 class AccessibilityTrust;
+class ApplicationService;
+class LoginItemService;
+class StatusBar;
 class HotkeyService;
 class InputTap;
 class NotificationCenter;
@@ -22,6 +25,9 @@ struct PlatformServices {
     HotkeyService* hotkeyService = nullptr;
     InputTap* inputTap = nullptr;
     AccessibilityTrust* accessibilityTrust = nullptr;
+    StatusBar* statusBar = nullptr;
+    ApplicationService* application = nullptr;
+    LoginItemService* loginItems = nullptr;
 };
 
 void installPlatformServices(const PlatformServices& services);

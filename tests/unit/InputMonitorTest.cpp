@@ -31,7 +31,7 @@ protected:
         harness.screens.addMonitor(2);
         state = harness.makeState();
         displays = DisplayManager::create({*state, loop, harness.notifications, windows, harness.screens});
-        monitor = InputMonitor::create({*state, loop, tap, [this]() -> DisplayManager& { return *displays; }, messages});
+        monitor = InputMonitor::create({[this]() -> AppState& { return *state; }, loop, tap, [this]() -> DisplayManager& { return *displays; }, messages});
         monitor->start();
         loop.runUntilIdle();
     }

@@ -42,7 +42,7 @@ protected:
             {*state, platform->runLoop, platform->notifications, platform->windows, platform->screens});
         auto displayManager = [this]() -> DisplayManager& { return *displays; };
         hotkeys = HotkeyManager::create({*state, platform->runLoop, platform->hotkeys, displayManager});
-        monitor = InputMonitor::create({*state, platform->runLoop, platform->inputTap, displayManager, messages});
+        monitor = InputMonitor::create({[this]() -> AppState& { return *state; }, platform->runLoop, platform->inputTap, displayManager, messages});
         hotkeys->installEventHandler();
         hotkeys->registerAllHotkeys();
         monitor->start();
