@@ -24,8 +24,7 @@ bench: build
 	@for b in $(BUILD_DIR)/bench/vesperon_bench_*; do echo "== $$b"; $$b; done
 
 run: build
-	@echo "make run: the Vesperon program is not built yet (it arrives with the application work); nothing to start." >&2
-	@exit 2
+	@scripts/run.sh
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -152,6 +152,52 @@ int XClient::buttonPresses(xcb_window_t window)
     return presses_[window];
 }
 
+std::vector<XClient::WindowInfo> XClient::findWindows(const std::string& wmClass)
+{
+    std::vector<WindowInfo> found;
+    collect(screen_->root, wmClass, found);
+    return found;
+}
+
+void XClient::collect(xcb_window_t parent, const std::string& wmClass, std::vector<WindowInfo>& found)
+{
+    auto* tree = xcb_query_tree_reply(connection_, xcb_query_tree(connection_, parent), nullptr);
+    if (!tree)
+        return;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    const std::vector<xcb_window_t> list(children, children + xcb_query_tree_children_length(tree));
+    std::free(tree);
+    for (xcb_window_t window : list) {
+        auto* property = xcb_get_property_reply(connection_,
+            xcb_get_property(connection_, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr);
+        bool matches = false;
+        if (property) {
+            const char* value = static_cast<const char*>(xcb_get_property_value(property));
+            const std::string classes(value, static_cast<std::size_t>(xcb_get_property_value_length(property)));
+            const std::string instance = classes.substr(0, classes.find('\0'));
+            const std::string name = classes.find('\0') == std::string::npos ? "" : classes.substr(classes.find('\0') + 1);
+            matches = instance == wmClass || name.substr(0, name.find('\0')) == wmClass;
+            std::free(property);
+        }
+        if (matches) {
+            auto* attributes = xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window), nullptr);
+            auto* geometry = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+            auto* position = xcb_translate_coordinates_reply(connection_,
+                xcb_translate_coordinates(connection_, window, screen_->root, 0, 0), nullptr);
+            if (attributes && geometry && position) {
+                found.push_back(WindowInfo{window,
+                    Rect{static_cast<double>(position->dst_x), static_cast<double>(position->dst_y),
+                        static_cast<double>(geometry->width), static_cast<double>(geometry->height)},
+                    attributes->override_redirect != 0, attributes->map_state == XCB_MAP_STATE_VIEWABLE});
+            }
+            std::free(attributes);
+            std::free(geometry);
+            std::free(position);
+        }
+        collect(window, wmClass, found);
+    }
+}
+
 void XClient::sync()
 {
     std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
+#include <string>
 #include <vector>
 
 #include <xcb/xcb.h>
@@ -66,11 +67,21 @@ public:
     // Key presses (X keycode, modifier state) a window received so far, in order.
     std::vector<std::pair<std::uint8_t, std::uint16_t>> keyPresses(xcb_window_t window);
 
+    struct WindowInfo {
+        xcb_window_t id;
+        Rect frame; // in root coordinates
+        bool overrideRedirect;
+        bool viewable;
+    };
+    // Every window, at any depth, whose WM_CLASS names `wmClass` (instance or class).
+    std::vector<WindowInfo> findWindows(const std::string& wmClass);
+
     // Waits until the server has handled everything sent so far.
     void sync();
 
 private:
     void drainEvents();
+    void collect(xcb_window_t parent, const std::string& wmClass, std::vector<WindowInfo>& found);
 
     xcb_connection_t* connection_;
     xcb_screen_t* screen_;

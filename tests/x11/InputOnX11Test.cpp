@@ -36,7 +36,7 @@ protected:
         ThreeMonitors::plugIn(testServer());
         ASSERT_TRUE(spinUntil([] { return QGuiApplication::screens().size() == 3; }));
         settingsDir = std::filesystem::temp_directory_path() / ("vesperon-input-" + std::to_string(::getpid()));
-        platform = std::make_unique<QtPlatform>(settingsDir / "settings.json");
+        platform = std::make_unique<QtPlatform>(settingsDir / "settings.json", settingsDir / "autostart" / "vesperon.desktop");
         state = std::make_unique<AppState>(platform->settings, platform->notifications, platform->screens);
         displays = DisplayManager::create(
             {*state, platform->runLoop, platform->notifications, platform->windows, platform->screens});

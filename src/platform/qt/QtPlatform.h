@@ -2,10 +2,13 @@
 
 #include "platform/NotificationCenter.h"
 #include "platform/PlatformServices.h"
+#include "platform/linux/AutostartEntry.h"
 #include "platform/linux/JsonFileSettingsStore.h"
+#include "platform/qt/QtApplicationService.h"
 #include "platform/qt/QtBlackoutWindow.h"
 #include "platform/qt/QtRunLoop.h"
 #include "platform/qt/QtScreenSource.h"
+#include "platform/qt/QtStatusItem.h"
 #include "platform/x11/X11AccessibilityTrust.h"
 #include "platform/x11/X11HotkeyService.h"
 #include "platform/x11/X11InputTap.h"
@@ -18,7 +21,7 @@ namespace vesperon {
 // Every platform service of the program on Qt and X11, built together. Needs a QApplication.
 class QtPlatform {
 public:
-    explicit QtPlatform(const std::filesystem::path& settingsFile);
+    QtPlatform(const std::filesystem::path& settingsFile, const std::filesystem::path& autostartEntry);
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
@@ -33,6 +36,9 @@ public:
     X11HotkeyService hotkeys;
     X11InputTap inputTap;
     X11AccessibilityTrust trust;
+    QtStatusBar statusBar;
+    QtApplicationService application;
+    AutostartEntry autostart;
 };
 
 } // namespace vesperon
