@@ -1,5 +1,6 @@
 // Vesperon: black out chosen monitors from the tray or with global hotkeys.
 #include "app/AppDelegate.h"
+#include "app/LaunchAtLogin.h"
 #include "app/MenuBarController.h"
 #include "preferences/PreferencesWindow.h"
 #include "display/DisplayManager.h"
@@ -56,13 +57,20 @@ int main(int argc, char** argv)
     installPlatformServices(platform.services());
     InputMonitor::shared(); // watches nothing until the permission says so
 
-    PreferencesWindow preferences;
+    std::unique_ptr<PreferencesWindow> preferences;
+    const auto showPreferences = [&] {
+        if (!preferences) {
+            preferences = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{
+                {AppState::shared(), PermissionManager::shared(), LaunchAtLogin::shared()}, HotkeyManager::shared()});
+        }
+        preferences->showAndActivate();
+    };
     auto delegate = AppDelegate::create({platform.runLoop, platform.notifications,
         [&] {
             return MenuBarController::create({platform.runLoop, platform.statusBar,
                 []() -> PermissionManager& { return PermissionManager::shared(); },
                 []() -> AppState& { return AppState::shared(); },
-                []() -> DisplayManager& { return DisplayManager::shared(); }, [&] { preferences.show(); },
+                []() -> DisplayManager& { return DisplayManager::shared(); }, showPreferences,
                 [&] { platform.application.terminate(); }});
         },
         []() -> PermissionManager& { return PermissionManager::shared(); },
@@ -78,7 +86,7 @@ int main(int argc, char** argv)
             std::cout << "Vesperon: this desktop has no system tray; the hotkeys work (Shift+Super+D blacks out "
                          "every monitor), and the preferences window stands in for the menu"
                       << std::endl;
-            preferences.show();
+            showPreferences();
         }
     });
     const int status = app.exec();

@@ -47,6 +47,8 @@ void HotkeyManager::installEventHandler()
 void HotkeyManager::registerAllHotkeys()
 {
     unregisterAllHotkeys();
+    if (suspended_)
+        return;
     const AppState& state = services_.appState;
     registerHotkey(state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll), HotkeyAction::blackoutAll());
     for (const auto& [key, combo] : state.displayToggleHotkeys.get()) {
@@ -57,6 +59,14 @@ void HotkeyManager::registerAllHotkeys()
         if (auto id = parseDisplayKey(key))
             registerHotkey(combo, HotkeyAction::keepOnlyDisplay(*id));
     }
+}
+
+void HotkeyManager::setSuspended(bool suspended)
+{
+    if (suspended == suspended_)
+        return;
+    suspended_ = suspended;
+    registerAllHotkeys();
 }
 
 void HotkeyManager::registerHotkey(const KeyCombo& combo, const HotkeyAction& action)

@@ -36,13 +36,19 @@ public:
     ~HotkeyManager();
 
     void installEventHandler();
-    // Replaces every registration by the current settings; ids start again at 1.
+    // Replaces every registration by the current settings; ids start again at 1. While suspended
+    // it only unregisters.
     void registerAllHotkeys();
     void unregisterAllHotkeys();
 
     // The body of the installed handler: schedules the hotkey's action and answers whether the id
     // was one of ours.
     bool handleHotkey(const HotkeyIdentity& identity);
+
+    // While a key recorder records, Vesperon's own hotkeys must not swallow the keys it waits for:
+    // suspending releases them all, resuming registers them again from the current settings.
+    void setSuspended(bool suspended);
+    bool isSuspended() const { return suspended_; }
 
     // A per-display key as a display identifier: decimal digits, optionally after "+"; "-" only
     // before digits that are all zero. Nothing for anything else or a value over 32 bits.
@@ -63,6 +69,7 @@ private:
     std::map<std::uint32_t, HotkeyAction> hotkeyActions_;
     bool eventHandlerInstalled_ = false;
     std::uint32_t nextHotkeyId_ = 1;
+    bool suspended_ = false;
 };
 
 } // namespace vesperon

@@ -1,27 +1,51 @@
 #include "preferences/PreferencesWindow.h"
 
-#include <QLabel>
+#include "input/HotkeyManager.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
-#include <QWidget>
 
 namespace vesperon {
 
-PreferencesWindow::PreferencesWindow() = default;
-PreferencesWindow::~PreferencesWindow() = default;
-
-void PreferencesWindow::show()
+PreferencesWindow::PreferencesWindow(const Services& services)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , view_(new PreferencesView(services.view))
+    , hotkeys_(services.hotkeys)
 {
-    if (!window_) {
-        // Placeholder until the settings controls land.
-        window_ = std::make_unique<QWidget>();
-        window_->setWindowTitle(QStringLiteral("Vesperon Preferences"));
-        auto* layout = new QVBoxLayout(window_.get());
-        layout->addWidget(new QLabel(QStringLiteral("The settings controls are not built yet.")));
-        window_->resize(400, 300);
+    setWindowTitle(QStringLiteral("Vesperon Preferences"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll->setWidget(view_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    view_->onRecordingChanged = [this](bool recording) { hotkeys_.setSuspended(recording); };
+}
+
+void PreferencesWindow::showAndActivate()
+{
+    if (!placed_) {
+        placed_ = true;
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        resize(450, std::min(700, available.height() - 80));
+        move(available.center() - rect().center());
     }
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    show();
+    raise();
+    activateWindow();
+}
+
+void PreferencesWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // A recording does not outlive the window: the hotkeys come back.
+    view_->stopRecording();
 }
 
 } // namespace vesperon

@@ -1,22 +1,36 @@
 #pragma once
 
-#include <memory>
+#include "preferences/PreferencesView.h"
 
-class QWidget;
+#include <QWidget>
 
 namespace vesperon {
 
-// The preferences window, created on first request and reused; closing it only hides it.
-class PreferencesWindow {
-public:
-    PreferencesWindow();
-    ~PreferencesWindow();
+class HotkeyManager;
 
-    void show();
-    QWidget* window() const { return window_.get(); }
+// The "Vesperon Preferences" window: made once, centred the first time, shown again as it was;
+// closing it only hides it. While one of its recorders records, Vesperon's own global hotkeys are
+// suspended so that the keys being recorded reach the recorder.
+class PreferencesWindow : public QWidget {
+public:
+    struct Services {
+        PreferencesView::Services view;
+        HotkeyManager& hotkeys;
+    };
+
+    explicit PreferencesWindow(const Services& services);
+
+    // Brings the window to the front with the keyboard focus.
+    void showAndActivate();
+    PreferencesView& view() { return *view_; }
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
-    std::unique_ptr<QWidget> window_;
+    PreferencesView* view_;
+    HotkeyManager& hotkeys_;
+    bool placed_ = false;
 };
 
 } // namespace vesperon

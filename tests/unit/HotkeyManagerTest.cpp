@@ -160,6 +160,23 @@ TEST_F(HotkeyManagerTest, APressScheduledBeforeTheManagerWentAwayDoesNothing)
     EXPECT_FALSE(hotkeys.handler) << "and removes the handler";
 }
 
+TEST_F(HotkeyManagerTest, WhileSuspendedNoHotkeyIsHeldEvenAfterASettingsChange)
+{
+    state->setToggleHotkey(ctrlOpt1, 1);
+    manager->registerAllHotkeys();
+    ASSERT_EQ(hotkeys.live.size(), 2u);
+    manager->setSuspended(true);
+    EXPECT_TRUE(hotkeys.live.empty());
+    manager->registerAllHotkeys(); // a hotkeysDidChange while a recorder records
+    EXPECT_TRUE(hotkeys.live.empty());
+    EXPECT_FALSE(hotkeys.press(2, 0x0300));
+
+    state->setToggleHotkey(ctrlOpt2, 1);
+    manager->setSuspended(false);
+    EXPECT_EQ(hotkeys.live.size(), 2u) << "back, from the current settings";
+    EXPECT_TRUE(hotkeys.press(ctrlOpt2.keyCode, ctrlOpt2.modifiers));
+}
+
 TEST(HotkeyManagerParse, DisplayKeysAreUnsignedDecimalNumbers)
 {
     EXPECT_EQ(HotkeyManager::parseDisplayKey("0"), 0u);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "display/DisplayInfo.h"
+
+#include <QWidget>
+
+namespace vesperon {
+
+class AppState;
+class KeyRecorderView;
+
+// One monitor's block in the preferences: its name, a recorder for the hotkey that toggles it and
+// one for the hotkey that keeps only it lit. Edits go straight to AppState.
+class DisplayHotkeyRow : public QWidget {
+public:
+    DisplayHotkeyRow(const DisplayInfo& display, AppState& state, QWidget* parent = nullptr);
+
+    const DisplayInfo& display() const { return display_; }
+    KeyRecorderView* toggleRecorder() const { return toggle_; }
+    KeyRecorderView* keepOnlyRecorder() const { return keepOnly_; }
+
+protected:
+    // Each time it comes on screen the row takes the stored hotkeys again and writes each one it
+    // finds back, unchanged.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    DisplayInfo display_;
+    AppState& state_;
+    KeyRecorderView* toggle_;
+    KeyRecorderView* keepOnly_;
+};
+
+} // namespace vesperon

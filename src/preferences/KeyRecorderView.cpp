@@ -1,0 +1,136 @@
+#include "preferences/KeyRecorderView.h"
+
+#include "model/EventFlags.h"
+#include "platform/x11/KeyCodeTable.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace vesperon {
+
+namespace {
+
+QString rgba(QColor colour, double alpha)
+{
+    return QStringLiteral("rgba(%1, %2, %3, %4)").arg(colour.red()).arg(colour.green()).arg(colour.blue()).arg(alpha);
+}
+
+} // namespace
+
+KeyRecorderView::KeyRecorderView(QWidget* parent)
+    : QWidget(parent)
+    , label_(new QLabel(this))
+    , setButton_(new QPushButton(this))
+    , clearButton_(new QPushButton(QStringLiteral("Clear"), this))
+{
+    setFocusPolicy(Qt::ClickFocus);
+    label_->setAlignment(Qt::AlignCenter);
+    label_->setMinimumWidth(80 + 16);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label_);
+    row->addWidget(setButton_);
+    row->addWidget(clearButton_);
+    connect(setButton_, &QPushButton::clicked, this, [this] { setRecording(!recording_); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] {
+        keyCombo_.reset();
+        refresh();
+        if (onKeyComboChanged)
+            onKeyComboChanged(keyCombo_);
+    });
+    refresh();
+}
+
+void KeyRecorderView::setKeyCombo(const std::optional<KeyCombo>& combo)
+{
+    keyCombo_ = combo;
+    refresh();
+}
+
+void KeyRecorderView::setRecording(bool recording)
+{
+    if (recording == recording_)
+        return;
+    recording_ = recording;
+    refresh();
+    if (recording_) {
+        // After the click that started recording has been handled, so that focus stays here.
+        QTimer::singleShot(0, this, [this] {
+            if (recording_ && window()->isVisible())
+                setFocus(Qt::OtherFocusReason);
+        });
+    }
+    if (onRecordingChanged)
+        onRecordingChanged(recording_);
+}
+
+void KeyRecorderView::refresh()
+{
+    label_->setText(keyCombo_ ? QString::fromStdString(keyCombo_->displayString()) : QStringLiteral("None"));
+    const QColor accent = palette().color(QPalette::Highlight);
+    const QColor secondary = palette().color(QPalette::PlaceholderText);
+    label_->setStyleSheet(QStringLiteral("QLabel { background: %1; border: 1px solid %2; border-radius: 4px; padding: 4px 8px; }")
+                              .arg(rgba(recording_ ? accent : secondary, 0.2), recording_ ? accent.name() : QStringLiteral("transparent")));
+    setButton_->setText(recording_ ? QStringLiteral("Cancel") : QStringLiteral("Set"));
+    clearButton_->setVisible(keyCombo_.has_value());
+}
+
+std::optional<KeyCombo> KeyRecorderView::comboFor(std::uint32_t x11KeyCode, Qt::KeyboardModifiers modifiers)
+{
+    std::uint64_t flags = 0;
+    if (modifiers & Qt::ControlModifier)
+        flags |= EventFlags::control;
+    if (modifiers & Qt::AltModifier)
+        flags |= EventFlags::option;
+    if (modifiers & Qt::ShiftModifier)
+        flags |= EventFlags::shift;
+    if (modifiers & Qt::MetaModifier)
+        flags |= EventFlags::command;
+    const std::uint32_t mask = modifierMaskFromEventFlags(flags);
+    if (mask == 0 || x11KeyCode > 255)
+        return std::nullopt;
+    const auto code = KeyCodeTable::fromX11(static_cast<std::uint8_t>(x11KeyCode));
+    if (!code)
+        return std::nullopt; // modifier keys alone, and keys a hotkey cannot use
+    return KeyCombo{*code, mask};
+}
+
+bool KeyRecorderView::event(QEvent* event)
+{
+    if (recording_) {
+        // Before shortcuts and focus changes (Tab) can take the key, it is the recorder's.
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+            return true;
+        }
+        if (event->type() == QEvent::KeyRelease)
+            return true;
+    }
+    return QWidget::event(event);
+}
+
+void KeyRecorderView::keyPressEvent(QKeyEvent* event)
+{
+    if (!recording_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const auto combo = comboFor(event->nativeScanCode(), event->modifiers());
+    if (!combo)
+        return; // swallowed; recording goes on
+    keyCombo_ = combo;
+    refresh();
+    if (onKeyComboChanged)
+        onKeyComboChanged(keyCombo_);
+    setRecording(false);
+}
+
+} // namespace vesperon

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/KeyCombo.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+
+namespace vesperon {
+
+// Sets one hotkey: shows the combination ("None" without one), records a new one from the
+// keyboard, cancels a recording or clears the combination. While recording it holds the keyboard
+// focus and takes the first key pressed with Control, Alt, Shift or Super; keys without those
+// modifiers and modifiers alone are swallowed, and no recorded key reaches anything else.
+class KeyRecorderView : public QWidget {
+public:
+    explicit KeyRecorderView(QWidget* parent = nullptr);
+
+    std::optional<KeyCombo> keyCombo() const { return keyCombo_; }
+    // Shows a combination; owners are not told, as they made the change themselves.
+    void setKeyCombo(const std::optional<KeyCombo>& combo);
+
+    bool isRecording() const { return recording_; }
+    void setRecording(bool recording);
+
+    // The user recorded or cleared a combination.
+    std::function<void(const std::optional<KeyCombo>&)> onKeyComboChanged;
+    // Recording began or ended.
+    std::function<void(bool recording)> onRecordingChanged;
+
+    // The combination a key press stands for: the key's code in the program's numbering (from the
+    // X keycode) with the held modifiers; nothing without a modifier or for a key with no code.
+    static std::optional<KeyCombo> comboFor(std::uint32_t x11KeyCode, Qt::KeyboardModifiers modifiers);
+
+    QPushButton* setButton() const { return setButton_; }
+    QPushButton* clearButton() const { return clearButton_; }
+    QLabel* label() const { return label_; }
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void refresh();
+
+    std::optional<KeyCombo> keyCombo_;
+    bool recording_ = false;
+    QLabel* label_;
+    QPushButton* setButton_;
+    QPushButton* clearButton_;
+};
+
+} // namespace vesperon

@@ -1,0 +1,356 @@
+#include "preferences/PreferencesView.h"
+
+#include "app/LaunchAtLogin.h"
+#include "input/PermissionManager.h"
+#include "model/AppState.h"
+#include "preferences/DisplayHotkeyRow.h"
+#include "preferences/KeyRecorderView.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vesperon {
+
+namespace {
+
+constexpr int sliderSteps = 10; // 0 to 5 seconds in steps of 0.5
+
+QGroupBox* group(const QString& title, QLayout* content)
+{
+    auto* box = new QGroupBox(title);
+    content->setContentsMargins(content->contentsMargins().left(), 4, content->contentsMargins().right(), 4);
+    box->setLayout(content);
+    return box;
+}
+
+QHBoxLayout* row()
+{
+    auto* layout = new QHBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+QWidget* wrap(QLayout* layout)
+{
+    auto* widget = new QWidget;
+    widget->setLayout(layout);
+    return widget;
+}
+
+QColor secondaryColour(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::PlaceholderText);
+}
+
+QLabel* secondaryText(const QString& text, double scale = 1.0)
+{
+    auto* label = new QLabel(text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, secondaryColour(label));
+    label->setPalette(palette);
+    if (scale != 1.0) {
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() * scale);
+        label->setFont(font);
+    }
+    return label;
+}
+
+// A filled circle with a check mark (granted) or a cross (missing).
+QPixmap statusIcon(bool granted, int size)
+{
+    QPixmap pixmap(size * 2, size * 2);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(granted ? QColor(0x2e, 0xa0, 0x43) : QColor(0xd1, 0x34, 0x38));
+    painter.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+    painter.setPen(QPen(Qt::white, size / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const double s = size;
+    if (granted)
+        painter.drawPolyline(QPolygonF({QPointF(s * 0.28, s * 0.52), QPointF(s * 0.44, s * 0.68), QPointF(s * 0.72, s * 0.34)}));
+    else {
+        painter.drawLine(QPointF(s * 0.33, s * 0.33), QPointF(s * 0.67, s * 0.67));
+        painter.drawLine(QPointF(s * 0.67, s * 0.33), QPointF(s * 0.33, s * 0.67));
+    }
+    return pixmap;
+}
+
+} // namespace
+
+QString PreferencesView::label(WakeKey key)
+{
+    switch (key) {
+    case WakeKey::anyKey:
+        return QStringLiteral("Any Key");
+    case WakeKey::escape:
+        return QStringLiteral("Escape");
+    case WakeKey::space:
+        return QStringLiteral("Space");
+    case WakeKey::enter:
+        return QStringLiteral("Enter");
+    }
+    return {};
+}
+
+PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QWidget(parent), services_(services)
+{
+    auto* column = new QVBoxLayout(this);
+    column->setSpacing(16);
+    column->addWidget(buildPermissions());
+    column->addWidget(buildHotkeys());
+    column->addWidget(buildWakeSettings());
+    column->addWidget(buildGeneral());
+    column->addStretch();
+
+    AppState& state = services_.appState;
+    cancellables_.push_back(services_.permission.hasAccessibilityPermission.subscribe([this](bool granted) { showPermission(granted); }));
+    cancellables_.push_back(state.availableDisplays.subscribe([this](const auto& displays) { showDisplays(displays); }));
+    cancellables_.push_back(state.ignoreMouseMovement.subscribe([this](bool ignore) {
+        const QSignalBlocker quiet(ignoreMouse_);
+        ignoreMouse_->setChecked(ignore);
+    }));
+    cancellables_.push_back(state.wakeDelay.subscribe([this](double seconds) { showWakeDelay(seconds); }));
+    cancellables_.push_back(state.allowedWakeKeys.subscribe([this](const WakeKeySet& keys) { showWakeKeys(keys); }));
+}
+
+PreferencesView::~PreferencesView() = default;
+
+QWidget* PreferencesView::buildPermissions()
+{
+    auto* layout = row();
+    permissionIcon_ = new QLabel;
+    granted_ = secondaryText(QStringLiteral("Granted"));
+    grantAccess_ = new QPushButton(QStringLiteral("Grant Access"));
+    connect(grantAccess_, &QPushButton::clicked, this, [this] { services_.permission.openAccessibilitySettings(); });
+    layout->addWidget(permissionIcon_);
+    layout->addWidget(new QLabel(QStringLiteral("Accessibility")));
+    layout->addStretch();
+    layout->addWidget(granted_);
+    layout->addWidget(grantAccess_);
+    auto* content = new QVBoxLayout;
+    content->addWidget(wrap(layout));
+    return group(QStringLiteral("Permissions"), content);
+}
+
+QWidget* PreferencesView::buildHotkeys()
+{
+    auto* content = new QVBoxLayout;
+    content->setSpacing(12);
+
+    auto* allRow = row();
+    auto* title = new QLabel(QStringLiteral("Blackout All:"));
+    title->setFixedWidth(120);
+    blackoutAll_ = new KeyRecorderView;
+    blackoutAll_->onKeyComboChanged = [this](const std::optional<KeyCombo>& combo) { services_.appState.blackoutAllHotkey.set(combo); };
+    watch(blackoutAll_);
+    allRow->addWidget(title);
+    allRow->addWidget(blackoutAll_);
+    allRow->addStretch();
+    content->addWidget(wrap(allRow));
+
+    auto* divider = new QFrame;
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    content->addWidget(divider);
+    content->addWidget(secondaryText(QStringLiteral("Per-Display Hotkeys"), 0.92));
+
+    rowsLayout_ = new QVBoxLayout;
+    rowsLayout_->setSpacing(12);
+    content->addLayout(rowsLayout_);
+    noDisplays_ = secondaryText(QStringLiteral("No displays detected"));
+    QFont italic = noDisplays_->font();
+    italic.setItalic(true);
+    noDisplays_->setFont(italic);
+    content->addWidget(noDisplays_);
+    return group(QStringLiteral("Hotkeys"), content);
+}
+
+QWidget* PreferencesView::buildWakeSettings()
+{
+    auto* content = new QVBoxLayout;
+    content->setSpacing(12);
+    AppState& state = services_.appState;
+
+    ignoreMouse_ = new QCheckBox(QStringLiteral("Ignore mouse movement"));
+    connect(ignoreMouse_, &QCheckBox::toggled, this, [&state](bool ignore) { state.ignoreMouseMovement.set(ignore); });
+    content->addWidget(ignoreMouse_);
+
+    auto* delayRow = row();
+    wakeDelay_ = new QSlider(Qt::Horizontal);
+    wakeDelay_->setRange(0, sliderSteps);
+    wakeDelay_->setSingleStep(1);
+    wakeDelay_->setPageStep(1);
+    wakeDelay_->setTickPosition(QSlider::TicksBelow);
+    wakeDelayText_ = new QLabel;
+    wakeDelayText_->setFixedWidth(40);
+    connect(wakeDelay_, &QSlider::valueChanged, this, [&state](int step) { state.wakeDelay.set(step * 0.5); });
+    delayRow->addWidget(new QLabel(QStringLiteral("Wake delay:")));
+    delayRow->addWidget(wakeDelay_);
+    delayRow->addWidget(wakeDelayText_);
+    content->addWidget(wrap(delayRow));
+
+    auto* keys = new QVBoxLayout;
+    keys->setSpacing(8);
+    keys->addWidget(new QLabel(QStringLiteral("Wake keys:")));
+    for (WakeKey key : allWakeKeys) {
+        auto* box = new QCheckBox(label(key));
+        connect(box, &QCheckBox::toggled, this, [&state, key](bool on) {
+            WakeKeySet set = state.allowedWakeKeys.get();
+            if (on)
+                set.insert(key);
+            else
+                set.erase(key);
+            state.allowedWakeKeys.set(set);
+        });
+        wakeKeys_[key] = box;
+        keys->addWidget(box);
+    }
+    content->addLayout(keys);
+    return group(QStringLiteral("Wake Settings"), content);
+}
+
+QWidget* PreferencesView::buildGeneral()
+{
+    auto* content = new QVBoxLayout;
+    content->setSpacing(12);
+    launchAtLogin_ = new QCheckBox(QStringLiteral("Launch at login"));
+    launchAtLogin_->setChecked(services_.launchAtLogin.isEnabled()); // read once, when the window is made
+    connect(launchAtLogin_, &QCheckBox::toggled, this, [this](bool enabled) { services_.launchAtLogin.setEnabled(enabled); });
+    content->addWidget(launchAtLogin_);
+
+    auto* safety = row();
+    auto* keyCap = new QLabel(QStringLiteral("⌃⌘ Esc"));
+    const QColor secondary = secondaryColour(keyCap);
+    keyCap->setStyleSheet(QStringLiteral("QLabel { background: rgba(%1, %2, %3, 0.2); border-radius: 4px; padding: 4px 8px; }")
+                              .arg(secondary.red())
+                              .arg(secondary.green())
+                              .arg(secondary.blue()));
+    keyCap->setToolTip(QStringLiteral("Control + Super + Escape"));
+    safety->addWidget(new QLabel(QStringLiteral("Safety wake:")));
+    safety->addWidget(keyCap);
+    safety->addWidget(secondaryText(QStringLiteral("(Always works)"), 0.85));
+    safety->addStretch();
+    content->addWidget(wrap(safety));
+    return group(QStringLiteral("General"), content);
+}
+
+void PreferencesView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    const KeyCombo inForce = services_.appState.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
+    blackoutAll_->setKeyCombo(inForce);
+    services_.appState.blackoutAllHotkey.set(inForce);
+}
+
+void PreferencesView::showPermission(bool granted)
+{
+    permissionIcon_->setPixmap(statusIcon(granted, 16));
+    granted_->setVisible(granted);
+    grantAccess_->setVisible(!granted);
+}
+
+void PreferencesView::showDisplays(const std::vector<DisplayInfo>& displays)
+{
+    // A row lives as long as its display stays in the list, keeping its recorders' state.
+    for (auto it = rows_.begin(); it != rows_.end();) {
+        const bool present = std::ranges::any_of(displays, [&](const DisplayInfo& d) { return d.id == it->first; });
+        if (present) {
+            ++it;
+            continue;
+        }
+        it->second->deleteLater();
+        it->second->hide();
+        it = rows_.erase(it);
+    }
+    for (const DisplayInfo& display : displays) {
+        DisplayHotkeyRow*& rowWidget = rows_[display.id];
+        if (!rowWidget) {
+            rowWidget = new DisplayHotkeyRow(display, services_.appState, this);
+            watch(rowWidget->toggleRecorder());
+            watch(rowWidget->keepOnlyRecorder());
+        }
+        rowsLayout_->removeWidget(rowWidget);
+        rowsLayout_->addWidget(rowWidget);
+        if (isVisible())
+            rowWidget->show();
+    }
+    noDisplays_->setVisible(displays.empty());
+    recordingMayHaveChanged();
+}
+
+std::vector<DisplayHotkeyRow*> PreferencesView::rows() const
+{
+    std::vector<DisplayHotkeyRow*> ordered;
+    for (int i = 0; i < rowsLayout_->count(); ++i) {
+        if (auto* rowWidget = dynamic_cast<DisplayHotkeyRow*>(rowsLayout_->itemAt(i)->widget()))
+            ordered.push_back(rowWidget);
+    }
+    return ordered;
+}
+
+void PreferencesView::showWakeDelay(double seconds)
+{
+    const QSignalBlocker quiet(wakeDelay_);
+    const double shown = std::clamp(seconds, 0.0, 5.0);
+    wakeDelay_->setValue(static_cast<int>(std::lround(shown * 2)));
+    wakeDelayText_->setText(QString::number(seconds, 'f', 1) + QStringLiteral("s"));
+}
+
+void PreferencesView::showWakeKeys(const WakeKeySet& keys)
+{
+    for (auto& [key, box] : wakeKeys_) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(keys.contains(key));
+    }
+    // "Any Key" cannot be the one to leave no key at all; the others may empty the set.
+    wakeKeys_.at(WakeKey::anyKey)->setEnabled(keys != WakeKeySet{WakeKey::anyKey});
+}
+
+void PreferencesView::watch(KeyRecorderView* recorder)
+{
+    recorder->onRecordingChanged = [this](bool) { recordingMayHaveChanged(); };
+}
+
+bool PreferencesView::isAnyRecording() const
+{
+    if (blackoutAll_->isRecording())
+        return true;
+    return std::ranges::any_of(rows_, [](const auto& entry) {
+        return entry.second->toggleRecorder()->isRecording() || entry.second->keepOnlyRecorder()->isRecording();
+    });
+}
+
+void PreferencesView::stopRecording()
+{
+    blackoutAll_->setRecording(false);
+    for (auto& [id, rowWidget] : rows_) {
+        rowWidget->toggleRecorder()->setRecording(false);
+        rowWidget->keepOnlyRecorder()->setRecording(false);
+    }
+}
+
+void PreferencesView::recordingMayHaveChanged()
+{
+    const bool recording = isAnyRecording();
+    if (recording == anyRecording_)
+        return;
+    anyRecording_ = recording;
+    if (onRecordingChanged)
+        onRecordingChanged(recording);
+}
+
+} // namespace vesperon

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "display/DisplayInfo.h"
+#include "model/WakeKey.h"
+#include "platform/Subscription.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QVBoxLayout;
+
+namespace vesperon {
+
+class AppState;
+class DisplayHotkeyRow;
+class KeyRecorderView;
+class LaunchAtLogin;
+class PermissionManager;
+
+// Everything a user can set, in four groups: the permission, the hotkeys (all monitors, and each
+// monitor's own), waking, and launch at login. Every control reads and writes the shared services
+// directly; the view keeps nearly nothing of its own.
+class PreferencesView : public QWidget {
+public:
+    struct Services {
+        AppState& appState;
+        PermissionManager& permission;
+        LaunchAtLogin& launchAtLogin;
+    };
+
+    explicit PreferencesView(const Services& services, QWidget* parent = nullptr);
+    ~PreferencesView() override;
+
+    // Whether any recorder records; called when that changes.
+    std::function<void(bool anyRecording)> onRecordingChanged;
+    bool isAnyRecording() const;
+    void stopRecording();
+
+    KeyRecorderView* blackoutAllRecorder() const { return blackoutAll_; }
+    std::vector<DisplayHotkeyRow*> rows() const;
+    QLabel* noDisplaysLabel() const { return noDisplays_; }
+    QCheckBox* ignoreMouseMovementBox() const { return ignoreMouse_; }
+    QSlider* wakeDelaySlider() const { return wakeDelay_; }
+    QLabel* wakeDelayText() const { return wakeDelayText_; }
+    QCheckBox* wakeKeyBox(WakeKey key) const { return wakeKeys_.at(key); }
+    QCheckBox* launchAtLoginBox() const { return launchAtLogin_; }
+    QLabel* permissionStatus() const { return granted_; }
+    QPushButton* grantAccessButton() const { return grantAccess_; }
+
+    // The wake-key toggle labels, in the order shown.
+    static QString label(WakeKey key);
+
+protected:
+    // Each time the window comes on screen the blackout-all recorder shows the hotkey in force
+    // (Shift+Super+D when none is set) and that combination is stored.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* buildPermissions();
+    QWidget* buildHotkeys();
+    QWidget* buildWakeSettings();
+    QWidget* buildGeneral();
+    void watch(KeyRecorderView* recorder);
+    void recordingMayHaveChanged();
+    void showPermission(bool granted);
+    void showDisplays(const std::vector<DisplayInfo>& displays);
+    void showWakeDelay(double seconds);
+    void showWakeKeys(const WakeKeySet& keys);
+
+    Services services_;
+    KeyRecorderView* blackoutAll_ = nullptr;
+    QVBoxLayout* rowsLayout_ = nullptr;
+    std::map<DisplayId, DisplayHotkeyRow*> rows_;
+    QLabel* noDisplays_ = nullptr;
+    QCheckBox* ignoreMouse_ = nullptr;
+    QSlider* wakeDelay_ = nullptr;
+    QLabel* wakeDelayText_ = nullptr;
+    std::map<WakeKey, QCheckBox*> wakeKeys_;
+    QCheckBox* launchAtLogin_ = nullptr;
+    QLabel* permissionIcon_ = nullptr;
+    QLabel* granted_ = nullptr;
+    QPushButton* grantAccess_ = nullptr;
+    bool anyRecording_ = false;
+    Cancellables cancellables_;
+};
+
+} // namespace vesperon
