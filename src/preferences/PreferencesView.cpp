@@ -289,7 +289,27 @@ void PreferencesView::showDisplays(const std::vector<DisplayInfo>& displays)
             rowWidget->show();
     }
     noDisplays_->setVisible(displays.empty());
+    updateTabOrder();
     recordingMayHaveChanged();
+}
+
+void PreferencesView::updateTabOrder()
+{
+    // Rows are made after the controls below them; Tab should still go from top to bottom.
+    std::vector<QWidget*> order{grantAccess_, blackoutAll_->setButton(), blackoutAll_->clearButton()};
+    for (DisplayHotkeyRow* rowWidget : rows()) {
+        for (KeyRecorderView* recorder : {rowWidget->toggleRecorder(), rowWidget->keepOnlyRecorder()}) {
+            order.push_back(recorder->setButton());
+            order.push_back(recorder->clearButton());
+        }
+    }
+    order.push_back(ignoreMouse_);
+    order.push_back(wakeDelay_);
+    for (WakeKey key : allWakeKeys)
+        order.push_back(wakeKeys_.at(key));
+    order.push_back(launchAtLogin_);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 std::vector<DisplayHotkeyRow*> PreferencesView::rows() const

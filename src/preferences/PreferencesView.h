@@ -70,6 +70,7 @@ private:
     void recordingMayHaveChanged();
     void showPermission(bool granted);
     void showDisplays(const std::vector<DisplayInfo>& displays);
+    void updateTabOrder();
     void showWakeDelay(double seconds);
     void showWakeKeys(const WakeKeySet& keys);
 

@@ -33,7 +33,7 @@ void PreferencesWindow::showAndActivate()
     if (!placed_) {
         placed_ = true;
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        resize(450, std::min(700, available.height() - 80));
+        resize(460, std::min(760, available.height() - 80));
         move(available.center() - rect().center());
     }
     show();

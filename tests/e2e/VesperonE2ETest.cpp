@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 
 using namespace vesperon;
 using namespace vesperon::testing;
@@ -174,4 +176,93 @@ TEST_F(VesperonE2E, ASecondInstanceSaysSoAndLeavesTheFirstWorking)
     EXPECT_TRUE(shows(left, black));
     pressBlackoutAll();
     EXPECT_TRUE(shows(left, red));
+}
+
+namespace {
+
+constexpr std::uint8_t tab = 23, space = 65, key1 = 10;
+
+// Opens "Preferences..." from the tray menu with the keyboard and waits for the window.
+std::optional<XClient::WindowInfo> openPreferences(VesperonE2E& test, XClient& client,
+    const std::function<std::optional<XClient::WindowInfo>()>& icon)
+{
+    const auto at = icon();
+    if (!at)
+        return std::nullopt;
+    client.click(static_cast<int>(at->frame.x + at->frame.width / 2), static_cast<int>(at->frame.y + at->frame.height / 2));
+    spinFor(300);
+    // Blackout All, Blackout Display, Keep Only This Display, (Wake All Displays is disabled), Preferences...
+    for (std::uint8_t key : {down, down, down, down, returnKey}) {
+        client.typeKey(key);
+        spinFor(60);
+    }
+    std::optional<XClient::WindowInfo> window;
+    spinUntil([&] {
+        for (const auto& w : client.findWindows("vesperon")) {
+            if (w.viewable && !w.overrideRedirect && w.frame.width >= 300 && w.frame.height >= 300)
+                window = w;
+        }
+        return window.has_value();
+    });
+    spinFor(300); // let it take the focus
+    (void)test;
+    return window;
+}
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+TEST_F(VesperonE2E, AToggleHotkeyRecordedInThePreferencesWorksAndSurvivesARestart)
+{
+    auto vesperon = launch();
+    const auto window = openPreferences(*this, client, [this] { return trayIcon(); });
+    ASSERT_TRUE(window) << "the preferences window did not open";
+    if (const char* dir = std::getenv("VESPERON_SCREENSHOT_DIR")) {
+        QProcess::execute(QStringLiteral(SCREENSHOT_TOOL),
+            {QString::fromLocal8Bit(dir) + QStringLiteral("/preferences.png"), QString::number(window->frame.x),
+                QString::number(window->frame.y), QString::number(window->frame.width), QString::number(window->frame.height)});
+    }
+    // Focus starts on the blackout-all "Set"; then its "Clear", the first monitor's two "Set"s, and
+    // the second monitor's toggle "Set".
+    for (int i = 0; i < 4; ++i)
+        client.typeKey(tab);
+    client.typeKey(space);
+    spinFor(200);
+    client.typeKey(key1, {X11Key::control, X11Key::alt});
+    spinFor(300);
+
+    client.typeKey(key1, {X11Key::control, X11Key::alt});
+    EXPECT_TRUE(shows(right, black));
+    EXPECT_NE(client.pixel(1800, 1000), black) << "the left monitor (with the preferences window) stays lit";
+    const std::string settings = readFile(home / "config" / "vesperon" / "settings.json");
+    EXPECT_NE(settings.find(R"(\"keyCode\":18,\"modifiers\":6144)"), std::string::npos) << settings;
+
+    client.typeKey(key1, {X11Key::control, X11Key::alt});
+    ASSERT_TRUE(shows(right, green));
+    vesperon->sendSignal(SIGTERM);
+    ASSERT_TRUE(vesperon->waitForExit());
+    vesperon = launch();
+    client.typeKey(key1, {X11Key::control, X11Key::alt});
+    EXPECT_TRUE(shows(right, black)) << "the hotkey came back with the program";
+    EXPECT_TRUE(shows(left, red));
+}
+
+TEST_F(VesperonE2E, LaunchAtLoginOnAndOffWritesAndRemovesTheAutostartEntry)
+{
+    auto vesperon = launch();
+    ASSERT_TRUE(openPreferences(*this, client, [this] { return trayIcon(); }));
+    const fs::path entry = home / "config" / "autostart" / "vesperon.desktop";
+    // Backwards from the first control: the last one, "Launch at login".
+    client.typeKey(tab, {X11Key::shift});
+    client.typeKey(space);
+    ASSERT_TRUE(spinUntil([&] { return fs::exists(entry); })) << vesperon->output().toStdString();
+    EXPECT_NE(readFile(entry).find("Exec=" + VesperonProcess::executable().toStdString() + "\n"), std::string::npos)
+        << readFile(entry);
+    client.typeKey(space);
+    EXPECT_TRUE(spinUntil([&] { return !fs::exists(entry); }));
 }
