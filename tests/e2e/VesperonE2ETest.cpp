@@ -1,6 +1,7 @@
 // build/vesperon itself on a private Xvfb with two monitors and a real tray (trayer), driven like a
 // user drives it: clicks on the tray icon, the keyboard, hotkeys and signals.
 #include "support/QtSpin.h"
+#include "support/TemporaryFolder.h"
 #include "support/VesperonProcess.h"
 #include "support/XClient.h"
 #include "x11/TestServer.h"
@@ -34,9 +35,6 @@ protected:
         testServer().setOutputMode(5760, 1440);
         testServer().setMonitor("L", left, true);
         testServer().setMonitor("R", right);
-        char pattern[] = "/tmp/vesperon-e2e-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        home = pattern;
         client.createWindow(left, red);
         client.createWindow(right, green);
         tray.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
@@ -51,7 +49,6 @@ protected:
     {
         tray.kill();
         tray.waitForFinished(5000);
-        fs::remove_all(home);
     }
 
     // Starts Vesperon and waits until its icon sits in the tray.
@@ -98,7 +95,8 @@ protected:
 
     XClient client;
     QProcess tray;
-    fs::path home;
+    TemporaryFolder folder{"e2e"};
+    fs::path home = folder.path();
 };
 
 } // namespace

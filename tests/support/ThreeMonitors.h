@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/AppState.h"
 #include "support/XvfbServer.h"
 
 namespace vesperon::testing {
@@ -17,6 +18,16 @@ struct ThreeMonitors {
         server.setMonitor("A", a, true);
         server.setMonitor("B", b);
         server.setMonitor("C", c);
+    }
+
+    // The identifier of the listed display at a monitor's position; 0 when none is there.
+    static DisplayId idAt(const AppState& state, const Rect& frame)
+    {
+        for (const DisplayInfo& display : state.availableDisplays.get()) {
+            if (display.frame.x == frame.x && display.frame.y == frame.y)
+                return display.id;
+        }
+        return 0;
     }
 };
 

@@ -1,4 +1,5 @@
 #include "platform/linux/JsonFileSettingsStore.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,6 @@ namespace {
 
 class JsonFileSettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/vesperon-settings-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-        file = dir / "vesperon" / "settings.json";
-    }
-    void TearDown() override { fs::remove_all(dir); }
 
     static std::string read(const fs::path& path)
     {
@@ -46,8 +39,9 @@ protected:
         return names;
     }
 
-    fs::path dir;
-    fs::path file;
+    vesperon::testing::TemporaryFolder folder{"settings"};
+    fs::path dir = folder.path();
+    fs::path file = dir / "vesperon" / "settings.json";
     std::ostringstream messages;
 };
 

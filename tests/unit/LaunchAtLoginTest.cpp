@@ -1,5 +1,6 @@
 #include "app/LaunchAtLogin.h"
 #include "platform/linux/AutostartEntry.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,6 @@ namespace {
 
 class LaunchAtLoginTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/vesperon-autostart-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string read(const fs::path& path)
     {
         std::ifstream in(path);
@@ -30,7 +23,8 @@ protected:
         return text.str();
     }
 
-    fs::path dir;
+    vesperon::testing::TemporaryFolder folder{"autostart"};
+    fs::path dir = folder.path();
     std::ostringstream messages;
 };
 

@@ -55,15 +55,7 @@ protected:
         ASSERT_TRUE(showsContent(ThreeMonitors::a, red));
     }
 
-    DisplayId idAt(const Rect& frame) const
-    {
-        for (const DisplayInfo& display : state->availableDisplays.get()) {
-            if (display.frame.x == frame.x)
-                return display.id;
-        }
-        ADD_FAILURE() << "no display at x = " << frame.x;
-        return 0;
-    }
+    DisplayId idAt(const Rect& frame) const { return ThreeMonitors::idAt(*state, frame); }
 
     // Samples the corners, edge midpoints and centre of a monitor.
     std::array<std::pair<int, int>, 9> samplePoints(const Rect& r)

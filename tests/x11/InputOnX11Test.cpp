@@ -6,6 +6,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/x11/KeyCodeTable.h"
 #include "support/QtSpin.h"
+#include "support/TemporaryFolder.h"
 #include "support/ThreeMonitors.h"
 #include "support/XClient.h"
 #include "x11/TestServer.h"
@@ -35,8 +36,7 @@ protected:
     {
         ThreeMonitors::plugIn(testServer());
         ASSERT_TRUE(spinUntil([] { return QGuiApplication::screens().size() == 3; }));
-        settingsDir = std::filesystem::temp_directory_path() / ("vesperon-input-" + std::to_string(::getpid()));
-        platform = std::make_unique<QtPlatform>(settingsDir / "settings.json", settingsDir / "autostart" / "vesperon.desktop");
+        platform = std::make_unique<QtPlatform>(folder / "settings.json", folder / "vesperon.desktop");
         state = std::make_unique<AppState>(platform->settings, platform->notifications, platform->screens);
         displays = DisplayManager::create(
             {*state, platform->runLoop, platform->notifications, platform->windows, platform->screens});
@@ -59,17 +59,9 @@ protected:
         displays.reset();
         state.reset();
         platform.reset();
-        std::filesystem::remove_all(settingsDir);
     }
 
-    DisplayId idAt(const Rect& frame) const
-    {
-        for (const DisplayInfo& display : state->availableDisplays.get()) {
-            if (display.frame.x == frame.x)
-                return display.id;
-        }
-        return 0;
-    }
+    DisplayId idAt(const Rect& frame) const { return ThreeMonitors::idAt(*state, frame); }
 
     bool dark(const DisplaySet& expected)
     {
@@ -102,7 +94,7 @@ protected:
 
     XClient client;
     xcb_window_t focused = 0;
-    std::filesystem::path settingsDir;
+    TemporaryFolder folder{"input"};
     std::ostringstream messages;
     std::unique_ptr<QtPlatform> platform;
     std::unique_ptr<AppState> state;

@@ -16,6 +16,7 @@
 #include "support/FakeRunLoop.h"
 #include "support/FakeWindowService.h"
 #include "support/QtSpin.h"
+#include "support/TemporaryFolder.h"
 #include "support/XClient.h"
 
 #include <QApplication>
@@ -48,9 +49,6 @@ protected:
         harness.screens.addMonitor(1, "Left");
         harness.screens.addMonitor(2, "Right");
         state = harness.makeState();
-        char pattern[] = "/tmp/vesperon-prefs-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        home = pattern;
         autostart = std::make_unique<AutostartEntry>(home / "autostart" / "vesperon.desktop", "/usr/bin/vesperon");
         launchAtLogin = std::make_unique<LaunchAtLogin>(*autostart, messages);
         permission = PermissionManager::create({loop, harness.notifications, trust});
@@ -59,12 +57,6 @@ protected:
         hotkeys = HotkeyManager::create({*state, loop, *hotkeyService, [this]() -> DisplayManager& { return *displays; }});
         hotkeys->installEventHandler();
         hotkeys->registerAllHotkeys();
-    }
-
-    void TearDown() override
-    {
-        window.reset();
-        fs::remove_all(home);
     }
 
     PreferencesWindow& open()
@@ -98,7 +90,8 @@ protected:
     FakeTrust trust;
     FakeWindowService windows;
     std::ostringstream messages;
-    fs::path home;
+    TemporaryFolder folder{"prefs"};
+    fs::path home = folder.path();
     std::unique_ptr<AppState> state;
     std::unique_ptr<AutostartEntry> autostart;
     std::unique_ptr<LaunchAtLogin> launchAtLogin;
