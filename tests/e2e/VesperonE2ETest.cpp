@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -135,16 +136,39 @@ TEST_F(VesperonE2E, SuperShiftDBlacksOutBothMonitorsAndAClickWakesThem)
     EXPECT_TRUE(shows(right, green));
 }
 
-TEST_F(VesperonE2E, SigtermDuringABlackoutEndsCleanlyWithEveryMonitorLit)
+TEST_F(VesperonE2E, TerminationSignalsDuringABlackoutEndCleanlyWithEveryMonitorLit)
 {
-    auto vesperon = launch();
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        auto vesperon = launch();
+        pressBlackoutAll();
+        ASSERT_TRUE(shows(right, black)) << strsignal(signal);
+        vesperon->sendSignal(signal);
+        ASSERT_TRUE(vesperon->waitForExit()) << strsignal(signal);
+        EXPECT_TRUE(vesperon->exitedNormally()) << strsignal(signal);
+        EXPECT_EQ(vesperon->exitCode(), 0) << strsignal(signal);
+        EXPECT_TRUE(shows(left, red)) << strsignal(signal);
+        EXPECT_TRUE(shows(right, green)) << strsignal(signal);
+    }
+}
+
+TEST_F(VesperonE2E, WithoutATrayVesperonSaysSoOpensThePreferencesAndKeepsItsHotkeys)
+{
+    tray.kill();
+    tray.waitForFinished(5000);
+    ASSERT_TRUE(spinUntil([&] { return client.findWindows("trayer").empty(); }));
+    VesperonProcess vesperon(home);
+    vesperon.start();
+    EXPECT_TRUE(spinUntil([&] { return vesperon.output().contains(QStringLiteral("no system tray")); }));
+    EXPECT_TRUE(spinUntil([&] {
+        for (const auto& w : client.findWindows("vesperon")) {
+            if (w.viewable && !w.overrideRedirect && w.frame.width >= 300 && w.frame.height >= 300)
+                return true;
+        }
+        return false;
+    })) << "the preferences window stands in for the menu";
     pressBlackoutAll();
-    ASSERT_TRUE(shows(right, black));
-    vesperon->sendSignal(SIGTERM);
-    ASSERT_TRUE(vesperon->waitForExit());
-    EXPECT_TRUE(vesperon->exitedNormally());
-    EXPECT_EQ(vesperon->exitCode(), 0);
-    EXPECT_TRUE(shows(left, red));
+    EXPECT_TRUE(shows(right, black));
+    pressBlackoutAll();
     EXPECT_TRUE(shows(right, green));
 }
 

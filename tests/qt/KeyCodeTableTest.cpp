@@ -1,5 +1,6 @@
 #include "model/KeyCombo.h"
 #include "platform/x11/KeyCodeTable.h"
+#include "platform/x11/X11InputTap.h"
 
 #include <gtest/gtest.h>
 
@@ -57,4 +58,22 @@ TEST(KeyCodeTable, ModifiersAndLocksAreNoKeysAndHaveNoCode)
     EXPECT_FALSE(KeyCodeTable::isModifier(38));
     EXPECT_FALSE(KeyCodeTable::fromX11(135)) << "Menu is a key without a code";
     EXPECT_FALSE(KeyCodeTable::toX11(KeyCodeTable::unknownKey));
+}
+
+TEST(RawMotion, ScrollAxesAreScrollAndNeverMovement)
+{
+    const std::set<std::uint16_t> touchpad{2, 3}; // x, y, then horizontal and vertical scrolling
+    const auto kind = [&](std::uint32_t mask, const std::set<std::uint16_t>* axes = nullptr) {
+        const auto k = X11InputTap::classifyMotion(&mask, 1, axes);
+        return std::pair(k.moved, k.scrolled);
+    };
+    EXPECT_EQ(kind(0b0011, &touchpad), std::pair(true, false));  // x and y
+    EXPECT_EQ(kind(0b1000, &touchpad), std::pair(false, true));  // two-finger scroll only
+    EXPECT_EQ(kind(0b1100, &touchpad), std::pair(false, true));
+    EXPECT_EQ(kind(0b1010, &touchpad), std::pair(true, true));   // both at once
+    EXPECT_EQ(kind(0b1000), std::pair(true, false)) << "a device without scroll axes only moves";
+    const std::uint32_t wide[] = {0, 1u << 1}; // axis 33, on the second mask word
+    const std::set<std::uint16_t> far{33};
+    EXPECT_TRUE(X11InputTap::classifyMotion(wide, 2, &far).scrolled);
+    EXPECT_FALSE(X11InputTap::classifyMotion(wide, 2, &far).moved);
 }

@@ -180,28 +180,34 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
         const std::uint32_t* mask = xcb_input_raw_button_press_valuator_mask(&raw);
         const int words = xcb_input_raw_button_press_valuator_mask_length(&raw);
         const auto axes = scrollAxes_.find(raw.sourceid);
-        bool scrolled = false;
-        bool moved = false;
-        for (int word = 0; word < words; ++word) {
-            for (int bit = 0; bit < 32; ++bit) {
-                if (!(mask[word] & (1u << bit)))
-                    continue;
-                const auto axis = static_cast<std::uint16_t>(word * 32 + bit);
-                if (axes != scrollAxes_.end() && axes->second.contains(axis))
-                    scrolled = true; // smooth scrolling is scroll, never movement
-                else
-                    moved = true;
-            }
-        }
-        if (scrolled)
+        const MotionKind kind = classifyMotion(mask, words, axes == scrollAxes_.end() ? nullptr : &axes->second);
+        if (kind.scrolled)
             deliver(InputEvent::Type::scrollWheel);
-        if (moved)
+        if (kind.moved)
             deliver(InputEvent::Type::mouseMoved);
         return;
     }
     default:
         return;
     }
+}
+
+X11InputTap::MotionKind X11InputTap::classifyMotion(const std::uint32_t* mask, int words,
+    const std::set<std::uint16_t>* scrollAxes)
+{
+    MotionKind kind;
+    for (int word = 0; word < words; ++word) {
+        for (int bit = 0; bit < 32; ++bit) {
+            if (!(mask[word] & (1u << bit)))
+                continue;
+            const auto axis = static_cast<std::uint16_t>(word * 32 + bit);
+            if (scrollAxes && scrollAxes->contains(axis))
+                kind.scrolled = true; // smooth scrolling is scroll, never movement
+            else
+                kind.moved = true;
+        }
+    }
+    return kind;
 }
 
 void X11InputTap::deliver(InputEvent::Type type, std::uint16_t keyCode)

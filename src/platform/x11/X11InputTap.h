@@ -25,6 +25,14 @@ public:
     void destroy() override;
     void setMotionWanted(bool wanted) override;
 
+    // What one raw motion event is: movement on the pointer axes, scrolling on the device's scroll
+    // axes (smooth scrolling), or both. `mask` is the event's valuator mask.
+    struct MotionKind {
+        bool moved = false;
+        bool scrolled = false;
+    };
+    static MotionKind classifyMotion(const std::uint32_t* mask, int words, const std::set<std::uint16_t>* scrollAxes);
+
     // The lowest XInput version that delivers raw events regardless of grabs.
     static constexpr int requiredMajor = 2;
     static constexpr int requiredMinor = 1;
