@@ -13,7 +13,7 @@
 
 namespace vesperon::testing {
 
-XvfbServer::XvfbServer(const std::string& screen) : size_(screen.substr(0, screen.rfind('x')))
+XvfbServer::XvfbServer(const std::string& screen, bool becomeDisplay) : size_(screen.substr(0, screen.rfind('x')))
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -48,7 +48,8 @@ XvfbServer::XvfbServer(const std::string& screen) : size_(screen.substr(0, scree
         throw std::runtime_error("Xvfb did not start (is the xvfb package installed?)");
     }
     display_ = ":" + number;
-    setenv("DISPLAY", display_.c_str(), 1);
+    if (becomeDisplay)
+        setenv("DISPLAY", display_.c_str(), 1);
 }
 
 XvfbServer::~XvfbServer()

@@ -12,7 +12,8 @@ namespace vesperon::testing {
 // kernel ends it should the test process die first).
 class XvfbServer {
 public:
-    explicit XvfbServer(const std::string& screen = "5760x1440x24");
+    // With `becomeDisplay` the server is this process's DISPLAY from then on.
+    explicit XvfbServer(const std::string& screen = "5760x1440x24", bool becomeDisplay = true);
     ~XvfbServer();
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;

@@ -261,3 +261,19 @@ TEST_F(BlackoutOnX11, OneScreenChangeIsAnnouncedOnce)
     spinFor(300);
     EXPECT_EQ(announcements, 2);
 }
+
+TEST(XcbConnectionTest, ALostServerIsReportedOnceAndTheConnectionStopsReading)
+{
+    auto doomed = std::make_unique<XvfbServer>("640x480x24", false);
+    ::testing::internal::CaptureStdout();
+    auto connection = XcbConnection::open("the doomed server", doomed->display().c_str());
+    ASSERT_TRUE(connection);
+    int events = 0;
+    connection->setEventHandler([&](const xcb_generic_event_t&) { ++events; });
+    doomed.reset(); // the server goes away
+    const bool stopped = spinUntil([&] { return !connection->isWatching(); }, 5000);
+    spinFor(200); // a spinning connection would keep saying so
+    const std::string said = ::testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(said, "Vesperon: lost the X server connection for the doomed server\n");
+}

@@ -7,10 +7,10 @@
 
 namespace vesperon {
 
-std::unique_ptr<XcbConnection> XcbConnection::open(const std::string& purpose)
+std::unique_ptr<XcbConnection> XcbConnection::open(const std::string& purpose, const char* display)
 {
     int screenNumber = 0;
-    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
+    xcb_connection_t* connection = xcb_connect(display, &screenNumber);
     if (!connection || xcb_connection_has_error(connection)) {
         std::cout << "Vesperon: cannot connect to the X server for " << purpose << std::endl;
         if (connection)
@@ -36,6 +36,11 @@ XcbConnection::~XcbConnection()
 {
     notifier_->setEnabled(false);
     xcb_disconnect(connection_);
+}
+
+bool XcbConnection::isWatching() const
+{
+    return notifier_->isEnabled();
 }
 
 void XcbConnection::dispatchPending()

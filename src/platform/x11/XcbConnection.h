@@ -19,8 +19,9 @@ class XcbConnection : public QObject {
 public:
     using EventHandler = std::function<void(const xcb_generic_event_t& event)>;
 
-    // Connects to $DISPLAY; nothing (and a line on standard output naming `purpose`) on failure.
-    static std::unique_ptr<XcbConnection> open(const std::string& purpose);
+    // Connects to `display` ($DISPLAY when null); nothing (and a line on standard output naming
+    // `purpose`) on failure.
+    static std::unique_ptr<XcbConnection> open(const std::string& purpose, const char* display = nullptr);
     ~XcbConnection() override;
 
     xcb_connection_t* get() const { return connection_; }
@@ -34,6 +35,8 @@ public:
     void dispatchPending();
     void flush() { xcb_flush(connection_); }
     bool hasError() const { return xcb_connection_has_error(connection_) != 0; }
+    // False once the connection broke and reading stopped.
+    bool isWatching() const;
 
 private:
     XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen, std::string purpose);
