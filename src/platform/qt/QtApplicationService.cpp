@@ -3,8 +3,8 @@
 #include "platform/AccessibilityTrust.h"
 #include "platform/NotificationCenter.h"
 
-#include <QApplication>
-#include <QWidget>
+#include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace vesperon {
 
@@ -24,16 +24,6 @@ void QtApplicationService::terminate()
     if (willTerminate_)
         willTerminate_();
     QCoreApplication::exit(0);
-}
-
-void QtApplicationService::activate()
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && !window->windowFlags().testFlag(Qt::X11BypassWindowManagerHint)) {
-            window->raise();
-            window->activateWindow();
-        }
-    }
 }
 
 } // namespace vesperon

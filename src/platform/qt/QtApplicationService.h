@@ -20,7 +20,6 @@ public:
     void setWillTerminate(std::function<void()> willTerminate) { willTerminate_ = std::move(willTerminate); }
 
     void terminate() override;
-    void activate() override;
 
 private:
     NotificationCenter& notifications_;

@@ -4,8 +4,10 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <limits>
 
 namespace vesperon {
 

@@ -152,8 +152,12 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
 {
     switch (type) {
     case XCB_INPUT_HIERARCHY:
-    case XCB_INPUT_DEVICE_CHANGED:
         readScrollAxes();
+        return;
+    case XCB_INPUT_DEVICE_CHANGED:
+        // Not when the pointer merely passes from one device to another, which is frequent.
+        if (reinterpret_cast<const xcb_input_device_changed_event_t&>(event).reason == XCB_INPUT_CHANGE_REASON_DEVICE_CHANGE)
+            readScrollAxes();
         return;
     case XCB_INPUT_RAW_KEY_PRESS:
     case XCB_INPUT_RAW_KEY_RELEASE: {
