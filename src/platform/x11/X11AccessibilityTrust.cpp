@@ -2,30 +2,16 @@
 
 #include "platform/x11/X11InputTap.h"
 
-#include <cstdlib>
 #include <iostream>
 #include <utility>
-
-#include <xcb/xinput.h>
 
 namespace vesperon {
 
 bool X11AccessibilityTrust::isTrusted() const
 {
+    // A connection of its own: asking announces an XInput version, which is per connection.
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    bool trusted = false;
-    if (!xcb_connection_has_error(c)) {
-        const xcb_query_extension_reply_t* xinput = xcb_get_extension_data(c, &xcb_input_id);
-        if (xinput && xinput->present) {
-            auto* version = xcb_input_xi_query_version_reply(c,
-                xcb_input_xi_query_version(c, X11InputTap::requiredMajor, X11InputTap::requiredMinor), nullptr);
-            trusted = version
-                && (version->major_version > X11InputTap::requiredMajor
-                    || (version->major_version == X11InputTap::requiredMajor
-                        && version->minor_version >= X11InputTap::requiredMinor));
-            std::free(version);
-        }
-    }
+    const bool trusted = !xcb_connection_has_error(c) && X11InputTap::offersRawInput(c);
     xcb_disconnect(c);
     return trusted;
 }

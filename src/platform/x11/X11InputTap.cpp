@@ -49,17 +49,9 @@ bool X11InputTap::create(Handler handler)
         return false;
     xcb_connection_t* c = connection->get();
 
-    const xcb_query_extension_reply_t* xinput = xcb_get_extension_data(c, &xcb_input_id);
-    if (!xinput || !xinput->present)
+    if (!offersRawInput(c))
         return false;
-    auto* version = xcb_input_xi_query_version_reply(c, xcb_input_xi_query_version(c, requiredMajor, 2), nullptr);
-    const bool recentEnough = version
-        && (version->major_version > requiredMajor
-            || (version->major_version == requiredMajor && version->minor_version >= requiredMinor));
-    std::free(version);
-    if (!recentEnough)
-        return false;
-    xinputOpcode_ = xinput->major_opcode;
+    xinputOpcode_ = xcb_get_extension_data(c, &xcb_input_id)->major_opcode;
 
     // Follow the modifier state: raw events carry none.
     if (const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(c, &xcb_xkb_id); xkb && xkb->present) {
@@ -194,6 +186,18 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
     default:
         return;
     }
+}
+
+bool X11InputTap::offersRawInput(xcb_connection_t* c)
+{
+    const xcb_query_extension_reply_t* xinput = xcb_get_extension_data(c, &xcb_input_id);
+    if (!xinput || !xinput->present)
+        return false;
+    auto* version = xcb_input_xi_query_version_reply(c, xcb_input_xi_query_version(c, 2, 2), nullptr);
+    const bool recentEnough = version
+        && (version->major_version > 2 || (version->major_version == 2 && version->minor_version >= 1));
+    std::free(version);
+    return recentEnough;
 }
 
 X11InputTap::MotionKind X11InputTap::classifyMotion(const std::uint32_t* mask, int words,

@@ -33,9 +33,9 @@ public:
     };
     static MotionKind classifyMotion(const std::uint32_t* mask, int words, const std::set<std::uint16_t>* scrollAxes);
 
-    // The lowest XInput version that delivers raw events regardless of grabs.
-    static constexpr int requiredMajor = 2;
-    static constexpr int requiredMinor = 1;
+    // Whether the server behind `connection` offers XInput 2.1 or later, whose raw events arrive
+    // regardless of grabs. Announces this client's XInput version on that connection.
+    static bool offersRawInput(xcb_connection_t* connection);
 
 private:
     void handle(const xcb_generic_event_t& event);
