@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 
 using namespace vesperon;
@@ -94,6 +93,37 @@ protected:
 
     void pressBlackoutAll() { client.typeKey(keyD, {X11Key::super, X11Key::shift}); }
 
+    void clickTrayIcon()
+    {
+        const auto icon = trayIcon();
+        ASSERT_TRUE(icon);
+        client.click(static_cast<int>(icon->frame.x + icon->frame.width / 2), static_cast<int>(icon->frame.y + icon->frame.height / 2));
+    }
+
+    std::optional<XClient::WindowInfo> preferencesWindow()
+    {
+        for (const auto& window : client.findWindows("vesperon")) {
+            if (window.viewable && !window.overrideRedirect && window.frame.width >= 300 && window.frame.height >= 300)
+                return window;
+        }
+        return std::nullopt;
+    }
+
+    // Opens "Preferences..." from the tray menu with the keyboard and waits for the window.
+    std::optional<XClient::WindowInfo> openPreferences()
+    {
+        clickTrayIcon();
+        spinFor(300);
+        // Blackout All, Blackout Display, Keep Only This Display, (Wake All Displays is disabled), Preferences...
+        for (std::uint8_t key : {down, down, down, down, returnKey}) {
+            client.typeKey(key);
+            spinFor(60);
+        }
+        spinUntil([&] { return preferencesWindow().has_value(); });
+        spinFor(300); // let it take the focus
+        return preferencesWindow();
+    }
+
     XClient client;
     QProcess tray;
     TemporaryFolder folder{"e2e"};
@@ -105,9 +135,7 @@ protected:
 TEST_F(VesperonE2E, TheTrayMenuBlacksOutExactlyTheChosenMonitor)
 {
     auto vesperon = launch();
-    const auto icon = trayIcon();
-    ASSERT_TRUE(icon);
-    client.click(static_cast<int>(icon->frame.x + icon->frame.width / 2), static_cast<int>(icon->frame.y + icon->frame.height / 2));
+    clickTrayIcon();
     ASSERT_TRUE(spinUntil([&] { return openMenu().has_value(); })) << "the menu did not open";
     // "Blackout All", then "Blackout Display", into its submenu, the second monitor.
     for (std::uint8_t key : {down, down, rightArrow, down}) {
@@ -159,13 +187,7 @@ TEST_F(VesperonE2E, WithoutATrayVesperonSaysSoOpensThePreferencesAndKeepsItsHotk
     VesperonProcess vesperon(home);
     vesperon.start();
     EXPECT_TRUE(spinUntil([&] { return vesperon.output().contains(QStringLiteral("no system tray")); }));
-    EXPECT_TRUE(spinUntil([&] {
-        for (const auto& w : client.findWindows("vesperon")) {
-            if (w.viewable && !w.overrideRedirect && w.frame.width >= 300 && w.frame.height >= 300)
-                return true;
-        }
-        return false;
-    })) << "the preferences window stands in for the menu";
+    EXPECT_TRUE(spinUntil([&] { return preferencesWindow().has_value(); })) << "the preferences window stands in for the menu";
     pressBlackoutAll();
     EXPECT_TRUE(shows(right, black));
     pressBlackoutAll();
@@ -204,33 +226,6 @@ namespace {
 
 constexpr std::uint8_t tab = 23, space = 65, key1 = 10;
 
-// Opens "Preferences..." from the tray menu with the keyboard and waits for the window.
-std::optional<XClient::WindowInfo> openPreferences(VesperonE2E& test, XClient& client,
-    const std::function<std::optional<XClient::WindowInfo>()>& icon)
-{
-    const auto at = icon();
-    if (!at)
-        return std::nullopt;
-    client.click(static_cast<int>(at->frame.x + at->frame.width / 2), static_cast<int>(at->frame.y + at->frame.height / 2));
-    spinFor(300);
-    // Blackout All, Blackout Display, Keep Only This Display, (Wake All Displays is disabled), Preferences...
-    for (std::uint8_t key : {down, down, down, down, returnKey}) {
-        client.typeKey(key);
-        spinFor(60);
-    }
-    std::optional<XClient::WindowInfo> window;
-    spinUntil([&] {
-        for (const auto& w : client.findWindows("vesperon")) {
-            if (w.viewable && !w.overrideRedirect && w.frame.width >= 300 && w.frame.height >= 300)
-                window = w;
-        }
-        return window.has_value();
-    });
-    spinFor(300); // let it take the focus
-    (void)test;
-    return window;
-}
-
 std::string readFile(const fs::path& path)
 {
     std::ifstream in(path);
@@ -242,7 +237,7 @@ std::string readFile(const fs::path& path)
 TEST_F(VesperonE2E, AToggleHotkeyRecordedInThePreferencesWorksAndSurvivesARestart)
 {
     auto vesperon = launch();
-    const auto window = openPreferences(*this, client, [this] { return trayIcon(); });
+    const auto window = openPreferences();
     ASSERT_TRUE(window) << "the preferences window did not open";
     if (const char* dir = std::getenv("VESPERON_SCREENSHOT_DIR")) {
         QProcess::execute(QStringLiteral(SCREENSHOT_TOOL),
@@ -277,7 +272,7 @@ TEST_F(VesperonE2E, AToggleHotkeyRecordedInThePreferencesWorksAndSurvivesARestar
 TEST_F(VesperonE2E, LaunchAtLoginOnAndOffWritesAndRemovesTheAutostartEntry)
 {
     auto vesperon = launch();
-    ASSERT_TRUE(openPreferences(*this, client, [this] { return trayIcon(); }));
+    ASSERT_TRUE(openPreferences());
     const fs::path entry = home / "config" / "autostart" / "vesperon.desktop";
     // Backwards from the first control: the last one, "Launch at login".
     client.typeKey(tab, {X11Key::shift});
