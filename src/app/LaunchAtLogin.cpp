@@ -1,30 +1,23 @@
 #include "app/LaunchAtLogin.h"
 
-#include "platform/LoginItemService.h"
-#include "platform/PlatformServices.h"
+#include "platform/Autostart.h"
 
-#include <iostream>
+#include <ostream>
 
 namespace vesperon {
 
-LaunchAtLogin::LaunchAtLogin(LoginItemService& service, std::ostream& messages) : service_(service), messages_(messages) {}
-
-LaunchAtLogin& LaunchAtLogin::shared()
-{
-    static LaunchAtLogin instance(*platformServices().loginItems, std::cout);
-    return instance;
-}
+LaunchAtLogin::LaunchAtLogin(Autostart& autostart, std::ostream& messages) : autostart_(autostart), messages_(messages) {}
 
 void LaunchAtLogin::setEnabled(bool enabled)
 {
-    const auto error = enabled ? service_.registerItem() : service_.unregisterItem();
+    const auto error = enabled ? autostart_.enable() : autostart_.disable();
     if (error)
         messages_ << "Failed to " << (enabled ? "enable" : "disable") << " launch at login: " << *error << std::endl;
 }
 
 bool LaunchAtLogin::isEnabled() const
 {
-    return service_.isRegistered();
+    return autostart_.isEnabled();
 }
 
 } // namespace vesperon

@@ -4,21 +4,20 @@
 
 namespace vesperon {
 
-class LoginItemService;
+class Autostart;
 
-// Starts Vesperon when the user logs in, or stops doing so. Keeps no state: the login-item
+// Starts Vesperon when the user logs in, or stops doing so. Keeps no state: the autostart
 // service's answer is the truth.
 class LaunchAtLogin {
 public:
-    LaunchAtLogin(LoginItemService& service, std::ostream& messages);
-    static LaunchAtLogin& shared();
+    LaunchAtLogin(Autostart& autostart, std::ostream& messages);
 
-    // A failure is reported in one line on standard output and otherwise ignored.
+    // A failure is reported in one line and otherwise ignored.
     void setEnabled(bool enabled);
     bool isEnabled() const;
 
 private:
-    LoginItemService& service_;
+    Autostart& autostart_;
     std::ostream& messages_;
 };
 

@@ -1,16 +1,16 @@
 #include "app/MenuBarController.h"
 
+#include "core/RunLoop.h"
+#include "core/Weak.h"
 #include "display/DisplayManager.h"
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
-#include "platform/RunLoop.h"
-#include "platform/Weak.h"
 
 namespace vesperon {
 
 namespace {
 
-constexpr const char* accessibilityDescription = "Vesperon";
+constexpr const char* tooltip = "Vesperon";
 
 MenuItem item(std::string title, MenuItem::Action action)
 {
@@ -26,40 +26,34 @@ MenuBarController::MenuBarController(Services services) : services_(std::move(se
 
 std::shared_ptr<MenuBarController> MenuBarController::create(Services services)
 {
-    std::shared_ptr<MenuBarController> controller(new MenuBarController(std::move(services)));
-    controller->setupStatusItem();
-    controller->services_.runLoop.async(weakly(controller, [](MenuBarController& c) { c.setupObservers(); }));
-    return controller;
+    return std::shared_ptr<MenuBarController>(new MenuBarController(std::move(services)));
 }
 
-void MenuBarController::setupStatusItem()
+void MenuBarController::install()
 {
-    statusItem_ = services_.statusBar.createStatusItem();
-    if (statusItem_) {
-        statusItem_->setImage("display", accessibilityDescription);
-        // Built afresh whenever it opens, so checkmarks and "Wake All Displays" are never stale.
-        statusItem_->setMenuWillOpenHandler(weakly(shared_from_this(), [](MenuBarController& c) { c.updateMenu(); }));
-    }
+    services_.tray.setIcon(Icon::display, tooltip);
+    // Built afresh whenever it opens, so checkmarks and "Wake All Displays" are never stale.
+    services_.tray.setAboutToShow(weakly(shared_from_this(), [](MenuBarController& c) { c.updateMenu(); }));
     updateMenu();
+    services_.runLoop.async(weakly(shared_from_this(), [](MenuBarController& c) { c.setupObservers(); }));
 }
 
 void MenuBarController::setupObservers()
 {
-    AppState& state = services_.appState();
+    AppState& state = services_.appState;
     RunLoop& loop = services_.runLoop;
     const auto self = shared_from_this();
     cancellables_.push_back(state.isBlackoutActive.subscribeOnMainQueue(
         loop, weakly(self, [](MenuBarController& c, bool active) { c.updateIcon(active); })));
     cancellables_.push_back(state.availableDisplays.subscribeOnMainQueue(
         loop, weakly(self, [](MenuBarController& c, const auto&) { c.updateMenu(); })));
-    cancellables_.push_back(services_.permissionManager().hasAccessibilityPermission.subscribeOnMainQueue(
+    cancellables_.push_back(services_.permission.hasAccessibilityPermission.subscribeOnMainQueue(
         loop, weakly(self, [](MenuBarController& c, bool) { c.updateMenu(); })));
 }
 
 void MenuBarController::updateIcon(bool isActive)
 {
-    if (statusItem_)
-        statusItem_->setImage(isActive ? "display.trianglebadge.exclamationmark" : "display", accessibilityDescription);
+    services_.tray.setIcon(isActive ? Icon::displayBlackedOut : Icon::display, tooltip);
 }
 
 MenuItem::Action MenuBarController::action(void (MenuBarController::*method)())
@@ -80,17 +74,16 @@ MenuItem::Action MenuBarController::action(void (MenuBarController::*method)(con
 
 Menu MenuBarController::buildMenu()
 {
-    // The permission manager is reached first: at launch this creates it before AppState.
-    const bool permitted = services_.permissionManager().hasAccessibilityPermission.get();
-    const AppState& state = services_.appState();
+    const bool permitted = services_.permission.hasAccessibilityPermission.get();
+    const AppState& state = services_.appState;
     const auto& displays = state.availableDisplays.get();
 
     Menu menu;
     if (!permitted) {
         MenuItem warning = item("Accessibility Permission Required", nullptr);
-        warning.image = "exclamationmark.triangle";
+        warning.icon = Icon::warning;
         menu.push_back(std::move(warning));
-        menu.push_back(item("Grant Permission...", action(&MenuBarController::openAccessibilitySettings)));
+        menu.push_back(item("Grant Permission...", action(&MenuBarController::grantPermission)));
         menu.push_back(MenuItem::separator());
     }
 
@@ -106,13 +99,13 @@ Menu MenuBarController::buildMenu()
     keepOnly.submenu.emplace();
     for (const DisplayInfo& display : displays) {
         MenuItem dark = item(display.displayName(), action(&MenuBarController::blackoutDisplay));
-        dark.representedObject = display.id;
+        dark.display = display.id;
         dark.enabled = permitted;
         dark.checked = state.blackedOutDisplays.get().contains(display.id);
         blackoutDisplay.submenu->push_back(std::move(dark));
 
         MenuItem only = item(display.displayName(), action(&MenuBarController::keepOnlyDisplay));
-        only.representedObject = display.id;
+        only.display = display.id;
         only.enabled = permitted && displays.size() >= 2;
         keepOnly.submenu->push_back(std::move(only));
     }
@@ -138,36 +131,34 @@ Menu MenuBarController::buildMenu()
 
 void MenuBarController::updateMenu()
 {
-    Menu menu = buildMenu();
-    if (statusItem_)
-        statusItem_->setMenu(menu);
+    services_.tray.setMenu(buildMenu());
 }
 
 void MenuBarController::blackoutAll()
 {
-    services_.displayManager().blackoutAll();
+    services_.displays.blackoutAll();
 }
 
 void MenuBarController::blackoutDisplay(const MenuItem& sender)
 {
-    if (sender.representedObject)
-        services_.displayManager().blackoutDisplay(*sender.representedObject);
+    if (sender.display)
+        services_.displays.blackoutDisplay(*sender.display);
 }
 
 void MenuBarController::keepOnlyDisplay(const MenuItem& sender)
 {
-    if (sender.representedObject)
-        services_.displayManager().blackoutAllExcept(*sender.representedObject);
+    if (sender.display)
+        services_.displays.blackoutAllExcept(*sender.display);
 }
 
 void MenuBarController::wakeAll()
 {
-    services_.displayManager().wakeAll();
+    services_.displays.wakeAll();
 }
 
-void MenuBarController::openAccessibilitySettings()
+void MenuBarController::grantPermission()
 {
-    services_.permissionManager().openAccessibilitySettings();
+    services_.permission.openAccessibilitySettings();
 }
 
 void MenuBarController::showPreferences()
@@ -178,7 +169,7 @@ void MenuBarController::showPreferences()
 
 void MenuBarController::quit()
 {
-    services_.terminate();
+    services_.quit();
 }
 
 } // namespace vesperon

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/StatusItem.h"
-#include "platform/Subscription.h"
+#include "platform/Tray.h"
+#include "core/Subscription.h"
 
 #include <functional>
 #include <memory>
@@ -19,17 +19,19 @@ class MenuBarController : public std::enable_shared_from_this<MenuBarController>
 public:
     struct Services {
         RunLoop& runLoop;
-        StatusBar& statusBar;
-        std::function<PermissionManager&()> permissionManager;
-        std::function<AppState&()> appState;
-        std::function<DisplayManager&()> displayManager;
+        Tray& tray;
+        PermissionManager& permission;
+        AppState& appState;
+        DisplayManager& displays;
         std::function<void()> showPreferences;
-        std::function<void()> terminate;
+        std::function<void()> quit;
     };
+
+    static std::shared_ptr<MenuBarController> create(Services services);
 
     // Puts the icon in place and builds the first menu at once; observes the state from the next
     // run-loop turn.
-    static std::shared_ptr<MenuBarController> create(Services services);
+    void install();
 
     // The menu as it would be built now.
     Menu buildMenu();
@@ -41,19 +43,17 @@ public:
     void blackoutDisplay(const MenuItem& sender);
     void keepOnlyDisplay(const MenuItem& sender);
     void wakeAll();
-    void openAccessibilitySettings();
+    void grantPermission();
     void showPreferences();
     void quit();
 
 private:
     explicit MenuBarController(Services services);
-    void setupStatusItem();
     void setupObservers();
     MenuItem::Action action(void (MenuBarController::*method)());
     MenuItem::Action action(void (MenuBarController::*method)(const MenuItem&));
 
     Services services_;
-    std::unique_ptr<StatusItem> statusItem_;
     Cancellables cancellables_;
 };
 

@@ -1,11 +1,11 @@
 #include "display/BlackoutWindow.h"
 
-#include "platform/WindowService.h"
+#include "platform/BlackWindow.h"
 
 namespace vesperon {
 
-BlackoutWindow::BlackoutWindow(const DisplayInfo& display, WindowService& windows)
-    : displayInfo_(display), window_(windows.createBlackoutWindow(display.frame))
+BlackoutWindow::BlackoutWindow(const DisplayInfo& display, BlackWindowFactory& windows)
+    : displayInfo_(display), window_(windows.create(display.frame))
 {
 }
 
@@ -16,14 +16,14 @@ void BlackoutWindow::setFrame(const Rect& frame)
     window_->setFrame(frame);
 }
 
-void BlackoutWindow::orderFrontRegardless()
+void BlackoutWindow::show()
 {
-    window_->orderFront();
+    window_->show();
 }
 
-void BlackoutWindow::orderOut()
+void BlackoutWindow::hide()
 {
-    window_->orderOut();
+    window_->hide();
 }
 
 bool BlackoutWindow::isVisible() const

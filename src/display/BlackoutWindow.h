@@ -6,14 +6,14 @@
 
 namespace vesperon {
 
-class PlatformWindow;
-class WindowService;
+class BlackWindow;
+class BlackWindowFactory;
 
 // The black window covering one blacked-out display. It is created hidden with the display's
 // frame; the display manager shows, places and hides it.
 class BlackoutWindow {
 public:
-    BlackoutWindow(const DisplayInfo& display, WindowService& windows);
+    BlackoutWindow(const DisplayInfo& display, BlackWindowFactory& windows);
     ~BlackoutWindow();
     BlackoutWindow(const BlackoutWindow&) = delete;
     BlackoutWindow& operator=(const BlackoutWindow&) = delete;
@@ -22,15 +22,15 @@ public:
     const DisplayInfo& displayInfo() const { return displayInfo_; }
 
     void setFrame(const Rect& frame);
-    void orderFrontRegardless();
-    void orderOut();
+    void show();
+    void hide();
 
     bool isVisible() const;
     Rect frame() const;
 
 private:
     DisplayInfo displayInfo_;
-    std::unique_ptr<PlatformWindow> window_;
+    std::unique_ptr<BlackWindow> window_;
 };
 
 } // namespace vesperon

@@ -1,11 +1,9 @@
 #include "display/DisplayManager.h"
 
 #include "model/AppState.h"
-#include "platform/NotificationCenter.h"
-#include "platform/PlatformServices.h"
-#include "platform/RunLoop.h"
+#include "core/RunLoop.h"
 #include "platform/ScreenSource.h"
-#include "platform/Weak.h"
+#include "core/Weak.h"
 
 #include <algorithm>
 
@@ -26,27 +24,16 @@ DisplayManager::DisplayManager(const Services& services) : services_(services) {
 std::shared_ptr<DisplayManager> DisplayManager::create(const Services& services)
 {
     std::shared_ptr<DisplayManager> manager(new DisplayManager(services));
-    manager->screenObserver_ = services.notifications.addObserver(
-        screenParametersDidChange, weakly(manager, [](DisplayManager& m) { m.displaysChanged(); }));
+    manager->screenObserver_ = services.screens.changed.connect(weakly(manager, [](DisplayManager& m) { m.displaysChanged(); }));
     services.runLoop.async(weakly(manager, [](DisplayManager& m) { m.setupStateObserver(); }));
     return manager;
-}
-
-DisplayManager& DisplayManager::shared()
-{
-    static const std::shared_ptr<DisplayManager> instance = [] {
-        const PlatformServices& platform = platformServices();
-        return create(Services{AppState::shared(), *platform.runLoop, *platform.notificationCenter,
-            *platform.windowService, *platform.screenSource});
-    }();
-    return *instance;
 }
 
 DisplayManager::~DisplayManager()
 {
     screenObserver_.cancel();
     for (auto& [id, window] : blackoutWindows_)
-        window->orderOut();
+        window->hide();
     blackoutWindows_.clear();
 }
 
@@ -99,18 +86,18 @@ void DisplayManager::updateBlackoutWindows(const DisplaySet& requested)
     }
     for (DisplayId id : removals) {
         auto node = blackoutWindows_.extract(id);
-        node.mapped()->orderOut();
+        node.mapped()->hide();
     }
 
     for (DisplayId id : requested) {
         if (blackoutWindows_.contains(id))
-            continue; // kept dark: neither recreated, re-framed nor re-ordered
+            continue; // kept dark: neither recreated, re-framed nor raised
         const DisplayInfo* display = findDisplay(services_.appState.availableDisplays.get(), id);
         if (!display)
             continue; // tried again with the next set that still holds it
         auto& window = blackoutWindows_[id] = std::make_unique<BlackoutWindow>(*display, services_.windows);
         window->setFrame(display->frame);
-        window->orderFrontRegardless();
+        window->show();
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/BlackoutWindow.h"
-#include "platform/Subscription.h"
+#include "core/Subscription.h"
 
 #include <map>
 #include <memory>
@@ -9,10 +9,9 @@
 namespace vesperon {
 
 class AppState;
-class NotificationCenter;
+class BlackWindowFactory;
 class RunLoop;
 class ScreenSource;
-class WindowService;
 
 // Keeps one black window per blacked-out display in step with AppState, follows screen changes,
 // and is the one entry point for every blackout and wake command.
@@ -21,14 +20,12 @@ public:
     struct Services {
         AppState& appState;
         RunLoop& runLoop;
-        NotificationCenter& notifications;
-        WindowService& windows;
-        const ScreenSource& screens;
+        BlackWindowFactory& windows;
+        ScreenSource& screens;
     };
 
     // Observes screen changes at once and the blackout set from the next run-loop turn.
     static std::shared_ptr<DisplayManager> create(const Services& services);
-    static DisplayManager& shared();
     ~DisplayManager();
 
     void blackoutAll();

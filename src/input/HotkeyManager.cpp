@@ -2,44 +2,34 @@
 
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
-#include "platform/PlatformServices.h"
-#include "platform/RunLoop.h"
-#include "platform/Weak.h"
+#include "core/RunLoop.h"
+#include "core/Weak.h"
 
 #include <limits>
 
 namespace vesperon {
 
-HotkeyManager::HotkeyManager(Services services) : services_(std::move(services)) {}
+HotkeyManager::HotkeyManager(const Services& services) : services_(services) {}
 
-std::shared_ptr<HotkeyManager> HotkeyManager::create(Services services)
+std::shared_ptr<HotkeyManager> HotkeyManager::create(const Services& services)
 {
-    return std::shared_ptr<HotkeyManager>(new HotkeyManager(std::move(services)));
-}
-
-HotkeyManager& HotkeyManager::shared()
-{
-    static const std::shared_ptr<HotkeyManager> instance = create(Services{AppState::shared(),
-        *platformServices().runLoop, *platformServices().hotkeyService, []() -> DisplayManager& {
-            return DisplayManager::shared();
-        }});
-    return *instance;
+    return std::shared_ptr<HotkeyManager>(new HotkeyManager(services));
 }
 
 HotkeyManager::~HotkeyManager()
 {
     unregisterAllHotkeys();
     if (eventHandlerInstalled_)
-        services_.hotkeys.removeHandler();
+        services_.hotkeys.setHandler(nullptr);
 }
 
 void HotkeyManager::installEventHandler()
 {
     if (eventHandlerInstalled_)
         return;
-    services_.hotkeys.installHandler([weakSelf = weak_from_this()](const HotkeyIdentity& identity) {
+    services_.hotkeys.setHandler([weakSelf = weak_from_this()](std::uint32_t id) {
         auto self = weakSelf.lock();
-        return self && self->handleHotkey(identity);
+        return self && self->handleHotkey(id);
     });
     eventHandlerInstalled_ = true;
 }
@@ -72,7 +62,7 @@ void HotkeyManager::setSuspended(bool suspended)
 void HotkeyManager::registerHotkey(const KeyCombo& combo, const HotkeyAction& action)
 {
     const std::uint32_t id = nextHotkeyId_++; // used up even when the registration is refused
-    auto handle = services_.hotkeys.registerHotkey(combo.keyCode, combo.modifiers, HotkeyIdentity{signature, id});
+    auto handle = services_.hotkeys.registerHotkey(combo, id);
     if (!handle)
         return;
     hotkeyRefs_[id] = *handle;
@@ -88,9 +78,9 @@ void HotkeyManager::unregisterAllHotkeys()
     nextHotkeyId_ = 1;
 }
 
-bool HotkeyManager::handleHotkey(const HotkeyIdentity& identity)
+bool HotkeyManager::handleHotkey(std::uint32_t id)
 {
-    auto it = hotkeyActions_.find(identity.id);
+    auto it = hotkeyActions_.find(id);
     if (it == hotkeyActions_.end())
         return false;
     services_.runLoop.async(weakly(shared_from_this(),
@@ -100,7 +90,7 @@ bool HotkeyManager::handleHotkey(const HotkeyIdentity& identity)
 
 void HotkeyManager::perform(const HotkeyAction& action)
 {
-    DisplayManager& displays = services_.displayManager();
+    DisplayManager& displays = services_.displayManager;
     switch (action.kind) {
     case HotkeyAction::Kind::blackoutAll:
         displays.toggleBlackout();

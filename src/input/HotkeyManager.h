@@ -4,7 +4,6 @@
 #include "model/KeyCombo.h"
 #include "platform/HotkeyService.h"
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,19 +19,14 @@ class RunLoop;
 // on a later run-loop turn.
 class HotkeyManager : public std::enable_shared_from_this<HotkeyManager> {
 public:
-    // "VSPN": the character codes of V, S, P, N, the first in the most significant byte.
-    static constexpr std::uint32_t signature = 0x5653504E;
-
     struct Services {
         AppState& appState;
         RunLoop& runLoop;
         HotkeyService& hotkeys;
-        // The display manager, created on first use.
-        std::function<DisplayManager&()> displayManager;
+        DisplayManager& displayManager;
     };
 
-    static std::shared_ptr<HotkeyManager> create(Services services);
-    static HotkeyManager& shared();
+    static std::shared_ptr<HotkeyManager> create(const Services& services);
     ~HotkeyManager();
 
     void installEventHandler();
@@ -43,7 +37,7 @@ public:
 
     // The body of the installed handler: schedules the hotkey's action and answers whether the id
     // was one of ours.
-    bool handleHotkey(const HotkeyIdentity& identity);
+    bool handleHotkey(std::uint32_t id);
 
     // While a key recorder records, Vesperon's own hotkeys must not swallow the keys it waits for:
     // suspending releases them all, resuming registers them again from the current settings.
@@ -54,13 +48,11 @@ public:
     // before digits that are all zero. Nothing for anything else or a value over 32 bits.
     static std::optional<DisplayId> parseDisplayKey(std::string_view key);
 
-    const std::map<std::uint32_t, HotkeyHandle>& hotkeyRefs() const { return hotkeyRefs_; }
+    // The registered hotkeys' actions by id.
     const std::map<std::uint32_t, HotkeyAction>& hotkeyActions() const { return hotkeyActions_; }
-    std::uint32_t nextHotkeyId() const { return nextHotkeyId_; }
-    bool isEventHandlerInstalled() const { return eventHandlerInstalled_; }
 
 private:
-    explicit HotkeyManager(Services services);
+    explicit HotkeyManager(const Services& services);
     void registerHotkey(const KeyCombo& combo, const HotkeyAction& action);
     void perform(const HotkeyAction& action);
 

@@ -3,9 +3,8 @@
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 #include "model/EventFlags.h"
-#include "platform/PlatformServices.h"
-#include "platform/RunLoop.h"
-#include "platform/Weak.h"
+#include "core/RunLoop.h"
+#include "core/Weak.h"
 
 #include <iostream>
 
@@ -20,19 +19,11 @@ bool matches(const KeyCombo& combo, std::uint32_t keyCode, std::uint32_t mask)
 
 } // namespace
 
-InputMonitor::InputMonitor(Services services) : services_(std::move(services)) {}
+InputMonitor::InputMonitor(const Services& services) : services_(services) {}
 
-std::shared_ptr<InputMonitor> InputMonitor::create(Services services)
+std::shared_ptr<InputMonitor> InputMonitor::create(const Services& services)
 {
-    return std::shared_ptr<InputMonitor>(new InputMonitor(std::move(services)));
-}
-
-InputMonitor& InputMonitor::shared()
-{
-    static const std::shared_ptr<InputMonitor> instance = create(Services{[]() -> AppState& { return AppState::shared(); },
-        *platformServices().runLoop, *platformServices().inputTap,
-        []() -> DisplayManager& { return DisplayManager::shared(); }, std::cout});
-    return *instance;
+    return std::shared_ptr<InputMonitor>(new InputMonitor(services));
 }
 
 InputMonitor::~InputMonitor()
@@ -44,16 +35,15 @@ void InputMonitor::start()
 {
     if (isRunning_)
         return;
-    const bool created = services_.tap.create(weakly(shared_from_this(),
+    const bool started = services_.tap.start(weakly(shared_from_this(),
         [](InputMonitor& monitor, const InputEvent& event) { monitor.handleEvent(event); }));
-    if (!created) {
+    if (!started) {
         services_.messages << "Failed to create event tap. Accessibility permission may be required." << std::endl;
         return;
     }
     isRunning_ = true;
-    services_.tap.setEnabled(true);
     // Movement only matters while a blackout is active; the tap need not watch it otherwise.
-    blackoutObserver_ = services_.appState().isBlackoutActive.subscribe(
+    blackoutObserver_ = services_.appState.isBlackoutActive.subscribe(
         [&tap = services_.tap](bool active) { tap.setMotionWanted(active); });
 }
 
@@ -61,8 +51,7 @@ void InputMonitor::stop()
 {
     if (isRunning_) {
         blackoutObserver_.cancel();
-        services_.tap.setEnabled(false);
-        services_.tap.destroy();
+        services_.tap.stop();
         isRunning_ = false;
     }
     if (wakeDelayTimer_) {
@@ -75,12 +64,7 @@ void InputMonitor::stop()
 void InputMonitor::handleEvent(const InputEvent& event)
 {
     using Type = InputEvent::Type;
-    if (event.type == Type::tapDisabled) {
-        if (isRunning_)
-            services_.tap.setEnabled(true);
-        return;
-    }
-    const AppState& state = services_.appState();
+    const AppState& state = services_.appState;
     if (!state.isBlackoutActive.get())
         return;
     switch (event.type) {
@@ -96,8 +80,6 @@ void InputMonitor::handleEvent(const InputEvent& event)
     case Type::mouseMoved:
         if (!state.ignoreMouseMovement.get())
             triggerWake();
-        break;
-    case Type::tapDisabled:
         break;
     }
 }
@@ -120,7 +102,7 @@ void InputMonitor::handleKeyEvent(const InputEvent& event, bool isKeyDown)
 bool InputMonitor::isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags) const
 {
     const std::uint32_t mask = modifierMaskFromEventFlags(flags);
-    const AppState& state = services_.appState();
+    const AppState& state = services_.appState;
     if (matches(state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll), keyCode, mask))
         return true;
     for (const auto* map : {&state.displayToggleHotkeys.get(), &state.displayKeepOnlyHotkeys.get()}) {
@@ -134,7 +116,7 @@ bool InputMonitor::isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags
 
 bool InputMonitor::shouldWakeForKey(std::uint16_t keyCode) const
 {
-    const WakeKeySet& keys = services_.appState().allowedWakeKeys.get();
+    const WakeKeySet& keys = services_.appState.allowedWakeKeys.get();
     if (keys.contains(WakeKey::anyKey))
         return true;
     if (keys.contains(WakeKey::escape) && keyCode == 53)
@@ -150,7 +132,7 @@ void InputMonitor::triggerWake()
 {
     if (isWaking_)
         return; // a pending delayed wake is neither restarted nor extended
-    const double delay = services_.appState().wakeDelay.get();
+    const double delay = services_.appState.wakeDelay.get();
     if (delay <= 0) {
         wakeSoon();
         return;
@@ -160,7 +142,7 @@ void InputMonitor::triggerWake()
         wakeDelayTimer_->invalidate();
     wakeDelayTimer_ = services_.runLoop.scheduleTimer(delay, false, weakly(shared_from_this(), [](InputMonitor& monitor) {
         monitor.services_.runLoop.async(weakly(monitor.shared_from_this(), [](InputMonitor& m) {
-            m.services_.displayManager().wakeAll();
+            m.services_.displayManager.wakeAll();
             m.isWaking_ = false;
         }));
     }));
@@ -169,7 +151,7 @@ void InputMonitor::triggerWake()
 void InputMonitor::wakeSoon()
 {
     services_.runLoop.async(weakly(shared_from_this(), [](InputMonitor& monitor) {
-        monitor.services_.displayManager().wakeAll();
+        monitor.services_.displayManager.wakeAll();
     }));
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "platform/InputTap.h"
-#include "platform/Subscription.h"
+#include "core/Subscription.h"
 
-#include <functional>
 #include <iosfwd>
 #include <memory>
 
@@ -19,20 +18,18 @@ class Timer;
 // that is not a hotkey, after the wake delay; Control + Super + Escape always wakes at once.
 class InputMonitor : public std::enable_shared_from_this<InputMonitor> {
 public:
-    static constexpr std::uint64_t safetyModifiers = 0x140000; // Control + Command
+    static constexpr std::uint64_t safetyModifiers = 0x140000; // Control + Super
     static constexpr std::uint16_t safetyKeyCode = 53;          // Escape
 
     struct Services {
-        // Reached only when an event needs it: the monitor exists before the state is loaded.
-        std::function<AppState&()> appState;
+        AppState& appState;
         RunLoop& runLoop;
         InputTap& tap;
-        std::function<DisplayManager&()> displayManager;
+        DisplayManager& displayManager;
         std::ostream& messages;
     };
 
-    static std::shared_ptr<InputMonitor> create(Services services);
-    static InputMonitor& shared();
+    static std::shared_ptr<InputMonitor> create(const Services& services);
     ~InputMonitor();
 
     void start();
@@ -46,7 +43,7 @@ public:
     void handleEvent(const InputEvent& event);
 
 private:
-    explicit InputMonitor(Services services);
+    explicit InputMonitor(const Services& services);
     void handleKeyEvent(const InputEvent& event, bool isKeyDown);
     bool isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags) const;
     bool shouldWakeForKey(std::uint16_t keyCode) const;

@@ -1,10 +1,9 @@
 #include "input/PermissionManager.h"
 
-#include "platform/AccessibilityTrust.h"
-#include "platform/NotificationCenter.h"
-#include "platform/PlatformServices.h"
-#include "platform/RunLoop.h"
-#include "platform/Weak.h"
+#include "platform/Application.h"
+#include "platform/InputAccess.h"
+#include "core/RunLoop.h"
+#include "core/Weak.h"
 
 namespace vesperon {
 
@@ -14,18 +13,11 @@ std::shared_ptr<PermissionManager> PermissionManager::create(const Services& ser
 {
     std::shared_ptr<PermissionManager> manager(new PermissionManager(services));
     manager->checkPermissions();
-    manager->activationObserver_ = services.notifications.addObserver(applicationDidBecomeActive,
-        weakly(manager, [](PermissionManager& m) { m.checkPermissions(); }));
+    manager->activationObserver_ =
+        services.application.activated.connect(weakly(manager, [](PermissionManager& m) { m.checkPermissions(); }));
     if (!manager->hasAccessibilityPermission.get())
         manager->startPermissionMonitoring();
     return manager;
-}
-
-PermissionManager& PermissionManager::shared()
-{
-    static const std::shared_ptr<PermissionManager> instance = create(Services{
-        *platformServices().runLoop, *platformServices().notificationCenter, *platformServices().accessibilityTrust});
-    return *instance;
 }
 
 PermissionManager::~PermissionManager()
@@ -36,9 +28,9 @@ PermissionManager::~PermissionManager()
 
 void PermissionManager::checkPermissions()
 {
-    const bool trusted = services_.trust.isTrusted();
-    if (trusted != hasAccessibilityPermission.get())
-        hasAccessibilityPermission.set(trusted);
+    const bool granted = services_.access.isGranted();
+    if (granted != hasAccessibilityPermission.get())
+        hasAccessibilityPermission.set(granted);
 }
 
 void PermissionManager::startPermissionMonitoring()
@@ -56,13 +48,13 @@ void PermissionManager::startPermissionMonitoring()
 
 void PermissionManager::openAccessibilitySettings()
 {
-    services_.trust.openSettingsPane();
+    services_.access.explain();
     startPermissionMonitoring();
 }
 
 void PermissionManager::requestPermission()
 {
-    services_.trust.requestPrompt();
+    services_.access.request();
     startPermissionMonitoring();
 }
 

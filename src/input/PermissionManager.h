@@ -1,28 +1,27 @@
 #pragma once
 
-#include "platform/Published.h"
+#include "core/Published.h"
 
 #include <memory>
 
 namespace vesperon {
 
-class AccessibilityTrust;
-class NotificationCenter;
+class Application;
+class InputAccess;
 class RunLoop;
 class Timer;
 
 // Knows whether Vesperon may watch system-wide input and publishes it. Polls every 0.5 s while
-// the permission is missing and checks again whenever the program becomes active.
+// the permission is missing and checks again whenever one of the program's windows becomes active.
 class PermissionManager : public std::enable_shared_from_this<PermissionManager> {
 public:
     struct Services {
         RunLoop& runLoop;
-        NotificationCenter& notifications;
-        AccessibilityTrust& trust;
+        Application& application;
+        InputAccess& access;
     };
 
     static std::shared_ptr<PermissionManager> create(const Services& services);
-    static PermissionManager& shared();
     ~PermissionManager();
 
     // Written only when the answer changes.

@@ -1,7 +1,5 @@
 #include "model/AppState.h"
 
-#include "platform/NotificationCenter.h"
-#include "platform/PlatformServices.h"
 #include "platform/SettingsStore.h"
 
 namespace vesperon {
@@ -18,9 +16,8 @@ DisplaySet idsOf(const std::vector<DisplayInfo>& displays)
 
 } // namespace
 
-AppState::AppState(SettingsStore& store, NotificationCenter& notifications, const ScreenSource& screens)
+AppState::AppState(SettingsStore& store, const ScreenSource& screens)
     : store_(store)
-    , notifications_(notifications)
     , isBlackoutActive(false, &objectWillChange)
     , blackedOutDisplays({}, &objectWillChange)
     , availableDisplays({}, &objectWillChange)
@@ -33,17 +30,17 @@ AppState::AppState(SettingsStore& store, NotificationCenter& notifications, cons
     , blackoutAllHotkey(std::nullopt, &objectWillChange,
           [this](const std::optional<KeyCombo>& value) {
               saveHotkey(value, SettingsKey::blackoutAllHotkey);
-              notifications_.post(hotkeysDidChange);
+              hotkeysChanged.emit();
           })
     , displayToggleHotkeys({}, &objectWillChange,
           [this](const HotkeyMap& value) {
               saveHotkeyDict(value, SettingsKey::displayToggleHotkeys);
-              notifications_.post(hotkeysDidChange);
+              hotkeysChanged.emit();
           })
     , displayKeepOnlyHotkeys({}, &objectWillChange,
           [this](const HotkeyMap& value) {
               saveHotkeyDict(value, SettingsKey::displayKeepOnlyHotkeys);
-              notifications_.post(hotkeysDidChange);
+              hotkeysChanged.emit();
           })
 {
     // Assigned through the properties: each is written back, which normalises the store.
@@ -51,13 +48,6 @@ AppState::AppState(SettingsStore& store, NotificationCenter& notifications, cons
     displayToggleHotkeys.set(loadHotkeyDict(SettingsKey::displayToggleHotkeys));
     displayKeepOnlyHotkeys.set(loadHotkeyDict(SettingsKey::displayKeepOnlyHotkeys));
     availableDisplays.set(DisplayInfo::getAllDisplays(screens));
-}
-
-AppState& AppState::shared()
-{
-    static AppState instance(*platformServices().settingsStore, *platformServices().notificationCenter,
-        *platformServices().screenSource);
-    return instance;
 }
 
 void AppState::blackoutAll()

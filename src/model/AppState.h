@@ -3,7 +3,7 @@
 #include "display/DisplayInfo.h"
 #include "model/KeyCombo.h"
 #include "model/WakeKey.h"
-#include "platform/Published.h"
+#include "core/Published.h"
 
 #include <map>
 #include <optional>
@@ -12,7 +12,6 @@
 
 namespace vesperon {
 
-class NotificationCenter;
 class ScreenSource;
 class SettingsStore;
 
@@ -29,26 +28,22 @@ inline constexpr const char* displayKeepOnlyHotkeys = "displayKeepOnlyHotkeys";
 // The one application state: which displays are blacked out, which exist, and the user's
 // settings. Its commands change only its own properties; everything else observes them.
 class AppState {
-    // Collaborators first: the properties' change handlers use them.
+    // First: the properties' change handlers use it.
     SettingsStore& store_;
-    NotificationCenter& notifications_;
 
 public:
-    // Posted after every write of a hotkey setting.
-    static constexpr const char* hotkeysDidChange = "hotkeysDidChange";
-
     // Per-display hotkeys, keyed by the display identifier in decimal.
     using HotkeyMap = std::map<std::string, KeyCombo>;
 
     // Loads the settings from `store` and the displays from `screens`.
-    AppState(SettingsStore& store, NotificationCenter& notifications, const ScreenSource& screens);
+    AppState(SettingsStore& store, const ScreenSource& screens);
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
 
-    static AppState& shared();
-
     // Emitted before any property changes.
     Signal<> objectWillChange;
+    // Emitted after every write of a hotkey setting.
+    Signal<> hotkeysChanged;
 
     Published<bool> isBlackoutActive;
     Published<DisplaySet> blackedOutDisplays;

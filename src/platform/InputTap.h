@@ -7,15 +7,7 @@ namespace vesperon {
 
 // One input event seen by the tap.
 struct InputEvent {
-    enum class Type {
-        leftMouseDown,
-        rightMouseDown,
-        mouseMoved,
-        keyDown,
-        keyUp,
-        scrollWheel,
-        tapDisabled, // the platform switched the tap off; enabling it again resumes delivery
-    };
+    enum class Type { leftMouseDown, rightMouseDown, mouseMoved, keyDown, keyUp, scrollWheel };
     Type type = Type::mouseMoved;
     std::uint16_t keyCode = 0; // key events: the program's key code
     std::uint64_t flags = 0;   // modifier flags held at the time (EventFlags bits)
@@ -29,10 +21,9 @@ public:
 
     virtual ~InputTap() = default;
 
-    // False when input cannot be watched (no permission, no suitable server).
-    virtual bool create(Handler handler) = 0;
-    virtual void setEnabled(bool enabled) = 0;
-    virtual void destroy() = 0;
+    // False when input cannot be watched here.
+    virtual bool start(Handler handler) = 0;
+    virtual void stop() = 0;
 
     // Mouse movement (and smooth scrolling, which arrives with it) is only needed while a blackout
     // is active; a tap may stop watching it otherwise. Buttons and keys are always delivered.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/Geometry.h"
+#include "core/Geometry.h"
+#include "core/Signal.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,15 +18,14 @@ struct ScreenDescription {
     bool isBuiltIn = false;          // a laptop's own panel
 };
 
-// Posted on the notification centre once per change of the screen set, arrangement or resolution.
-inline constexpr const char* screenParametersDidChange = "screenParametersDidChange";
-
 // Where the list of active screens comes from.
 class ScreenSource {
 public:
     virtual ~ScreenSource() = default;
     // The active screens, primary first.
     virtual std::vector<ScreenDescription> screens() const = 0;
+    // Emitted once per change of the screen set, arrangement or resolution.
+    Signal<> changed;
 };
 
 } // namespace vesperon

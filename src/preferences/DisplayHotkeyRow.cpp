@@ -37,9 +37,16 @@ std::optional<KeyCombo> lookUp(const AppState::HotkeyMap& map, DisplayId id)
 
 } // namespace
 
-DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, QWidget* parent)
-    : QWidget(parent), display_(display), state_(state), toggle_(new KeyRecorderView(this)), keepOnly_(new KeyRecorderView(this))
+DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard, QWidget* parent)
+    : QWidget(parent)
+    , display_(display)
+    , state_(state)
+    , toggle_(new KeyRecorderView(keyboard, this))
+    , keepOnly_(new KeyRecorderView(keyboard, this))
 {
+    setObjectName(QStringLiteral("display-%1").arg(display.id));
+    toggle_->setObjectName(QStringLiteral("toggle"));
+    keepOnly_->setObjectName(QStringLiteral("keepOnly"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);

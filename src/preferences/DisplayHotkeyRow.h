@@ -7,13 +7,14 @@
 namespace vesperon {
 
 class AppState;
+class KeyboardMap;
 class KeyRecorderView;
 
 // One monitor's block in the preferences: its name, a recorder for the hotkey that toggles it and
 // one for the hotkey that keeps only it lit. Edits go straight to AppState.
 class DisplayHotkeyRow : public QWidget {
 public:
-    DisplayHotkeyRow(const DisplayInfo& display, AppState& state, QWidget* parent = nullptr);
+    DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard, QWidget* parent = nullptr);
 
     const DisplayInfo& display() const { return display_; }
     KeyRecorderView* toggleRecorder() const { return toggle_; }

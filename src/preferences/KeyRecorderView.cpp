@@ -1,7 +1,7 @@
 #include "preferences/KeyRecorderView.h"
 
 #include "model/EventFlags.h"
-#include "platform/x11/KeyCodeTable.h"
+#include "platform/KeyboardMap.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,13 +20,17 @@ QString rgba(QColor colour, double alpha)
 
 } // namespace
 
-KeyRecorderView::KeyRecorderView(QWidget* parent)
+KeyRecorderView::KeyRecorderView(const KeyboardMap& keyboard, QWidget* parent)
     : QWidget(parent)
+    , keyboard_(keyboard)
     , label_(new QLabel(this))
     , setButton_(new QPushButton(this))
     , clearButton_(new QPushButton(QStringLiteral("Clear"), this))
 {
     setFocusPolicy(Qt::ClickFocus);
+    label_->setObjectName(QStringLiteral("combo"));
+    setButton_->setObjectName(QStringLiteral("set"));
+    clearButton_->setObjectName(QStringLiteral("clear"));
     label_->setAlignment(Qt::AlignCenter);
     label_->setMinimumWidth(80 + 16);
     auto* row = new QHBoxLayout(this);
@@ -78,7 +82,7 @@ void KeyRecorderView::refresh()
     clearButton_->setVisible(keyCombo_.has_value());
 }
 
-std::optional<KeyCombo> KeyRecorderView::comboFor(std::uint32_t x11KeyCode, Qt::KeyboardModifiers modifiers)
+std::optional<KeyCombo> KeyRecorderView::comboFor(std::uint32_t nativeScanCode, Qt::KeyboardModifiers modifiers) const
 {
     std::uint64_t flags = 0;
     if (modifiers & Qt::ControlModifier)
@@ -90,9 +94,9 @@ std::optional<KeyCombo> KeyRecorderView::comboFor(std::uint32_t x11KeyCode, Qt::
     if (modifiers & Qt::MetaModifier)
         flags |= EventFlags::command;
     const std::uint32_t mask = modifierMaskFromEventFlags(flags);
-    if (mask == 0 || x11KeyCode > 255)
+    if (mask == 0)
         return std::nullopt;
-    const auto code = KeyCodeTable::fromX11(static_cast<std::uint8_t>(x11KeyCode));
+    const auto code = keyboard_.keyCode(nativeScanCode);
     if (!code)
         return std::nullopt; // modifier keys alone, and keys a hotkey cannot use
     return KeyCombo{*code, mask};

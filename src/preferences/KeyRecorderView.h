@@ -12,13 +12,15 @@ class QPushButton;
 
 namespace vesperon {
 
+class KeyboardMap;
+
 // Sets one hotkey: shows the combination ("None" without one), records a new one from the
 // keyboard, cancels a recording or clears the combination. While recording it holds the keyboard
 // focus and takes the first key pressed with Control, Alt, Shift or Super; keys without those
 // modifiers and modifiers alone are swallowed, and no recorded key reaches anything else.
 class KeyRecorderView : public QWidget {
 public:
-    explicit KeyRecorderView(QWidget* parent = nullptr);
+    explicit KeyRecorderView(const KeyboardMap& keyboard, QWidget* parent = nullptr);
 
     std::optional<KeyCombo> keyCombo() const { return keyCombo_; }
     // Shows a combination; owners are not told, as they made the change themselves.
@@ -32,13 +34,12 @@ public:
     // Recording began or ended.
     std::function<void(bool recording)> onRecordingChanged;
 
-    // The combination a key press stands for: the key's code in the program's numbering (from the
-    // X keycode) with the held modifiers; nothing without a modifier or for a key with no code.
-    static std::optional<KeyCombo> comboFor(std::uint32_t x11KeyCode, Qt::KeyboardModifiers modifiers);
+    // The combination a key press stands for: the key's code in the program's numbering with the
+    // held modifiers; nothing without a modifier or for a key with no code.
+    std::optional<KeyCombo> comboFor(std::uint32_t nativeScanCode, Qt::KeyboardModifiers modifiers) const;
 
     QPushButton* setButton() const { return setButton_; }
     QPushButton* clearButton() const { return clearButton_; }
-    QLabel* label() const { return label_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -47,6 +48,7 @@ protected:
 private:
     void refresh();
 
+    const KeyboardMap& keyboard_;
     std::optional<KeyCombo> keyCombo_;
     bool recording_ = false;
     QLabel* label_;

@@ -89,9 +89,8 @@ QPixmap statusIcon(bool granted, int size)
     return pixmap;
 }
 
-} // namespace
-
-QString PreferencesView::label(WakeKey key)
+// The wake-key toggle labels.
+QString label(WakeKey key)
 {
     switch (key) {
     case WakeKey::anyKey:
@@ -105,6 +104,8 @@ QString PreferencesView::label(WakeKey key)
     }
     return {};
 }
+
+} // namespace
 
 PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QWidget(parent), services_(services)
 {
@@ -134,7 +135,9 @@ QWidget* PreferencesView::buildPermissions()
     auto* layout = row();
     permissionIcon_ = new QLabel;
     granted_ = secondaryText(QStringLiteral("Granted"));
+    granted_->setObjectName(QStringLiteral("permissionGranted"));
     grantAccess_ = new QPushButton(QStringLiteral("Grant Access"));
+    grantAccess_->setObjectName(QStringLiteral("grantAccess"));
     connect(grantAccess_, &QPushButton::clicked, this, [this] { services_.permission.openAccessibilitySettings(); });
     layout->addWidget(permissionIcon_);
     layout->addWidget(new QLabel(QStringLiteral("Accessibility")));
@@ -154,7 +157,8 @@ QWidget* PreferencesView::buildHotkeys()
     auto* allRow = row();
     auto* title = new QLabel(QStringLiteral("Blackout All:"));
     title->setFixedWidth(120);
-    blackoutAll_ = new KeyRecorderView;
+    blackoutAll_ = new KeyRecorderView(services_.keyboard);
+    blackoutAll_->setObjectName(QStringLiteral("blackoutAll"));
     blackoutAll_->onKeyComboChanged = [this](const std::optional<KeyCombo>& combo) { services_.appState.blackoutAllHotkey.set(combo); };
     watch(blackoutAll_);
     allRow->addWidget(title);
@@ -172,6 +176,7 @@ QWidget* PreferencesView::buildHotkeys()
     rowsLayout_->setSpacing(12);
     content->addLayout(rowsLayout_);
     noDisplays_ = secondaryText(QStringLiteral("No displays detected"));
+    noDisplays_->setObjectName(QStringLiteral("noDisplays"));
     QFont italic = noDisplays_->font();
     italic.setItalic(true);
     noDisplays_->setFont(italic);
@@ -186,16 +191,19 @@ QWidget* PreferencesView::buildWakeSettings()
     AppState& state = services_.appState;
 
     ignoreMouse_ = new QCheckBox(QStringLiteral("Ignore mouse movement"));
+    ignoreMouse_->setObjectName(QStringLiteral("ignoreMouseMovement"));
     connect(ignoreMouse_, &QCheckBox::toggled, this, [&state](bool ignore) { state.ignoreMouseMovement.set(ignore); });
     content->addWidget(ignoreMouse_);
 
     auto* delayRow = row();
     wakeDelay_ = new QSlider(Qt::Horizontal);
+    wakeDelay_->setObjectName(QStringLiteral("wakeDelay"));
     wakeDelay_->setRange(0, sliderSteps);
     wakeDelay_->setSingleStep(1);
     wakeDelay_->setPageStep(1);
     wakeDelay_->setTickPosition(QSlider::TicksBelow);
     wakeDelayText_ = new QLabel;
+    wakeDelayText_->setObjectName(QStringLiteral("wakeDelayText"));
     wakeDelayText_->setFixedWidth(40);
     connect(wakeDelay_, &QSlider::valueChanged, this, [&state](int step) { state.wakeDelay.set(step * 0.5); });
     delayRow->addWidget(new QLabel(QStringLiteral("Wake delay:")));
@@ -208,6 +216,7 @@ QWidget* PreferencesView::buildWakeSettings()
     keys->addWidget(new QLabel(QStringLiteral("Wake keys:")));
     for (WakeKey key : allWakeKeys) {
         auto* box = new QCheckBox(label(key));
+        box->setObjectName(QStringLiteral("wakeKey-") + QString::fromUtf8(rawValue(key).data(), static_cast<qsizetype>(rawValue(key).size())));
         connect(box, &QCheckBox::toggled, this, [&state, key](bool on) {
             WakeKeySet set = state.allowedWakeKeys.get();
             if (on)
@@ -228,6 +237,7 @@ QWidget* PreferencesView::buildGeneral()
     auto* content = new QVBoxLayout;
     content->setSpacing(12);
     launchAtLogin_ = new QCheckBox(QStringLiteral("Launch at login"));
+    launchAtLogin_->setObjectName(QStringLiteral("launchAtLogin"));
     launchAtLogin_->setChecked(services_.launchAtLogin.isEnabled()); // read once, when the window is made
     connect(launchAtLogin_, &QCheckBox::toggled, this, [this](bool enabled) { services_.launchAtLogin.setEnabled(enabled); });
     content->addWidget(launchAtLogin_);
@@ -279,7 +289,7 @@ void PreferencesView::showDisplays(const std::vector<DisplayInfo>& displays)
     for (const DisplayInfo& display : displays) {
         DisplayHotkeyRow*& rowWidget = rows_[display.id];
         if (!rowWidget) {
-            rowWidget = new DisplayHotkeyRow(display, services_.appState, this);
+            rowWidget = new DisplayHotkeyRow(display, services_.appState, services_.keyboard, this);
             watch(rowWidget->toggleRecorder());
             watch(rowWidget->keepOnlyRecorder());
         }

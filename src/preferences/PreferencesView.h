@@ -2,7 +2,7 @@
 
 #include "display/DisplayInfo.h"
 #include "model/WakeKey.h"
-#include "platform/Subscription.h"
+#include "core/Subscription.h"
 
 #include <QWidget>
 
@@ -19,6 +19,7 @@ namespace vesperon {
 
 class AppState;
 class DisplayHotkeyRow;
+class KeyboardMap;
 class KeyRecorderView;
 class LaunchAtLogin;
 class PermissionManager;
@@ -32,6 +33,7 @@ public:
         AppState& appState;
         PermissionManager& permission;
         LaunchAtLogin& launchAtLogin;
+        const KeyboardMap& keyboard;
     };
 
     explicit PreferencesView(const Services& services, QWidget* parent = nullptr);
@@ -42,19 +44,8 @@ public:
     bool isAnyRecording() const;
     void stopRecording();
 
-    KeyRecorderView* blackoutAllRecorder() const { return blackoutAll_; }
+    // The monitors' rows, top to bottom.
     std::vector<DisplayHotkeyRow*> rows() const;
-    QLabel* noDisplaysLabel() const { return noDisplays_; }
-    QCheckBox* ignoreMouseMovementBox() const { return ignoreMouse_; }
-    QSlider* wakeDelaySlider() const { return wakeDelay_; }
-    QLabel* wakeDelayText() const { return wakeDelayText_; }
-    QCheckBox* wakeKeyBox(WakeKey key) const { return wakeKeys_.at(key); }
-    QCheckBox* launchAtLoginBox() const { return launchAtLogin_; }
-    QLabel* permissionStatus() const { return granted_; }
-    QPushButton* grantAccessButton() const { return grantAccess_; }
-
-    // The wake-key toggle labels, in the order shown.
-    static QString label(WakeKey key);
 
 protected:
     // Each time the window comes on screen the blackout-all recorder shows the hotkey in force

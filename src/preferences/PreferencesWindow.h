@@ -22,7 +22,6 @@ public:
 
     // Brings the window to the front with the keyboard focus.
     void showAndActivate();
-    PreferencesView& view() { return *view_; }
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RunLoop.h"
+#include "core/RunLoop.h"
 
 #include <cstdint>
 #include <map>

@@ -1,0 +1,47 @@
+#include "app/Vesperon.h"
+
+#include "app/AppDelegate.h"
+#include "app/LaunchAtLogin.h"
+#include "app/MenuBarController.h"
+#include "display/DisplayManager.h"
+#include "input/HotkeyManager.h"
+#include "input/InputMonitor.h"
+#include "input/PermissionManager.h"
+#include "model/AppState.h"
+#include "platform/Application.h"
+
+#include <utility>
+
+namespace vesperon {
+
+Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function<void()> showPreferences)
+    : backend_(backend)
+{
+    const Backend& b = backend_;
+    appState_ = std::make_unique<AppState>(b.settings, b.screens);
+    permission_ = PermissionManager::create({b.runLoop, b.application, b.inputAccess});
+    displays_ = DisplayManager::create({*appState_, b.runLoop, b.windows, b.screens});
+    hotkeys_ = HotkeyManager::create({*appState_, b.runLoop, b.hotkeys, *displays_});
+    inputMonitor_ = InputMonitor::create({*appState_, b.runLoop, b.inputTap, *displays_, messages});
+    launchAtLogin_ = std::make_unique<LaunchAtLogin>(b.autostart, messages);
+    menuBar_ = MenuBarController::create(
+        {b.runLoop, b.tray, *permission_, *appState_, *displays_, std::move(showPreferences), [this] { quit(); }});
+    delegate_ = AppDelegate::create({b.runLoop, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
+}
+
+Vesperon::~Vesperon() = default;
+
+void Vesperon::launch()
+{
+    delegate_->applicationDidFinishLaunching();
+}
+
+void Vesperon::quit()
+{
+    if (std::exchange(quitting_, true))
+        return; // a signal during the menu's quit, say
+    delegate_->applicationWillTerminate();
+    backend_.application.quit();
+}
+
+} // namespace vesperon

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/Backend.h"
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+
+namespace vesperon {
+
+class AppDelegate;
+class AppState;
+class DisplayManager;
+class HotkeyManager;
+class InputMonitor;
+class LaunchAtLogin;
+class MenuBarController;
+class PermissionManager;
+
+// The composition root: builds the program's object graph from a backend in dependency order,
+// owns it, and takes it down in reverse order. The product builds it over the desktop's backend,
+// the tests over a fake one.
+class Vesperon {
+public:
+    // `showPreferences` opens the preferences window (the view layer lives outside the graph).
+    Vesperon(const Backend& backend, std::ostream& messages, std::function<void()> showPreferences);
+    ~Vesperon();
+    Vesperon(const Vesperon&) = delete;
+    Vesperon& operator=(const Vesperon&) = delete;
+
+    // Once, when the event loop runs.
+    void launch();
+    // The termination sequence, once, then the event loop ends: every display is awake by then.
+    void quit();
+
+    const Backend& backend() const { return backend_; }
+    AppState& appState() { return *appState_; }
+    PermissionManager& permission() { return *permission_; }
+    DisplayManager& displays() { return *displays_; }
+    HotkeyManager& hotkeys() { return *hotkeys_; }
+    InputMonitor& inputMonitor() { return *inputMonitor_; }
+    LaunchAtLogin& launchAtLogin() { return *launchAtLogin_; }
+
+private:
+    Backend backend_;
+    bool quitting_ = false;
+    // In dependency order: members are destroyed in reverse.
+    std::unique_ptr<AppState> appState_;
+    std::shared_ptr<PermissionManager> permission_;
+    std::shared_ptr<DisplayManager> displays_;
+    std::shared_ptr<HotkeyManager> hotkeys_;
+    std::shared_ptr<InputMonitor> inputMonitor_;
+    std::unique_ptr<LaunchAtLogin> launchAtLogin_;
+    std::shared_ptr<MenuBarController> menuBar_;
+    std::shared_ptr<AppDelegate> delegate_;
+};
+
+} // namespace vesperon

@@ -1,0 +1,96 @@
+#include "linux/AutostartEntry.h"
+
+#include "linux/XdgPaths.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace vesperon {
+
+namespace fs = std::filesystem;
+
+AutostartEntry::AutostartEntry(fs::path entry, fs::path executable)
+    : entry_(std::move(entry)), executable_(std::move(executable))
+{
+}
+
+fs::path AutostartEntry::defaultPath()
+{
+    return xdgConfigHome() / "autostart" / "vesperon.desktop";
+}
+
+std::string AutostartEntry::execValue(const fs::path& executable)
+{
+    const std::string path = executable.string();
+    constexpr std::string_view reserved = " \t\n\"'\\><~|&;$*?#()`";
+    if (path.find_first_of(reserved) == std::string::npos)
+        return path;
+    std::string quoted = "\"";
+    for (char c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    quoted += '"';
+    // The desktop-entry format escapes backslashes once more in string values.
+    std::string escaped;
+    for (char c : quoted)
+        escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return escaped;
+}
+
+std::optional<std::string> AutostartEntry::enable()
+{
+    std::error_code error;
+    fs::create_directories(entry_.parent_path(), error);
+    if (error)
+        return error.message();
+    const fs::path temporary = entry_.string() + ".new";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        out << "[Desktop Entry]\n"
+               "Type=Application\n"
+               "Name=Vesperon\n"
+               "Comment=Black out chosen monitors\n"
+               "Exec="
+            << execValue(executable_)
+            << "\n"
+               "Terminal=false\n"
+               "X-GNOME-Autostart-enabled=true\n";
+        out.flush();
+        if (!out)
+            return "cannot write " + temporary.string();
+    }
+    fs::rename(temporary, entry_, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return "cannot write " + entry_.string();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> AutostartEntry::disable()
+{
+    std::error_code error;
+    fs::remove(entry_, error);
+    if (error)
+        return error.message();
+    return std::nullopt;
+}
+
+bool AutostartEntry::isEnabled() const
+{
+    std::ifstream in(entry_);
+    if (!in)
+        return false;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line == "Hidden=true" || line == "X-GNOME-Autostart-enabled=false")
+            return false;
+    }
+    return true;
+}
+
+} // namespace vesperon

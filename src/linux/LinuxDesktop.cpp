@@ -1,0 +1,19 @@
+#include "linux/LinuxDesktop.h"
+
+#include <QCoreApplication>
+
+namespace vesperon {
+
+LinuxDesktop::LinuxDesktop(const std::filesystem::path& settingsFile, const std::filesystem::path& autostartEntry)
+    : settings(settingsFile)
+    , autostart(autostartEntry, QCoreApplication::applicationFilePath().toStdString())
+{
+}
+
+Backend LinuxDesktop::backend(DisplayServer& server)
+{
+    return Backend{runLoop, application, settings, autostart, screens, tray, server.windows(), server.hotkeys(),
+        server.inputTap(), server.inputAccess(), server.keyboard()};
+}
+
+} // namespace vesperon

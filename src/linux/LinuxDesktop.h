@@ -1,0 +1,35 @@
+#pragma once
+
+#include "linux/AutostartEntry.h"
+#include "linux/JsonFileSettingsStore.h"
+#include "linux/QtApplication.h"
+#include "linux/QtRunLoop.h"
+#include "linux/QtScreenSource.h"
+#include "linux/QtTray.h"
+#include "platform/Backend.h"
+
+#include <filesystem>
+
+namespace vesperon {
+
+// The services every Linux desktop shares, whatever its display server: the Qt run loop and
+// application, the screens, the tray, the settings file and the autostart entry. Needs a
+// QApplication.
+class LinuxDesktop {
+public:
+    LinuxDesktop(const std::filesystem::path& settingsFile, const std::filesystem::path& autostartEntry);
+    LinuxDesktop(const LinuxDesktop&) = delete;
+    LinuxDesktop& operator=(const LinuxDesktop&) = delete;
+
+    // These services and the display server's, as one backend.
+    Backend backend(DisplayServer& server);
+
+    QtRunLoop runLoop;
+    QtApplication application;
+    JsonFileSettingsStore settings;
+    AutostartEntry autostart;
+    QtScreenSource screens;
+    QtTray tray;
+};
+
+} // namespace vesperon

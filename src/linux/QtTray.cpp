@@ -1,0 +1,116 @@
+#include "linux/QtTray.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+
+namespace vesperon {
+
+namespace {
+
+QString resourceFor(Icon icon)
+{
+    switch (icon) {
+    case Icon::displayBlackedOut:
+        return QStringLiteral(":/icons/display-warning.svg");
+    case Icon::warning:
+        return QStringLiteral(":/icons/warning.svg");
+    case Icon::display:
+    case Icon::none:
+        break;
+    }
+    return QStringLiteral(":/icons/display.svg");
+}
+
+// '&' marks a mnemonic in Qt menus; a display called "A&B" must read so.
+QString menuText(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+QIcon QtTray::icon(Icon icon)
+{
+    const QIcon source(resourceFor(icon));
+    const QColor colour = QGuiApplication::palette().color(QPalette::WindowText);
+    QIcon tinted;
+    for (int size : {16, 22, 24, 32, 48, 64}) {
+        QPixmap pixmap = source.pixmap(QSize(size, size));
+        if (pixmap.isNull())
+            continue;
+        QPainter painter(&pixmap);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(pixmap.rect(), colour);
+        painter.end();
+        tinted.addPixmap(pixmap);
+    }
+    tinted.setIsMask(true); // panels that tint symbolic icons may do so
+    return tinted;
+}
+
+QtTray::QtTray()
+{
+    tray_.setContextMenu(&menu_);
+    connect(&menu_, &QMenu::aboutToShow, this, [this] {
+        if (aboutToShow_)
+            aboutToShow_();
+    });
+    connect(&tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            menu_.popup(QCursor::pos());
+    });
+}
+
+QtTray::~QtTray()
+{
+    tray_.hide();
+}
+
+void QtTray::setIcon(Icon icon, const std::string& tooltip)
+{
+    tray_.setIcon(QtTray::icon(icon));
+    tray_.setToolTip(QString::fromStdString(tooltip));
+    tray_.show(); // docks now, or as soon as a tray appears
+}
+
+void QtTray::setMenu(const Menu& menu)
+{
+    menu_.clear();
+    for (QMenu* submenu : submenus_)
+        submenu->deleteLater();
+    submenus_.clear();
+    fill(menu_, menu);
+}
+
+void QtTray::fill(QMenu& menu, const Menu& items)
+{
+    for (const MenuItem& item : items) {
+        if (item.isSeparator) {
+            menu.addSeparator();
+            continue;
+        }
+        if (item.submenu) {
+            QMenu* submenu = menu.addMenu(menuText(item.title));
+            submenus_.push_back(submenu);
+            fill(*submenu, *item.submenu);
+            continue;
+        }
+        QString text = menuText(item.title);
+        if (!item.shortcutHint.empty())
+            text += QLatin1Char('\t') + QString::fromStdString(item.shortcutHint);
+        QAction* action = menu.addAction(text);
+        action->setEnabled(item.enabled && item.action);
+        if (item.checked) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        if (item.icon != Icon::none)
+            action->setIcon(icon(item.icon));
+        if (item.action)
+            connect(action, &QAction::triggered, this, [item] { item.action(item); });
+    }
+}
+
+} // namespace vesperon

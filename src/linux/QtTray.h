@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Tray.h"
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+namespace vesperon {
+
+// The tray icon as a QSystemTrayIcon. Both a left and a right click open the menu. Nothing shows
+// until the first setIcon.
+class QtTray : public QObject, public Tray {
+public:
+    QtTray();
+    ~QtTray() override;
+
+    bool isAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    void setIcon(Icon icon, const std::string& tooltip) override;
+    void setMenu(const Menu& menu) override;
+    void setAboutToShow(std::function<void()> handler) override { aboutToShow_ = std::move(handler); }
+
+    // One of the project's monochrome icons, in the colour of the panel's text.
+    static QIcon icon(Icon icon);
+
+private:
+    void fill(QMenu& menu, const Menu& items);
+
+    QSystemTrayIcon tray_;
+    QMenu menu_;
+    std::vector<QMenu*> submenus_;
+    std::function<void()> aboutToShow_;
+};
+
+} // namespace vesperon

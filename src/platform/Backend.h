@@ -1,0 +1,44 @@
+#pragma once
+
+namespace vesperon {
+
+class Application;
+class Autostart;
+class BlackWindowFactory;
+class HotkeyService;
+class InputAccess;
+class InputTap;
+class KeyboardMap;
+class RunLoop;
+class ScreenSource;
+class SettingsStore;
+class Tray;
+
+// What only the display server can do: X11 today, Wayland compositors later.
+class DisplayServer {
+public:
+    virtual ~DisplayServer() = default;
+    virtual BlackWindowFactory& windows() = 0;
+    virtual HotkeyService& hotkeys() = 0;
+    virtual InputTap& inputTap() = 0;
+    virtual InputAccess& inputAccess() = 0;
+    virtual KeyboardMap& keyboard() = 0;
+};
+
+// Every service the program is built from. Whoever makes it owns the services; they outlive the
+// program's object graph.
+struct Backend {
+    RunLoop& runLoop;
+    Application& application;
+    SettingsStore& settings;
+    Autostart& autostart;
+    ScreenSource& screens;
+    Tray& tray;
+    BlackWindowFactory& windows;
+    HotkeyService& hotkeys;
+    InputTap& inputTap;
+    InputAccess& inputAccess;
+    KeyboardMap& keyboard;
+};
+
+} // namespace vesperon

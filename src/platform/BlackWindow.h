@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/Geometry.h"
+
+#include <memory>
+
+namespace vesperon {
+
+// A borderless, opaque black window over one monitor. It never takes keyboard focus, shows on every
+// workspace, is listed in no taskbar or window switcher, swallows the clicks aimed at it and is kept
+// above every other window while shown. Created hidden.
+class BlackWindow {
+public:
+    virtual ~BlackWindow() = default;
+    virtual void setFrame(const Rect& frame) = 0;
+    // Shows the window above everything without activating the program.
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual bool isVisible() const = 0;
+    virtual Rect frame() const = 0;
+};
+
+class BlackWindowFactory {
+public:
+    virtual ~BlackWindowFactory() = default;
+    virtual std::unique_ptr<BlackWindow> create(const Rect& frame) = 0;
+};
+
+} // namespace vesperon

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace vesperon {
+
+// Whether Vesperon can watch input system-wide on this desktop, and how the user gets there.
+class InputAccess {
+public:
+    virtual ~InputAccess() = default;
+    // Answers without side effects.
+    virtual bool isGranted() const = 0;
+    // Asks the desktop to grant access where it has a way to ask; X11 has none.
+    virtual void request() = 0;
+    // Tells the user what is missing and where to grant it.
+    virtual void explain() = 0;
+};
+
+} // namespace vesperon

@@ -1,0 +1,22 @@
+#include "x11/X11DisplayServer.h"
+
+#include "x11/XcbConnection.h"
+
+namespace vesperon {
+
+X11DisplayServer::X11DisplayServer()
+    : stackKeeper_(XcbConnection::open("keeping blackout windows on top"))
+    , windows_(&stackKeeper_)
+    , hotkeys_(XcbConnection::open("global hotkeys"))
+{
+}
+
+bool X11DisplayServer::isReachable()
+{
+    xcb_connection_t* probe = xcb_connect(nullptr, nullptr);
+    const bool reachable = !xcb_connection_has_error(probe);
+    xcb_disconnect(probe);
+    return reachable;
+}
+
+} // namespace vesperon

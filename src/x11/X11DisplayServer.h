@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Backend.h"
+#include "x11/KeyCodeTable.h"
+#include "x11/X11BlackWindow.h"
+#include "x11/X11HotkeyService.h"
+#include "x11/X11InputAccess.h"
+#include "x11/X11InputTap.h"
+#include "x11/X11StackKeeper.h"
+
+namespace vesperon {
+
+// The X11 backend: black override-redirect windows kept on top, XGrabKey hotkeys, the XInput 2
+// raw-event tap, each on an X connection of its own. Needs a QApplication on the xcb platform.
+class X11DisplayServer : public DisplayServer {
+public:
+    X11DisplayServer();
+
+    BlackWindowFactory& windows() override { return windows_; }
+    HotkeyService& hotkeys() override { return hotkeys_; }
+    InputTap& inputTap() override { return inputTap_; }
+    InputAccess& inputAccess() override { return access_; }
+    KeyboardMap& keyboard() override { return keyboard_; }
+
+    // Whether an X server can be reached at $DISPLAY.
+    static bool isReachable();
+
+private:
+    X11StackKeeper stackKeeper_;
+    X11BlackWindowFactory windows_;
+    X11HotkeyService hotkeys_;
+    X11InputTap inputTap_;
+    X11InputAccess access_;
+    X11KeyboardMap keyboard_;
+};
+
+} // namespace vesperon

@@ -1,0 +1,64 @@
+#include "x11/XcbConnection.h"
+
+#include <QSocketNotifier>
+
+#include <cstdlib>
+#include <iostream>
+
+namespace vesperon {
+
+std::unique_ptr<XcbConnection> XcbConnection::open(const std::string& purpose, const char* display)
+{
+    int screenNumber = 0;
+    xcb_connection_t* connection = xcb_connect(display, &screenNumber);
+    if (!connection || xcb_connection_has_error(connection)) {
+        std::cout << "Vesperon: cannot connect to the X server for " << purpose << std::endl;
+        if (connection)
+            xcb_disconnect(connection);
+        return nullptr;
+    }
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; i < screenNumber && it.rem > 0; ++i)
+        xcb_screen_next(&it);
+    return std::unique_ptr<XcbConnection>(new XcbConnection(connection, it.data, purpose));
+}
+
+XcbConnection::XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen, std::string purpose)
+    : connection_(connection)
+    , screen_(screen)
+    , purpose_(std::move(purpose))
+    , notifier_(std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read))
+{
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] { dispatchPending(); });
+}
+
+XcbConnection::~XcbConnection()
+{
+    notifier_->setEnabled(false);
+    xcb_disconnect(connection_);
+}
+
+bool XcbConnection::isWatching() const
+{
+    return notifier_->isEnabled();
+}
+
+void XcbConnection::dispatchPending()
+{
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+        if (handler_)
+            handler_(*event);
+        std::free(event);
+    }
+    if (hasError() && notifier_->isEnabled()) {
+        // A broken connection stays readable forever; stop watching it rather than spin.
+        notifier_->setEnabled(false);
+        std::cout << "Vesperon: lost the X server connection for " << purpose_ << std::endl;
+        return;
+    }
+    if (batchEnd_)
+        batchEnd_();
+    xcb_flush(connection_);
+}
+
+} // namespace vesperon

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <xcb/xcb.h>
+
+class QSocketNotifier;
+
+namespace vesperon {
+
+// A connection of Vesperon's own to the X server, read from the Qt event loop. Its events go to
+// one handler; errors arrive there too (response type 0). If the server goes away the connection
+// stops reading and says so in one line.
+class XcbConnection {
+public:
+    using EventHandler = std::function<void(const xcb_generic_event_t& event)>;
+
+    // Connects to `display` ($DISPLAY when null); nothing (and a line on standard output naming
+    // `purpose`) on failure.
+    static std::unique_ptr<XcbConnection> open(const std::string& purpose, const char* display = nullptr);
+    ~XcbConnection();
+    XcbConnection(const XcbConnection&) = delete;
+    XcbConnection& operator=(const XcbConnection&) = delete;
+
+    xcb_connection_t* get() const { return connection_; }
+    xcb_window_t root() const { return screen_->root; }
+    const xcb_screen_t& screen() const { return *screen_; }
+
+    void setEventHandler(EventHandler handler) { handler_ = std::move(handler); }
+    // Called once after each batch of events, when none is left to read.
+    void setBatchEndHandler(std::function<void()> handler) { batchEnd_ = std::move(handler); }
+    // Reads and handles every event already received, then flushes.
+    void dispatchPending();
+    void flush() { xcb_flush(connection_); }
+    bool hasError() const { return xcb_connection_has_error(connection_) != 0; }
+    // False once the connection broke and reading stopped.
+    bool isWatching() const;
+
+private:
+    XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen, std::string purpose);
+
+    xcb_connection_t* connection_;
+    xcb_screen_t* screen_;
+    std::string purpose_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    EventHandler handler_;
+    std::function<void()> batchEnd_;
+};
+
+} // namespace vesperon

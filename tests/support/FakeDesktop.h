@@ -1,0 +1,236 @@
+#pragma once
+
+#include "app/Vesperon.h"
+#include "model/AppState.h"
+#include "platform/Application.h"
+#include "platform/Autostart.h"
+#include "platform/Backend.h"
+#include "platform/BlackWindow.h"
+#include "platform/HotkeyService.h"
+#include "platform/InputAccess.h"
+#include "platform/InputTap.h"
+#include "platform/KeyboardMap.h"
+#include "platform/ScreenSource.h"
+#include "platform/SettingsStore.h"
+#include "platform/Tray.h"
+#include "support/FakeRunLoop.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace vesperon::testing {
+
+// A settings store in memory that counts its writes.
+struct MemorySettingsStore : SettingsStore {
+    std::optional<nlohmann::json> object(const std::string& key) const override
+    {
+        auto it = values.find(key);
+        return it == values.end() ? std::nullopt : std::optional(it->second);
+    }
+    void setObject(const std::string& key, nlohmann::json value) override { values[key] = std::move(value), ++writes; }
+    void removeObject(const std::string& key) override { values.erase(key), ++writes; }
+
+    std::map<std::string, nlohmann::json> values;
+    int writes = 0;
+};
+
+struct FakeScreens : ScreenSource {
+    std::vector<ScreenDescription> screens() const override { return list; }
+    // A monitor at x = 1920 * n.
+    void add(std::uint32_t id, std::string name = {}, bool builtIn = false)
+    {
+        list.push_back({id, std::move(name), Rect{1920.0 * static_cast<double>(list.size()), 0, 1920, 1080}, builtIn});
+    }
+    std::vector<ScreenDescription> list;
+};
+
+// Windows that log what is done to them: "show 1", "hide 1", "frame 1", "gone 1", the number being
+// the window's serial.
+struct FakeWindows : BlackWindowFactory {
+    struct Window : BlackWindow {
+        Window(FakeWindows& o, int n, Rect f) : owner(o), serial(n), rect(f) {}
+        ~Window() override { note("gone"), owner.live.erase(this); }
+        void setFrame(const Rect& f) override { rect = f, note("frame"); }
+        void show() override { visible = true, note("show"); }
+        void hide() override { visible = false, note("hide"); }
+        bool isVisible() const override { return visible; }
+        Rect frame() const override { return rect; }
+        void note(const std::string& what) { owner.log.push_back(what + " " + std::to_string(serial)); }
+        FakeWindows& owner;
+        int serial;
+        Rect rect;
+        bool visible = false;
+    };
+    std::unique_ptr<BlackWindow> create(const Rect& frame) override
+    {
+        auto window = std::make_unique<Window>(*this, ++made, frame);
+        live.insert(window.get());
+        return window;
+    }
+    // Where the windows that exist and show are: their frames' x.
+    std::multiset<double> shown() const
+    {
+        std::multiset<double> xs;
+        for (const Window* w : live)
+            if (w->visible)
+                xs.insert(w->rect.x);
+        return xs;
+    }
+    std::set<Window*> live;
+    std::vector<std::string> log;
+    int made = 0;
+};
+
+// Grants every combination except those marked taken and those already held.
+struct FakeHotkeys : HotkeyService {
+    void setHandler(Handler h) override { handler = std::move(h); }
+    std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id) override
+    {
+        ++attempts;
+        if (taken.contains(combo) || held(combo))
+            return std::nullopt;
+        live[next] = {combo, id};
+        return next++;
+    }
+    void unregisterHotkey(HotkeyHandle handle) override { live.erase(handle); }
+    bool held(const KeyCombo& combo) const
+    {
+        return std::ranges::any_of(live, [&](const auto& entry) { return entry.second.first == combo; });
+    }
+    // A press of a held combination; answers what the handler said.
+    bool press(const KeyCombo& combo)
+    {
+        for (const auto& [handle, entry] : live)
+            if (entry.first == combo)
+                return handler && handler(entry.second);
+        return false;
+    }
+    Handler handler;
+    struct Less {
+        bool operator()(const KeyCombo& a, const KeyCombo& b) const
+        {
+            return std::pair(a.keyCode, a.modifiers) < std::pair(b.keyCode, b.modifiers);
+        }
+    };
+    std::set<KeyCombo, Less> taken;
+    std::map<HotkeyHandle, std::pair<KeyCombo, std::uint32_t>> live;
+    HotkeyHandle next = 100;
+    int attempts = 0;
+};
+
+struct FakeInputTap : InputTap {
+    bool start(Handler h) override
+    {
+        if (refuse)
+            return false;
+        handler = std::move(h);
+        return true;
+    }
+    void stop() override { handler = nullptr; }
+    void setMotionWanted(bool wanted) override { motionWanted = wanted; }
+    void send(InputEvent::Type type, std::uint16_t keyCode = 0, std::uint64_t flags = 0)
+    {
+        if (handler)
+            handler(InputEvent{type, keyCode, flags});
+    }
+    Handler handler;
+    bool refuse = false;
+    bool motionWanted = false;
+};
+
+struct FakeInputAccess : InputAccess {
+    bool isGranted() const override { return ++checks, granted; }
+    void request() override { ++requests; }
+    void explain() override { ++explanations; }
+    bool granted = true;
+    mutable int checks = 0;
+    int requests = 0;
+    int explanations = 0;
+};
+
+struct FakeTray : Tray {
+    bool isAvailable() const override { return true; }
+    void setIcon(Icon i, const std::string& t) override { icon = i, tooltip = t; }
+    void setMenu(const Menu& m) override { menu = m, ++menusSet; }
+    void setAboutToShow(std::function<void()> handler) override { aboutToShow = std::move(handler); }
+    // What the user sees on opening the menu.
+    const Menu& open()
+    {
+        if (aboutToShow)
+            aboutToShow();
+        return menu;
+    }
+    Icon icon = Icon::none;
+    std::string tooltip;
+    Menu menu;
+    int menusSet = 0;
+    std::function<void()> aboutToShow;
+};
+
+struct FakeAutostart : Autostart {
+    std::optional<std::string> enable() override { return failure ? failure : (enabled = true, std::nullopt); }
+    std::optional<std::string> disable() override { return failure ? failure : (enabled = false, std::nullopt); }
+    bool isEnabled() const override { return enabled; }
+    bool enabled = false;
+    std::optional<std::string> failure;
+};
+
+struct FakeApplication : Application {
+    void quit() override { ++quits; }
+    int quits = 0;
+};
+
+// Scan codes below 200 are key codes themselves.
+struct FakeKeyboard : KeyboardMap {
+    std::optional<std::uint16_t> keyCode(std::uint32_t scanCode) const override
+    {
+        return scanCode < 200 ? std::optional(static_cast<std::uint16_t>(scanCode)) : std::nullopt;
+    }
+};
+
+// The whole desktop faked, and the program built over it by its own composition root: `start`
+// builds and launches it as main does, and lets the run loop settle.
+struct FakeDesktop {
+    explicit FakeDesktop(int monitors = 2)
+    {
+        for (int i = 1; i <= monitors; ++i)
+            screens.add(static_cast<std::uint32_t>(i), "Monitor " + std::to_string(i));
+    }
+    Backend backend()
+    {
+        return Backend{loop, application, store, autostart, screens, tray, windows, hotkeys, tap, access, keyboard};
+    }
+    Vesperon& build()
+    {
+        app.reset(); // the old graph lets go of the backend first, as at a restart
+        app = std::make_unique<Vesperon>(backend(), messages, [this] { ++preferencesShown; });
+        return *app;
+    }
+    Vesperon& start()
+    {
+        build().launch();
+        loop.runUntilIdle();
+        return *app;
+    }
+    AppState& state() { return app->appState(); }
+    bool dark() { return state().isBlackoutActive.get(); }
+
+    FakeRunLoop loop;
+    FakeApplication application;
+    MemorySettingsStore store;
+    FakeAutostart autostart;
+    FakeScreens screens;
+    FakeTray tray;
+    FakeWindows windows;
+    FakeHotkeys hotkeys;
+    FakeInputTap tap;
+    FakeInputAccess access;
+    FakeKeyboard keyboard;
+    std::ostringstream messages;
+    int preferencesShown = 0;
+    std::unique_ptr<Vesperon> app;
+};
+
+} // namespace vesperon::testing

@@ -1,0 +1,234 @@
+// Waking by input and the hotkeys, over the fake desktop.
+#include "display/DisplayManager.h"
+#include "input/HotkeyManager.h"
+#include "input/InputMonitor.h"
+#include "model/EventFlags.h"
+#include "support/FakeDesktop.h"
+
+#include <gtest/gtest.h>
+
+using namespace vesperon;
+using namespace vesperon::testing;
+using Type = InputEvent::Type;
+
+namespace {
+
+constexpr std::uint64_t ctrl = EventFlags::control, shift = EventFlags::shift, alt = EventFlags::option,
+                        super = EventFlags::command, capsLock = 0x10000;
+constexpr std::uint16_t keyA = 0, keyD = 2, key1 = 18, key2 = 19, escape = 53, space = 49, returnKey = 36, keypadEnter = 76;
+constexpr KeyCombo ctrlAlt1{key1, 0x1800}, ctrlAlt2{key2, 0x1800}, ctrlAlt3{20, 0x1800}, shiftSuperD{keyD, 0x0300};
+
+struct Blackout : FakeDesktop {
+    explicit Blackout(const std::function<void(AppState&)>& settings = {})
+    {
+        start();
+        if (settings)
+            settings(state());
+        blackout();
+    }
+    void blackout()
+    {
+        app->displays().blackoutAll();
+        loop.runUntilIdle();
+    }
+    // Delivers an event and lets the run loop take one turn.
+    void send(Type type, std::uint16_t keyCode = 0, std::uint64_t flags = 0)
+    {
+        tap.send(type, keyCode, flags);
+        loop.runOnce();
+    }
+    InputMonitor& monitor() { return app->inputMonitor(); }
+};
+
+struct WakeCase {
+    const char* what;
+    std::function<void(AppState&)> settings;
+    Type type;
+    std::uint16_t key;
+    std::uint64_t flags;
+    bool wakes;
+};
+
+} // namespace
+
+TEST(InputMonitor, WhatWakesADisplayOnTheNextTurn)
+{
+    const auto keys = [](WakeKeySet set) { return [set](AppState& s) { s.allowedWakeKeys.set(set); }; };
+    const auto safety = [](AppState& s) {
+        s.allowedWakeKeys.set({});
+        s.wakeDelay.set(5);
+    };
+    const auto hotkeys = [](AppState& s) {
+        s.blackoutAllHotkey.set(KeyCombo{keyA, 0x1000});
+        s.setToggleHotkey(ctrlAlt1, 1);
+        s.setKeepOnlyHotkey(KeyCombo{key2, 0x0100}, 2);
+    };
+    const std::vector<WakeCase> cases{
+        {"left click", {}, Type::leftMouseDown, 0, 0, true},
+        {"right click", {}, Type::rightMouseDown, 0, 0, true},
+        {"wheel", keys({}), Type::scrollWheel, 0, 0, true},
+        {"movement, ignored by default", {}, Type::mouseMoved, 0, 0, false},
+        {"movement", [](AppState& s) { s.ignoreMouseMovement.set(false); }, Type::mouseMoved, 0, 0, true},
+        {"any key", {}, Type::keyDown, keyA, 0, true},
+        {"a key-up", {}, Type::keyUp, keyA, 0, false},
+        {"the default hotkey", {}, Type::keyDown, keyD, shift | super, false},
+        {"the default hotkey with Caps Lock", {}, Type::keyDown, keyD, shift | super | capsLock, false},
+        {"the default hotkey and Alt", {}, Type::keyDown, keyD, shift | super | alt, true},
+        {"the blackout-all hotkey set", hotkeys, Type::keyDown, keyA, ctrl, false},
+        {"the default once replaced", hotkeys, Type::keyDown, keyD, shift | super, true},
+        {"a toggle hotkey", hotkeys, Type::keyDown, key1, ctrl | alt, false},
+        {"a keep-only hotkey", hotkeys, Type::keyDown, key2, super, false},
+        {"Space allowed", keys({WakeKey::space}), Type::keyDown, space, 0, true},
+        {"Return, Space allowed", keys({WakeKey::space}), Type::keyDown, returnKey, 0, false},
+        {"Return, Enter allowed", keys({WakeKey::enter}), Type::keyDown, returnKey, 0, true},
+        {"keypad Enter, Enter allowed", keys({WakeKey::enter}), Type::keyDown, keypadEnter, 0, true},
+        {"Space, Enter allowed", keys({WakeKey::enter}), Type::keyDown, space, 0, false},
+        {"Escape allowed", keys({WakeKey::escape}), Type::keyDown, escape, 0, true},
+        {"A, Escape and Space allowed", keys({WakeKey::escape, WakeKey::space}), Type::keyDown, keyA, 0, false},
+        {"Escape, no key allowed", keys({}), Type::keyDown, escape, 0, false},
+        {"Control+Super+Escape", safety, Type::keyDown, escape, ctrl | super, true},
+        {"Control+Shift+Super+Escape", safety, Type::keyDown, escape, ctrl | super | shift, true},
+        {"Control+Super+Escape, released", safety, Type::keyUp, escape, ctrl | super, true},
+        {"Control+Escape", safety, Type::keyDown, escape, ctrl, false},
+        {"Super+Escape", safety, Type::keyDown, escape, super, false},
+    };
+    for (const WakeCase& c : cases) {
+        Blackout desktop(c.settings);
+        ASSERT_TRUE(desktop.dark()) << c.what;
+        desktop.tap.send(c.type, c.key, c.flags);
+        EXPECT_TRUE(desktop.dark()) << c.what << ": never inside the tap's callback";
+        desktop.loop.runOnce();
+        EXPECT_EQ(!desktop.dark(), c.wakes) << c.what;
+    }
+
+    FakeDesktop lit;
+    lit.start();
+    lit.state().ignoreMouseMovement.set(false);
+    for (Type type : {Type::leftMouseDown, Type::mouseMoved, Type::keyDown, Type::scrollWheel})
+        lit.tap.send(type, escape, ctrl | super);
+    EXPECT_EQ(lit.loop.pendingCount(), 0u) << "without a blackout nothing is scheduled";
+}
+
+TEST(InputMonitor, ADelayedWakeComesOnceAtTheDelayFromTheFirstInput)
+{
+    Blackout desktop([](AppState& s) { s.wakeDelay.set(3); });
+    desktop.send(Type::keyDown, keyA);
+    EXPECT_TRUE(desktop.monitor().isWaking());
+    desktop.loop.advance(1);
+    desktop.send(Type::keyDown, keyA);
+    desktop.loop.advance(1);
+    desktop.send(Type::leftMouseDown);
+    desktop.loop.advance(0.999);
+    EXPECT_TRUE(desktop.dark()) << "neither restarted nor extended, and not early";
+    int wakes = 0;
+    Subscription s = desktop.state().isBlackoutActive.subscribe([&](bool active) { wakes += !active; });
+    desktop.loop.advance(0.001);
+    EXPECT_FALSE(desktop.dark());
+    EXPECT_FALSE(desktop.monitor().isWaking());
+    desktop.loop.advance(10);
+    EXPECT_EQ(wakes, 1);
+
+    desktop.blackout();
+    desktop.send(Type::keyDown, keyA);
+    desktop.app->displays().wakeAll();
+    desktop.blackout();
+    desktop.loop.advance(3);
+    EXPECT_FALSE(desktop.dark()) << "a pending wake still fires after the displays went dark again";
+
+    desktop.blackout();
+    desktop.send(Type::keyDown, keyA);
+    desktop.loop.advance(1);
+    desktop.send(Type::keyDown, escape, ctrl | super);
+    EXPECT_FALSE(desktop.dark()) << "the safety combination cuts a pending wake short";
+}
+
+TEST(InputMonitor, StoppingCancelsAPendingWakeAndLetsGoOfTheTap)
+{
+    Blackout desktop([](AppState& s) { s.wakeDelay.set(3); });
+    EXPECT_TRUE(desktop.tap.motionWanted) << "movement is watched during a blackout";
+    desktop.send(Type::keyDown, keyA);
+    desktop.monitor().stop();
+    EXPECT_FALSE(desktop.monitor().isWaking());
+    EXPECT_FALSE(desktop.tap.handler);
+    desktop.loop.advance(10);
+    EXPECT_TRUE(desktop.dark()) << "the wake never comes";
+    desktop.app->displays().wakeAll();
+    EXPECT_TRUE(desktop.tap.motionWanted) << "a stopped monitor no longer steers the tap";
+
+    desktop.monitor().start();
+    EXPECT_FALSE(desktop.tap.motionWanted) << "a started one does, from the current state";
+    desktop.monitor().stop();
+    desktop.tap.refuse = true;
+    desktop.monitor().start();
+    EXPECT_FALSE(desktop.monitor().isRunning());
+    EXPECT_EQ(desktop.messages.str(), "Failed to create event tap. Accessibility permission may be required.\n");
+    desktop.tap.refuse = false;
+    desktop.monitor().start();
+    EXPECT_TRUE(desktop.monitor().isRunning()) << "a later start tries again";
+}
+
+TEST(HotkeyManager, RegistersEverySettingAnewWithIdsFromOne)
+{
+    FakeDesktop desktop(3);
+    desktop.start();
+    HotkeyManager& manager = desktop.app->hotkeys();
+    EXPECT_EQ(manager.hotkeyActions(), (std::map<std::uint32_t, HotkeyAction>{{1, HotkeyAction::blackoutAll()}}));
+    ASSERT_TRUE(desktop.hotkeys.held(shiftSuperD));
+
+    desktop.hotkeys.taken.insert(ctrlAlt1);
+    desktop.state().displayToggleHotkeys.set({{"1", ctrlAlt1}, {"abc", ctrlAlt2}, {"3", ctrlAlt3}});
+    desktop.state().setKeepOnlyHotkey(ctrlAlt2, 2);
+    // id 2 went to the refused display "1"; "abc" is no display and uses no id.
+    EXPECT_EQ(manager.hotkeyActions(), (std::map<std::uint32_t, HotkeyAction>{{1, HotkeyAction::blackoutAll()},
+                                           {3, HotkeyAction::toggleDisplay(3)}, {4, HotkeyAction::keepOnlyDisplay(2)}}));
+    EXPECT_EQ(desktop.hotkeys.live.size(), 3u) << "the first registrations were all released";
+    EXPECT_EQ(desktop.hotkeys.attempts, 1 + 3 + 4);
+    EXPECT_FALSE(manager.handleHotkey(42));
+
+    manager.setSuspended(true);
+    EXPECT_TRUE(desktop.hotkeys.live.empty());
+    desktop.state().setToggleHotkey(ctrlAlt1, 2); // a settings change while a recorder records
+    EXPECT_TRUE(desktop.hotkeys.live.empty());
+    desktop.hotkeys.taken.clear();
+    manager.setSuspended(false);
+    EXPECT_EQ(desktop.hotkeys.live.size(), 4u) << "back, from the current settings";
+    EXPECT_TRUE(desktop.hotkeys.held(ctrlAlt1));
+
+    desktop.app.reset();
+    EXPECT_TRUE(desktop.hotkeys.live.empty());
+    EXPECT_FALSE(desktop.hotkeys.handler) << "teardown releases the hotkeys and the handler";
+}
+
+TEST(HotkeyManager, PressesActOnALaterTurn)
+{
+    FakeDesktop desktop(3);
+    desktop.start();
+    desktop.state().setToggleHotkey(ctrlAlt1, 2);
+    desktop.state().setKeepOnlyHotkey(ctrlAlt3, 3);
+    const auto press = [&](const KeyCombo& combo) {
+        EXPECT_TRUE(desktop.hotkeys.press(combo));
+        desktop.loop.runUntilIdle();
+        return desktop.state().blackedOutDisplays.get();
+    };
+    EXPECT_TRUE(desktop.hotkeys.press(ctrlAlt1));
+    EXPECT_FALSE(desktop.dark()) << "never inside the platform's callback";
+    desktop.loop.runUntilIdle();
+    EXPECT_EQ(desktop.state().blackedOutDisplays.get(), DisplaySet{2});
+    EXPECT_EQ(press(ctrlAlt1), DisplaySet{});
+    EXPECT_FALSE(desktop.dark());
+    desktop.state().blackoutDisplay(3);
+    EXPECT_EQ(press(ctrlAlt3), (DisplaySet{1, 2})) << "keep only 3, whatever was dark";
+    EXPECT_EQ(press(shiftSuperD), DisplaySet{}) << "blackout-all during a blackout wakes all";
+    EXPECT_EQ(press(shiftSuperD), (DisplaySet{1, 2, 3}));
+    EXPECT_EQ(desktop.windows.shown().size(), 3u);
+}
+
+TEST(HotkeyManager, DisplayKeysAreUnsignedDecimalNumbers)
+{
+    const std::vector<std::pair<const char*, DisplayId>> good{
+        {"0", 0}, {"4294967295", 4294967295u}, {"+12", 12}, {"007", 7}, {"-0", 0}, {"-000", 0}};
+    for (const auto& [key, id] : good)
+        EXPECT_EQ(HotkeyManager::parseDisplayKey(key), id) << key;
+    for (const char* bad : {"", "+", "-", "-1", "4294967296", "99999999999999999999", " 1", "1 ", "1a", "0x10", "++1", "1.0"})
+        EXPECT_EQ(HotkeyManager::parseDisplayKey(bad), std::nullopt) << '"' << bad << '"';
+}
