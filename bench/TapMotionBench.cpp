@@ -1,17 +1,14 @@
 // What a burst of 10,000 raw mouse-motion events costs Vesperon, with and without a blackout.
 // Another process moves the pointer through XTEST on a private Xvfb; this process runs the real
 // input tap and input monitor and reports the CPU time it spent while the burst went through.
+#include "app/Vesperon.h"
 #include "display/DisplayManager.h"
 #include "input/InputMonitor.h"
-#include "model/AppState.h"
-#include "platform/NotificationCenter.h"
 #include "linux/QtRunLoop.h"
-#include "x11/X11InputTap.h"
-#include "support/FakeScreenSource.h"
-#include "support/FakeWindowService.h"
-#include "support/MemorySettingsStore.h"
+#include "support/FakeDesktop.h"
 #include "support/QtSpin.h"
-#include "support/XvfbServer.h"
+#include "support/XServer.h"
+#include "x11/X11InputTap.h"
 
 #include <QCoreApplication>
 
@@ -33,17 +30,21 @@ constexpr int burst = 10000;
 class CountingTap : public InputTap {
 public:
     explicit CountingTap(InputTap& tap) : tap_(tap) {}
-    bool create(Handler handler) override
+    bool start(Handler handler) override
     {
-        return tap_.create([this, handler](const InputEvent& event) {
+        return tap_.start([this, handler](const InputEvent& event) {
             ++delivered;
             handler(event);
         });
     }
-    void setEnabled(bool enabled) override { tap_.setEnabled(enabled); }
-    void destroy() override { tap_.destroy(); }
-    void setMotionWanted(bool wanted) override { tap_.setMotionWanted(wanted); }
+    void stop() override { tap_.stop(); }
+    void setMotionWanted(bool wanted) override
+    {
+        motionWanted = wanted;
+        tap_.setMotionWanted(wanted);
+    }
     long delivered = 0;
+    bool motionWanted = false;
 
 private:
     InputTap& tap_;
@@ -81,26 +82,24 @@ int main(int argc, char** argv)
     XvfbServer server("1920x1080x24");
     QCoreApplication app(argc, argv);
 
-    MemorySettingsStore store;
-    NotificationCenter notifications;
-    FakeScreenSource screens;
-    screens.addMonitor(1);
-    AppState state(store, notifications, screens); // mouse movement is ignored: the default
+    // The real program's graph over fake windows and screens, with the real tap and run loop.
+    FakeDesktop desktop(1); // mouse movement is ignored: the default
     QtRunLoop runLoop;
-    FakeWindowService windows;
-    auto displays = DisplayManager::create({state, runLoop, notifications, windows, screens});
     X11InputTap x11Tap;
     CountingTap tap(x11Tap);
-    auto monitor = InputMonitor::create({[&]() -> AppState& { return state; }, runLoop, tap, [&]() -> DisplayManager& { return *displays; }, std::cout});
-    monitor->start();
-    if (!monitor->isRunning())
+    Backend backend = desktop.backend();
+    Vesperon vesperon(Backend{runLoop, backend.application, backend.settings, backend.autostart, backend.screens,
+                          backend.tray, backend.windows, backend.hotkeys, tap, backend.inputAccess, backend.keyboard},
+        std::cout, {});
+    vesperon.launch();
+    if (!spinUntil([&] { return vesperon.inputMonitor().isRunning(); }))
         return 1;
 
     std::printf("%-18s %12s %14s %16s\n", "burst of 10,000", "CPU (ms)", "events seen", "per event (us)");
     for (const bool blackout : {false, true}) {
         if (blackout)
-            state.blackoutAll();
-        spinFor(100);
+            vesperon.displays().blackoutAll();
+        spinUntil([&] { return tap.motionWanted == blackout; });
         const long seenBefore = tap.delivered;
         const double before = cpuSeconds();
         const pid_t child = moveThePointer();
@@ -113,6 +112,5 @@ int main(int argc, char** argv)
         std::printf("%-18s %12.2f %14ld %16.2f\n", blackout ? "during a blackout" : "no blackout", cpu * 1000, seen,
             seen ? cpu * 1e6 / static_cast<double>(seen) : 0.0);
     }
-    monitor->stop();
     return 0;
 }

@@ -8,17 +8,14 @@
 namespace vesperon {
 
 // A property whose observers get the current value when they subscribe and then the new value
-// for every assignment, also an unchanged one, synchronously and in assignment order.
-//
-// The owner may pass a will-change signal, emitted before every assignment, and a change
-// handler, run after the new value has been published.
+// for every assignment, also an unchanged one, synchronously and in assignment order. The owner
+// may pass a change handler, run after the new value has been published.
 template <typename T>
 class Published {
 public:
     using Handler = std::function<void(const T&)>;
 
-    explicit Published(T initial, const Signal<>* willChange = nullptr, Handler didSet = {})
-        : value_(std::move(initial)), willChange_(willChange), didSet_(std::move(didSet))
+    explicit Published(T initial, Handler didSet = {}) : value_(std::move(initial)), didSet_(std::move(didSet))
     {
     }
     Published(const Published&) = delete;
@@ -35,8 +32,6 @@ public:
     template <typename Mutation>
     void modify(Mutation&& mutate)
     {
-        if (willChange_)
-            willChange_->emit();
         mutate(value_);
         const T published = value_; // a nested assignment must not change what we hand out
         changed_.emit(published);
@@ -72,7 +67,6 @@ public:
 
 private:
     T value_;
-    const Signal<>* willChange_;
     Handler didSet_;
     Signal<T> changed_;
 };

@@ -3,7 +3,6 @@
 #include "core/Geometry.h"
 
 #include <cstdint>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,8 +14,8 @@ class ScreenSource;
 using DisplayId = std::uint32_t;
 using DisplaySet = std::set<DisplayId>;
 
-// One active display. Identity, equality and hash go by `id` alone, so the same monitor stays
-// equal to itself across a resolution change.
+// One active display. Equality goes by `id` alone, so the same monitor stays equal to itself across
+// a resolution change.
 struct DisplayInfo {
     DisplayId id = 0;
     std::string name;
@@ -34,11 +33,3 @@ struct DisplayInfo {
 };
 
 } // namespace vesperon
-
-template <>
-struct std::hash<vesperon::DisplayInfo> {
-    std::size_t operator()(const vesperon::DisplayInfo& info) const noexcept
-    {
-        return std::hash<vesperon::DisplayId>{}(info.id);
-    }
-};

@@ -18,26 +18,26 @@ DisplaySet idsOf(const std::vector<DisplayInfo>& displays)
 
 AppState::AppState(SettingsStore& store, const ScreenSource& screens)
     : store_(store)
-    , isBlackoutActive(false, &objectWillChange)
-    , blackedOutDisplays({}, &objectWillChange)
-    , availableDisplays({}, &objectWillChange)
-    , ignoreMouseMovement(loadIgnoreMouseMovement(), &objectWillChange,
+    , isBlackoutActive(false)
+    , blackedOutDisplays({})
+    , availableDisplays({})
+    , ignoreMouseMovement(loadIgnoreMouseMovement(),
           [this](bool value) { store_.setBool(SettingsKey::ignoreMouseMovement, value); })
-    , wakeDelay(loadWakeDelay(), &objectWillChange,
+    , wakeDelay(loadWakeDelay(),
           [this](double value) { store_.setDouble(SettingsKey::wakeDelay, value); })
-    , allowedWakeKeys(loadAllowedWakeKeys(), &objectWillChange,
+    , allowedWakeKeys(loadAllowedWakeKeys(),
           [this](const WakeKeySet& value) { saveAllowedWakeKeys(value); })
-    , blackoutAllHotkey(std::nullopt, &objectWillChange,
+    , blackoutAllHotkey(std::nullopt,
           [this](const std::optional<KeyCombo>& value) {
               saveHotkey(value, SettingsKey::blackoutAllHotkey);
               hotkeysChanged.emit();
           })
-    , displayToggleHotkeys({}, &objectWillChange,
+    , displayToggleHotkeys({},
           [this](const HotkeyMap& value) {
               saveHotkeyDict(value, SettingsKey::displayToggleHotkeys);
               hotkeysChanged.emit();
           })
-    , displayKeepOnlyHotkeys({}, &objectWillChange,
+    , displayKeepOnlyHotkeys({},
           [this](const HotkeyMap& value) {
               saveHotkeyDict(value, SettingsKey::displayKeepOnlyHotkeys);
               hotkeysChanged.emit();

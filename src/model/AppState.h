@@ -40,8 +40,6 @@ public:
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
 
-    // Emitted before any property changes.
-    Signal<> objectWillChange;
     // Emitted after every write of a hotkey setting.
     Signal<> hotkeysChanged;
 

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,7 +22,7 @@ struct KeyCombo {
     std::uint32_t keyCode = 0;
     std::uint32_t modifiers = 0;
 
-    friend bool operator==(const KeyCombo&, const KeyCombo&) = default;
+    friend auto operator<=>(const KeyCombo&, const KeyCombo&) = default;
 
     // The blackout-all hotkey in force while the user has set none: Shift + Command + D.
     static const KeyCombo defaultBlackoutAll;

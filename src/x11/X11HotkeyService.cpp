@@ -78,6 +78,13 @@ X11HotkeyService::X11HotkeyService(std::unique_ptr<XcbConnection> connection) : 
     // With detectable auto-repeat a held key sends presses but only one release, so a repeat can be
     // told apart from a new press.
     std::free(xcb_xkb_use_extension_reply(c, xcb_xkb_use_extension(c, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION), nullptr));
+    // A client that uses XKB is told of keymap changes by XKB's own events, not MappingNotify.
+    if (const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(c, &xcb_xkb_id); xkb && xkb->present) {
+        xkbFirstEvent_ = xkb->first_event;
+        constexpr std::uint16_t events = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY;
+        constexpr std::uint16_t parts = XCB_XKB_MAP_PART_KEY_SYMS | XCB_XKB_MAP_PART_MODIFIER_MAP | XCB_XKB_MAP_PART_VIRTUAL_MODS;
+        xcb_xkb_select_events(c, XCB_XKB_ID_USE_CORE_KBD, events, 0, events, parts, parts, nullptr);
+    }
     std::free(xcb_xkb_per_client_flags_reply(c,
         xcb_xkb_per_client_flags(c, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
             XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0),
@@ -157,24 +164,35 @@ void X11HotkeyService::ungrab(const Grab& grab)
 
 void X11HotkeyService::keymapChanged()
 {
-    // Grabs are made with the lock modifiers of their time: release those, then grab again with
-    // the new ones.
+    // Sent also whenever input switches to another keyboard device: only a Num Lock that moved to
+    // another modifier needs new grabs.
     xcb_connection_t* c = connection_->get();
-    for (const auto& [handle, grab] : grabs_)
-        ungrab(grab);
-    numLock_ = findNumLockMask(c);
+    const std::uint16_t numLock = findNumLockMask(c);
+    if (numLock == numLock_)
+        return;
+    // The new variants are grabbed before the old ones go, so that no moment lacks a grab.
+    const std::array<std::uint16_t, 2> added{numLock, static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK | numLock)};
+    const std::array<std::uint16_t, 2> removed{numLock_, static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK | numLock_)};
     for (const auto& [handle, grab] : grabs_) {
-        for (std::size_t i = 0; i < 4; ++i) {
-            xcb_grab_key(c, 0, connection_->root(), static_cast<std::uint16_t>(grab.modifiers | lockVariants(i)),
-                grab.keyCode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-        }
+        for (std::uint16_t locks : added)
+            xcb_grab_key(c, 0, connection_->root(), static_cast<std::uint16_t>(grab.modifiers | locks), grab.keyCode,
+                XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        for (std::uint16_t locks : removed)
+            xcb_ungrab_key(c, grab.keyCode, connection_->root(), static_cast<std::uint16_t>(grab.modifiers | locks));
     }
+    numLock_ = numLock;
     connection_->flush();
 }
 
 void X11HotkeyService::handle(const xcb_generic_event_t& event)
 {
     const auto type = event.response_type & 0x7f;
+    if (xkbFirstEvent_ && type == xkbFirstEvent_) {
+        const auto xkbType = reinterpret_cast<const xcb_xkb_map_notify_event_t&>(event).xkbType;
+        if (xkbType == XCB_XKB_MAP_NOTIFY || xkbType == XCB_XKB_NEW_KEYBOARD_NOTIFY)
+            keymapChanged();
+        return;
+    }
     if (type == XCB_MAPPING_NOTIFY) {
         const auto request = reinterpret_cast<const xcb_mapping_notify_event_t&>(event).request;
         if (request == XCB_MAPPING_MODIFIER || request == XCB_MAPPING_KEYBOARD)

@@ -45,6 +45,7 @@ private:
     std::map<HotkeyHandle, Grab> grabs_;
     HotkeyHandle nextHandle_ = 1;
     std::uint16_t numLock_ = 0;
+    std::uint8_t xkbFirstEvent_ = 0;
     std::set<xcb_keycode_t> held_;
 };
 

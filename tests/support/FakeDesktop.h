@@ -15,8 +15,6 @@
 #include "platform/Tray.h"
 #include "support/FakeRunLoop.h"
 
-#include <algorithm>
-#include <map>
 #include <set>
 #include <sstream>
 
@@ -26,12 +24,10 @@ namespace vesperon::testing {
 struct MemorySettingsStore : SettingsStore {
     std::optional<nlohmann::json> object(const std::string& key) const override
     {
-        auto it = values.find(key);
-        return it == values.end() ? std::nullopt : std::optional(it->second);
+        return values.contains(key) ? std::optional(values.at(key)) : std::nullopt;
     }
     void setObject(const std::string& key, nlohmann::json value) override { values[key] = std::move(value), ++writes; }
     void removeObject(const std::string& key) override { values.erase(key), ++writes; }
-
     std::map<std::string, nlohmann::json> values;
     int writes = 0;
 };
@@ -46,8 +42,7 @@ struct FakeScreens : ScreenSource {
     std::vector<ScreenDescription> list;
 };
 
-// Windows that log what is done to them: "show 1", "hide 1", "frame 1", "gone 1", the number being
-// the window's serial.
+// Windows that log what is done to them: "show 1", "hide 1", "frame 1", "gone 1" for window 1.
 struct FakeWindows : BlackWindowFactory {
     struct Window : BlackWindow {
         Window(FakeWindows& o, int n, Rect f) : owner(o), serial(n), rect(f) {}
@@ -69,7 +64,7 @@ struct FakeWindows : BlackWindowFactory {
         live.insert(window.get());
         return window;
     }
-    // Where the windows that exist and show are: their frames' x.
+    // The left edges of the windows that exist and show.
     std::multiset<double> shown() const
     {
         std::multiset<double> xs;
@@ -83,7 +78,7 @@ struct FakeWindows : BlackWindowFactory {
     int made = 0;
 };
 
-// Grants every combination except those marked taken and those already held.
+// Grants every combination except those taken and those held already.
 struct FakeHotkeys : HotkeyService {
     void setHandler(Handler h) override { handler = std::move(h); }
     std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id) override
@@ -108,26 +103,14 @@ struct FakeHotkeys : HotkeyService {
         return false;
     }
     Handler handler;
-    struct Less {
-        bool operator()(const KeyCombo& a, const KeyCombo& b) const
-        {
-            return std::pair(a.keyCode, a.modifiers) < std::pair(b.keyCode, b.modifiers);
-        }
-    };
-    std::set<KeyCombo, Less> taken;
+    std::set<KeyCombo> taken;
     std::map<HotkeyHandle, std::pair<KeyCombo, std::uint32_t>> live;
     HotkeyHandle next = 100;
     int attempts = 0;
 };
 
 struct FakeInputTap : InputTap {
-    bool start(Handler h) override
-    {
-        if (refuse)
-            return false;
-        handler = std::move(h);
-        return true;
-    }
+    bool start(Handler h) override { return refuse ? false : (handler = std::move(h), true); }
     void stop() override { handler = nullptr; }
     void setMotionWanted(bool wanted) override { motionWanted = wanted; }
     void send(InputEvent::Type type, std::uint16_t keyCode = 0, std::uint64_t flags = 0)
@@ -136,8 +119,7 @@ struct FakeInputTap : InputTap {
             handler(InputEvent{type, keyCode, flags});
     }
     Handler handler;
-    bool refuse = false;
-    bool motionWanted = false;
+    bool refuse = false, motionWanted = false;
 };
 
 struct FakeInputAccess : InputAccess {
@@ -146,8 +128,7 @@ struct FakeInputAccess : InputAccess {
     void explain() override { ++explanations; }
     bool granted = true;
     mutable int checks = 0;
-    int requests = 0;
-    int explanations = 0;
+    int requests = 0, explanations = 0;
 };
 
 struct FakeTray : Tray {
@@ -170,11 +151,10 @@ struct FakeTray : Tray {
 };
 
 struct FakeAutostart : Autostart {
-    std::optional<std::string> enable() override { return failure ? failure : (enabled = true, std::nullopt); }
-    std::optional<std::string> disable() override { return failure ? failure : (enabled = false, std::nullopt); }
+    std::optional<std::string> enable() override { return enabled = true, std::nullopt; }
+    std::optional<std::string> disable() override { return enabled = false, std::nullopt; }
     bool isEnabled() const override { return enabled; }
     bool enabled = false;
-    std::optional<std::string> failure;
 };
 
 struct FakeApplication : Application {
@@ -190,24 +170,21 @@ struct FakeKeyboard : KeyboardMap {
     }
 };
 
-// The whole desktop faked, and the program built over it by its own composition root: `start`
-// builds and launches it as main does, and lets the run loop settle.
+// The whole desktop faked, and the program built over it by its own composition root.
 struct FakeDesktop {
     explicit FakeDesktop(int monitors = 2)
     {
         for (int i = 1; i <= monitors; ++i)
             screens.add(static_cast<std::uint32_t>(i), "Monitor " + std::to_string(i));
     }
-    Backend backend()
-    {
-        return Backend{loop, application, store, autostart, screens, tray, windows, hotkeys, tap, access, keyboard};
-    }
+    Backend backend() { return {loop, application, store, autostart, screens, tray, windows, hotkeys, tap, access, keyboard}; }
     Vesperon& build()
     {
         app.reset(); // the old graph lets go of the backend first, as at a restart
         app = std::make_unique<Vesperon>(backend(), messages, [this] { ++preferencesShown; });
         return *app;
     }
+    // Builds and launches it as main does, and lets the run loop settle.
     Vesperon& start()
     {
         build().launch();

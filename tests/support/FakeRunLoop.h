@@ -2,42 +2,91 @@
 
 #include "core/RunLoop.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <map>
-#include <utility>
+#include <vector>
 
 namespace vesperon::testing {
 
 // A run loop driven by hand, with a virtual clock: a 3-second delay is tested instantly and exactly.
-// A "turn" runs the tasks that were due when it began, in submission order; what they submit waits
+// A turn runs the tasks that were due when it began, in submission order; what they submit waits
 // for the next turn.
 class FakeRunLoop : public RunLoop {
 public:
-    void async(Task task) override;
-    void asyncAfter(double seconds, Task task) override;
-    std::shared_ptr<Timer> scheduleTimer(double interval, bool repeats, Task tick) override;
-
-    // Seconds since the fake began.
-    double now() const;
-
-    // One turn; returns how many tasks ran.
-    std::size_t runOnce();
-    // Turns until nothing is due; returns how many tasks ran. Fails the test after 10,000 turns.
-    std::size_t runUntilIdle();
-    // Moves the clock forward, stopping at each deadline on the way to run what is due there.
-    void advance(double seconds);
+    void async(Task task) override { schedule(now_, std::move(task)); }
+    void asyncAfter(double seconds, Task task) override { schedule(now_ + nanoseconds(seconds), std::move(task)); }
+    std::shared_ptr<Timer> scheduleTimer(double interval, bool repeats, Task tick) override
+    {
+        auto timer = std::make_shared<FakeTimer>();
+        const Ns period = std::max<Ns>(1, nanoseconds(interval));
+        arm(timer, now_ + period, period, repeats, std::make_shared<Task>(std::move(tick)));
+        return timer;
+    }
 
     // Tasks and timer ticks waiting, due or not.
     std::size_t pendingCount() const { return queue_.size(); }
 
-private:
-    using Nanoseconds = std::int64_t;
-    static Nanoseconds toNanoseconds(double seconds);
-    void schedule(Nanoseconds due, Task task);
+    // One turn; returns how many tasks ran.
+    std::size_t runOnce()
+    {
+        std::vector<Task> turn;
+        while (!queue_.empty() && queue_.begin()->first.first <= now_)
+            turn.push_back(std::move(queue_.extract(queue_.begin()).mapped()));
+        for (Task& task : turn)
+            task();
+        return turn.size();
+    }
+    // Turns until nothing is due; fails the test if that never happens.
+    void runUntilIdle()
+    {
+        int turns = 0;
+        while (runOnce() > 0 && ++turns < 10000) {
+        }
+        EXPECT_LT(turns, 10000) << "the run loop never went idle";
+    }
+    // Moves the clock forward, stopping at each deadline on the way to run what is due there.
+    void advance(double seconds)
+    {
+        const Ns target = now_ + nanoseconds(seconds);
+        runUntilIdle();
+        while (!queue_.empty() && queue_.begin()->first.first <= target) {
+            now_ = std::max(now_, queue_.begin()->first.first);
+            runUntilIdle();
+        }
+        now_ = target;
+        runUntilIdle();
+    }
 
-    Nanoseconds now_ = 0;
-    std::uint64_t nextSequence_ = 0;
-    std::map<std::pair<Nanoseconds, std::uint64_t>, Task> queue_;
+private:
+    using Ns = std::int64_t;
+    struct FakeTimer : Timer {
+        void invalidate() override { valid = false; }
+        bool isValid() const override { return valid; }
+        bool valid = true;
+    };
+
+    static Ns nanoseconds(double seconds) { return std::llround(std::max(0.0, seconds) * 1e9); }
+    void schedule(Ns due, Task task) { queue_.emplace(std::pair(due, next_++), std::move(task)); }
+    // Each tick schedules the next one for as long as the timer stays valid.
+    void arm(std::shared_ptr<FakeTimer> timer, Ns due, Ns period, bool repeats, std::shared_ptr<Task> tick)
+    {
+        schedule(due, [=, this] {
+            if (!timer->valid)
+                return;
+            timer->valid = repeats;
+            (*tick)();
+            if (timer->valid)
+                arm(timer, due + period, period, repeats, tick);
+        });
+    }
+
+    Ns now_ = 0;
+    std::uint64_t next_ = 0;
+    std::map<std::pair<Ns, std::uint64_t>, Task> queue_;
 };
 
 } // namespace vesperon::testing

@@ -63,21 +63,17 @@ TEST(InputMonitor, WhatWakesADisplayOnTheNextTurn)
         s.setToggleHotkey(ctrlAlt1, 1);
         s.setKeepOnlyHotkey(KeyCombo{key2, 0x0100}, 2);
     };
-    const std::vector<WakeCase> cases{
-        {"left click", {}, Type::leftMouseDown, 0, 0, true},
-        {"right click", {}, Type::rightMouseDown, 0, 0, true},
-        {"wheel", keys({}), Type::scrollWheel, 0, 0, true},
-        {"movement, ignored by default", {}, Type::mouseMoved, 0, 0, false},
-        {"movement", [](AppState& s) { s.ignoreMouseMovement.set(false); }, Type::mouseMoved, 0, 0, true},
-        {"any key", {}, Type::keyDown, keyA, 0, true},
-        {"a key-up", {}, Type::keyUp, keyA, 0, false},
+    const auto ignoreNoMovement = [](AppState& s) { s.ignoreMouseMovement.set(false); };
+    const std::vector<WakeCase> cases{{"left click", {}, Type::leftMouseDown, 0, 0, true},
+        {"right click", {}, Type::rightMouseDown, 0, 0, true}, {"wheel", keys({}), Type::scrollWheel, 0, 0, true},
+        {"movement, ignored by default", {}, Type::mouseMoved, 0, 0, false}, {"movement", ignoreNoMovement, Type::mouseMoved, 0, 0, true},
+        {"any key", {}, Type::keyDown, keyA, 0, true}, {"a key-up", {}, Type::keyUp, keyA, 0, false},
         {"the default hotkey", {}, Type::keyDown, keyD, shift | super, false},
         {"the default hotkey with Caps Lock", {}, Type::keyDown, keyD, shift | super | capsLock, false},
         {"the default hotkey and Alt", {}, Type::keyDown, keyD, shift | super | alt, true},
         {"the blackout-all hotkey set", hotkeys, Type::keyDown, keyA, ctrl, false},
         {"the default once replaced", hotkeys, Type::keyDown, keyD, shift | super, true},
-        {"a toggle hotkey", hotkeys, Type::keyDown, key1, ctrl | alt, false},
-        {"a keep-only hotkey", hotkeys, Type::keyDown, key2, super, false},
+        {"a toggle hotkey", hotkeys, Type::keyDown, key1, ctrl | alt, false}, {"a keep-only hotkey", hotkeys, Type::keyDown, key2, super, false},
         {"Space allowed", keys({WakeKey::space}), Type::keyDown, space, 0, true},
         {"Return, Space allowed", keys({WakeKey::space}), Type::keyDown, returnKey, 0, false},
         {"Return, Enter allowed", keys({WakeKey::enter}), Type::keyDown, returnKey, 0, true},
@@ -89,9 +85,7 @@ TEST(InputMonitor, WhatWakesADisplayOnTheNextTurn)
         {"Control+Super+Escape", safety, Type::keyDown, escape, ctrl | super, true},
         {"Control+Shift+Super+Escape", safety, Type::keyDown, escape, ctrl | super | shift, true},
         {"Control+Super+Escape, released", safety, Type::keyUp, escape, ctrl | super, true},
-        {"Control+Escape", safety, Type::keyDown, escape, ctrl, false},
-        {"Super+Escape", safety, Type::keyDown, escape, super, false},
-    };
+        {"Control+Escape", safety, Type::keyDown, escape, ctrl, false}, {"Super+Escape", safety, Type::keyDown, escape, super, false}};
     for (const WakeCase& c : cases) {
         Blackout desktop(c.settings);
         ASSERT_TRUE(desktop.dark()) << c.what;
@@ -155,16 +149,10 @@ TEST(InputMonitor, StoppingCancelsAPendingWakeAndLetsGoOfTheTap)
     desktop.app->displays().wakeAll();
     EXPECT_TRUE(desktop.tap.motionWanted) << "a stopped monitor no longer steers the tap";
 
-    desktop.monitor().start();
-    EXPECT_FALSE(desktop.tap.motionWanted) << "a started one does, from the current state";
-    desktop.monitor().stop();
     desktop.tap.refuse = true;
     desktop.monitor().start();
     EXPECT_FALSE(desktop.monitor().isRunning());
     EXPECT_EQ(desktop.messages.str(), "Failed to create event tap. Accessibility permission may be required.\n");
-    desktop.tap.refuse = false;
-    desktop.monitor().start();
-    EXPECT_TRUE(desktop.monitor().isRunning()) << "a later start tries again";
 }
 
 TEST(HotkeyManager, RegistersEverySettingAnewWithIdsFromOne)
@@ -197,38 +185,22 @@ TEST(HotkeyManager, RegistersEverySettingAnewWithIdsFromOne)
     desktop.app.reset();
     EXPECT_TRUE(desktop.hotkeys.live.empty());
     EXPECT_FALSE(desktop.hotkeys.handler) << "teardown releases the hotkeys and the handler";
-}
 
-TEST(HotkeyManager, PressesActOnALaterTurn)
-{
-    FakeDesktop desktop(3);
-    desktop.start();
-    desktop.state().setToggleHotkey(ctrlAlt1, 2);
-    desktop.state().setKeepOnlyHotkey(ctrlAlt3, 3);
-    const auto press = [&](const KeyCombo& combo) {
-        EXPECT_TRUE(desktop.hotkeys.press(combo));
-        desktop.loop.runUntilIdle();
-        return desktop.state().blackedOutDisplays.get();
-    };
-    EXPECT_TRUE(desktop.hotkeys.press(ctrlAlt1));
-    EXPECT_FALSE(desktop.dark()) << "never inside the platform's callback";
-    desktop.loop.runUntilIdle();
-    EXPECT_EQ(desktop.state().blackedOutDisplays.get(), DisplaySet{2});
-    EXPECT_EQ(press(ctrlAlt1), DisplaySet{});
-    EXPECT_FALSE(desktop.dark());
-    desktop.state().blackoutDisplay(3);
-    EXPECT_EQ(press(ctrlAlt3), (DisplaySet{1, 2})) << "keep only 3, whatever was dark";
-    EXPECT_EQ(press(shiftSuperD), DisplaySet{}) << "blackout-all during a blackout wakes all";
-    EXPECT_EQ(press(shiftSuperD), (DisplaySet{1, 2, 3}));
-    EXPECT_EQ(desktop.windows.shown().size(), 3u);
-}
-
-TEST(HotkeyManager, DisplayKeysAreUnsignedDecimalNumbers)
-{
-    const std::vector<std::pair<const char*, DisplayId>> good{
-        {"0", 0}, {"4294967295", 4294967295u}, {"+12", 12}, {"007", 7}, {"-0", 0}, {"-000", 0}};
-    for (const auto& [key, id] : good)
+    // Display keys are unsigned decimal numbers.
+    for (const auto& [key, id] : std::vector<std::pair<const char*, DisplayId>>{{"0", 0}, {"4294967295", 4294967295u}, {"+12", 12}, {"007", 7}, {"-0", 0}, {"-000", 0}})
         EXPECT_EQ(HotkeyManager::parseDisplayKey(key), id) << key;
     for (const char* bad : {"", "+", "-", "-1", "4294967296", "99999999999999999999", " 1", "1 ", "1a", "0x10", "++1", "1.0"})
         EXPECT_EQ(HotkeyManager::parseDisplayKey(bad), std::nullopt) << '"' << bad << '"';
+}
+
+TEST(HotkeyManager, APressActsOnALaterTurn)
+{
+    FakeDesktop desktop(3);
+    desktop.start();
+    desktop.state().setKeepOnlyHotkey(ctrlAlt3, 3);
+    desktop.state().blackoutDisplay(3);
+    EXPECT_TRUE(desktop.hotkeys.press(ctrlAlt3));
+    EXPECT_EQ(desktop.state().blackedOutDisplays.get(), DisplaySet{3}) << "never inside the platform's callback";
+    desktop.loop.runUntilIdle();
+    EXPECT_EQ(desktop.state().blackedOutDisplays.get(), (DisplaySet{1, 2})) << "keep only 3, whatever was dark";
 }

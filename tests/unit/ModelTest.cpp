@@ -1,4 +1,5 @@
-// Key combinations, displays and the application state with its settings.
+// The plumbing (signals, published values), key combinations, displays, and the application state
+// with its settings.
 #include "display/DisplayInfo.h"
 #include "display/ScreenIdentity.h"
 #include "support/FakeDesktop.h"
@@ -13,12 +14,49 @@ using namespace vesperon;
 using namespace vesperon::testing;
 using nlohmann::json;
 
-TEST(KeyCombo, DisplayStringsAndKeyNames)
+TEST(Signal, AnEmissionCallsInOrderWhatWasConnectedBeforeItAndIsStillConnected)
 {
-    const std::vector<std::pair<KeyCombo, std::string>> cases{
-        {{0, 0x1000 | 0x0800 | 0x0200 | 0x0100}, "⌃⌥⇧⌘A"}, {KeyCombo::defaultBlackoutAll, "⇧⌘D"}, {{53, 0x1100}, "⌃⌘Esc"},
-        {{18, 0x1800}, "⌃⌥1"}, {{22, 0}, "6"}, {{23, 0}, "5"}, {{122, 0x0800}, "⌥F1"}, {{64, 0}, "F17"}, {{51, 0}, "⌫"},
-        {{126, 0x0200}, "⇧↑"}, {{42, 0}, "\\"}, {{36, 0x0100}, "⌘"} /* Return has no name */,
+    Signal<int> signal;
+    std::vector<std::string> calls;
+    Subscription b, late;
+    Subscription a = signal.connect([&](int v) {
+        calls.push_back("a" + std::to_string(v));
+        if (v == 1) {
+            b.cancel(); // later in this emission: not called
+            late = signal.connect([&](int w) { calls.push_back("late" + std::to_string(w)); });
+        }
+    });
+    b = signal.connect([&](int v) { calls.push_back("b" + std::to_string(v)); });
+    signal.emit(1);
+    {
+        Subscription c = signal.connect([&](int v) { calls.push_back("c" + std::to_string(v)); });
+        signal.emit(2);
+    }
+    signal.emit(3);
+    EXPECT_EQ(calls, (std::vector<std::string>{"a1", "a2", "late2", "c2", "a3", "late3"}));
+}
+
+TEST(Published, MainQueueDeliveryHandsEachValueOverOnALaterTurnUntilDropped)
+{
+    FakeRunLoop loop;
+    Published<int> value(1);
+    std::vector<int> seen;
+    auto s = std::make_unique<Subscription>(value.subscribeOnMainQueue(loop, [&](int v) { seen.push_back(v); }));
+    value.set(2);
+    value.set(3);
+    EXPECT_TRUE(seen.empty()) << "nothing arrives inside the assignment";
+    loop.runOnce();
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3})) << "each delivery carries its own value";
+    value.set(4);
+    s.reset();
+    loop.runUntilIdle();
+    EXPECT_EQ(seen.size(), 3u) << "queued deliveries die with the subscription";
+}
+
+TEST(KeyCombo, DisplayStringsKeyNamesAndTheStoredForm)
+{
+    const std::vector<std::pair<KeyCombo, std::string>> cases{{{0, 0x1000 | 0x0800 | 0x0200 | 0x0100}, "⌃⌥⇧⌘A"},
+        {{53, 0x1100}, "⌃⌘Esc"}, {{22, 0x0800}, "⌥6"}, {{126, 0x0200}, "⇧↑"}, {{36, 0x0100}, "⌘"} /* Return has no name */,
         {{2, 0x0300 | 0x0400}, "⇧⌘D"} /* other bits are not shown */, {{4000000000u, 0}, ""}};
     for (const auto& [combo, text] : cases)
         EXPECT_EQ(combo.displayString(), text) << combo.keyCode;
@@ -28,40 +66,24 @@ TEST(KeyCombo, DisplayStringsAndKeyNames)
             names.insert(*name);
     EXPECT_EQ(names.size(), 72u) << "72 keys, no two sharing a name";
     EXPECT_NE((KeyCombo{2, 0x0700}), KeyCombo::defaultBlackoutAll);
-}
 
-TEST(KeyCombo, TheStoredFormIsReadStrictly)
-{
+    // The stored form, read strictly.
     EXPECT_EQ(KeyCombo::defaultBlackoutAll.toJson().dump(), R"({"keyCode":2,"modifiers":768})");
     constexpr auto max = std::numeric_limits<std::uint32_t>::max();
     for (KeyCombo combo : {KeyCombo{0, 0}, KeyCombo{max, max}, KeyCombo{0x80000000u, 0x7FFFFFFFu}})
         EXPECT_EQ(KeyCombo::fromJson(json::parse(combo.toJson().dump())), combo);
-    const std::vector<std::pair<const char*, std::optional<KeyCombo>>> cases{
-        {R"({"modifiers":256,"keyCode":12,"note":"x"})", KeyCombo{12, 256}},
-        {R"({"keyCode":2.0,"modifiers":7.68e2})", KeyCombo{2, 768}},
-        {R"({"keyCode":4294967295,"modifiers":0})", KeyCombo{max, 0}},
-        {R"({"keyCode":2})", std::nullopt},
-        {R"({"keyCode":"2","modifiers":768})", std::nullopt},
-        {R"({"keyCode":true,"modifiers":768})", std::nullopt},
-        {R"({"keyCode":2,"modifiers":null})", std::nullopt},
-        {R"({"keyCode":-1,"modifiers":768})", std::nullopt},
-        {R"({"keyCode":2,"modifiers":4294967296})", std::nullopt},
-        {R"({"keyCode":2.5,"modifiers":768})", std::nullopt},
-        {R"({"keyCode":1e300,"modifiers":768})", std::nullopt},
-        {R"([2,768])", std::nullopt},
-    };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(KeyCombo::fromJson(json::parse(text)), expected) << text;
+    EXPECT_EQ(KeyCombo::fromJson(json::parse(R"({"modifiers":256,"keyCode":12,"note":"x"})")), (KeyCombo{12, 256}));
+    EXPECT_EQ(KeyCombo::fromJson(json::parse(R"({"keyCode":2.0,"modifiers":7.68e2})")), (KeyCombo{2, 768}));
+    EXPECT_EQ(KeyCombo::fromJson(json::parse(R"({"keyCode":4294967295,"modifiers":0})")), (KeyCombo{max, 0}));
+    for (const char* text : {R"({"keyCode":2})", R"({"keyCode":"2","modifiers":768})", R"({"keyCode":true,"modifiers":768})",
+             R"({"keyCode":2,"modifiers":null})", R"({"keyCode":-1,"modifiers":768})", R"({"keyCode":2,"modifiers":4294967296})",
+             R"({"keyCode":2.5,"modifiers":768})", R"({"keyCode":1e300,"modifiers":768})", R"([2,768])"})
+        EXPECT_EQ(KeyCombo::fromJson(json::parse(text)), std::nullopt) << text;
 }
 
-TEST(Displays, NamesIdentitiesAndTheListFromTheScreens)
+TEST(Displays, TheListKeepsEachScreenWithAnIdentityOnce)
 {
-    EXPECT_EQ((DisplayInfo{1, "Color LCD", {}, true}).displayName(), "Built-in Display");
     EXPECT_EQ((DisplayInfo{2, "DELL U2720Q", {}, false}).displayName(), "DELL U2720Q");
-    EXPECT_EQ((DisplayInfo{4294967295u, "", {}, false}).displayName(), "Display 4294967295");
-    EXPECT_EQ((DisplayInfo{7, "A", Rect{0, 0, 1, 1}, false}), (DisplayInfo{7, "B", Rect{}, true})) << "equal by id alone";
-    EXPECT_EQ(std::hash<DisplayInfo>{}({7, "A", {}, false}), std::hash<DisplayInfo>{}({7, "B", {}, true}));
-
     FakeScreens screens;
     screens.add(20, "Primary");
     screens.list.push_back({std::nullopt, "being unplugged", Rect{}, false});
@@ -79,11 +101,6 @@ TEST(Displays, IdentifiersAreStableHashesThatNeverCollide)
 {
     // The number is stored in the settings: it must not change between builds.
     EXPECT_EQ(stableScreenIdentifiers({ScreenIdentity{"", "", "", "A"}})[0], 321440879u);
-    const std::vector<ScreenIdentity> screens{{"DEL", "U2720Q", "1", "DP-1"}, {"DEL", "U2720Q", "1", "DP-2"},
-        {"DEL", "U2720Q", "2", "DP-1"}, {"DEL", "U2721Q", "1", "DP-1"}, {"DEM", "U2720Q", "1", "DP-1"},
-        {"DELU", "2720Q", "1", "DP-1"}};
-    const auto ids = stableScreenIdentifiers(screens);
-    EXPECT_EQ(std::set<std::uint32_t>(ids.begin(), ids.end()).size(), screens.size()) << "every field counts";
     const ScreenIdentity twin{"", "", "", "same"};
     const auto twins = stableScreenIdentifiers({twin, twin, twin});
     EXPECT_EQ(std::set<std::uint32_t>(twins.begin(), twins.end()).size(), 3u);
@@ -141,85 +158,68 @@ TEST(AppState, CommandsPublishTheSetThenTheFlag)
     EXPECT_EQ(none.store.writes, 3) << "blackouts are never stored: only the three hotkey settings, at creation";
 }
 
-TEST(Settings, AFreshUserGetsTheDefaults)
-{
-    FakeDesktop desktop;
-    int changes = 0;
-    AppState& state = desktop.build().appState();
-    Subscription s = state.hotkeysChanged.connect([&] { ++changes; });
-    EXPECT_TRUE(state.ignoreMouseMovement.get());
-    EXPECT_EQ(state.wakeDelay.get(), 0.0);
-    EXPECT_EQ(state.allowedWakeKeys.get(), WakeKeySet{WakeKey::anyKey});
-    EXPECT_EQ(state.blackoutAllHotkey.get(), std::nullopt);
-    EXPECT_EQ(desktop.store.values, (std::map<std::string, json>{{"displayToggleHotkeys", "{}"}, {"displayKeepOnlyHotkeys", "{}"}}));
-
-    std::optional<json> storedWhenAnnounced;
-    Subscription t = state.hotkeysChanged.connect([&] { storedWhenAnnounced = desktop.store.object("displayToggleHotkeys"); });
-    state.setToggleHotkey(KeyCombo{1, 0x0100}, 5);
-    EXPECT_EQ(storedWhenAnnounced, json(R"({"5":{"keyCode":1,"modifiers":256}})")) << "announced after the write";
-    state.setKeepOnlyHotkey(std::nullopt, 7);
-    EXPECT_EQ(changes, 2) << "clearing a missing hotkey still announces";
-}
-
 TEST(Settings, StoredValuesLoadByTypeAndUnreadableOnesFallBack)
 {
-    struct Case {
-        const char* key;
-        json stored;
-        std::function<bool(const AppState&)> loaded;
-    };
-    const auto keys = [](WakeKeySet set) { return [set](const AppState& s) { return s.allowedWakeKeys.get() == set; }; };
-    const auto none = [](const AppState& s) { return !s.blackoutAllHotkey.get(); };
-    const std::vector<Case> cases{
-        {"ignoreMouseMovement", false, [](const AppState& s) { return !s.ignoreMouseMovement.get(); }},
-        {"ignoreMouseMovement", "false", [](const AppState& s) { return s.ignoreMouseMovement.get(); }},
-        {"wakeDelay", 2.5, [](const AppState& s) { return s.wakeDelay.get() == 2.5; }},
-        {"wakeDelay", "2", [](const AppState& s) { return s.wakeDelay.get() == 0; }},
-        {"allowedWakeKeys", json{"space", "sparkle", "space"}, keys({WakeKey::space})},
-        {"allowedWakeKeys", json{"Space"}, keys({})},
-        {"allowedWakeKeys", json::array(), keys({})},
-        {"allowedWakeKeys", json{"space", 3}, keys({WakeKey::anyKey})},
-        {"allowedWakeKeys", "space", keys({WakeKey::anyKey})},
-        {"allowedWakeKeys", json{"any", "escape", "space", "enter"}, keys({WakeKey::anyKey, WakeKey::escape, WakeKey::space, WakeKey::enter})},
-        {"blackoutAllHotkey", R"({"keyCode":12,"modifiers":4352})", [](const AppState& s) { return s.blackoutAllHotkey.get() == KeyCombo{12, 4352}; }},
-        {"blackoutAllHotkey", "not json", none},
-        {"blackoutAllHotkey", R"({"keyCode":2})", none},
-        {"blackoutAllHotkey", json{{"keyCode", 2}, {"modifiers", 768}}, none},
-        {"displayToggleHotkeys", R"({"1":{"keyCode":18,"modifiers":6144},"2":{"keyCode":19},"abc":{"keyCode":0,"modifiers":256}})",
-            [](const AppState& s) { return s.displayToggleHotkeys.get() == AppState::HotkeyMap{{"1", {18, 6144}}, {"abc", {0, 256}}}; }},
-        {"displayKeepOnlyHotkeys", "[1,2", [](const AppState& s) { return s.displayKeepOnlyHotkeys.get().empty(); }},
-        {"displayKeepOnlyHotkeys", 17, [](const AppState& s) { return s.displayKeepOnlyHotkeys.get().empty(); }},
-    };
-    for (const Case& c : cases) {
+    FakeDesktop good;
+    good.store.values = {{"ignoreMouseMovement", false}, {"wakeDelay", 2.5}, {"allowedWakeKeys", {"space", "sparkle", "space"}},
+        {"blackoutAllHotkey", R"({"keyCode":12,"modifiers":4352})"},
+        {"displayToggleHotkeys", R"({"1":{"keyCode":18,"modifiers":6144},"2":{"keyCode":19},"abc":{"keyCode":0,"modifiers":256}})"}};
+    const AppState& loaded = good.build().appState();
+    EXPECT_FALSE(loaded.ignoreMouseMovement.get());
+    EXPECT_EQ(loaded.wakeDelay.get(), 2.5);
+    EXPECT_EQ(loaded.allowedWakeKeys.get(), WakeKeySet{WakeKey::space}) << "unknown names are skipped";
+    EXPECT_EQ(loaded.blackoutAllHotkey.get(), (KeyCombo{12, 4352}));
+    EXPECT_EQ(loaded.displayToggleHotkeys.get(), (AppState::HotkeyMap{{"1", {18, 6144}}, {"abc", {0, 256}}}))
+        << "an unreadable entry costs only itself";
+
+    FakeDesktop bad;
+    bad.store.values = {{"ignoreMouseMovement", "false"}, {"wakeDelay", "2"}, {"allowedWakeKeys", {"space", 3}},
+        {"blackoutAllHotkey", "not json"}, {"displayToggleHotkeys", "[1,2"}, {"displayKeepOnlyHotkeys", 17}};
+    const AppState& fallen = bad.build().appState();
+    EXPECT_TRUE(fallen.ignoreMouseMovement.get());
+    EXPECT_EQ(fallen.wakeDelay.get(), 0);
+    EXPECT_EQ(fallen.allowedWakeKeys.get(), WakeKeySet{WakeKey::anyKey});
+    EXPECT_EQ(fallen.blackoutAllHotkey.get(), std::nullopt);
+    EXPECT_TRUE(fallen.displayToggleHotkeys.get().empty() && fallen.displayKeepOnlyHotkeys.get().empty());
+
+    for (const auto& [stored, keys] : std::vector<std::pair<json, WakeKeySet>>{{json{"Space"}, {}}, {json::array(), {}},
+             {"space", {WakeKey::anyKey}}, {json{"any", "escape", "space", "enter"}, {WakeKey::anyKey, WakeKey::escape, WakeKey::space, WakeKey::enter}}}) {
         FakeDesktop desktop;
-        desktop.store.values[c.key] = c.stored;
-        EXPECT_TRUE(c.loaded(desktop.build().appState())) << c.key << " = " << c.stored.dump();
+        desktop.store.values["allowedWakeKeys"] = stored;
+        EXPECT_EQ(desktop.build().appState().allowedWakeKeys.get(), keys) << stored.dump();
+    }
+    for (const json& stored : {json(R"({"keyCode":2})"), json{{"keyCode", 2}, {"modifiers", 768}} /* not text */}) {
+        FakeDesktop desktop;
+        desktop.store.values["blackoutAllHotkey"] = stored;
+        EXPECT_EQ(desktop.build().appState().blackoutAllHotkey.get(), std::nullopt) << stored.dump();
     }
 }
 
-TEST(Settings, CreationRewritesOnlyTheHotkeySettingsAndKeepsWhatIsReadable)
-{
-    FakeDesktop desktop;
-    desktop.store.values = {{"wakeDelay", "2"}, {"blackoutAllHotkey", "not json"},
-        {"displayToggleHotkeys", R"({"1":{"keyCode":18,"modifiers":6144},"3":{"keyCode":"x","modifiers":1}})"},
-        {"displayKeepOnlyHotkeys", "[1,2"}};
-    desktop.build();
-    EXPECT_EQ(desktop.store.values, (std::map<std::string, json>{{"wakeDelay", "2"},
-                                        {"displayToggleHotkeys", R"({"1":{"keyCode":18,"modifiers":6144}})"},
-                                        {"displayKeepOnlyHotkeys", "{}"}}));
-}
-
-TEST(Settings, EverySettingSurvivesARestart)
+TEST(Settings, AFreshUserGetsTheDefaultsAndEverySettingSurvivesARestart)
 {
     FakeDesktop desktop;
     {
         AppState& state = desktop.build().appState();
+        EXPECT_TRUE(state.ignoreMouseMovement.get());
+        EXPECT_EQ(state.wakeDelay.get(), 0.0);
+        EXPECT_EQ(state.allowedWakeKeys.get(), WakeKeySet{WakeKey::anyKey});
+        EXPECT_EQ(state.blackoutAllHotkey.get(), std::nullopt);
+        EXPECT_EQ(desktop.store.values, (std::map<std::string, json>{{"displayToggleHotkeys", "{}"}, {"displayKeepOnlyHotkeys", "{}"}}));
+        int changes = 0;
+        std::optional<json> storedWhenAnnounced;
+        Subscription s = state.hotkeysChanged.connect([&] {
+            ++changes;
+            storedWhenAnnounced = desktop.store.object("displayToggleHotkeys");
+        });
         state.ignoreMouseMovement.set(false);
         state.wakeDelay.set(7.25); // no range is enforced here
         state.allowedWakeKeys.set({});
         state.blackoutAllHotkey.set(KeyCombo{2, 0x1200});
         state.setToggleHotkey(KeyCombo{18, 0x1800}, 4294967295u);
+        EXPECT_EQ(storedWhenAnnounced, json(R"({"4294967295":{"keyCode":18,"modifiers":6144}})")) << "announced after the write";
         state.setKeepOnlyHotkey(KeyCombo{19, 0x1800}, 2);
+        state.setKeepOnlyHotkey(std::nullopt, 7);
+        EXPECT_EQ(changes, 4) << "every hotkey write announces, even clearing a missing one";
         state.blackoutAll();
     }
     EXPECT_EQ(desktop.store.values.at("allowedWakeKeys"), json::array());

@@ -1,0 +1,277 @@
+// build/vesperon itself on a private Xvfb with two monitors and a real tray (trayer), used as a
+// user uses it: hotkeys, clicks, the tray menu, the keyboard, signals. Every wait is on a condition.
+#include "display/ScreenIdentity.h"
+#include "support/QtSpin.h"
+#include "support/XServer.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <fstream>
+
+using namespace vesperon;
+using namespace vesperon::testing;
+using namespace vesperon::testing::X11Key;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr Rect leftMonitor{0, 0, 1920, 1080}, rightMonitor{1920, 0, 1920, 1080};
+constexpr std::uint32_t red = 0x3a5f8a, green = 0x4f7f6a, black = 0, yellow = 0xe0d020;
+constexpr std::uint16_t shiftSuper = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4, controlAlt = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1;
+
+// build/vesperon itself, with a throw-away configuration folder.
+struct VesperonProcess {
+    explicit VesperonProcess(const fs::path& home)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((home / "config").string()));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(home.string()));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VESPERON_EXECUTABLE), {});
+    }
+    ~VesperonProcess() { process.kill(), process.waitForFinished(5000); }
+    bool waitForExit() { return spinUntil([&] { return process.state() == QProcess::NotRunning; }); }
+    void sendSignal(int signal) { ::kill(static_cast<pid_t>(process.processId()), signal); }
+    QString output() { return printed += QString::fromLocal8Bit(process.readAllStandardOutput()); } // all so far
+    QProcess process;
+    QString printed;
+};
+
+void writeSettings(const fs::path& home, const std::string& json)
+{
+    fs::create_directories(home / "config" / "vesperon");
+    std::ofstream(home / "config" / "vesperon" / "settings.json") << json;
+}
+
+struct VesperonE2E : ::testing::Test {
+    VesperonE2E()
+    {
+        testServer().setOutputMode(5760, 1440);
+        testServer().setMonitor("L", leftMonitor, true);
+        testServer().setMonitor("R", rightMonitor);
+        leftWindow = client.createWindow(leftMonitor, red);
+        rightWindow = client.createWindow(rightMonitor, green);
+        client.setInputFocus(leftWindow);
+        tray.start(QStringLiteral("trayer"), QStringLiteral("--edge top --align right --widthtype request --height 32").split(QLatin1Char(' ')));
+        EXPECT_TRUE(tray.waitForStarted(5000)) << "is trayer installed?";
+        EXPECT_TRUE(spinUntil([&] { return !client.findWindows("trayer").empty(); }));
+    }
+    ~VesperonE2E() override { tray.kill(), tray.waitForFinished(5000); }
+
+    // Starts Vesperon and waits until its icon sits in the tray and it has finished launching.
+    std::unique_ptr<VesperonProcess> launch()
+    {
+        auto vesperon = std::make_unique<VesperonProcess>(home);
+        EXPECT_TRUE(spinUntil([&] { return !windows(isIcon).empty(); })) << vesperon->output().toStdString();
+        EXPECT_TRUE(client.pingAnswered(windows(isIcon).at(0).id)) << "Vesperon does not answer";
+        return vesperon;
+    }
+
+    static bool isIcon(const XClient::WindowInfo& w) { return w.frame.width > 1 && w.frame.width <= 64 && w.frame.height <= 64; }
+    // Taller than the icon's tooltip, narrower than a black window.
+    static bool isMenu(const XClient::WindowInfo& w) { return w.overrideRedirect && w.frame.width > 64 && w.frame.width < 1000 && w.frame.height >= 40; }
+    static bool isPreferences(const XClient::WindowInfo& w) { return !w.overrideRedirect && w.frame.width >= 300 && w.frame.height >= 300; }
+    std::vector<XClient::WindowInfo> windows(bool (*kind)(const XClient::WindowInfo&))
+    {
+        std::vector<XClient::WindowInfo> found;
+        for (const auto& window : client.findWindows("vesperon"))
+            if (window.viewable && kind(window))
+                found.push_back(window);
+        return found;
+    }
+
+    // A monitor shows `rgb` well inside its edges.
+    bool shows(const Rect& monitor, std::uint32_t rgb, int deadlineMs = 8000)
+    {
+        const Rect inside{monitor.x + 50, monitor.y + 100, monitor.width - 100, monitor.height - 150};
+        return spinUntil([&] { return client.shows(inside, rgb); }, deadlineMs);
+    }
+    bool lit() { return shows(leftMonitor, red) && shows(rightMonitor, green); }
+    bool dark() { return shows(leftMonitor, black) && shows(rightMonitor, black); }
+
+    void pressBlackoutAll() { client.typeKey(d, {super, shift}); }
+
+    // Opens the tray menu and walks it with the keyboard.
+    void menu(std::initializer_list<std::uint8_t> keys)
+    {
+        // The last menu may stay mapped a moment after its action: a click now would land on it.
+        ASSERT_TRUE(spinUntil([&] { return windows(isMenu).empty(); }));
+        // Each click lands on another point of the icon, so that no two make a double click.
+        const auto icon = windows(isIcon).at(0).frame;
+        const int dx = (clicks++ % 2) * 14 - 7;
+        client.click(static_cast<int>(icon.x + icon.width / 2) + dx, static_cast<int>(icon.y + icon.height / 2));
+        ASSERT_TRUE(spinUntil([&] { return windows(isMenu).size() == 1 && client.keyboardGrabbedAway(); }))
+            << "the menu did not open";
+        for (std::uint8_t key : keys) {
+            client.typeKey(key);
+            if (key == rightArrow) {
+                ASSERT_TRUE(spinUntil([&] { return windows(isMenu).size() == 2; })) << "the submenu did not open";
+            }
+        }
+    }
+
+    void screenshot(const char* name, const Rect& area)
+    {
+        if (const char* dir = std::getenv("VESPERON_SCREENSHOT_DIR")) {
+            QProcess::execute(QStringLiteral(SCREENSHOT_TOOL), {QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name),
+                QString::number(area.x), QString::number(area.y), QString::number(area.width), QString::number(area.height)});
+        }
+    }
+
+    XClient client;
+    int clicks = 0;
+    xcb_window_t leftWindow = 0, rightWindow = 0;
+    QProcess tray;
+    QTemporaryDir temporary;
+    fs::path home = temporary.path().toStdString();
+};
+
+} // namespace
+
+TEST_F(VesperonE2E, TheTrayMenuBlacksOutAMonitorAndOpensThePreferences)
+{
+    auto vesperon = launch();
+    menu({down, down, rightArrow, down}); // Blackout All, Blackout Display ›, the second monitor
+    const Rect shown = windows(isMenu).at(0).frame;
+    screenshot("tray-menu.png", Rect{shown.x - 420, 0, shown.width + 460, shown.y + shown.height + 20});
+    client.typeKey(returnKey);
+    EXPECT_TRUE(shows(rightMonitor, black));
+    EXPECT_TRUE(shows(leftMonitor, red));
+    pressBlackoutAll(); // during a blackout: wakes all
+    EXPECT_TRUE(shows(rightMonitor, green));
+
+    menu({down, down, down, down, returnKey}); // "Preferences...": the disabled "Wake All Displays" is skipped
+    ASSERT_TRUE(spinUntil([&] { return !windows(isPreferences).empty() && client.inputFocus() == windows(isPreferences)[0].id; }))
+        << "the preferences window did not open with the focus";
+    screenshot("preferences.png", windows(isPreferences).at(0).frame);
+}
+
+TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
+{
+    // Qt names a virtual monitor after itself, and Xvfb's have no EDID.
+    const auto ids = stableScreenIdentifiers({{"", "", "", "L"}, {"", "", "", "R"}});
+    const std::string l = std::to_string(ids[0]), r = std::to_string(ids[1]);
+    writeSettings(home, R"({"wakeDelay": 3, "allowedWakeKeys": [], "ignoreMouseMovement": false,
+        "displayToggleHotkeys": "{\")" + r + R"(\":{\"keyCode\":18,\"modifiers\":6144},\")" + l
+        + R"(\":{\"keyCode\":20,\"modifiers\":6144}}",
+        "displayKeepOnlyHotkeys": "{\")" + r + R"(\":{\"keyCode\":19,\"modifiers\":6144}}"})");
+    XClient other;
+    ASSERT_TRUE(other.grabKey(three, controlAlt)) << "another program holds Control+Alt+3 first";
+    auto vesperon = launch();
+
+    client.typeKey(three, {control, alt}); // left's toggle, refused: it goes to the other program
+    client.typeKey(one, {control, alt});   // right's toggle
+    EXPECT_TRUE(shows(rightMonitor, black));
+    EXPECT_TRUE(shows(leftMonitor, red));
+    client.typeKey(two, {control, alt}); // keep only the right monitor lit
+    EXPECT_TRUE(shows(leftMonitor, black) && shows(rightMonitor, green));
+    client.typeKey(one, {control, alt});
+    EXPECT_TRUE(dark());
+
+    client.typeKey(a);
+    client.typeKey(space); // no key is an allowed wake key here
+    {
+        XClient locker; // a screen locker or a game grabs the whole keyboard
+        ASSERT_TRUE(locker.grabKeyboard(locker.createWindow(Rect{0, 0, 10, 10}, 0x101010)));
+        client.typeKey(escape, {control, super});
+        EXPECT_TRUE(shows(leftMonitor, red, 2500) && shows(rightMonitor, green, 100)) << "at once, despite the 3 s delay";
+        locker.ungrabKeyboard();
+    }
+
+    client.typeKey(numLock);
+    pressBlackoutAll();
+    EXPECT_TRUE(dark()) << "with Num Lock on";
+    client.typeKey(numLock);
+    client.typeKey(capsLock);
+    pressBlackoutAll();
+    EXPECT_TRUE(lit()) << "with Caps Lock on; a blackout-all during a blackout wakes";
+    client.typeKey(capsLock);
+
+    std::vector<std::uint8_t> received;
+    for (const auto& [key, state] : client.keyPresses(leftWindow))
+        if (!std::set<std::uint8_t>{shift, control, alt, super, capsLock, numLock}.contains(key))
+            received.push_back(key);
+    EXPECT_EQ(received, (std::vector<std::uint8_t>{a, space})) << "what is not Vesperon's reaches the window in front";
+
+    pressBlackoutAll();
+    ASSERT_TRUE(dark());
+    client.moveTo(2500, 500);
+    EXPECT_TRUE(lit()) << "movement wakes, after the delay, when not ignored";
+
+    // Num Lock moves to another modifier: Vesperon grabs its hotkeys again with the new one.
+    ASSERT_EQ(testServer().run("xmodmap -e 'clear mod2' -e 'add mod3 = Num_Lock'"), 0);
+    EXPECT_TRUE(spinUntil([&] { return XClient().grabKey(d, shiftSuper | XCB_MOD_MASK_2); }))
+        << "the grab made with the old Num Lock modifier is released";
+    client.typeKey(numLock);
+    pressBlackoutAll();
+    EXPECT_TRUE(dark()) << "with Num Lock on, now on Mod3";
+}
+
+TEST_F(VesperonE2E, BlackWindowsStayOnTopTakeClicksAndNeverTheFocus)
+{
+    auto vesperon = launch();
+    pressBlackoutAll();
+    ASSERT_TRUE(dark());
+    client.createWindow(Rect{2100, 300, 400, 200}, yellow, true); // a menu or a notification
+    EXPECT_TRUE(spinUntil([&] { return client.pixel(2300, 400) == black; })) << "raised above a popup mapped later";
+
+    client.click(2880, 700);
+    EXPECT_TRUE(lit()) << "a click wakes";
+    EXPECT_EQ(client.buttonPresses(rightWindow), 0) << "and stops at the black window";
+    client.click(2880, 700);
+    EXPECT_EQ(client.buttonPresses(rightWindow), 1) << "clicks on a lit monitor arrive";
+    pressBlackoutAll();
+    ASSERT_TRUE(dark());
+    client.click(2880, 700, 4);
+    EXPECT_TRUE(lit()) << "a wheel step wakes";
+    EXPECT_EQ(client.inputFocus(), leftWindow) << "Vesperon never took the focus";
+}
+
+TEST_F(VesperonE2E, SignalsAndEvenAKillLeaveEveryMonitorLit)
+{
+    for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
+        auto vesperon = launch();
+        pressBlackoutAll();
+        ASSERT_TRUE(dark()) << strsignal(signal);
+        vesperon->sendSignal(signal);
+        ASSERT_TRUE(vesperon->waitForExit()) << strsignal(signal);
+        if (signal != SIGKILL) {
+            EXPECT_EQ(vesperon->process.exitStatus(), QProcess::NormalExit) << strsignal(signal);
+            EXPECT_EQ(vesperon->process.exitCode(), 0) << strsignal(signal);
+        }
+        EXPECT_TRUE(lit()) << strsignal(signal);
+    }
+}
+
+TEST_F(VesperonE2E, ASecondInstanceLeavesTheFirstAndWithoutATrayThePreferencesStandIn)
+{
+    auto first = launch();
+    VesperonProcess second(home);
+    ASSERT_TRUE(second.waitForExit());
+    EXPECT_EQ(second.process.exitCode(), 0);
+    EXPECT_TRUE(second.output().startsWith(QStringLiteral("Vesperon is already running"))) << second.output().toStdString();
+    EXPECT_EQ(second.output().count(QLatin1Char('\n')), 1);
+    pressBlackoutAll();
+    EXPECT_TRUE(dark()) << "the first still works";
+    first->sendSignal(SIGTERM);
+    ASSERT_TRUE(first->waitForExit());
+
+    tray.kill();
+    tray.waitForFinished(5000);
+    ASSERT_TRUE(spinUntil([&] { return client.findWindows("trayer").empty(); }));
+    VesperonProcess trayless(home);
+    EXPECT_TRUE(spinUntil([&] { return trayless.output().contains(QStringLiteral("no system tray")); }));
+    ASSERT_TRUE(spinUntil([&] { return !windows(isPreferences).empty(); }));
+    EXPECT_TRUE(client.pingAnswered(windows(isPreferences).at(0).id));
+    pressBlackoutAll();
+    EXPECT_TRUE(dark()) << "the hotkeys work without a tray";
+    pressBlackoutAll();
+    EXPECT_TRUE(shows(rightMonitor, green)) << "the preferences window covers the middle of the left one";
+    EXPECT_TRUE(spinUntil([&] { return client.pixel(100, 1000) == red; }));
+}

@@ -1,0 +1,91 @@
+// The Qt run loop on a real event loop, and the X11 tables that need no server.
+#include "linux/QtRunLoop.h"
+#include "model/KeyCombo.h"
+#include "support/QtSpin.h"
+#include "x11/KeyCodeTable.h"
+#include "x11/X11InputTap.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace vesperon;
+using vesperon::testing::spinUntil;
+using Clock = std::chrono::steady_clock;
+
+TEST(QtRunLoop, TasksRunLaterInOrderDelaysNeverEndEarlyAndTimersStopWhenInvalidated)
+{
+    QtRunLoop loop;
+    std::vector<int> order;
+    for (int i = 0; i < 100; ++i)
+        loop.async([&order, i] { order.push_back(i); });
+    EXPECT_TRUE(order.empty()) << "not inside the caller";
+    ASSERT_TRUE(spinUntil([&] { return order.size() == 100; }));
+    EXPECT_TRUE(std::ranges::is_sorted(order));
+    for (double delay : {0.0005, 0.03, 0.12}) {
+        const auto start = Clock::now();
+        Clock::time_point ranAt{};
+        loop.asyncAfter(delay, [&] { ranAt = Clock::now(); });
+        ASSERT_TRUE(spinUntil([&] { return ranAt != Clock::time_point{}; }));
+        EXPECT_GE(std::chrono::duration<double>(ranAt - start).count(), delay);
+    }
+
+    int ticks = 0, fired = 0;
+    std::shared_ptr<Timer> repeating = loop.scheduleTimer(0.01, true, [&] { ++ticks; });
+    std::weak_ptr<Timer> once = loop.scheduleTimer(0.01, false, [&] { ++fired; });
+    ASSERT_TRUE(spinUntil([&] { return ticks >= 3 && fired == 1; }));
+    repeating->invalidate();
+    const int atInvalidate = ticks;
+    bool later = false;
+    loop.asyncAfter(0.1, [&] { later = true; }); // ten periods later
+    ASSERT_TRUE(spinUntil([&] { return later; }));
+    EXPECT_TRUE(ticks == atInvalidate && fired == 1);
+    EXPECT_TRUE(once.expired()) << "a fired one-shot timer is released by the run loop";
+}
+
+TEST(KeyCodeTable, MapsTheKeysOfAKeyboardBothWaysByPosition)
+{
+    int mapped = 0;
+    for (int x = 8; x < 256; ++x) {
+        if (const auto code = KeyCodeTable::fromX11(static_cast<std::uint8_t>(x))) {
+            ++mapped;
+            EXPECT_EQ(KeyCodeTable::toX11(*code), x) << "key code " << *code;
+        }
+    }
+    EXPECT_EQ(mapped, 100);
+    // The numbering is stored in the settings: A, Escape, keypad Enter, F1, and 5 and 6 out of order.
+    for (const auto& [x11, code] : std::vector<std::pair<int, int>>{{38, 0}, {9, 53}, {104, 76}, {67, 122}, {14, 23}, {15, 22}})
+        EXPECT_EQ(X11KeyboardMap().keyCode(static_cast<std::uint32_t>(x11)), code) << x11;
+    for (std::uint8_t x : {37, 105, 50, 62, 64, 108, 133, 134, 66, 77}) {
+        EXPECT_TRUE(KeyCodeTable::isModifier(x)) << int(x);
+        EXPECT_FALSE(X11KeyboardMap().keyCode(x)) << "modifiers and locks have no code: " << int(x);
+    }
+    EXPECT_FALSE(KeyCodeTable::isModifier(38));
+    EXPECT_FALSE(X11KeyboardMap().keyCode(256 + 38)) << "no wrap-around past 255";
+}
+
+TEST(RawMotion, ScrollAxesAreScrollAndNeverMovement)
+{
+    const std::set<std::uint16_t> touchpad{2, 3}; // x, y, then horizontal and vertical scrolling
+    const auto kind = [&](std::uint32_t mask, const std::set<std::uint16_t>* axes) {
+        const auto k = X11InputTap::classifyMotion(&mask, 1, axes);
+        return std::pair(k.moved, k.scrolled);
+    };
+    EXPECT_EQ(kind(0b0011, &touchpad), std::pair(true, false));
+    EXPECT_EQ(kind(0b1000, &touchpad), std::pair(false, true));
+    EXPECT_EQ(kind(0b1010, &touchpad), std::pair(true, true));
+    EXPECT_EQ(kind(0b1000, nullptr), std::pair(true, false)) << "a device without scroll axes only moves";
+    const std::uint32_t wide[] = {0, 1u << 1}; // axis 33, on the second mask word
+    const std::set<std::uint16_t> far{33};
+    const auto k = X11InputTap::classifyMotion(wide, 2, &far);
+    EXPECT_TRUE(k.scrolled && !k.moved);
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,320 @@
+#include "support/XServer.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <iterator>
+#include <xcb/xtest.h>
+
+namespace vesperon::testing {
+
+XvfbServer::XvfbServer(const std::string& screen, bool becomeDisplay) : size_(screen.substr(0, screen.rfind('x')))
+{
+    int fds[2];
+    if (pipe(fds) != 0 || (pid_ = fork()) < 0)
+        throw std::runtime_error("cannot start Xvfb");
+    if (pid_ == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
+        const std::string fd = std::to_string(fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0", screen.c_str(), nullptr);
+        _exit(127);
+    }
+    close(fds[1]);
+    // The server writes its display number, then a newline, once it accepts clients.
+    std::string number;
+    char c = 0;
+    for (pollfd ready{fds[0], POLLIN, 0}; poll(&ready, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n';)
+        number += c;
+    close(fds[0]);
+    if (number.empty())
+        throw std::runtime_error("Xvfb did not start (is the xvfb package installed?)");
+    display_ = ":" + number;
+    if (becomeDisplay)
+        setenv("DISPLAY", display_.c_str(), 1);
+}
+
+XvfbServer::~XvfbServer()
+{
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+}
+
+int XvfbServer::run(const std::string& command) const
+{
+    const int status = std::system(("DISPLAY=" + display_ + " " + command + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void XvfbServer::setOutputMode(int width, int height) const
+{
+    const std::string w = std::to_string(width), h = std::to_string(height), mode = w + "x" + h;
+    run("xrandr --newmode " + mode + " 0 " + w + " 0 0 0 " + h + " 0 0 0"); // fails harmlessly when known
+    run("xrandr --addmode screen " + mode);
+    if (run("xrandr --fb " + size_ + " --output screen --mode " + mode) != 0)
+        throw std::runtime_error("xrandr could not set the output to " + mode);
+}
+
+void XvfbServer::setMonitor(const std::string& name, const Rect& frame, bool takesOutput) const
+{
+    const auto px = [](double v) { return std::to_string(static_cast<long>(v)); };
+    const auto mm = [](double v) { return std::to_string(static_cast<long>(v * 25.4 / 96)); };
+    if (run("xrandr --setmonitor " + name + " " + px(frame.width) + "/" + mm(frame.width) + "x" + px(frame.height) + "/"
+            + mm(frame.height) + "+" + px(frame.x) + "+" + px(frame.y) + (takesOutput ? " screen" : " none")) != 0)
+        throw std::runtime_error("xrandr --setmonitor " + name + " failed");
+}
+
+void XvfbServer::deleteMonitor(const std::string& name) const
+{
+    if (run("xrandr --delmonitor " + name) != 0)
+        throw std::runtime_error("xrandr --delmonitor " + name + " failed");
+}
+
+XClient::XClient() : connection_(xcb_connect(nullptr, nullptr))
+{
+    if (xcb_connection_has_error(connection_))
+        throw std::runtime_error("cannot connect to the test X server");
+    screen_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+}
+
+XClient::~XClient()
+{
+    xcb_disconnect(connection_);
+}
+
+xcb_window_t XClient::createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect, std::uint32_t eventMask)
+{
+    const xcb_window_t window = xcb_generate_id(connection_);
+    const std::uint32_t values[] = {rgb, overrideRedirect ? 1u : 0u, eventMask};
+    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen_->root, static_cast<std::int16_t>(frame.x),
+        static_cast<std::int16_t>(frame.y), static_cast<std::uint16_t>(frame.width), static_cast<std::uint16_t>(frame.height),
+        0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK,
+        values);
+    xcb_map_window(connection_, window);
+    sync();
+    return window;
+}
+
+std::uint32_t XClient::pixel(int x, int y)
+{
+    auto* image = xcb_get_image_reply(connection_, xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, screen_->root,
+        static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 1, 1, ~0u), nullptr);
+    if (!image || xcb_get_image_data_length(image) < 4)
+        throw std::runtime_error("GetImage failed");
+    const std::uint8_t* bgrx = xcb_get_image_data(image);
+    const auto value = static_cast<std::uint32_t>(bgrx[0] | (bgrx[1] << 8) | (bgrx[2] << 16));
+    std::free(image);
+    return value;
+}
+
+bool XClient::shows(const Rect& area, std::uint32_t rgb)
+{
+    const int x0 = static_cast<int>(area.x), y0 = static_cast<int>(area.y);
+    const int x1 = x0 + static_cast<int>(area.width) - 1, y1 = y0 + static_cast<int>(area.height) - 1;
+    for (int x : {x0, (x0 + x1) / 2, x1})
+        for (int y : {y0, (y0 + y1) / 2, y1})
+            if (pixel(x, y) != rgb)
+                return false;
+    return true;
+}
+
+void XClient::setInputFocus(xcb_window_t window)
+{
+    xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+    sync();
+}
+
+xcb_window_t XClient::inputFocus()
+{
+    auto* reply = xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr);
+    const xcb_window_t focus = reply ? reply->focus : xcb_window_t{XCB_NONE};
+    std::free(reply);
+    return focus;
+}
+
+void XClient::fake(std::uint8_t type, std::uint8_t detail, int x, int y)
+{
+    xcb_test_fake_input(connection_, type, detail, XCB_CURRENT_TIME, type == XCB_MOTION_NOTIFY ? screen_->root : XCB_NONE,
+        static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 0);
+}
+
+void XClient::moveTo(int x, int y)
+{
+    fake(XCB_MOTION_NOTIFY, 0, x, y);
+    sync();
+}
+
+void XClient::click(int x, int y, std::uint8_t button)
+{
+    fake(XCB_MOTION_NOTIFY, 0, x, y);
+    fake(XCB_BUTTON_PRESS, button);
+    fake(XCB_BUTTON_RELEASE, button);
+    sync();
+}
+
+void XClient::typeKey(std::uint8_t keyCode, std::initializer_list<std::uint8_t> modifiers)
+{
+    for (std::uint8_t modifier : modifiers)
+        fake(XCB_KEY_PRESS, modifier);
+    fake(XCB_KEY_PRESS, keyCode);
+    fake(XCB_KEY_RELEASE, keyCode);
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
+        fake(XCB_KEY_RELEASE, *it);
+    sync();
+}
+
+bool XClient::grabKey(std::uint8_t keyCode, std::uint16_t modifiers)
+{
+    xcb_generic_error_t* error = xcb_request_check(connection_,
+        xcb_grab_key_checked(connection_, 0, screen_->root, modifiers, keyCode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    std::free(error);
+    return error == nullptr;
+}
+
+bool XClient::grabKeyboard(xcb_window_t window)
+{
+    auto* reply = xcb_grab_keyboard_reply(connection_,
+        xcb_grab_keyboard(connection_, 0, window, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC), nullptr);
+    const bool grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    std::free(reply);
+    return grabbed;
+}
+
+void XClient::ungrabKeyboard()
+{
+    xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
+    sync();
+}
+
+std::vector<std::pair<std::uint8_t, std::uint16_t>> XClient::keyPresses(xcb_window_t window)
+{
+    sync();
+    drainEvents();
+    return keys_[window];
+}
+
+int XClient::buttonPresses(xcb_window_t window)
+{
+    sync();
+    drainEvents();
+    return presses_[window];
+}
+
+std::vector<XClient::WindowInfo> XClient::findWindows(const std::string& wmClass)
+{
+    std::vector<WindowInfo> found;
+    collect(screen_->root, wmClass, found);
+    return found;
+}
+
+void XClient::collect(xcb_window_t parent, const std::string& wmClass, std::vector<WindowInfo>& found)
+{
+    auto* tree = xcb_query_tree_reply(connection_, xcb_query_tree(connection_, parent), nullptr);
+    if (!tree)
+        return;
+    const std::vector<xcb_window_t> children(xcb_query_tree_children(tree), xcb_query_tree_children(tree) + xcb_query_tree_children_length(tree));
+    std::free(tree);
+    for (xcb_window_t window : children) {
+        auto* property = xcb_get_property_reply(connection_,
+            xcb_get_property(connection_, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr);
+        // WM_CLASS is "instance\0class\0".
+        const std::string classes = property ? std::string(static_cast<const char*>(xcb_get_property_value(property)),
+                                                   static_cast<std::size_t>(xcb_get_property_value_length(property)))
+                                             : std::string();
+        std::free(property);
+        if (classes.find(wmClass + '\0') == 0 || classes.find('\0' + wmClass + '\0') != std::string::npos) {
+            auto* attributes = xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window), nullptr);
+            auto* geometry = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+            auto* at = xcb_translate_coordinates_reply(connection_, xcb_translate_coordinates(connection_, window, screen_->root, 0, 0), nullptr);
+            if (attributes && geometry && at) {
+                found.push_back({window, Rect{double(at->dst_x), double(at->dst_y), double(geometry->width), double(geometry->height)},
+                    attributes->override_redirect != 0, attributes->map_state == XCB_MAP_STATE_VIEWABLE});
+            }
+            std::free(attributes);
+            std::free(geometry);
+            std::free(at);
+        }
+        collect(window, wmClass, found);
+    }
+}
+
+void XClient::sync()
+{
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+}
+
+xcb_atom_t XClient::atom(const char* name)
+{
+    auto* reply = xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t value = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return value;
+}
+
+bool XClient::pingAnswered(xcb_window_t window, int deadlineMs)
+{
+    const std::uint32_t rootMask = XCB_EVENT_MASK_STRUCTURE_NOTIFY; // what Qt sends its reply with
+    xcb_change_window_attributes(connection_, screen_->root, XCB_CW_EVENT_MASK, &rootMask);
+    xcb_client_message_event_t ping{};
+    ping.response_type = XCB_CLIENT_MESSAGE;
+    ping.format = 32;
+    ping.window = window;
+    ping.type = atom("WM_PROTOCOLS");
+    ping.data.data32[0] = atom("_NET_WM_PING");
+    ping.data.data32[1] = ++pingSerial_;
+    ping.data.data32[2] = window;
+    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ping));
+    xcb_flush(connection_);
+    for (int waited = 0; pongs_ < pingSerial_ && waited < deadlineMs; waited += 5) {
+        pollfd readable{xcb_get_file_descriptor(connection_), POLLIN, 0};
+        poll(&readable, 1, 5);
+        drainEvents();
+    }
+    return pongs_ >= pingSerial_;
+}
+
+bool XClient::keyboardGrabbedAway()
+{
+    sync();
+    drainEvents();
+    return grabbedAway_;
+}
+
+void XClient::drainEvents()
+{
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+        switch (event->response_type & 0x7f) {
+        case XCB_CLIENT_MESSAGE:
+            if (reinterpret_cast<xcb_client_message_event_t*>(event)->data.data32[1] == pingSerial_)
+                pongs_ = pingSerial_;
+            break;
+        case XCB_FOCUS_OUT:
+            grabbedAway_ |= reinterpret_cast<xcb_focus_out_event_t*>(event)->mode == XCB_NOTIFY_MODE_GRAB;
+            break;
+        case XCB_FOCUS_IN:
+            grabbedAway_ &= reinterpret_cast<xcb_focus_in_event_t*>(event)->mode != XCB_NOTIFY_MODE_UNGRAB;
+            break;
+        case XCB_BUTTON_PRESS:
+            ++presses_[reinterpret_cast<xcb_button_press_event_t*>(event)->event];
+            break;
+        case XCB_KEY_PRESS: {
+            const auto* key = reinterpret_cast<xcb_key_press_event_t*>(event);
+            keys_[key->event].emplace_back(key->detail, key->state);
+            break;
+        }
+        }
+        std::free(event);
+    }
+}
+
+} // namespace vesperon::testing

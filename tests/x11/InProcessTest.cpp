@@ -1,0 +1,255 @@
+// The real program in-process on a private X server: what it cannot show from outside. Its black
+// windows over real Qt screens as monitors come and go, read back as pixels; its preferences window
+// with real key presses through XTEST, so that key codes and modifiers come from the server as they
+// do for a user, and its own hotkeys are real X grabs.
+#include "app/Vesperon.h"
+#include "display/DisplayManager.h"
+#include "input/HotkeyManager.h"
+#include "linux/LinuxDesktop.h"
+#include "model/AppState.h"
+#include "preferences/DisplayHotkeyRow.h"
+#include "preferences/KeyRecorderView.h"
+#include "preferences/PreferencesWindow.h"
+#include "support/QtSpin.h"
+#include "support/XServer.h"
+#include "x11/X11DisplayServer.h"
+#include "x11/XcbConnection.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace vesperon;
+using namespace vesperon::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr Rect a{0, 0, 1920, 1080}, b{1920, 0, 1920, 1440}, c{3840, 0, 1920, 1200};
+constexpr std::uint32_t black = 0, red = 0xd02020, green = 0x20a040, blue = 0x2040d0;
+
+// Our widgets have no meta-object of their own (no moc): found by name and dynamic type.
+template <typename T>
+T* child(const QObject* root, const char* name = nullptr)
+{
+    for (QWidget* widget : name ? root->findChildren<QWidget*>(QString::fromLatin1(name)) : root->findChildren<QWidget*>())
+        if (auto* found = dynamic_cast<T*>(widget))
+            return found;
+    return nullptr;
+}
+
+// Monitors on the test server, the first on its one output, which spans them all so that the
+// pointer reaches every one; true once Qt sees them.
+bool plugIn(std::initializer_list<std::pair<const char*, Rect>> monitors)
+{
+    testServer().setOutputMode(5760, 1440);
+    for (const auto& [name, frame] : monitors)
+        testServer().setMonitor(name, frame, name == monitors.begin()->first);
+    return spinUntil([&] { return QGuiApplication::screens().size() == static_cast<qsizetype>(monitors.size()); });
+}
+
+// The real program over the Linux desktop and the X11 backend, made once the monitors are there.
+struct RealVesperon : ::testing::Test {
+    explicit RealVesperon(bool monitorsReady) : ready(monitorsReady) {}
+    void SetUp() override { ASSERT_TRUE(ready) << "the monitors did not come"; }
+    bool ready;
+    QTemporaryDir temporary;
+    fs::path folder = temporary.path().toStdString();
+    LinuxDesktop desktop{folder / "settings.json", folder / "autostart" / "vesperon.desktop"};
+    X11DisplayServer x11;
+    std::ostringstream messages;
+    Vesperon app{desktop.backend(x11), messages, {}};
+    XClient client;
+};
+
+struct ScreensOnX11 : RealVesperon {
+    ScreensOnX11() : RealVesperon(plugIn({{"A", a}, {"B", b}, {"C", c}})) {}
+};
+
+struct PreferencesOnX11 : RealVesperon {
+    PreferencesOnX11() : RealVesperon(plugIn({{"L", a}, {"R", Rect{1920, 0, 1920, 1080}}})) {}
+    void open()
+    {
+        if (!window) {
+            app.launch();
+            window = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{
+                {app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard()}, app.hotkeys()});
+        }
+        window->showAndActivate();
+        ASSERT_TRUE(spinUntil([&] { return QApplication::activeWindow() == window.get(); }));
+    }
+    template <typename T>
+    T* find(const char* name) const
+    {
+        T* found = child<T>(window.get(), name);
+        EXPECT_TRUE(found) << name;
+        return found;
+    }
+    PreferencesView* view() const { return child<PreferencesView>(window.get()); }
+    KeyRecorderView* recorder(std::size_t row, const char* which) const
+    {
+        return child<KeyRecorderView>(view()->rows().at(row), which);
+    }
+    static QString text(KeyRecorderView* recorder) { return recorder->findChild<QLabel*>(QStringLiteral("combo"))->text(); }
+    // Starts recording and waits until the recorder holds the keyboard focus.
+    static void record(KeyRecorderView* recorder)
+    {
+        recorder->setButton()->click();
+        ASSERT_TRUE(recorder->isRecording());
+        ASSERT_TRUE(spinUntil([&] { return QApplication::focusWidget() == recorder; }));
+    }
+    // Waits for the recording to end; true when it ended with `expected`.
+    static bool recorded(KeyRecorderView* recorder, const KeyCombo& expected)
+    {
+        return spinUntil([&] { return !recorder->isRecording(); }) && recorder->keyCombo() == expected;
+    }
+
+    std::unique_ptr<PreferencesWindow> window;
+};
+
+} // namespace
+
+TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
+{
+    XvfbServer& server = testServer();
+    client.createWindow(a, red);
+    client.createWindow(b, green);
+    client.createWindow(c, blue);
+    DisplayManager& displays = app.displays();
+    AppState& state = app.appState();
+    const auto idAt = [&](const Rect& frame) {
+        for (const DisplayInfo& display : state.availableDisplays.get())
+            if (display.frame.x == frame.x && display.frame.y == frame.y)
+                return display.id;
+        return DisplayId{0};
+    };
+    const auto shows = [&](const Rect& area, std::uint32_t rgb) { return spinUntil([&] { return client.shows(area, rgb); }, 5000); };
+
+    displays.blackoutAllExcept(idAt(c));
+    EXPECT_TRUE(shows(a, black) && shows(b, black));
+    EXPECT_TRUE(shows(c, blue));
+
+    server.deleteMonitor("B"); // unplugged while dark
+    EXPECT_TRUE(shows(b, green)) << "no black window outlives its monitor";
+    EXPECT_TRUE(shows(a, black));
+    EXPECT_TRUE(state.isBlackoutActive.get());
+
+    // The output's own monitor is the one whose resolution really changes: A gives it back.
+    const DisplayId monitorA = idAt(a);
+    server.deleteMonitor("A");
+    server.setOutputMode(1920, 1080);
+    ASSERT_TRUE(spinUntil([&] { return idAt(a) != 0 && idAt(a) != monitorA; }));
+    displays.blackoutAll();
+    ASSERT_TRUE(shows(a, black));
+    server.setOutputMode(1600, 900);
+    EXPECT_TRUE(shows(Rect{0, 0, 1600, 900}, black));
+    EXPECT_TRUE(spinUntil([&] { return client.pixel(1600, 10) == red && client.pixel(10, 900) == red; }))
+        << "just outside the new frame the window beneath shows again";
+    EXPECT_TRUE(shows(c, black));
+
+    displays.wakeAll();
+    EXPECT_TRUE(shows(a, red) && shows(c, blue));
+    EXPECT_EQ(messages.str(), "");
+}
+
+TEST_F(PreferencesOnX11, RecordersTakeTheFirstKeyWithAModifierWhileVesperonsHotkeysPause)
+{
+    open();
+    KeyRecorderView* toggle = recorder(1, "toggle");
+    EXPECT_EQ(text(toggle), "None");
+    record(toggle);
+    EXPECT_TRUE(app.hotkeys().hotkeyActions().empty()) << "Vesperon's own hotkeys pause while recording";
+    for (std::uint8_t key : {X11Key::escape, X11Key::super, X11Key::capsLock, X11Key::a, X11Key::capsLock, X11Key::tab})
+        client.typeKey(key); // no modifier, modifiers alone, a lock: all swallowed, Tab too
+    client.typeKey(X11Key::d, {X11Key::super, X11Key::shift}); // the blackout-all hotkey itself
+    ASSERT_TRUE(recorded(toggle, KeyCombo::defaultBlackoutAll));
+    EXPECT_EQ(text(toggle), "⇧⌘D");
+    const DisplayId right = app.appState().availableDisplays.get().at(1).id;
+    EXPECT_EQ(app.appState().displayToggleHotkeys.get().at(std::to_string(right)), KeyCombo::defaultBlackoutAll);
+    // Back from the current settings: the toggle repeats the blackout-all combination, which keeps it.
+    EXPECT_EQ(app.hotkeys().hotkeyActions(), (std::map<std::uint32_t, HotkeyAction>{{1, HotkeyAction::blackoutAll()}}));
+    client.typeKey(X11Key::d, {X11Key::super, X11Key::shift});
+    EXPECT_TRUE(spinUntil([&] { return app.appState().isBlackoutActive.get(); })) << "the hotkeys are back";
+    EXPECT_EQ(app.appState().blackedOutDisplays.get().size(), 2u);
+
+    KeyRecorderView* keepOnly = recorder(0, "keepOnly");
+    record(keepOnly);
+    client.typeKey(X11Key::escape, {X11Key::control, X11Key::super});
+    ASSERT_TRUE(recorded(keepOnly, KeyCombo{53, 0x1100})) << "even the safety combination";
+    record(keepOnly);
+    keepOnly->setButton()->click(); // Cancel
+    EXPECT_EQ(keepOnly->keyCombo(), (KeyCombo{53, 0x1100}));
+    record(keepOnly);
+    keepOnly->clearButton()->click();
+    EXPECT_TRUE(keepOnly->isRecording()) << "clearing does not end a recording";
+    EXPECT_EQ(text(keepOnly), "None");
+    EXPECT_TRUE(app.appState().displayKeepOnlyHotkeys.get().empty());
+    window->close();
+    EXPECT_FALSE(keepOnly->isRecording()) << "closing the window ends the recording";
+    EXPECT_FALSE(app.hotkeys().isSuspended());
+}
+
+TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
+{
+    open();
+    KeyRecorderView* all = find<KeyRecorderView>("blackoutAll");
+    EXPECT_EQ(text(all), "⇧⌘D");
+    EXPECT_EQ(app.appState().blackoutAllHotkey.get(), KeyCombo::defaultBlackoutAll) << "opening stores the hotkey in force";
+    all->clearButton()->click();
+    EXPECT_EQ(app.appState().blackoutAllHotkey.get(), std::nullopt);
+    window->close();
+    open();
+    EXPECT_EQ(text(all), "⇧⌘D") << "shown again the next time";
+
+    QCheckBox* any = find<QCheckBox>("wakeKey-any");
+    QCheckBox* escape = find<QCheckBox>("wakeKey-escape");
+    EXPECT_FALSE(any->isEnabled()) << "the only allowed key cannot go";
+    escape->click();
+    any->click();
+    EXPECT_EQ(app.appState().allowedWakeKeys.get(), WakeKeySet{WakeKey::escape});
+    escape->click();
+    EXPECT_TRUE(app.appState().allowedWakeKeys.get().empty()) << "the last other key may go";
+    EXPECT_TRUE(any->isEnabled());
+
+    QSlider* delay = find<QSlider>("wakeDelay");
+    delay->setValue(delay->maximum());
+    EXPECT_EQ(app.appState().wakeDelay.get(), 5.0);
+    delay->setValue(5);
+    EXPECT_EQ(app.appState().wakeDelay.get(), 2.5);
+    EXPECT_EQ(find<QLabel>("wakeDelayText")->text(), "2.5s");
+    find<QCheckBox>("ignoreMouseMovement")->click();
+    EXPECT_FALSE(app.appState().ignoreMouseMovement.get());
+
+    find<QCheckBox>("launchAtLogin")->click();
+    EXPECT_TRUE(fs::exists(folder / "autostart" / "vesperon.desktop"));
+    find<QCheckBox>("launchAtLogin")->click();
+    EXPECT_FALSE(fs::exists(folder / "autostart" / "vesperon.desktop"));
+    EXPECT_TRUE(find<QLabel>("permissionGranted")->isVisible()) << "this server offers XInput 2.1";
+    EXPECT_FALSE(find<QPushButton>("grantAccess")->isVisible());
+
+    DisplayHotkeyRow* left = view()->rows().at(0);
+    testServer().deleteMonitor("R");
+    ASSERT_TRUE(spinUntil([&] { return view()->rows().size() == 1; }));
+    EXPECT_EQ(view()->rows().at(0), left) << "the remaining monitor keeps its row";
+    EXPECT_EQ(messages.str(), "");
+}
+
+TEST(LostServer, ALostServerIsReportedOnceAndItsConnectionStopsReading)
+{
+    auto doomed = std::make_unique<XvfbServer>("640x480x24", false);
+    ::testing::internal::CaptureStdout();
+    auto connection = XcbConnection::open("the doomed server", doomed->display().c_str());
+    ASSERT_TRUE(connection);
+    doomed.reset();
+    const bool stopped = spinUntil([&] { return !connection->isWatching(); }, 5000);
+    const std::string said = ::testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(said, "Vesperon: lost the X server connection for the doomed server\n");
+}
