@@ -68,11 +68,11 @@ std::string KeyCombo::displayString() const
     std::string text;
     if (modifiers & ModifierMask::control)
         text += "\u2303";
-    if (modifiers & ModifierMask::option)
+    if (modifiers & ModifierMask::alt)
         text += "\u2325";
     if (modifiers & ModifierMask::shift)
         text += "\u21E7";
-    if (modifiers & ModifierMask::command)
+    if (modifiers & ModifierMask::super)
         text += "\u2318";
     if (auto name = keyName(keyCode))
         text += *name;

@@ -11,9 +11,9 @@ namespace vesperon {
 
 // Modifier bits of a key combination, as stored and as handed to hotkey registration.
 namespace ModifierMask {
-inline constexpr std::uint32_t command = 0x0100;
+inline constexpr std::uint32_t super = 0x0100;
 inline constexpr std::uint32_t shift = 0x0200;
-inline constexpr std::uint32_t option = 0x0800;
+inline constexpr std::uint32_t alt = 0x0800;
 inline constexpr std::uint32_t control = 0x1000;
 } // namespace ModifierMask
 
@@ -24,7 +24,7 @@ struct KeyCombo {
 
     friend auto operator<=>(const KeyCombo&, const KeyCombo&) = default;
 
-    // The blackout-all hotkey in force while the user has set none: Shift + Command + D.
+    // The blackout-all hotkey in force while the user has set none: Shift + Super + D.
     static const KeyCombo defaultBlackoutAll;
 
     // Modifier symbols in the order ⌃ ⌥ ⇧ ⌘, then the key's name (nothing for unnamed keys).
@@ -39,6 +39,6 @@ struct KeyCombo {
     static std::optional<KeyCombo> fromJson(const nlohmann::json& json);
 };
 
-inline constexpr KeyCombo KeyCombo::defaultBlackoutAll{2, ModifierMask::command | ModifierMask::shift};
+inline constexpr KeyCombo KeyCombo::defaultBlackoutAll{2, ModifierMask::super | ModifierMask::shift};
 
 } // namespace vesperon

@@ -88,11 +88,11 @@ std::optional<KeyCombo> KeyRecorderView::comboFor(std::uint32_t nativeScanCode, 
     if (modifiers & Qt::ControlModifier)
         flags |= EventFlags::control;
     if (modifiers & Qt::AltModifier)
-        flags |= EventFlags::option;
+        flags |= EventFlags::alt;
     if (modifiers & Qt::ShiftModifier)
         flags |= EventFlags::shift;
     if (modifiers & Qt::MetaModifier)
-        flags |= EventFlags::command;
+        flags |= EventFlags::super;
     const std::uint32_t mask = modifierMaskFromEventFlags(flags);
     if (mask == 0)
         return std::nullopt;

@@ -20,7 +20,7 @@ constexpr std::uint16_t relevantModifiers =
 std::optional<std::uint16_t> x11Modifiers(std::uint32_t mask)
 {
     constexpr std::uint32_t known =
-        ModifierMask::command | ModifierMask::shift | ModifierMask::option | ModifierMask::control;
+        ModifierMask::super | ModifierMask::shift | ModifierMask::alt | ModifierMask::control;
     if (mask & ~known)
         return std::nullopt;
     std::uint16_t x = 0;
@@ -28,9 +28,9 @@ std::optional<std::uint16_t> x11Modifiers(std::uint32_t mask)
         x |= XCB_MOD_MASK_SHIFT;
     if (mask & ModifierMask::control)
         x |= XCB_MOD_MASK_CONTROL;
-    if (mask & ModifierMask::option)
+    if (mask & ModifierMask::alt)
         x |= XCB_MOD_MASK_1;
-    if (mask & ModifierMask::command)
+    if (mask & ModifierMask::super)
         x |= XCB_MOD_MASK_4;
     return x;
 }

@@ -21,9 +21,9 @@ std::uint64_t flagsFromModifiers(std::uint8_t mods)
     if (mods & XCB_MOD_MASK_CONTROL)
         flags |= EventFlags::control;
     if (mods & XCB_MOD_MASK_1)
-        flags |= EventFlags::option;
+        flags |= EventFlags::alt;
     if (mods & XCB_MOD_MASK_4)
-        flags |= EventFlags::command;
+        flags |= EventFlags::super;
     return flags;
 }
 

@@ -13,8 +13,8 @@ using Type = InputEvent::Type;
 
 namespace {
 
-constexpr std::uint64_t ctrl = EventFlags::control, shift = EventFlags::shift, alt = EventFlags::option,
-                        super = EventFlags::command, capsLock = 0x10000;
+constexpr std::uint64_t ctrl = EventFlags::control, shift = EventFlags::shift, alt = EventFlags::alt,
+                        super = EventFlags::super, capsLock = 0x10000;
 constexpr std::uint16_t keyA = 0, keyD = 2, key1 = 18, key2 = 19, escape = 53, space = 49, returnKey = 36, keypadEnter = 76;
 constexpr KeyCombo ctrlAlt1{key1, 0x1800}, ctrlAlt2{key2, 0x1800}, ctrlAlt3{20, 0x1800}, shiftSuperD{keyD, 0x0300};
 
