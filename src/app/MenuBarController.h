@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Tray.h"
 #include "core/Subscription.h"
+#include "platform/Tray.h"
 
 #include <functional>
 #include <memory>

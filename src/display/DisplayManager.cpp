@@ -1,9 +1,9 @@
 #include "display/DisplayManager.h"
 
-#include "model/AppState.h"
 #include "core/RunLoop.h"
-#include "platform/ScreenSource.h"
 #include "core/Weak.h"
+#include "model/AppState.h"
+#include "platform/ScreenSource.h"
 
 #include <algorithm>
 

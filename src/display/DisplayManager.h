@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display/BlackoutWindow.h"
 #include "core/Subscription.h"
+#include "display/BlackoutWindow.h"
 
 #include <map>
 #include <memory>

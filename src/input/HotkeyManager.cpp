@@ -1,9 +1,9 @@
 #include "input/HotkeyManager.h"
 
-#include "display/DisplayManager.h"
-#include "model/AppState.h"
 #include "core/RunLoop.h"
 #include "core/Weak.h"
+#include "display/DisplayManager.h"
+#include "model/AppState.h"
 
 #include <limits>
 

@@ -1,10 +1,10 @@
 #include "input/InputMonitor.h"
 
+#include "core/RunLoop.h"
+#include "core/Weak.h"
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 #include "model/EventFlags.h"
-#include "core/RunLoop.h"
-#include "core/Weak.h"
 
 #include <iostream>
 

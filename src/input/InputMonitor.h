@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/InputTap.h"
 #include "core/Subscription.h"
+#include "platform/InputTap.h"
 
 #include <iosfwd>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "input/PermissionManager.h"
 
-#include "platform/Application.h"
-#include "platform/InputAccess.h"
 #include "core/RunLoop.h"
 #include "core/Weak.h"
+#include "platform/Application.h"
+#include "platform/InputAccess.h"
 
 namespace vesperon {
 

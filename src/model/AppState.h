@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/Published.h"
 #include "display/DisplayInfo.h"
 #include "model/KeyCombo.h"
 #include "model/WakeKey.h"
-#include "core/Published.h"
 
 #include <map>
 #include <optional>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Subscription.h"
 #include "display/DisplayInfo.h"
 #include "model/WakeKey.h"
-#include "core/Subscription.h"
 
 #include <QWidget>
 
