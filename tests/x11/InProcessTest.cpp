@@ -112,13 +112,14 @@ struct PreferencesOnX11 : RealVesperon {
     }
 
     std::unique_ptr<PreferencesWindow> window;
+    int activations = 0;
+    Subscription activation = desktop.application.activated.connect([this] { ++activations; });
 };
 
 } // namespace
 
 TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
 {
-    XvfbServer& server = testServer();
     client.createWindow(a, red);
     client.createWindow(b, green);
     client.createWindow(c, blue);
@@ -136,19 +137,19 @@ TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
     EXPECT_TRUE(shows(a, black) && shows(b, black));
     EXPECT_TRUE(shows(c, blue));
 
-    server.deleteMonitor("B"); // unplugged while dark
+    testServer().deleteMonitor("B"); // unplugged while dark
     EXPECT_TRUE(shows(b, green)) << "no black window outlives its monitor";
     EXPECT_TRUE(shows(a, black));
     EXPECT_TRUE(state.isBlackoutActive.get());
 
     // The output's own monitor is the one whose resolution really changes: A gives it back.
     const DisplayId monitorA = idAt(a);
-    server.deleteMonitor("A");
-    server.setOutputMode(1920, 1080);
+    testServer().deleteMonitor("A");
+    testServer().setOutputMode(1920, 1080);
     ASSERT_TRUE(spinUntil([&] { return idAt(a) != 0 && idAt(a) != monitorA; }));
     displays.blackoutAll();
     ASSERT_TRUE(shows(a, black));
-    server.setOutputMode(1600, 900);
+    testServer().setOutputMode(1600, 900);
     EXPECT_TRUE(shows(Rect{0, 0, 1600, 900}, black));
     EXPECT_TRUE(spinUntil([&] { return client.pixel(1600, 10) == red && client.pixel(10, 900) == red; }))
         << "just outside the new frame the window beneath shows again";
@@ -198,6 +199,7 @@ TEST_F(PreferencesOnX11, RecordersTakeTheFirstKeyWithAModifierWhileVesperonsHotk
 TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
 {
     open();
+    EXPECT_EQ(activations, 1) << "the window's activation is the application's";
     KeyRecorderView* all = find<KeyRecorderView>("blackoutAll");
     EXPECT_EQ(text(all), "⇧⌘D");
     EXPECT_EQ(app.appState().blackoutAllHotkey.get(), KeyCombo::defaultBlackoutAll) << "opening stores the hotkey in force";
