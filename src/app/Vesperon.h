@@ -33,7 +33,6 @@ public:
     // The termination sequence, once, then the event loop ends: every display is awake by then.
     void quit();
 
-    const Backend& backend() const { return backend_; }
     AppState& appState() { return *appState_; }
     PermissionManager& permission() { return *permission_; }
     DisplayManager& displays() { return *displays_; }
