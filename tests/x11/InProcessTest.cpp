@@ -83,7 +83,7 @@ struct PreferencesOnX11 : RealVesperon {
                 {app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard()}, app.hotkeys()});
         }
         window->showAndActivate();
-        ASSERT_TRUE(spinUntil([&] { return QApplication::activeWindow() == window.get(); }));
+        ASSERT_TRUE(spinUntil([&] { return QApplication::activeWindow() == window.get() && client.inputFocus() == window->winId(); }));
     }
     template <typename T>
     T* find(const char* name) const
