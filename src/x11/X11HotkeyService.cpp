@@ -194,8 +194,9 @@ void X11HotkeyService::handle(const xcb_generic_event_t& event)
         return;
     }
     if (type == XCB_MAPPING_NOTIFY) {
+        // With XKB the same change was reported above already; this is for a server without it.
         const auto request = reinterpret_cast<const xcb_mapping_notify_event_t&>(event).request;
-        if (request == XCB_MAPPING_MODIFIER || request == XCB_MAPPING_KEYBOARD)
+        if (!xkbFirstEvent_ && (request == XCB_MAPPING_MODIFIER || request == XCB_MAPPING_KEYBOARD))
             keymapChanged();
         return;
     }
