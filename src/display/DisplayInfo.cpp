@@ -24,7 +24,7 @@ std::vector<DisplayInfo> DisplayInfo::getAllDisplays(const ScreenSource& screens
         const DisplayId id = *screen.id;
         if (std::ranges::any_of(displays, [id](const DisplayInfo& d) { return d.id == id; }))
             continue;
-        displays.push_back(DisplayInfo{id, screen.name, screen.frame, screen.isBuiltIn});
+        displays.push_back(DisplayInfo{id, screen.name, screen.frame, screen.isBuiltIn, screen.connector, screen.isPrimary});
     }
     return displays;
 }

@@ -21,6 +21,8 @@ struct DisplayInfo {
     std::string name;
     Rect frame;
     bool isBuiltIn = false;
+    std::string connector;
+    bool isPrimary = false;
 
     friend bool operator==(const DisplayInfo& a, const DisplayInfo& b) { return a.id == b.id; }
 

@@ -39,7 +39,8 @@ void QtScreenSource::watch(QScreen* screen)
 std::vector<ScreenDescription> QtScreenSource::screens() const
 {
     QList<QScreen*> screens = QGuiApplication::screens();
-    if (QScreen* primary = QGuiApplication::primaryScreen(); primary && screens.removeOne(primary))
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary && screens.removeOne(primary))
         screens.prepend(primary);
 
     std::vector<ScreenIdentity> identities;
@@ -60,7 +61,9 @@ std::vector<ScreenDescription> QtScreenSource::screens() const
         description.name = screen->model().toStdString();
         description.frame = Rect{static_cast<double>(geometry.x()), static_cast<double>(geometry.y()),
             static_cast<double>(geometry.width()), static_cast<double>(geometry.height())};
-        description.isBuiltIn = isBuiltInConnector(screen->name().toStdString());
+        description.connector = screen->name().toStdString();
+        description.isBuiltIn = isBuiltInConnector(description.connector);
+        description.isPrimary = screen == primary;
         descriptions.push_back(std::move(description));
     }
     return descriptions;

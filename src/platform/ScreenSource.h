@@ -16,6 +16,8 @@ struct ScreenDescription {
     std::string name;                // the monitor's model name; may be empty
     Rect frame;                      // global coordinates
     bool isBuiltIn = false;          // a laptop's own panel
+    std::string connector;           // DP-1, HDMI-2, eDP-1; may be empty
+    bool isPrimary = false;
 };
 
 // Where the list of active screens comes from.

@@ -34,10 +34,12 @@ struct MemorySettingsStore : SettingsStore {
 
 struct FakeScreens : ScreenSource {
     std::vector<ScreenDescription> screens() const override { return list; }
-    // A monitor at x = 1920 * n.
+    // A monitor at x = 1920 * n on connector "DP-<n + 1>"; the first is the primary.
     void add(std::uint32_t id, std::string name = {}, bool builtIn = false)
     {
-        list.push_back({id, std::move(name), Rect{1920.0 * static_cast<double>(list.size()), 0, 1920, 1080}, builtIn});
+        const auto n = list.size();
+        list.push_back({id, std::move(name), Rect{1920.0 * static_cast<double>(n), 0, 1920, 1080}, builtIn,
+            "DP-" + std::to_string(n + 1), n == 0});
     }
     std::vector<ScreenDescription> list;
 };

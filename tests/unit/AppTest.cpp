@@ -71,7 +71,7 @@ TEST(Menu, ShowsTheCommandsForTheDisplaysAndThePermission)
 
     FakeDesktop denied(1);
     denied.access.granted = false;
-    denied.screens.list[0] = {7, "Color LCD", Rect{0, 0, 1920, 1080}, true};
+    denied.screens.list[0] = {7, "Color LCD", Rect{0, 0, 1920, 1080}, true, "eDP-1", true};
     denied.screens.add(42);
     denied.start();
     EXPECT_EQ(outline(denied.tray.open()),

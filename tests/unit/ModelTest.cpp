@@ -82,10 +82,10 @@ TEST(KeyCombo, DisplayStringsKeyNamesAndTheStoredForm)
 
 TEST(Displays, TheListKeepsEachScreenWithAnIdentityOnce)
 {
-    EXPECT_EQ((DisplayInfo{2, "DELL U2720Q", {}, false}).displayName(), "DELL U2720Q");
+    EXPECT_EQ((DisplayInfo{2, "DELL U2720Q", {}, false, "DP-1", true}).displayName(), "DELL U2720Q");
     FakeScreens screens;
     screens.add(20, "Primary");
-    screens.list.push_back({std::nullopt, "being unplugged", Rect{}, false});
+    screens.list.push_back({std::nullopt, "being unplugged", Rect{}, false, "DP-9", false});
     screens.add(20, "same identity again");
     screens.add(10, "", true);
     const auto displays = DisplayInfo::getAllDisplays(screens);
