@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/LaunchAtLogin.h"
 #include "app/MenuBarController.h"
+#include "control/ControlService.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "input/InputMonitor.h"
@@ -25,8 +26,9 @@ Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function
     inputMonitor_ = InputMonitor::create({*appState_, b.runLoop, b.inputTap, *displays_, messages});
     launchAtLogin_ = std::make_unique<LaunchAtLogin>(b.autostart, messages);
     menuBar_ = MenuBarController::create(
-        {b.runLoop, b.tray, *permission_, *appState_, *displays_, std::move(showPreferences), [this] { quit(); }});
+        {b.runLoop, b.tray, *permission_, *appState_, *displays_, showPreferences, [this] { quit(); }});
     delegate_ = AppDelegate::create({b.runLoop, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
+    control_ = ControlService::create({*appState_, *displays_, b.runLoop, std::move(showPreferences), [this] { quit(); }});
 }
 
 Vesperon::~Vesperon() = default;

@@ -10,6 +10,7 @@ namespace vesperon {
 
 class AppDelegate;
 class AppState;
+class ControlService;
 class DisplayManager;
 class HotkeyManager;
 class InputMonitor;
@@ -39,6 +40,7 @@ public:
     HotkeyManager& hotkeys() { return *hotkeys_; }
     InputMonitor& inputMonitor() { return *inputMonitor_; }
     LaunchAtLogin& launchAtLogin() { return *launchAtLogin_; }
+    ControlService& control() { return *control_; }
 
 private:
     Backend backend_;
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<LaunchAtLogin> launchAtLogin_;
     std::shared_ptr<MenuBarController> menuBar_;
     std::shared_ptr<AppDelegate> delegate_;
+    std::shared_ptr<ControlService> control_;
 };
 
 } // namespace vesperon

@@ -71,6 +71,14 @@ void DisplayManager::toggleBlackout()
         services_.appState.blackoutAll();
 }
 
+void DisplayManager::toggleDisplay(DisplayId id)
+{
+    if (services_.appState.blackedOutDisplays.get().contains(id))
+        wakeDisplay(id);
+    else
+        blackoutDisplay(id);
+}
+
 void DisplayManager::setupStateObserver()
 {
     cancellables_.push_back(services_.appState.blackedOutDisplays.subscribeOnMainQueue(services_.runLoop,

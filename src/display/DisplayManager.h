@@ -34,6 +34,8 @@ public:
     void blackoutAllExcept(DisplayId id);
     void wakeAll();
     void toggleBlackout();
+    // Wakes the display when it is dark, else blacks it out.
+    void toggleDisplay(DisplayId id);
 
     // The screen configuration changed: refresh the display list, drop vanished displays from the
     // blackout set and move the remaining windows onto their displays' new frames.

@@ -96,10 +96,7 @@ void HotkeyManager::perform(const HotkeyAction& action)
         displays.toggleBlackout();
         break;
     case HotkeyAction::Kind::toggleDisplay:
-        if (services_.appState.blackedOutDisplays.get().contains(action.display))
-            displays.wakeDisplay(action.display);
-        else
-            displays.blackoutDisplay(action.display);
+        displays.toggleDisplay(action.display);
         break;
     case HotkeyAction::Kind::keepOnlyDisplay:
         displays.blackoutAllExcept(action.display);

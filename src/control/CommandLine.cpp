@@ -1,0 +1,120 @@
+#include "control/CommandLine.h"
+
+#include <array>
+#include <string_view>
+
+namespace vesperon {
+
+namespace {
+
+using Action = ControlCommand::Action;
+
+struct Option {
+    std::string_view name;
+    Action action;
+};
+
+constexpr std::array options{
+    Option{"--blackout-all", Action::blackoutAll},
+    Option{"--wake", Action::wakeAll},
+    Option{"--toggle", Action::toggle},
+    Option{"--blackout", Action::blackoutDisplay},
+    Option{"--wake-display", Action::wakeDisplay},
+    Option{"--toggle-display", Action::toggleDisplay},
+    Option{"--keep-only", Action::keepOnly},
+    Option{"--preferences", Action::showPreferences},
+    Option{"--quit", Action::quit},
+    Option{"--status", Action::status},
+    Option{"--list-displays", Action::listDisplays},
+};
+
+CommandLine usageError(std::string error)
+{
+    CommandLine line;
+    line.mode = CommandLine::Mode::usageError;
+    line.error = std::move(error);
+    return line;
+}
+
+} // namespace
+
+CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
+{
+    CommandLine line;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "-h" || argument == "--help")
+            return CommandLine{Mode::help, {}, false, {}};
+        if (argument == "--version")
+            return CommandLine{Mode::version, {}, false, {}};
+        if (argument == "--json") {
+            line.json = true;
+            continue;
+        }
+        // "--blackout=DP-1" is "--blackout DP-1".
+        const auto equals = argument.find('=');
+        const std::string_view name = std::string_view(argument).substr(0, equals);
+        const Option* option = nullptr;
+        for (const Option& candidate : options)
+            if (candidate.name == name)
+                option = &candidate;
+        if (!option)
+            return usageError((argument.starts_with('-') ? "unknown option '" : "unexpected argument '") + argument + "'");
+        const bool takesDisplay = ControlCommand::needsDisplay(option->action);
+        if (!takesDisplay && equals != std::string::npos)
+            return usageError(std::string(name) + " takes no value");
+        std::string display;
+        if (takesDisplay && equals != std::string::npos)
+            display = argument.substr(equals + 1);
+        else if (takesDisplay && i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
+            display = arguments[++i];
+        if (takesDisplay && display.empty())
+            return usageError(std::string(name) + " needs a display: its identifier, connector name or position in --list-displays");
+        line.commands.push_back({option->action, std::move(display)});
+    }
+    if (line.json && line.commands.empty())
+        return usageError("--json goes with --status or --list-displays");
+    line.mode = line.commands.empty() ? Mode::run : Mode::control;
+    return line;
+}
+
+const std::string& CommandLine::usage()
+{
+    static const std::string text = "Usage: vesperon [--blackout-all | --wake | --toggle | --blackout DISPLAY | "
+                                    "--wake-display DISPLAY | --toggle-display DISPLAY | --keep-only DISPLAY | "
+                                    "--preferences | --quit | --status [--json] | --list-displays [--json] | --help]";
+    return text;
+}
+
+const std::string& CommandLine::help()
+{
+    static const std::string text = R"(Usage: vesperon [OPTION]...
+Black out chosen monitors from the tray, with global hotkeys, or from the command line.
+
+Without an option, start Vesperon; when it runs already, open its preferences window.
+With options, tell the running Vesperon what to do, in the order given:
+  --blackout-all            black out every monitor
+  --wake                    wake every monitor
+  --toggle                  black out every monitor, or wake them all during a blackout
+  --blackout DISPLAY        black out one monitor
+  --wake-display DISPLAY    wake one monitor
+  --toggle-display DISPLAY  black out one monitor, or wake it when it is dark
+  --keep-only DISPLAY       black out every monitor but this one
+  --preferences             open the preferences window
+  --quit                    wake every monitor and quit
+  --status                  say whether a blackout is active and which monitors are dark
+  --list-displays           list the monitors
+  --json                    print --status and --list-displays as JSON
+  -h, --help                show this help and exit
+  --version                 show the version and exit
+
+DISPLAY is a monitor's identifier, its connector name (DP-1, HDMI-1, eDP-1) or its
+position in --list-displays, counting from 1.
+
+Exit status: 0 done; 1 Vesperon is not running; 2 bad usage or an unknown display;
+3 no D-Bus session bus.
+)";
+    return text;
+}
+
+} // namespace vesperon

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vesperon {
+
+// One request to the running Vesperon.
+struct ControlCommand {
+    enum class Action {
+        blackoutAll,
+        wakeAll,
+        toggle,
+        blackoutDisplay,
+        wakeDisplay,
+        toggleDisplay,
+        keepOnly,
+        showPreferences,
+        quit,
+        status,
+        listDisplays,
+    };
+    Action action;
+    std::string display; // for the one-display actions: identifier, connector name or position
+
+    static bool needsDisplay(Action action)
+    {
+        return action == Action::blackoutDisplay || action == Action::wakeDisplay || action == Action::toggleDisplay
+            || action == Action::keepOnly;
+    }
+
+    friend bool operator==(const ControlCommand&, const ControlCommand&) = default;
+};
+
+// What the command line asks for. Several commands run in the order given.
+struct CommandLine {
+    enum class Mode { run, help, version, control, usageError };
+    Mode mode = Mode::run;
+    std::vector<ControlCommand> commands;
+    bool json = false;
+    std::string error; // for usageError: what is wrong, one line
+
+    static CommandLine parse(const std::vector<std::string>& arguments);
+    static const std::string& help();
+    static const std::string& usage();
+};
+
+} // namespace vesperon

@@ -1,0 +1,85 @@
+#include "control/ControlService.h"
+
+#include "core/RunLoop.h"
+#include "core/Weak.h"
+#include "display/DisplayManager.h"
+#include "model/AppState.h"
+
+namespace vesperon {
+
+using Action = ControlCommand::Action;
+
+ControlService::ControlService(Services services) : services_(std::move(services)) {}
+
+std::shared_ptr<ControlService> ControlService::create(Services services)
+{
+    std::shared_ptr<ControlService> service(new ControlService(std::move(services)));
+    service->observeState();
+    return service;
+}
+
+void ControlService::observeState()
+{
+    const AppState& state = services_.appState;
+    published_ = {state.isBlackoutActive.get(), state.blackedOutDisplays.get()};
+    auto changed = weakly(shared_from_this(), [](ControlService& s, const auto&) { s.stateMayHaveChanged(); });
+    cancellables_.push_back(state.isBlackoutActive.subscribe(changed));
+    cancellables_.push_back(state.blackedOutDisplays.subscribe(changed));
+}
+
+// A wake sets the display set and the flag one after the other: listeners hear of both at once.
+void ControlService::stateMayHaveChanged()
+{
+    if (std::exchange(pending_, true))
+        return;
+    services_.runLoop.async(weakly(shared_from_this(), [](ControlService& s) {
+        s.pending_ = false;
+        const AppState& state = s.services_.appState;
+        auto now = std::make_pair(state.isBlackoutActive.get(), state.blackedOutDisplays.get());
+        if (now != s.published_) {
+            s.published_ = std::move(now);
+            s.stateChanged.emit();
+        }
+    }));
+}
+
+std::optional<std::string> ControlService::perform(const ControlCommand& command)
+{
+    DisplayId id = 0;
+    if (ControlCommand::needsDisplay(command.action)) {
+        const StatusReport report = status();
+        const auto found = report.find(command.display);
+        if (!found)
+            return "no display \"" + command.display + "\"; the displays are: " + report.describeDisplays();
+        id = *found;
+    }
+    DisplayManager& displays = services_.displays;
+    switch (command.action) {
+    case Action::blackoutAll: displays.blackoutAll(); break;
+    case Action::wakeAll: displays.wakeAll(); break;
+    case Action::toggle: displays.toggleBlackout(); break;
+    case Action::blackoutDisplay: displays.blackoutDisplay(id); break;
+    case Action::wakeDisplay: displays.wakeDisplay(id); break;
+    case Action::toggleDisplay: displays.toggleDisplay(id); break;
+    case Action::keepOnly: displays.blackoutAllExcept(id); break;
+    case Action::showPreferences: services_.showPreferences(); break;
+    // On a later turn, so that the caller hears back first.
+    case Action::quit: services_.runLoop.async(services_.quit); break;
+    case Action::status:
+    case Action::listDisplays: break;
+    }
+    return std::nullopt;
+}
+
+StatusReport ControlService::status() const
+{
+    const AppState& state = services_.appState;
+    StatusReport report{state.isBlackoutActive.get(), {}};
+    for (const DisplayInfo& display : state.availableDisplays.get()) {
+        report.displays.push_back({display.id, display.connector, display.displayName(), display.frame,
+            display.isPrimary, state.blackedOutDisplays.get().contains(display.id)});
+    }
+    return report;
+}
+
+} // namespace vesperon

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "control/CommandLine.h"
+#include "control/DisplayReport.h"
+#include "core/Signal.h"
+#include "core/Subscription.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vesperon {
+
+class AppState;
+class DisplayManager;
+class RunLoop;
+
+// What the control interface may ask of the running program. Every command takes the same path
+// as the tray menu and the hotkeys, so the menu, the icon and the input monitor follow.
+class ControlService : public std::enable_shared_from_this<ControlService> {
+public:
+    struct Services {
+        AppState& appState;
+        DisplayManager& displays;
+        RunLoop& runLoop;
+        std::function<void()> showPreferences;
+        std::function<void()> quit;
+    };
+
+    static std::shared_ptr<ControlService> create(Services services);
+
+    // Performs a command; for a display nobody has, the reason it was refused.
+    std::optional<std::string> perform(const ControlCommand& command);
+    StatusReport status() const;
+
+    // Once per run-loop turn in which the blackout flag or the set of dark displays changed.
+    Signal<> stateChanged;
+
+private:
+    explicit ControlService(Services services);
+    void observeState();
+    void stateMayHaveChanged();
+
+    Services services_;
+    std::pair<bool, DisplaySet> published_;
+    bool pending_ = false;
+    Cancellables cancellables_;
+};
+
+} // namespace vesperon

@@ -1,0 +1,120 @@
+// Driving the running program from outside: the command line, the display names it accepts, what
+// it prints, and the commands over the fake desktop.
+#include "control/ControlService.h"
+#include "support/FakeDesktop.h"
+
+#include <gtest/gtest.h>
+
+using namespace vesperon;
+using namespace vesperon::testing;
+using Action = ControlCommand::Action;
+using Mode = CommandLine::Mode;
+using Xs = std::multiset<double>;
+
+TEST(CommandLine, CommandsRunInTheOrderGivenAndMistakesAreNamed)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        Mode mode;
+        std::vector<ControlCommand> commands;
+        std::string error;
+    };
+    const Case cases[] = {
+        {{}, Mode::run, {}, ""},
+        {{"--blackout", "DP-1", "--keep-only=2", "--toggle"}, Mode::control,
+            {{Action::blackoutDisplay, "DP-1"}, {Action::keepOnly, "2"}, {Action::toggle, ""}}, ""},
+        {{"--wake", "--help"}, Mode::help, {}, ""},
+        {{"--version"}, Mode::version, {}, ""},
+        {{"--frob"}, Mode::usageError, {}, "unknown option '--frob'"},
+        {{"DP-1"}, Mode::usageError, {}, "unexpected argument 'DP-1'"},
+        {{"--blackout", "--wake"}, Mode::usageError, {}, "--blackout needs a display: its identifier, connector name or position in --list-displays"},
+        {{"--wake-display="}, Mode::usageError, {}, "--wake-display needs a display: its identifier, connector name or position in --list-displays"},
+        {{"--toggle=1"}, Mode::usageError, {}, "--toggle takes no value"},
+        {{"--json"}, Mode::usageError, {}, "--json goes with --status or --list-displays"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = CommandLine::parse(c.arguments);
+        EXPECT_EQ(line.mode, c.mode) << c.arguments.size();
+        EXPECT_EQ(line.commands, c.commands) << line.error;
+        EXPECT_EQ(line.error, c.error);
+    }
+    EXPECT_TRUE(CommandLine::parse({"--list-displays", "--json"}).json);
+    for (const char* option : {"--blackout-all", "--wake-display DISPLAY", "--toggle-display DISPLAY", "--preferences",
+             "--quit", "--status", "--list-displays"}) {
+        EXPECT_NE(CommandLine::help().find(option), std::string::npos) << option;
+        EXPECT_NE(CommandLine::usage().find(option), std::string::npos) << option;
+        const std::string text = option;
+        const auto space = text.find(' ');
+        const auto line = space == std::string::npos ? std::vector{text} : std::vector{text.substr(0, space), text.substr(space + 1)};
+        EXPECT_EQ(CommandLine::parse(line).mode, Mode::control) << option;
+    }
+}
+
+TEST(StatusReport, NamesADisplayByIdentifierConnectorOrPositionAndPrintsForPeopleAndScripts)
+{
+    const StatusReport report{true, {{4, "DP-1", "DELL U2720Q", Rect{0, 0, 2560, 1440}, true, false},
+                                        {2, "HDMI-1", "Display 2", Rect{2560, -200, 1920, 1080}, false, true}}};
+    const std::pair<const char*, std::optional<DisplayId>> names[] = {{"4", 4}, {"dp-1", 4}, {"HDMI-1", 2},
+        {"2", 2}, {"1", 4}, {"3", std::nullopt}, {"0", std::nullopt}, {"", std::nullopt}, {"DP", std::nullopt},
+        {"+1", std::nullopt}, {"1 ", std::nullopt}, {"99999999999999999999", std::nullopt}};
+    for (const auto& [name, id] : names)
+        EXPECT_EQ(report.find(name), id) << '"' << name << '"';
+    EXPECT_EQ(report.describeDisplays(), "1 DP-1 (DELL U2720Q), 2 HDMI-1 (Display 2)");
+    EXPECT_EQ(StatusReport{}.describeDisplays(), "none");
+
+    EXPECT_EQ(report.text(true), "Blackout active: 1 of 2 displays dark\n"
+                                 "#  CONNECTOR  IDENTIFIER  NAME         GEOMETRY            STATE\n"
+                                 "1  DP-1       4           DELL U2720Q  2560x1440+0+0       lit, primary\n"
+                                 "2  HDMI-1     2           Display 2    1920x1080+2560-200  dark\n");
+    EXPECT_TRUE(StatusReport{}.text(true).starts_with("No blackout: every display is lit\n#  CONNECTOR"));
+    const auto json = nlohmann::json::parse(report.json(true));
+    EXPECT_EQ(json["active"], true);
+    EXPECT_EQ(json["displays"][1], nlohmann::json::parse(R"({"position": 2, "id": 2, "connector": "HDMI-1",
+        "name": "Display 2", "x": 2560, "y": -200, "width": 1920, "height": 1080, "primary": false, "dark": true})"));
+    EXPECT_EQ(nlohmann::json::parse(report.json(false)), json["displays"]);
+    EXPECT_TRUE(nlohmann::json::accept(StatusReport{false, {{1, "DP-1", "\xff\xfe", {}, false, false}}}.json(false))) << "a stray byte in a monitor name";
+}
+
+TEST(ControlService, CommandsTakeTheMenusPathAndTheStateIsAnnouncedOncePerTurn)
+{
+    FakeDesktop desktop;
+    ControlService& control = desktop.start().control();
+    int announced = 0;
+    const Subscription counting = control.stateChanged.connect([&] { ++announced; });
+    const auto perform = [&](Action action, std::string display = {}) {
+        auto refused = control.perform({action, std::move(display)});
+        desktop.loop.runUntilIdle();
+        return refused;
+    };
+
+    EXPECT_FALSE(perform(Action::blackoutDisplay, "DP-2"));
+    EXPECT_EQ(desktop.windows.shown(), (Xs{1920}));
+    EXPECT_EQ(desktop.tray.icon, Icon::displayBlackedOut);
+    EXPECT_TRUE(desktop.tap.motionWanted) << "the input monitor watches for the user";
+    EXPECT_EQ(announced, 1);
+    perform(Action::toggleDisplay, "1");
+    EXPECT_EQ(desktop.windows.shown(), (Xs{0, 1920}));
+    perform(Action::wakeAll);
+    EXPECT_EQ(announced, 3) << "a wake changes the set and the flag in one turn";
+    EXPECT_FALSE(desktop.tap.motionWanted);
+    perform(Action::keepOnly, "2");
+    EXPECT_EQ(desktop.windows.shown(), (Xs{0}));
+    perform(Action::wakeDisplay, "1");
+    perform(Action::toggle);
+    EXPECT_EQ(desktop.windows.shown(), (Xs{0, 1920}));
+    perform(Action::blackoutAll);
+    EXPECT_EQ(announced, 6) << "nothing changed, nothing announced";
+
+    EXPECT_EQ(perform(Action::wakeDisplay, "DP-7"), "no display \"DP-7\"; the displays are: 1 DP-1 (Monitor 1), 2 DP-2 (Monitor 2)");
+    EXPECT_EQ(desktop.windows.shown(), (Xs{0, 1920}));
+    const StatusReport status = control.status();
+    EXPECT_TRUE(status.active && status.displays.at(1).dark && status.displays[0].primary && !status.displays[1].primary);
+
+    perform(Action::showPreferences);
+    EXPECT_EQ(desktop.preferencesShown, 1);
+    control.perform({Action::quit, ""});
+    EXPECT_EQ(desktop.application.quits, 0) << "the caller hears back first";
+    desktop.loop.runUntilIdle();
+    EXPECT_EQ(desktop.application.quits, 1);
+    EXPECT_TRUE(desktop.windows.shown().empty());
+}
