@@ -1,6 +1,10 @@
-// Vesperon: black out chosen monitors from the tray or with global hotkeys.
+// Vesperon: black out chosen monitors from the tray, with global hotkeys or from the command line.
+#include "app/ApplicationId.h"
 #include "app/DisplayServerChoice.h"
 #include "app/Vesperon.h"
+#include "control/CommandLine.h"
+#include "linux/DBusControlClient.h"
+#include "linux/DBusControlServer.h"
 #include "linux/LinuxDesktop.h"
 #include "linux/QtTerminationSignals.h"
 #include "linux/SingleInstanceLock.h"
@@ -15,8 +19,32 @@
 
 using namespace vesperon;
 
-int main(int argc, char** argv)
+namespace {
+
+// Commands for the running Vesperon: a plain Qt core application, never a display connection.
+int control(int argc, char** argv, const CommandLine& line)
 {
+    QCoreApplication app(argc, argv);
+    return DBusControlClient(std::cout, std::cerr).run(line);
+}
+
+// Starting again from the launcher brings the running one's preferences to the front.
+int alreadyRunning(int argc, char** argv, const std::string& display)
+{
+    std::cout << "Vesperon is already running on display " << display << "." << std::endl;
+    QCoreApplication app(argc, argv);
+    std::ostream nowhere(nullptr);
+    DBusControlClient(std::cout, nowhere).showPreferences();
+    return 0;
+}
+
+int runVesperon(int argc, char** argv)
+{
+    const char* display = std::getenv("DISPLAY");
+    SingleInstanceLock instance(display ? display : "");
+    if (instance.isHeldElsewhere())
+        return alreadyRunning(argc, argv, display ? display : "");
+
     QtTerminationSignals::block();
     const auto makeDisplayServer = chooseDisplayServer(std::cout);
     if (!makeDisplayServer)
@@ -25,15 +53,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vesperon"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vesperon"));
-    QApplication::setDesktopFileName(QStringLiteral("vesperon"));
+    QApplication::setDesktopFileName(QString::fromLatin1(applicationId));
     QApplication::setQuitOnLastWindowClosed(false);
-
-    const char* display = std::getenv("DISPLAY");
-    SingleInstanceLock instance(display ? display : "");
-    if (instance.isHeldElsewhere()) {
-        std::cout << "Vesperon is already running on display " << (display ? display : "") << "." << std::endl;
-        return 0;
-    }
 
     // Declared in the order they are needed: each is taken down before what it uses.
     LinuxDesktop desktop(JsonFileSettingsStore::defaultPath(), AutostartEntry::defaultPath());
@@ -51,9 +72,11 @@ int main(int argc, char** argv)
         preferences->showAndActivate();
     };
     QtTerminationSignals signals([&] { vesperon.quit(); });
+    DBusControlServer controlServer(vesperon.control(), std::cout);
 
     QTimer::singleShot(0, &app, [&] {
         vesperon.launch();
+        controlServer.start();
         if (!backend.tray.isAvailable()) {
             std::cout << "Vesperon: this desktop has no system tray; the hotkeys work (Shift+Super+D blacks out "
                          "every monitor), and the preferences window stands in for the menu"
@@ -62,4 +85,27 @@ int main(int argc, char** argv)
         }
     });
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const CommandLine line = CommandLine::parse(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    switch (line.mode) {
+    case CommandLine::Mode::help:
+        std::cout << CommandLine::help();
+        return 0;
+    case CommandLine::Mode::version:
+        std::cout << "Vesperon " << VESPERON_VERSION << std::endl;
+        return 0;
+    case CommandLine::Mode::usageError:
+        std::cerr << "vesperon: " << line.error << "\n" << CommandLine::usage() << std::endl;
+        return DBusControlClient::badUsage;
+    case CommandLine::Mode::control:
+        return control(argc, argv, line);
+    case CommandLine::Mode::run:
+        break;
+    }
+    return runVesperon(argc, argv);
 }

@@ -1,6 +1,7 @@
 // build/vesperon itself on a private Xvfb with two monitors and a real tray (trayer), used as a
 // user uses it: hotkeys, clicks, the tray menu, the keyboard, signals. Every wait is on a condition.
 #include "display/ScreenIdentity.h"
+#include "support/Daemon.h"
 #include "support/QtSpin.h"
 #include "support/XServer.h"
 
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <csignal>
 #include <cstring>
@@ -49,9 +51,16 @@ void writeSettings(const fs::path& home, const std::string& json)
     std::ofstream(home / "config" / "vesperon" / "settings.json") << json;
 }
 
+// What `vesperon --option…` printed and exited with.
+struct Answer {
+    int status = -1;
+    std::string out, errors;
+};
+
 struct VesperonE2E : ::testing::Test {
     VesperonE2E()
     {
+        static SessionBus bus; // Vesperon's name goes on a bus of the test's own
         testServer().setOutputMode(5760, 1440);
         testServer().setMonitor("L", leftMonitor, true);
         testServer().setMonitor("R", rightMonitor);
@@ -96,6 +105,30 @@ struct VesperonE2E : ::testing::Test {
     bool dark() { return shows(leftMonitor, black) && shows(rightMonitor, black); }
 
     void pressBlackoutAll() { client.typeKey(d, {super, shift}); }
+
+    // The program as its own client. Its display is one that does not exist: a client never opens it.
+    Answer command(const QStringList& arguments, const char* busAddress = nullptr)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4321"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(home.string()));
+        if (busAddress)
+            environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromLatin1(busAddress));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VESPERON_EXECUTABLE), arguments);
+        EXPECT_TRUE(process.waitForFinished(10000)) << arguments.join(QLatin1Char(' ')).toStdString();
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
+    }
+    // A failure says why in one line, with the status a script can rely on.
+    static ::testing::AssertionResult failed(const Answer& answer, int status, const std::string& reason)
+    {
+        if (answer.status == status && answer.out.empty() && answer.errors.find(reason) != std::string::npos
+            && std::ranges::count(answer.errors, '\n') == 1)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "status " << answer.status << ", printed: " << answer.out << answer.errors;
+    }
 
     // Opens the tray menu and walks it with the keyboard.
     void menu(std::initializer_list<std::uint8_t> keys)
@@ -252,19 +285,8 @@ TEST_F(VesperonE2E, SignalsAndEvenAKillLeaveEveryMonitorLit)
     }
 }
 
-TEST_F(VesperonE2E, ASecondInstanceLeavesTheFirstAndWithoutATrayThePreferencesStandIn)
+TEST_F(VesperonE2E, WithoutATrayThePreferencesStandIn)
 {
-    auto first = launch();
-    VesperonProcess second(home);
-    ASSERT_TRUE(second.waitForExit());
-    EXPECT_EQ(second.process.exitCode(), 0);
-    EXPECT_TRUE(second.output().startsWith(QStringLiteral("Vesperon is already running"))) << second.output().toStdString();
-    EXPECT_EQ(second.output().count(QLatin1Char('\n')), 1);
-    pressBlackoutAll();
-    EXPECT_TRUE(dark()) << "the first still works";
-    first->sendSignal(SIGTERM);
-    ASSERT_TRUE(first->waitForExit());
-
     tray.kill();
     tray.waitForFinished(5000);
     ASSERT_TRUE(spinUntil([&] { return client.findWindows("trayer").empty(); }));
@@ -277,4 +299,62 @@ TEST_F(VesperonE2E, ASecondInstanceLeavesTheFirstAndWithoutATrayThePreferencesSt
     pressBlackoutAll();
     EXPECT_TRUE(shows(rightMonitor, green)) << "the preferences window covers the middle of the left one";
     EXPECT_TRUE(spinUntil([&] { return client.pixel(100, 1000) == red; }));
+}
+
+TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
+{
+    EXPECT_TRUE(failed(command({QStringLiteral("--status")}), 1, "Vesperon is not running; start it with 'vesperon'"));
+    auto vesperon = launch();
+    const auto ids = stableScreenIdentifiers({{"", "", "", "L"}, {"", "", "", "R"}});
+
+    ASSERT_EQ(command({QStringLiteral("--blackout"), QStringLiteral("L")}).status, 0); // by connector
+    EXPECT_TRUE(shows(leftMonitor, black) && shows(rightMonitor, green));
+    const Answer status = command({QStringLiteral("--status"), QStringLiteral("--json")});
+    const auto report = nlohmann::json::parse(status.out);
+    EXPECT_EQ(report["active"], true);
+    EXPECT_EQ(report["displays"][0]["id"], ids[0]);
+    EXPECT_EQ(report["displays"][0]["dark"], true);
+    EXPECT_EQ(report["displays"][1]["connector"], "R");
+    EXPECT_EQ(report["displays"][1]["dark"], false);
+    ASSERT_EQ(command({QStringLiteral("--wake")}).status, 0);
+    EXPECT_TRUE(lit());
+
+    ASSERT_EQ(command({QStringLiteral("--keep-only=1"), QStringLiteral("--toggle-display"), QString::number(ids[0])}).status, 0);
+    EXPECT_TRUE(dark()) << "keep only the first lit, then toggle it by its identifier";
+    ASSERT_TRUE(command({QStringLiteral("--wake-display"), QStringLiteral("r"), QStringLiteral("--status")})
+            .out.starts_with("Blackout active: 1 of 2 displays dark\n"));
+    EXPECT_TRUE(shows(rightMonitor, green) && shows(leftMonitor, black));
+    ASSERT_EQ(command({QStringLiteral("--toggle")}).status, 0);
+    EXPECT_TRUE(lit());
+
+    EXPECT_TRUE(failed(command({QStringLiteral("--blackout"), QStringLiteral("DP-9")}), 2,
+        "no display \"DP-9\"; the displays are: 1 L (Display " + std::to_string(ids[0]) + "), 2 R"));
+    const Answer unknown = command({QStringLiteral("--blackuot"), QStringLiteral("L")});
+    EXPECT_TRUE(unknown.status == 2 && unknown.errors.starts_with("vesperon: unknown option '--blackuot'\nUsage: vesperon ["));
+    EXPECT_TRUE(failed(command({QStringLiteral("--wake")}, "unix:path=/nonexistent/bus"), 3, "cannot connect to the D-Bus session bus"));
+
+    // The state signal follows a hotkey, and a client during the blackout neither wakes it nor waits.
+    QProcess monitor;
+    monitor.start(QStringLiteral("dbus-monitor"), {QStringLiteral("type='signal',member='PropertiesChanged'")});
+    ASSERT_TRUE(spinUntil([&] { return monitor.readAllStandardOutput().contains("NameAcquired"); }));
+    pressBlackoutAll();
+    ASSERT_TRUE(dark());
+    QByteArray heard;
+    EXPECT_TRUE(spinUntil([&] { return (heard += monitor.readAllStandardOutput()).contains("boolean true"); }));
+    EXPECT_TRUE(heard.contains(QByteArray::number(ids[1])));
+    EXPECT_EQ(nlohmann::json::parse(command({QStringLiteral("--list-displays"), QStringLiteral("--json")}).out).size(), 2U);
+    EXPECT_TRUE(dark());
+    monitor.kill(), monitor.waitForFinished();
+
+    VesperonProcess again(home); // from the launcher: the running one's preferences come to the front
+    ASSERT_TRUE(again.waitForExit());
+    EXPECT_EQ(again.process.exitCode(), 0);
+    EXPECT_TRUE(again.output().startsWith(QStringLiteral("Vesperon is already running")) && again.output().count(QLatin1Char('\n')) == 1);
+    ASSERT_EQ(command({QStringLiteral("--wake")}).status, 0);
+    EXPECT_TRUE(spinUntil([&] { return !windows(isPreferences).empty(); }));
+
+    ASSERT_EQ(command({QStringLiteral("--quit")}).status, 0);
+    EXPECT_EQ(command({QStringLiteral("--status")}).status, 1) << "gone from the bus when --quit returns";
+    ASSERT_TRUE(vesperon->waitForExit());
+    EXPECT_EQ(vesperon->process.exitCode(), 0);
 }

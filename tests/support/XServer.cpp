@@ -1,53 +1,23 @@
 #include "support/XServer.h"
 
-#include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
-#include <sys/prctl.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <iterator>
 #include <xcb/xtest.h>
 
 namespace vesperon::testing {
 
-XvfbServer::XvfbServer(const std::string& screen, bool becomeDisplay) : size_(screen.substr(0, screen.rfind('x')))
+XvfbServer::XvfbServer(const std::string& screen, bool becomeDisplay)
+    : daemon_({"Xvfb", "-displayfd", "{fd}", "-noreset", "-nolisten", "tcp", "-screen", "0", screen}, "xvfb")
+    , display_(":" + daemon_.line())
+    , size_(screen.substr(0, screen.rfind('x')))
 {
-    int fds[2];
-    if (pipe(fds) != 0 || (pid_ = fork()) < 0)
-        throw std::runtime_error("cannot start Xvfb");
-    if (pid_ == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        const int quiet = open("/dev/null", O_WRONLY);
-        dup2(quiet, STDOUT_FILENO);
-        dup2(quiet, STDERR_FILENO);
-        const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0", screen.c_str(), nullptr);
-        _exit(127);
-    }
-    close(fds[1]);
-    // The server writes its display number, then a newline, once it accepts clients.
-    std::string number;
-    char c = 0;
-    for (pollfd ready{fds[0], POLLIN, 0}; poll(&ready, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n';)
-        number += c;
-    close(fds[0]);
-    if (number.empty())
-        throw std::runtime_error("Xvfb did not start (is the xvfb package installed?)");
-    display_ = ":" + number;
     if (becomeDisplay)
         setenv("DISPLAY", display_.c_str(), 1);
-}
-
-XvfbServer::~XvfbServer()
-{
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
 }
 
 int XvfbServer::run(const std::string& command) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Geometry.h"
+#include "support/Daemon.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -26,9 +27,6 @@ class XvfbServer {
 public:
     // With `becomeDisplay` the server is this process's DISPLAY from then on.
     explicit XvfbServer(const std::string& screen = "5760x1440x24", bool becomeDisplay = true);
-    ~XvfbServer();
-    XvfbServer(const XvfbServer&) = delete;
-    XvfbServer& operator=(const XvfbServer&) = delete;
 
     const std::string& display() const { return display_; }
     // A shell command against this server; its exit status.
@@ -40,7 +38,7 @@ public:
     void deleteMonitor(const std::string& name) const;
 
 private:
-    pid_t pid_ = -1;
+    Daemon daemon_;
     std::string display_;
     std::string size_;
 };

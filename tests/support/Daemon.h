@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace vesperon::testing {
+
+// A server a test process starts for itself (Xvfb, a D-Bus session bus). It reports readiness by
+// writing one line, its display number or address, to the descriptor named by "{fd}" in its
+// arguments. Ended on destruction, or by the kernel should the test die.
+class Daemon {
+public:
+    Daemon(const std::vector<std::string>& arguments, const std::string& package);
+    ~Daemon();
+    Daemon(const Daemon&) = delete;
+    Daemon& operator=(const Daemon&) = delete;
+
+    const std::string& line() const { return line_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string line_;
+};
+
+// A private session bus that becomes this process's DBUS_SESSION_BUS_ADDRESS; never the user's.
+class SessionBus {
+public:
+    SessionBus();
+    const std::string& address() const { return daemon_.line(); }
+
+private:
+    Daemon daemon_;
+};
+
+} // namespace vesperon::testing
