@@ -1,14 +1,14 @@
 #include "linux/JsonFileSettingsStore.h"
 
 #include "linux/XdgPaths.h"
+#include "model/BoundedJson.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <iostream>
-#include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vesperon {
@@ -40,12 +40,6 @@ JsonFileSettingsStore::JsonFileSettingsStore(fs::path file) : JsonFileSettingsSt
 JsonFileSettingsStore::JsonFileSettingsStore(fs::path file, std::ostream& messages)
     : path_(std::move(file)), messages_(messages)
 {
-    // Write through a symbolic link (a dotfiles checkout, say) rather than replace the link.
-    std::error_code error;
-    if (fs::is_symlink(path_, error)) {
-        if (fs::path target = fs::weakly_canonical(path_, error); !error)
-            path_ = target;
-    }
     load();
 }
 
@@ -73,40 +67,94 @@ void JsonFileSettingsStore::removeObject(const std::string& key)
         save();
 }
 
-void JsonFileSettingsStore::load()
+// A dotfiles checkout may link the file elsewhere: follow the links to the file they name, which is
+// written through and may not exist yet.
+bool JsonFileSettingsStore::followLink()
 {
+    fs::path target = path_;
     std::error_code error;
-    if (!fs::exists(path_, error))
-        return;
-    std::ifstream in(path_, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    if (!in) {
-        moveAside("could not be read");
-        return;
+    for (int hops = 0; fs::is_symlink(target, error); ++hops) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error || hops == 40) {
+            leaveAlone("is a symbolic link that cannot be followed");
+            return false;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    auto json = nlohmann::json::parse(text.str(), nullptr, false);
-    if (json.is_discarded() || !json.is_object()) {
-        moveAside("is not a JSON object");
-        return;
-    }
-    values_ = std::move(json);
+    path_ = target.lexically_normal();
+    isLinkTarget_ = true;
+    return true;
 }
 
-void JsonFileSettingsStore::moveAside(const char* reason)
+void JsonFileSettingsStore::load()
+{
+    struct stat link {};
+    if (::lstat(path_.c_str(), &link) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            leaveAlone(std::string("cannot be examined (") + std::strerror(errno) + ")");
+        return; // none yet: the first change writes it
+    }
+    if (S_ISLNK(link.st_mode) && !followLink())
+        return;
+    // Non-blocking, so that a FIFO cannot stall the start; the type is checked on what was opened.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno != ENOENT) // a link to a file still to be made is fine
+            leaveAlone(std::string("cannot be read (") + std::strerror(errno) + ")");
+        return;
+    }
+    load(fd);
+    ::close(fd);
+}
+
+void JsonFileSettingsStore::load(int fd)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return leaveAlone("is not a regular file");
+    if (info.st_size > maxBytes)
+        return unusable("is larger than 1 MiB");
+    std::string text(static_cast<std::size_t>(maxBytes) + 1, '\0');
+    std::size_t length = 0;
+    for (ssize_t n = 1; n > 0 && length < text.size(); length += static_cast<std::size_t>(std::max<ssize_t>(n, 0))) {
+        n = ::read(fd, text.data() + length, text.size() - length);
+        if (n < 0 && errno != EINTR)
+            return leaveAlone(std::string("cannot be read (") + std::strerror(errno) + ")");
+    }
+    if (length > static_cast<std::size_t>(maxBytes))
+        return unusable("is larger than 1 MiB"); // it grew while being read
+    text.resize(length);
+    auto json = parseBoundedJson(text);
+    if (!json || !json->is_object())
+        return unusable("is not a JSON object");
+    values_ = std::move(*json);
+}
+
+// A linked file belongs to whoever linked it: it is never moved.
+void JsonFileSettingsStore::unusable(const std::string& reason)
+{
+    if (isLinkTarget_)
+        leaveAlone(reason);
+    else
+        moveAside(reason);
+}
+
+void JsonFileSettingsStore::leaveAlone(const std::string& reason)
+{
+    writable_ = false;
+    messages_ << "Vesperon: settings file " << path_.string() << " " << reason
+              << "; using defaults and leaving it untouched, so changes are not saved this time" << std::endl;
+}
+
+void JsonFileSettingsStore::moveAside(const std::string& reason)
 {
     fs::path aside = path_.string() + ".corrupt";
     std::error_code error;
-    for (int n = 1; fs::exists(aside, error); ++n)
+    for (int n = 1; fs::exists(fs::symlink_status(aside, error)); ++n)
         aside = path_.string() + ".corrupt-" + std::to_string(n);
     fs::rename(path_, aside, error);
-    if (error) {
-        writable_ = false;
-        messages_ << "Vesperon: settings file " << path_.string() << " " << reason
-                  << " and could not be moved aside (" << error.message()
-                  << "); using defaults and leaving it untouched" << std::endl;
-        return;
-    }
+    if (error)
+        return leaveAlone(reason + " and could not be moved aside (" + error.message() + ")");
     messages_ << "Vesperon: settings file " << path_.string() << " " << reason << "; moved it to "
               << aside.string() << " and started from defaults" << std::endl;
 }
@@ -120,7 +168,8 @@ void JsonFileSettingsStore::save()
     };
 
     std::error_code error;
-    fs::create_directories(path_.parent_path(), error);
+    if (!isLinkTarget_) // folders are made for Vesperon's own file, never where a link points
+        fs::create_directories(path_.parent_path(), error);
     if (error)
         return fail(error.message());
 
@@ -128,13 +177,16 @@ void JsonFileSettingsStore::save()
     const int fd = mkstemp(temporary.data());
     if (fd < 0)
         return fail(std::strerror(errno));
+    // The replacement keeps the permissions of the file it replaces; a new file is the user's alone.
+    struct stat old {};
+    const mode_t mode = ::stat(path_.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0600;
 
     const std::string text = values_.dump(4, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
     const auto abandon = [&](int cause) {
         ::unlink(temporary.c_str());
         fail(std::strerror(cause));
     };
-    if (!writeAll(fd, text) || ::fsync(fd) != 0) {
+    if (::fchmod(fd, mode) != 0 || !writeAll(fd, text) || ::fsync(fd) != 0) {
         const int cause = errno;
         ::close(fd);
         return abandon(cause);

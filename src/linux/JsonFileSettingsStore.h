@@ -8,8 +8,11 @@
 namespace vesperon {
 
 // Settings kept in one JSON object file. Every write replaces the file atomically (temporary
-// file, flush, rename), so a crash never leaves a torn file. A file that cannot be read as a JSON
-// object is moved aside and reported on `messages`, never overwritten.
+// file, flush, rename), so a crash never leaves a torn file; a symbolic link is written through,
+// keeping its target's permissions. A regular file that is not a JSON object is moved aside and
+// reported on `messages`, never overwritten. What Vesperon cannot read, what is no regular file
+// (a FIFO, a device) and a linked file that is not a JSON object are left exactly as they are:
+// the run uses the defaults and saves nothing.
 class JsonFileSettingsStore : public SettingsStore {
 public:
     explicit JsonFileSettingsStore(std::filesystem::path file);
@@ -25,14 +28,22 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    // Settings files are a few hundred bytes; anything this large is not one.
+    static constexpr long maxBytes = 1 << 20;
+
+    bool followLink();
     void load();
-    void moveAside(const char* reason);
+    void load(int fd);
+    void unusable(const std::string& reason);
+    void leaveAlone(const std::string& reason);
+    void moveAside(const std::string& reason);
     void save();
 
     std::filesystem::path path_;
     std::ostream& messages_;
     nlohmann::json values_ = nlohmann::json::object();
-    bool writable_ = true; // false when an unreadable file could not be moved out of the way
+    bool isLinkTarget_ = false; // someone else's file: written through, never moved or created around
+    bool writable_ = true;      // false when the file is left alone for this run
 };
 
 } // namespace vesperon

@@ -45,7 +45,10 @@ public:
     {
         timer_->setTimerType(Qt::PreciseTimer);
         timer_->setSingleShot(!repeats);
-        timer_->setInterval(static_cast<int>(std::ceil(std::max(0.0, interval) * 1000.0)));
+        // Saturates (NaN counts as 0): a day is longer than any interval anyone means, and the cast
+        // to milliseconds stays defined.
+        const double seconds = interval > 0 ? std::min(interval, 86400.0) : 0.0;
+        timer_->setInterval(static_cast<int>(std::ceil(seconds * 1000.0)));
     }
 
     void start()

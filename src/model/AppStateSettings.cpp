@@ -1,7 +1,10 @@
 // How AppState reads and writes its settings.
 #include "model/AppState.h"
 
+#include "model/BoundedJson.h"
 #include "platform/SettingsStore.h"
+
+#include <cmath>
 
 #include <nlohmann/json.hpp>
 
@@ -26,7 +29,8 @@ bool AppState::loadIgnoreMouseMovement() const
 double AppState::loadWakeDelay() const
 {
     const auto value = store_.object(SettingsKey::wakeDelay);
-    return value && value->is_number() ? value->get<double>() : 0.0;
+    // A number too large for a double reads as infinity; that is no delay anyone set.
+    return value && value->is_number() && std::isfinite(value->get<double>()) ? value->get<double>() : 0.0;
 }
 
 WakeKeySet AppState::loadAllowedWakeKeys() const
@@ -55,8 +59,8 @@ std::optional<KeyCombo> AppState::loadHotkey(const std::string& key) const
     const auto data = store_.data(key);
     if (!data)
         return std::nullopt;
-    const auto json = nlohmann::json::parse(*data, nullptr, false);
-    return json.is_discarded() ? std::nullopt : KeyCombo::fromJson(json);
+    const auto json = parseBoundedJson(*data);
+    return json ? KeyCombo::fromJson(*json) : std::nullopt;
 }
 
 void AppState::saveHotkey(const std::optional<KeyCombo>& combo, const std::string& key)
@@ -72,12 +76,12 @@ AppState::HotkeyMap AppState::loadHotkeyDict(const std::string& key) const
     const auto data = store_.data(key);
     if (!data)
         return {};
-    const auto json = nlohmann::json::parse(*data, nullptr, false);
-    if (json.is_discarded() || !json.is_object())
+    const auto json = parseBoundedJson(*data);
+    if (!json || !json->is_object())
         return {};
     // An unreadable entry costs only itself, not the display hotkeys stored beside it.
     HotkeyMap map;
-    for (const auto& [name, value] : json.items()) {
+    for (const auto& [name, value] : json->items()) {
         if (auto combo = KeyCombo::fromJson(value))
             map.emplace(name, *combo);
     }

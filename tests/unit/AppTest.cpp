@@ -1,11 +1,10 @@
-// The program as a whole over the fake desktop: launch, the tray menu, quitting; and the Linux
-// files it keeps (settings, autostart entry).
+// The program as a whole over the fake desktop: launch, the tray menu, quitting; and the
+// autostart entry it keeps.
 #include "app/LaunchAtLogin.h"
 #include "display/DisplayManager.h"
 #include "input/InputMonitor.h"
 #include "input/PermissionManager.h"
 #include "linux/AutostartEntry.h"
-#include "linux/JsonFileSettingsStore.h"
 #include "support/FakeDesktop.h"
 
 #include <QTemporaryDir>
@@ -201,68 +200,4 @@ TEST(LaunchAtLogin, WritesAndRemovesAnAutostartEntryAndReportsAFailureInOneLine)
     EXPECT_EQ(said.rfind("Failed to enable launch at login: ", 0), 0u) << said;
     EXPECT_GT(said.size(), 36u) << "with the reason";
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
-}
-
-TEST(SettingsFile, KeepsValuesAcrossRunsReplacingTheFileWhole)
-{
-    QTemporaryDir temporary;
-    const fs::path file = fs::path(temporary.path().toStdString()) / "vesperon" / "settings.json";
-    std::ostringstream messages;
-    const auto inode = [&] {
-        struct stat info {};
-        return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
-    };
-    {
-        JsonFileSettingsStore store(file, messages);
-        EXPECT_FALSE(fs::exists(file.parent_path())) << "nothing is made before the first write";
-        store.setStringArray("allowedWakeKeys", {"escape", "space"});
-        const auto before = inode();
-        store.setDouble("wakeDelay", 2.5);
-        EXPECT_NE(inode(), before) << "replaced whole, never rewritten in place";
-        store.removeObject("allowedWakeKeys");
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1) << "no temporary left";
-    JsonFileSettingsStore store(file, messages);
-    EXPECT_EQ(store.object("wakeDelay"), json(2.5));
-    EXPECT_EQ(store.object("allowedWakeKeys"), std::nullopt);
-    EXPECT_EQ(messages.str(), "");
-}
-
-TEST(SettingsFile, AnUnreadableFileIsMovedAsideNeverOverwrittenAndAFailedWriteIsReported)
-{
-    QTemporaryDir temporary;
-    const fs::path folder = temporary.path().toStdString();
-    const fs::path file = folder / "vesperon" / "settings.json";
-    fs::create_directories(file.parent_path());
-    std::ostringstream messages;
-    std::ofstream(file) << "{\"wakeDelay\": 2,, oops";
-    JsonFileSettingsStore(file, messages).setBool("ignoreMouseMovement", true);
-    EXPECT_EQ(read(file.string() + ".corrupt"), "{\"wakeDelay\": 2,, oops");
-    const std::string said = messages.str();
-    EXPECT_NE(said.find(file.string() + ".corrupt"), std::string::npos) << said;
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
-    std::ofstream(file) << "[1, 2, 3]"; // JSON, but not an object
-    EXPECT_EQ(JsonFileSettingsStore(file, messages).object("wakeDelay"), std::nullopt);
-    EXPECT_EQ(read(file.string() + ".corrupt-1"), "[1, 2, 3]") << "the first one set aside is kept";
-
-    const fs::path target = folder / "dotfiles.json";
-    std::ofstream(target) << R"({"wakeDelay": 1})";
-    fs::create_symlink(target, file);
-    JsonFileSettingsStore(file, messages).setDouble("wakeDelay", 4);
-    EXPECT_TRUE(fs::is_symlink(file)) << "written through the link, which stays";
-    EXPECT_EQ(json::parse(read(target)).at("wakeDelay"), 4.0);
-
-    std::ofstream(folder / "blocked") << "a file where the folder should be";
-    JsonFileSettingsStore blocked(folder / "blocked" / "settings.json", messages);
-    blocked.setDouble("wakeDelay", 3);
-    EXPECT_EQ(blocked.object("wakeDelay"), json(3.0)) << "the value still reads";
-    EXPECT_NE(messages.str().find("could not save settings"), std::string::npos) << messages.str();
-
-    const std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    EXPECT_EQ(JsonFileSettingsStore::defaultPath(), folder / "vesperon" / "settings.json");
-    setenv("XDG_CONFIG_HOME", "relative/config", 1);
-    EXPECT_EQ(JsonFileSettingsStore::defaultPath(), fs::path(std::getenv("HOME")) / ".config" / "vesperon" / "settings.json");
-    setenv("XDG_CONFIG_HOME", saved.c_str(), 1); // an empty value counts as unset
-
 }
