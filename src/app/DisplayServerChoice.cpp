@@ -1,13 +1,15 @@
 #include "app/DisplayServerChoice.h"
 
 #include "x11/X11DisplayServer.h"
+#include "x11/X11InstanceClaim.h"
+#include "x11/X11ServerLoss.h"
 
 #include <cstdlib>
 #include <ostream>
 
 namespace vesperon {
 
-std::function<std::unique_ptr<DisplayServer>()> chooseDisplayServer(std::ostream& messages)
+DisplayServerChoice chooseDisplayServer(std::ostream& messages)
 {
     // X11 only, so far: under Wayland Vesperon runs through XWayland, and Qt must talk to the
     // same X server as the backend's own connections.
@@ -20,7 +22,8 @@ std::function<std::unique_ptr<DisplayServer>()> chooseDisplayServer(std::ostream
             messages << "Vesperon needs an X11 display: DISPLAY is not set." << std::endl;
         return {};
     }
-    return [] { return std::make_unique<X11DisplayServer>(); };
+    sayOnceWhenTheXServerIsLost();
+    return {[] { return std::make_unique<X11InstanceClaim>(); }, [] { return std::make_unique<X11DisplayServer>(); }};
 }
 
 } // namespace vesperon

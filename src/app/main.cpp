@@ -7,8 +7,8 @@
 #include "linux/DBusControlServer.h"
 #include "linux/LinuxDesktop.h"
 #include "linux/QtTerminationSignals.h"
-#include "linux/SingleInstanceLock.h"
 #include "platform/Backend.h"
+#include "platform/InstanceClaim.h"
 #include "preferences/PreferencesWindow.h"
 
 #include <QApplication>
@@ -40,15 +40,16 @@ int alreadyRunning(int argc, char** argv, const std::string& display)
 
 int runVesperon(int argc, char** argv)
 {
-    const char* display = std::getenv("DISPLAY");
-    SingleInstanceLock instance(display ? display : "");
-    if (instance.isHeldElsewhere())
+    const DisplayServerChoice displayServer = chooseDisplayServer(std::cout);
+    if (!displayServer)
+        return 1;
+    const std::unique_ptr<InstanceClaim> instance = displayServer.claim();
+    if (!instance->isOurs()) {
+        const char* display = std::getenv("DISPLAY");
         return alreadyRunning(argc, argv, display ? display : "");
+    }
 
     QtTerminationSignals::block();
-    const auto makeDisplayServer = chooseDisplayServer(std::cout);
-    if (!makeDisplayServer)
-        return 1;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vesperon"));
@@ -58,7 +59,7 @@ int runVesperon(int argc, char** argv)
 
     // Declared in the order they are needed: each is taken down before what it uses.
     LinuxDesktop desktop(JsonFileSettingsStore::defaultPath(), AutostartEntry::defaultPath());
-    const std::unique_ptr<DisplayServer> server = makeDisplayServer();
+    const std::unique_ptr<DisplayServer> server = displayServer.make();
     const Backend backend = desktop.backend(*server);
     std::function<void()> showPreferences;
     Vesperon vesperon(backend, std::cout, [&] { showPreferences(); });

@@ -31,7 +31,15 @@ QString menuText(const std::string& text)
 
 } // namespace
 
-QIcon QtTray::icon(Icon icon)
+const QIcon& QtTray::icon(Icon icon)
+{
+    auto it = icons_.find(icon);
+    if (it == icons_.end())
+        it = icons_.emplace(icon, draw(icon)).first;
+    return it->second;
+}
+
+QIcon QtTray::draw(Icon icon)
 {
     const QIcon source(resourceFor(icon));
     const QColor colour = QGuiApplication::palette().color(QPalette::WindowText);
@@ -70,7 +78,7 @@ QtTray::~QtTray()
 
 void QtTray::setIcon(Icon icon, const std::string& tooltip)
 {
-    tray_.setIcon(QtTray::icon(icon));
+    tray_.setIcon(this->icon(icon));
     tray_.setToolTip(QString::fromStdString(tooltip));
     tray_.show(); // docks now, or as soon as a tray appears
 }

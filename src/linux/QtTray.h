@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include <map>
+
 namespace vesperon {
 
 // The tray icon as a QSystemTrayIcon. Both a left and a right click open the menu. Nothing shows
@@ -20,16 +22,19 @@ public:
     void setMenu(const Menu& menu) override;
     void setAboutToShow(std::function<void()> handler) override { aboutToShow_ = std::move(handler); }
 
-    // One of the project's monochrome icons, in the colour of the panel's text.
-    static QIcon icon(Icon icon);
+    // One of the project's monochrome icons, in the colour of the panel's text. Each is drawn once:
+    // a new one at every blackout would fill Qt's pixmap cache.
+    const QIcon& icon(Icon icon);
 
 private:
+    static QIcon draw(Icon icon);
     void fill(QMenu& menu, const Menu& items);
 
     QSystemTrayIcon tray_;
     QMenu menu_;
     std::vector<QMenu*> submenus_;
     std::function<void()> aboutToShow_;
+    std::map<Icon, QIcon> icons_;
 };
 
 } // namespace vesperon

@@ -20,13 +20,12 @@ std::unique_ptr<XcbConnection> XcbConnection::open(const std::string& purpose, c
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
     for (int i = 0; i < screenNumber && it.rem > 0; ++i)
         xcb_screen_next(&it);
-    return std::unique_ptr<XcbConnection>(new XcbConnection(connection, it.data, purpose));
+    return std::unique_ptr<XcbConnection>(new XcbConnection(connection, it.data));
 }
 
-XcbConnection::XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen, std::string purpose)
+XcbConnection::XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen)
     : connection_(connection)
     , screen_(screen)
-    , purpose_(std::move(purpose))
     , notifier_(std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read))
 {
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] { dispatchPending(); });
@@ -51,9 +50,9 @@ void XcbConnection::dispatchPending()
         std::free(event);
     }
     if (hasError() && notifier_->isEnabled()) {
-        // A broken connection stays readable forever; stop watching it rather than spin.
+        // A broken connection stays readable forever; stop watching it rather than spin. Qt's own
+        // connection to the same server breaks too, and the program ends there, in one line.
         notifier_->setEnabled(false);
-        std::cout << "Vesperon: lost the X server connection for " << purpose_ << std::endl;
         return;
     }
     if (batchEnd_)

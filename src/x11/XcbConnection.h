@@ -12,7 +12,7 @@ namespace vesperon {
 
 // A connection of Vesperon's own to the X server, read from the Qt event loop. Its events go to
 // one handler; errors arrive there too (response type 0). If the server goes away the connection
-// stops reading and says so in one line.
+// stops reading, silently: see X11ServerLoss for what the user is told.
 class XcbConnection {
 public:
     using EventHandler = std::function<void(const xcb_generic_event_t& event)>;
@@ -39,11 +39,10 @@ public:
     bool isWatching() const;
 
 private:
-    XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen, std::string purpose);
+    XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen);
 
     xcb_connection_t* connection_;
     xcb_screen_t* screen_;
-    std::string purpose_;
     std::unique_ptr<QSocketNotifier> notifier_;
     EventHandler handler_;
     std::function<void()> batchEnd_;

@@ -241,7 +241,7 @@ TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
     EXPECT_EQ(messages.str(), "");
 }
 
-TEST(LostServer, ALostServerIsReportedOnceAndItsConnectionStopsReading)
+TEST(LostServer, AConnectionToALostServerStopsReadingSilently)
 {
     auto doomed = std::make_unique<XvfbServer>("640x480x24", false);
     ::testing::internal::CaptureStdout();
@@ -251,5 +251,5 @@ TEST(LostServer, ALostServerIsReportedOnceAndItsConnectionStopsReading)
     const bool stopped = spinUntil([&] { return !connection->isWatching(); }, 5000);
     const std::string said = ::testing::internal::GetCapturedStdout();
     EXPECT_TRUE(stopped);
-    EXPECT_EQ(said, "Vesperon: lost the X server connection for the doomed server\n");
+    EXPECT_EQ(said, "") << "Qt's connection breaks too, and the program says it once";
 }
