@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 # Warnings are errors in CI builds.
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test sanitize run bench clean
 
 all: build
 
@@ -20,6 +20,14 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel 2
 
+# Every test again, the program included, built with ASan and UBSan (build-sanitize/). Leaks are
+# not checked: Qt and fontconfig keep their caches to the end.
+sanitize: deps
+	@cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESPERON_SANITIZE=ON -DVESPERON_WERROR=$(WERROR) >/dev/null
+	@cmake --build build-sanitize
+	@ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --test-dir build-sanitize --output-on-failure --parallel 2
+
 bench: build
 	@for b in $(BUILD_DIR)/bench/vesperon_bench_*; do echo "== $$b"; $$b; done
 
@@ -27,4 +35,4 @@ run: build
 	@scripts/run.sh
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) build-sanitize

@@ -14,6 +14,8 @@
 #include <csignal>
 #include <cstring>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 
 using namespace vesperon;
 using namespace vesperon::testing;
@@ -28,12 +30,14 @@ constexpr std::uint16_t shiftSuper = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4, contro
 
 // build/vesperon itself, with a throw-away configuration folder.
 struct VesperonProcess {
-    explicit VesperonProcess(const fs::path& home)
+    explicit VesperonProcess(const fs::path& home, const std::function<void(QProcessEnvironment&)>& adjust = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((home / "config").string()));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(home.string()));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (adjust)
+            adjust(environment);
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(VESPERON_EXECUTABLE), {});
     }
@@ -357,4 +361,89 @@ TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
     EXPECT_EQ(command({QStringLiteral("--status")}).status, 1) << "gone from the bus when --quit returns";
     ASSERT_TRUE(vesperon->waitForExit());
     EXPECT_EQ(vesperon->process.exitCode(), 0);
+}
+
+TEST_F(VesperonE2E, WhatSitsAtTheSettingsPathNeverStopsItAndWhatIsNotOursIsLeftAlone)
+{
+    const fs::path file = home / "config" / "vesperon" / "settings.json", notes = home / "notes.txt", pipe = home / "pipe";
+    fs::create_directories(file.parent_path());
+    std::ofstream(notes) << "my notes";
+    ::mkfifo(pipe.c_str(), 0644);
+    const fs::perms notesPermissions = fs::status(notes).permissions();
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[&] { ::mkfifo(file.c_str(), 0600); }, "is not a regular file; using defaults and leaving it untouched"},
+        {[&] { fs::create_symlink(pipe, file); }, "is not a regular file"},
+        {[&] { fs::create_symlink(notes, file); }, "notes.txt is not a JSON object; using defaults and leaving it untouched"},
+        {[&] { std::ofstream(file) << "{\"allowedWakeKeys\": " << std::string(100000, '[') << std::string(100000, ']') << "}"; },
+            "is not a JSON object; moved it to"},
+    };
+    for (const auto& [make, reason] : cases) {
+        fs::remove(file);
+        make();
+        auto vesperon = launch();
+        EXPECT_TRUE(vesperon->output().contains(QLatin1String(reason))) << vesperon->output().toStdString();
+        pressBlackoutAll();
+        EXPECT_TRUE(dark()) << reason;
+        vesperon->sendSignal(SIGTERM);
+        ASSERT_TRUE(vesperon->waitForExit());
+        EXPECT_EQ(vesperon->process.exitCode(), 0);
+        EXPECT_TRUE(lit());
+    }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(fs::status(notes).permissions(), notesPermissions);
+    std::ifstream in(notes);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "my notes");
+}
+
+TEST_F(VesperonE2E, ALostXServerEndsItWithOneLineAndStatusOneWhateverItWasDoing)
+{
+    // Each state is reached before the server goes: a --status after a command is answered a turn later.
+    const QStringList idle{QStringLiteral("--status")}, dark{QStringLiteral("--blackout-all"), QStringLiteral("--status")},
+        preferences{QStringLiteral("--preferences"), QStringLiteral("--status")};
+    for (const QStringList& arguments : {idle, dark, preferences, idle, dark, preferences}) {
+        const std::string doing = arguments.join(QLatin1Char(' ')).toStdString();
+        auto doomed = std::make_unique<XvfbServer>("1920x1080x24", false);
+        VesperonProcess vesperon(home, [&](QProcessEnvironment& environment) {
+            environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(doomed->display()));
+        });
+        ASSERT_TRUE(spinUntil([&] { return command(arguments).status == 0; })) << doing;
+        doomed.reset();
+        ASSERT_TRUE(vesperon.waitForExit()) << doing;
+        EXPECT_EQ(vesperon.process.exitStatus(), QProcess::NormalExit) << doing << ": no crash";
+        EXPECT_EQ(vesperon.process.exitCode(), 1) << doing;
+        const QString said = vesperon.output();
+        EXPECT_TRUE(said.endsWith(QStringLiteral("\nVesperon: lost the connection to the X server; quitting\n"))
+            && said.count(QStringLiteral("X server")) == 1) << doing << ": " << said.toStdString();
+    }
+}
+
+TEST_F(VesperonE2E, OneInstanceHoweverTheDisplayIsNamedAndWhereverTheRuntimeFolderIs)
+{
+    const std::string number = testServer().display().substr(1);
+    fs::create_directories(home / "read-only");
+    fs::permissions(home / "read-only", fs::perms::owner_read | fs::perms::owner_exec);
+    const std::pair<std::string, std::optional<std::string>> variants[] = {{":" + number, home.string()},
+        {"unix:" + number, std::nullopt}, {":" + number + ".0", "/nonexistent"}, {":" + number, (home / "read-only").string()}};
+    std::vector<std::unique_ptr<VesperonProcess>> started;
+    for (const auto& [display, runtime] : variants) { // all at once
+        started.push_back(std::make_unique<VesperonProcess>(home, [&](QProcessEnvironment& environment) {
+            environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
+            if (runtime)
+                environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(*runtime));
+            else
+                environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        }));
+    }
+    const auto exited = [&] {
+        return std::ranges::count_if(started, [](auto& v) { return v->process.state() == QProcess::NotRunning; });
+    };
+    ASSERT_TRUE(spinUntil([&] { return exited() == 3; }));
+    EXPECT_TRUE(spinUntil([&] { return windows(isIcon).size() == 1; })) << "the one left runs";
+    for (auto& vesperon : started) {
+        if (vesperon->process.state() == QProcess::NotRunning) {
+            EXPECT_EQ(vesperon->process.exitCode(), 0);
+            EXPECT_TRUE(vesperon->output().startsWith(QStringLiteral("Vesperon is already running"))) << vesperon->output().toStdString();
+        }
+    }
+    EXPECT_EQ(exited(), 3);
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 
 using namespace vesperon;
 using vesperon::testing::spinUntil;
@@ -43,6 +44,8 @@ TEST(QtRunLoop, TasksRunLaterInOrderDelaysNeverEndEarlyAndTimersStopWhenInvalida
     ASSERT_TRUE(spinUntil([&] { return later; }));
     EXPECT_TRUE(ticks == atInvalidate && fired == 1);
     EXPECT_TRUE(once.expired()) << "a fired one-shot timer is released by the run loop";
+    for (double absurd : {1e300, -1.0, std::nan("")}) // a wake delay from a hand-edited file
+        loop.scheduleTimer(absurd, false, [] {})->invalidate();
 }
 
 TEST(KeyCodeTable, MapsTheKeysOfAKeyboardBothWaysByPosition)

@@ -253,3 +253,13 @@ TEST(LostServer, AConnectionToALostServerStopsReadingSilently)
     EXPECT_TRUE(stopped);
     EXPECT_EQ(said, "") << "Qt's connection breaks too, and the program says it once";
 }
+
+TEST(Tray, EachIconIsDrawnOnceNotAtEveryBlackout)
+{
+    QtTray tray;
+    const qint64 display = tray.icon(Icon::display).cacheKey();
+    for (Icon icon : {Icon::displayBlackedOut, Icon::display, Icon::warning, Icon::display})
+        tray.setIcon(icon, "Vesperon");
+    EXPECT_EQ(tray.icon(Icon::display).cacheKey(), display);
+    EXPECT_NE(tray.icon(Icon::displayBlackedOut).cacheKey(), display);
+}
