@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     QtRunLoop runLoop;
     Backend backend = desktop.backend();
     Vesperon vesperon(Backend{runLoop, backend.application, backend.settings, backend.autostart, backend.screens,
-                          backend.tray, backend.windows, backend.hotkeys, backend.inputTap, backend.inputAccess,
+                          backend.tray, backend.notifier, backend.windows, backend.hotkeys, backend.inputTap, backend.inputAccess,
                           backend.keyboard},
         std::cout, {});
     vesperon.launch();

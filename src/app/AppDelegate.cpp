@@ -8,6 +8,7 @@
 #include "input/InputMonitor.h"
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
+#include "platform/Notifier.h"
 
 namespace vesperon {
 
@@ -47,8 +48,24 @@ void AppDelegate::setupHotkeys()
     HotkeyManager& hotkeys = services_.hotkeys;
     hotkeys.installEventHandler();
     hotkeys.registerAllHotkeys();
+    reportRefusedHotkeys();
     cancellables_.push_back(services_.appState.hotkeysChanged.connect(
         weakly(shared_from_this(), [](AppDelegate& delegate) { delegate.services_.hotkeys.registerAllHotkeys(); })));
+}
+
+// Once, at start: later refusals show where the hotkeys are shown.
+void AppDelegate::reportRefusedHotkeys()
+{
+    const auto& refused = services_.hotkeys.refusedHotkeys.get();
+    if (refused.empty())
+        return;
+    std::string names;
+    for (const KeyCombo& combo : refused)
+        names += (names.empty() ? "" : ", ") + combo.displayString();
+    services_.notifier.notify("Hotkeys taken by another program",
+        names + (refused.size() == 1 ? " is" : " are") + " taken by another program; Vesperon will use "
+            + (refused.size() == 1 ? "it" : "them") + " as soon as " + (refused.size() == 1 ? "it is" : "they are")
+            + " free, or set another in its preferences");
 }
 
 void AppDelegate::applicationWillTerminate()

@@ -11,6 +11,7 @@ class DisplayManager;
 class HotkeyManager;
 class InputMonitor;
 class MenuBarController;
+class Notifier;
 class PermissionManager;
 class RunLoop;
 
@@ -19,6 +20,7 @@ class AppDelegate : public std::enable_shared_from_this<AppDelegate> {
 public:
     struct Services {
         RunLoop& runLoop;
+        Notifier& notifier;
         AppState& appState;
         MenuBarController& menuBar;
         PermissionManager& permission;
@@ -38,6 +40,7 @@ private:
     explicit AppDelegate(const Services& services) : services_(services) {}
     void setupPermissionObserver();
     void setupHotkeys();
+    void reportRefusedHotkeys();
 
     Services services_;
     Cancellables cancellables_;

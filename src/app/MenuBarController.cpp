@@ -3,6 +3,7 @@
 #include "core/RunLoop.h"
 #include "core/Weak.h"
 #include "display/DisplayManager.h"
+#include "input/HotkeyManager.h"
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
 
@@ -32,8 +33,12 @@ std::shared_ptr<MenuBarController> MenuBarController::create(Services services)
 void MenuBarController::install()
 {
     services_.tray.setIcon(Icon::display, tooltip);
-    // Built afresh whenever it opens, so checkmarks and "Wake All Displays" are never stale.
-    services_.tray.setAboutToShow(weakly(shared_from_this(), [](MenuBarController& c) { c.updateMenu(); }));
+    // Built afresh whenever it opens, so checkmarks and "Wake All Displays" are never stale; a
+    // hotkey another program held may be free by now.
+    services_.tray.setAboutToShow(weakly(shared_from_this(), [](MenuBarController& c) {
+        c.services_.hotkeys.retryRefused();
+        c.updateMenu();
+    }));
     updateMenu();
     services_.runLoop.async(weakly(shared_from_this(), [](MenuBarController& c) { c.setupObservers(); }));
 }
@@ -80,7 +85,7 @@ Menu MenuBarController::buildMenu()
 
     Menu menu;
     if (!permitted) {
-        MenuItem warning = item("Accessibility Permission Required", nullptr);
+        MenuItem warning = item("Input Monitoring Unavailable", nullptr);
         warning.icon = Icon::warning;
         menu.push_back(std::move(warning));
         menu.push_back(item("Grant Permission...", action(&MenuBarController::grantPermission)));
@@ -88,7 +93,10 @@ Menu MenuBarController::buildMenu()
     }
 
     MenuItem all = item("Blackout All", action(&MenuBarController::blackoutAll));
-    all.shortcutHint = "Shift+Super+D";
+    // The hotkey in force, unless another program holds it.
+    const KeyCombo hotkey = state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
+    if (!services_.hotkeys.refusedHotkeys.get().contains(hotkey))
+        all.shortcutHint = hotkey.displayString();
     all.enabled = permitted;
     menu.push_back(std::move(all));
     menu.push_back(MenuItem::separator());
@@ -118,14 +126,10 @@ Menu MenuBarController::buildMenu()
     menu.push_back(std::move(wake));
     menu.push_back(MenuItem::separator());
 
-    MenuItem preferences = item("Preferences...", action(&MenuBarController::showPreferences));
-    preferences.shortcutHint = "Super+,";
-    menu.push_back(std::move(preferences));
+    menu.push_back(item("Preferences...", action(&MenuBarController::showPreferences)));
     menu.push_back(MenuItem::separator());
 
-    MenuItem quitItem = item("Quit Vesperon", action(&MenuBarController::quit));
-    quitItem.shortcutHint = "Super+Q";
-    menu.push_back(std::move(quitItem));
+    menu.push_back(item("Quit Vesperon", action(&MenuBarController::quit)));
     return menu;
 }
 

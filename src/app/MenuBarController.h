@@ -10,6 +10,7 @@ namespace vesperon {
 
 class AppState;
 class DisplayManager;
+class HotkeyManager;
 class PermissionManager;
 class RunLoop;
 
@@ -23,6 +24,7 @@ public:
         PermissionManager& permission;
         AppState& appState;
         DisplayManager& displays;
+        HotkeyManager& hotkeys;
         std::function<void()> showPreferences;
         std::function<void()> quit;
     };

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/LaunchAtLogin.h"
 #include "app/MenuBarController.h"
+#include "app/TrayFallback.h"
 #include "control/ControlService.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
@@ -15,7 +16,8 @@
 
 namespace vesperon {
 
-Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function<void()> showPreferences)
+Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function<void()> showPreferences,
+    std::function<void()> hidePreferences)
     : backend_(backend)
 {
     const Backend& b = backend_;
@@ -26,9 +28,11 @@ Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function
     inputMonitor_ = InputMonitor::create({*appState_, b.runLoop, b.inputTap, *displays_, messages});
     launchAtLogin_ = std::make_unique<LaunchAtLogin>(b.autostart, messages);
     menuBar_ = MenuBarController::create(
-        {b.runLoop, b.tray, *permission_, *appState_, *displays_, showPreferences, [this] { quit(); }});
-    delegate_ = AppDelegate::create({b.runLoop, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
-    control_ = ControlService::create({*appState_, *displays_, b.runLoop, std::move(showPreferences), [this] { quit(); }});
+        {b.runLoop, b.tray, *permission_, *appState_, *displays_, *hotkeys_, showPreferences, [this] { quit(); }});
+    delegate_ = AppDelegate::create({b.runLoop, b.notifier, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
+    control_ = ControlService::create({*appState_, *displays_, b.runLoop, showPreferences, [this] { quit(); }});
+    trayFallback_ = TrayFallback::create(
+        {b.runLoop, b.tray, b.notifier, *appState_, *hotkeys_, std::move(showPreferences), std::move(hidePreferences)});
 }
 
 Vesperon::~Vesperon() = default;
@@ -36,6 +40,7 @@ Vesperon::~Vesperon() = default;
 void Vesperon::launch()
 {
     delegate_->applicationDidFinishLaunching();
+    trayFallback_->start();
 }
 
 void Vesperon::quit()

@@ -17,14 +17,17 @@ class InputMonitor;
 class LaunchAtLogin;
 class MenuBarController;
 class PermissionManager;
+class TrayFallback;
 
 // The composition root: builds the program's object graph from a backend in dependency order,
 // owns it, and takes it down in reverse order. The product builds it over the desktop's backend,
 // the tests over a fake one.
 class Vesperon {
 public:
-    // `showPreferences` opens the preferences window (the view layer lives outside the graph).
-    Vesperon(const Backend& backend, std::ostream& messages, std::function<void()> showPreferences);
+    // `showPreferences` opens the preferences window, `hidePreferences` closes it (the view layer
+    // lives outside the graph).
+    Vesperon(const Backend& backend, std::ostream& messages, std::function<void()> showPreferences,
+        std::function<void()> hidePreferences = [] {});
     ~Vesperon();
     Vesperon(const Vesperon&) = delete;
     Vesperon& operator=(const Vesperon&) = delete;
@@ -55,6 +58,7 @@ private:
     std::shared_ptr<MenuBarController> menuBar_;
     std::shared_ptr<AppDelegate> delegate_;
     std::shared_ptr<ControlService> control_;
+    std::shared_ptr<TrayFallback> trayFallback_;
 };
 
 } // namespace vesperon

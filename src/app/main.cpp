@@ -61,8 +61,8 @@ int runVesperon(int argc, char** argv)
     LinuxDesktop desktop(JsonFileSettingsStore::defaultPath(), AutostartEntry::defaultPath());
     const std::unique_ptr<DisplayServer> server = displayServer.make();
     const Backend backend = desktop.backend(*server);
-    std::function<void()> showPreferences;
-    Vesperon vesperon(backend, std::cout, [&] { showPreferences(); });
+    std::function<void()> showPreferences, hidePreferences;
+    Vesperon vesperon(backend, std::cout, [&] { showPreferences(); }, [&] { hidePreferences(); });
     std::unique_ptr<PreferencesWindow> preferences;
     showPreferences = [&] {
         if (!preferences) {
@@ -72,18 +72,16 @@ int runVesperon(int argc, char** argv)
         }
         preferences->showAndActivate();
     };
+    hidePreferences = [&] {
+        if (preferences)
+            preferences->hide();
+    };
     QtTerminationSignals signals([&] { vesperon.quit(); });
     DBusControlServer controlServer(vesperon.control(), std::cout);
 
     QTimer::singleShot(0, &app, [&] {
         vesperon.launch();
         controlServer.start();
-        if (!backend.tray.isAvailable()) {
-            std::cout << "Vesperon: this desktop has no system tray; the hotkeys work (Shift+Super+D blacks out "
-                         "every monitor), and the preferences window stands in for the menu"
-                      << std::endl;
-            showPreferences();
-        }
     });
     return app.exec();
 }

@@ -5,7 +5,9 @@
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 
+#include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace vesperon {
 
@@ -38,16 +40,47 @@ void HotkeyManager::registerAllHotkeys()
 {
     unregisterAllHotkeys();
     if (suspended_)
-        return;
+        return; // what was refused stays shown as refused while a recorder records
+    refused_.clear();
     const AppState& state = services_.appState;
-    registerHotkey(state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll), HotkeyAction::blackoutAll());
+    const auto add = [this](const KeyCombo& combo, const HotkeyAction& action) {
+        if (!registerHotkey(combo, action))
+            refused_.emplace_back(combo, action);
+    };
+    add(state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll), HotkeyAction::blackoutAll());
     for (const auto& [key, combo] : state.displayToggleHotkeys.get()) {
         if (auto id = parseDisplayKey(key))
-            registerHotkey(combo, HotkeyAction::toggleDisplay(*id));
+            add(combo, HotkeyAction::toggleDisplay(*id));
     }
     for (const auto& [key, combo] : state.displayKeepOnlyHotkeys.get()) {
         if (auto id = parseDisplayKey(key))
-            registerHotkey(combo, HotkeyAction::keepOnlyDisplay(*id));
+            add(combo, HotkeyAction::keepOnlyDisplay(*id));
+    }
+    publishRefused();
+}
+
+void HotkeyManager::retryRefused()
+{
+    if (suspended_ || refused_.empty())
+        return;
+    std::erase_if(refused_, [this](const auto& entry) { return registerHotkey(entry.first, entry.second); });
+    publishRefused();
+}
+
+// A combination Vesperon holds for another action is not taken by another program.
+void HotkeyManager::publishRefused()
+{
+    std::set<KeyCombo> refused;
+    for (const auto& [combo, action] : refused_) {
+        if (std::ranges::none_of(hotkeyCombos_, [&](const auto& held) { return held.second == combo; }))
+            refused.insert(combo);
+    }
+    if (refused != refusedHotkeys.get())
+        refusedHotkeys.set(std::move(refused));
+    if (refused_.empty() && retryTimer_) {
+        std::exchange(retryTimer_, nullptr)->invalidate();
+    } else if (!refused_.empty() && !retryTimer_) {
+        retryTimer_ = services_.runLoop.scheduleTimer(10, true, weakly(shared_from_this(), [](HotkeyManager& m) { m.retryRefused(); }));
     }
 }
 
@@ -59,14 +92,16 @@ void HotkeyManager::setSuspended(bool suspended)
     registerAllHotkeys();
 }
 
-void HotkeyManager::registerHotkey(const KeyCombo& combo, const HotkeyAction& action)
+bool HotkeyManager::registerHotkey(const KeyCombo& combo, const HotkeyAction& action)
 {
     const std::uint32_t id = nextHotkeyId_++; // used up even when the registration is refused
     auto handle = services_.hotkeys.registerHotkey(combo, id);
     if (!handle)
-        return;
+        return false;
     hotkeyRefs_[id] = *handle;
     hotkeyActions_[id] = action;
+    hotkeyCombos_[id] = combo;
+    return true;
 }
 
 void HotkeyManager::unregisterAllHotkeys()
@@ -75,7 +110,10 @@ void HotkeyManager::unregisterAllHotkeys()
         services_.hotkeys.unregisterHotkey(handle);
     hotkeyRefs_.clear();
     hotkeyActions_.clear();
+    hotkeyCombos_.clear();
     nextHotkeyId_ = 1;
+    if (retryTimer_) // nothing is retried until the next registration
+        std::exchange(retryTimer_, nullptr)->invalidate();
 }
 
 bool HotkeyManager::handleHotkey(std::uint32_t id)

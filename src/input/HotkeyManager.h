@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Published.h"
 #include "input/HotkeyAction.h"
 #include "model/KeyCombo.h"
 #include "platform/HotkeyService.h"
@@ -7,6 +8,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
+#include <vector>
 #include <string_view>
 
 namespace vesperon {
@@ -14,6 +17,7 @@ namespace vesperon {
 class AppState;
 class DisplayManager;
 class RunLoop;
+class Timer;
 
 // Turns the hotkey settings into system-wide hotkeys, and a press of one into a blackout command
 // on a later run-loop turn.
@@ -44,6 +48,13 @@ public:
     void setSuspended(bool suspended);
     bool isSuspended() const { return suspended_; }
 
+    // Combinations the desktop refused because another program holds them; a row, the menu and the
+    // recorder show them as taken.
+    Published<std::set<KeyCombo>> refusedHotkeys{{}};
+    // Tries the refused ones again: when the user opens the menu or the preferences, and every
+    // 10 s while any is refused. One grab attempt each: cheap.
+    void retryRefused();
+
     // A per-display key as a display identifier: decimal digits, optionally after "+"; "-" only
     // before digits that are all zero. Nothing for anything else or a value over 32 bits.
     static std::optional<DisplayId> parseDisplayKey(std::string_view key);
@@ -53,12 +64,16 @@ public:
 
 private:
     explicit HotkeyManager(const Services& services);
-    void registerHotkey(const KeyCombo& combo, const HotkeyAction& action);
+    bool registerHotkey(const KeyCombo& combo, const HotkeyAction& action);
     void perform(const HotkeyAction& action);
+    void publishRefused();
 
     Services services_;
     std::map<std::uint32_t, HotkeyHandle> hotkeyRefs_;
     std::map<std::uint32_t, HotkeyAction> hotkeyActions_;
+    std::map<std::uint32_t, KeyCombo> hotkeyCombos_;
+    std::vector<std::pair<KeyCombo, HotkeyAction>> refused_;
+    std::shared_ptr<Timer> retryTimer_;
     bool eventHandlerInstalled_ = false;
     std::uint32_t nextHotkeyId_ = 1;
     bool suspended_ = false;

@@ -16,6 +16,8 @@ QString path();
 QString interface();
 QString unknownDisplayError();
 inline constexpr int callTimeoutMilliseconds = 3000;
+// The running program's one connection to the session bus.
+inline QString connectionName() { return QStringLiteral("vesperon"); }
 
 // The user's session bus: $DBUS_SESSION_BUS_ADDRESS, else the socket at $XDG_RUNTIME_DIR/bus.
 // Never an autolaunch, which would start a bus or touch the X server.

@@ -66,7 +66,7 @@ bool DBusControlServer::start()
         return false;
     }
     ControlBus::registerTypes();
-    QDBusConnection connection = QDBusConnection::connectToBus(*address, QStringLiteral("vesperon-control"));
+    QDBusConnection connection = QDBusConnection::connectToBus(*address, ControlBus::connectionName());
     if (!connection.isConnected()) {
         messages_ << "Vesperon: cannot connect to the session bus: " << connection.lastError().message().toStdString() << std::endl;
         return false;

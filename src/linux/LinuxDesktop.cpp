@@ -2,17 +2,20 @@
 
 #include <QCoreApplication>
 
+#include <iostream>
+
 namespace vesperon {
 
 LinuxDesktop::LinuxDesktop(const std::filesystem::path& settingsFile, const std::filesystem::path& autostartEntry)
     : settings(settingsFile)
+    , notifier(std::cout)
     , autostart(autostartEntry, QCoreApplication::applicationFilePath().toStdString())
 {
 }
 
 Backend LinuxDesktop::backend(DisplayServer& server)
 {
-    return Backend{runLoop, application, settings, autostart, screens, tray, server.windows(), server.hotkeys(),
+    return Backend{runLoop, application, settings, autostart, screens, tray, notifier, server.windows(), server.hotkeys(),
         server.inputTap(), server.inputAccess(), server.keyboard()};
 }
 

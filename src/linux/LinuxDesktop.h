@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linux/AutostartEntry.h"
+#include "linux/DBusNotifier.h"
 #include "linux/JsonFileSettingsStore.h"
 #include "linux/QtApplication.h"
 #include "linux/QtRunLoop.h"
@@ -30,6 +31,7 @@ public:
     AutostartEntry autostart;
     QtScreenSource screens;
     QtTray tray;
+    DBusNotifier notifier;
 };
 
 } // namespace vesperon

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <utility>
+
 namespace vesperon {
 
 namespace {
@@ -58,8 +60,14 @@ QIcon QtTray::draw(Icon icon)
     return tinted;
 }
 
-QtTray::QtTray()
+QtTray::QtTray() : available_(QSystemTrayIcon::isSystemTrayAvailable())
 {
+    availability_.setInterval(1000);
+    connect(&availability_, &QTimer::timeout, this, [this] {
+        if (std::exchange(available_, QSystemTrayIcon::isSystemTrayAvailable()) != available_)
+            availabilityChanged.emit();
+    });
+    availability_.start();
     tray_.setContextMenu(&menu_);
     connect(&menu_, &QMenu::aboutToShow, this, [this] {
         if (aboutToShow_)

@@ -5,13 +5,14 @@
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include <map>
 
 namespace vesperon {
 
 // The tray icon as a QSystemTrayIcon. Both a left and a right click open the menu. Nothing shows
-// until the first setIcon.
+// until the first setIcon; a tray that appears later docks the icon then.
 class QtTray : public QObject, public Tray {
 public:
     QtTray();
@@ -31,6 +32,8 @@ private:
     void fill(QMenu& menu, const Menu& items);
 
     QSystemTrayIcon tray_;
+    QTimer availability_; // Qt tells nobody when a tray comes or goes: asked once a second
+    bool available_ = false;
     QMenu menu_;
     std::vector<QMenu*> submenus_;
     std::function<void()> aboutToShow_;

@@ -12,7 +12,7 @@ namespace vesperon {
 
 namespace {
 
-constexpr std::array<std::pair<std::uint32_t, std::string_view>, 72> keyNames{{
+constexpr std::array<std::pair<std::uint32_t, std::string_view>, 74> keyNames{{
     // letters
     {0, "A"}, {1, "S"}, {2, "D"}, {3, "F"}, {4, "H"}, {5, "G"}, {6, "Z"}, {7, "X"}, {8, "C"}, {9, "V"},
     {11, "B"}, {12, "Q"}, {13, "W"}, {14, "E"}, {15, "R"}, {16, "Y"}, {17, "T"}, {31, "O"}, {32, "U"},
@@ -24,13 +24,13 @@ constexpr std::array<std::pair<std::uint32_t, std::string_view>, 72> keyNames{{
     {24, "="}, {27, "-"}, {30, "]"}, {33, "["}, {39, "'"}, {41, ";"}, {42, "\\"}, {43, ","}, {44, "/"},
     {47, "."}, {50, "`"},
     // named keys
-    {48, "Tab"}, {49, "Space"}, {51, "\u232B"}, {53, "Esc"},
+    {48, "Tab"}, {49, "Space"}, {51, "Backspace"}, {53, "Esc"}, {36, "Return"}, {76, "Enter"},
     // function keys
     {122, "F1"}, {120, "F2"}, {99, "F3"}, {118, "F4"}, {96, "F5"}, {97, "F6"}, {98, "F7"}, {100, "F8"},
     {101, "F9"}, {109, "F10"}, {103, "F11"}, {111, "F12"}, {105, "F13"}, {107, "F14"}, {113, "F15"},
     {106, "F16"}, {64, "F17"},
     // arrows
-    {123, "\u2190"}, {124, "\u2192"}, {125, "\u2193"}, {126, "\u2191"},
+    {123, "Left"}, {124, "Right"}, {125, "Down"}, {126, "Up"},
 }};
 
 std::optional<std::uint32_t> readUInt32(const nlohmann::json& value)
@@ -66,17 +66,12 @@ std::optional<std::string> KeyCombo::keyName(std::uint32_t keyCode)
 std::string KeyCombo::displayString() const
 {
     std::string text;
-    if (modifiers & ModifierMask::control)
-        text += "\u2303";
-    if (modifiers & ModifierMask::alt)
-        text += "\u2325";
-    if (modifiers & ModifierMask::shift)
-        text += "\u21E7";
-    if (modifiers & ModifierMask::super)
-        text += "\u2318";
-    if (auto name = keyName(keyCode))
-        text += *name;
-    return text;
+    for (const auto& [mask, name] : {std::pair{ModifierMask::control, "Ctrl+"}, std::pair{ModifierMask::alt, "Alt+"},
+             std::pair{ModifierMask::shift, "Shift+"}, std::pair{ModifierMask::super, "Super+"}}) {
+        if (modifiers & mask)
+            text += name;
+    }
+    return text + keyName(keyCode).value_or("Key " + std::to_string(keyCode));
 }
 
 nlohmann::json KeyCombo::toJson() const

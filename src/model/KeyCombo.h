@@ -27,7 +27,8 @@ struct KeyCombo {
     // The blackout-all hotkey in force while the user has set none: Shift + Super + D.
     static const KeyCombo defaultBlackoutAll;
 
-    // Modifier symbols in the order ⌃ ⌥ ⇧ ⌘, then the key's name (nothing for unnamed keys).
+    // As Linux desktops' shortcut settings write it: "Ctrl+Alt+Shift+Super+D", "Ctrl+Super+Esc";
+    // a key without a name is "Key <code>".
     std::string displayString() const;
 
     // The name of a key code, or nothing when the key has none.

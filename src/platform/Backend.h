@@ -9,6 +9,7 @@ class HotkeyService;
 class InputAccess;
 class InputTap;
 class KeyboardMap;
+class Notifier;
 class RunLoop;
 class ScreenSource;
 class SettingsStore;
@@ -34,6 +35,7 @@ struct Backend {
     Autostart& autostart;
     ScreenSource& screens;
     Tray& tray;
+    Notifier& notifier;
     BlackWindowFactory& windows;
     HotkeyService& hotkeys;
     InputTap& inputTap;

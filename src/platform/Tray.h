@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Signal.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -39,8 +41,10 @@ using Menu = std::vector<MenuItem>;
 class Tray {
 public:
     virtual ~Tray() = default;
-    // False where the desktop offers no system tray.
+    // False where the desktop offers no system tray, or none yet (the panel starts after Vesperon).
     virtual bool isAvailable() const = 0;
+    // A tray appeared or went away.
+    Signal<> availabilityChanged;
     // Shows the icon (docking now, or as soon as a tray appears) or changes it.
     virtual void setIcon(Icon icon, const std::string& tooltip) = 0;
     virtual void setMenu(const Menu& menu) = 0;

@@ -412,7 +412,7 @@ TEST_F(VesperonE2E, ALostXServerEndsItWithOneLineAndStatusOneWhateverItWasDoing)
         EXPECT_EQ(vesperon.process.exitStatus(), QProcess::NormalExit) << doing << ": no crash";
         EXPECT_EQ(vesperon.process.exitCode(), 1) << doing;
         const QString said = vesperon.output();
-        EXPECT_TRUE(said.endsWith(QStringLiteral("\nVesperon: lost the connection to the X server; quitting\n"))
+        EXPECT_TRUE(said.endsWith(QStringLiteral("Vesperon: lost the connection to the X server; quitting\n"))
             && said.count(QStringLiteral("X server")) == 1) << doing << ": " << said.toStdString();
     }
 }

@@ -10,6 +10,7 @@
 #include "platform/InputAccess.h"
 #include "platform/InputTap.h"
 #include "platform/KeyboardMap.h"
+#include "platform/Notifier.h"
 #include "platform/ScreenSource.h"
 #include "platform/SettingsStore.h"
 #include "platform/Tray.h"
@@ -159,6 +160,11 @@ struct FakeAutostart : Autostart {
     bool enabled = false;
 };
 
+struct FakeNotifier : Notifier {
+    void notify(const std::string& summary, const std::string& body) override { notes.push_back(summary + ": " + body); }
+    std::vector<std::string> notes;
+};
+
 struct FakeApplication : Application {
     void quit() override { ++quits; }
     int quits = 0;
@@ -179,7 +185,7 @@ struct FakeDesktop {
         for (int i = 1; i <= monitors; ++i)
             screens.add(static_cast<std::uint32_t>(i), "Monitor " + std::to_string(i));
     }
-    Backend backend() { return {loop, application, store, autostart, screens, tray, windows, hotkeys, tap, access, keyboard}; }
+    Backend backend() { return {loop, application, store, autostart, screens, tray, notifier, windows, hotkeys, tap, access, keyboard}; }
     Vesperon& build()
     {
         app.reset(); // the old graph lets go of the backend first, as at a restart
@@ -202,6 +208,7 @@ struct FakeDesktop {
     FakeAutostart autostart;
     FakeScreens screens;
     FakeTray tray;
+    FakeNotifier notifier;
     FakeWindows windows;
     FakeHotkeys hotkeys;
     FakeInputTap tap;

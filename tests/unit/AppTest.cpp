@@ -74,7 +74,7 @@ TEST(Menu, ShowsTheCommandsForTheDisplaysAndThePermission)
     denied.screens.add(42);
     denied.start();
     EXPECT_EQ(outline(denied.tray.open()),
-        "Accessibility Permission Required (off) | Grant Permission... | - | Blackout All (off) | - | Blackout Display "
+        "Input Monitoring Unavailable (off) | Grant Permission... | - | Blackout All (off) | - | Blackout Display "
         "[Built-in Display (off) | Display 42 (off)] | Keep Only This Display [Built-in Display (off) | Display 42 (off)] "
         "| - | Wake All Displays (off) | - | Preferences... | - | Quit Vesperon");
     EXPECT_EQ(denied.tray.menu[0].icon, Icon::warning);

@@ -1,0 +1,51 @@
+#include "app/TrayFallback.h"
+
+#include "core/RunLoop.h"
+#include "core/Weak.h"
+#include "input/HotkeyManager.h"
+#include "model/AppState.h"
+#include "platform/Notifier.h"
+#include "platform/Tray.h"
+
+namespace vesperon {
+
+std::shared_ptr<TrayFallback> TrayFallback::create(Services services)
+{
+    return std::shared_ptr<TrayFallback>(new TrayFallback(std::move(services)));
+}
+
+void TrayFallback::start()
+{
+    trayObserver_ = services_.tray.availabilityChanged.connect(weakly(shared_from_this(), [](TrayFallback& f) { f.trayChanged(); }));
+    trayChanged();
+}
+
+void TrayFallback::trayChanged()
+{
+    if (grace_)
+        std::exchange(grace_, nullptr)->invalidate();
+    if (!services_.tray.isAvailable()) {
+        grace_ = services_.runLoop.scheduleTimer(graceSeconds, false, weakly(shared_from_this(), [](TrayFallback& f) {
+            if (!f.services_.tray.isAvailable())
+                f.standIn();
+        }));
+    } else if (std::exchange(standingIn_, false)) {
+        services_.hidePreferences();
+    }
+}
+
+void TrayFallback::standIn()
+{
+    standingIn_ = true;
+    services_.showPreferences();
+    if (std::exchange(told_, true))
+        return;
+    const KeyCombo hotkey = services_.appState.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
+    const std::string hotkeys = services_.hotkeys.refusedHotkeys.get().contains(hotkey)
+        ? std::string()
+        : "; the hotkeys work (" + hotkey.displayString() + " blacks out every monitor)";
+    services_.notifier.notify("No system tray",
+        "this desktop has no system tray" + hotkeys + ", and the preferences window stands in for the menu");
+}
+
+} // namespace vesperon
