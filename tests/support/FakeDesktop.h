@@ -135,7 +135,7 @@ struct FakeInputAccess : InputAccess {
 };
 
 struct FakeTray : Tray {
-    bool isAvailable() const override { return true; }
+    bool isAvailable() const override { return available; }
     void setIcon(Icon i, const std::string& t) override { icon = i, tooltip = t; }
     void setMenu(const Menu& m) override { menu = m, ++menusSet; }
     void setAboutToShow(std::function<void()> handler) override { aboutToShow = std::move(handler); }
@@ -146,6 +146,7 @@ struct FakeTray : Tray {
             aboutToShow();
         return menu;
     }
+    bool available = true;
     Icon icon = Icon::none;
     std::string tooltip;
     Menu menu;
@@ -189,7 +190,7 @@ struct FakeDesktop {
     Vesperon& build()
     {
         app.reset(); // the old graph lets go of the backend first, as at a restart
-        app = std::make_unique<Vesperon>(backend(), messages, [this] { ++preferencesShown; });
+        app = std::make_unique<Vesperon>(backend(), messages, [this] { ++preferencesShown; }, [this] { ++preferencesHidden; });
         return *app;
     }
     // Builds and launches it as main does, and lets the run loop settle.
@@ -215,7 +216,7 @@ struct FakeDesktop {
     FakeInputAccess access;
     FakeKeyboard keyboard;
     std::ostringstream messages;
-    int preferencesShown = 0;
+    int preferencesShown = 0, preferencesHidden = 0;
     std::unique_ptr<Vesperon> app;
 };
 

@@ -2,6 +2,7 @@
 // autostart entry it keeps.
 #include "app/LaunchAtLogin.h"
 #include "display/DisplayManager.h"
+#include "input/HotkeyManager.h"
 #include "input/InputMonitor.h"
 #include "input/PermissionManager.h"
 #include "linux/AutostartEntry.h"
@@ -112,6 +113,56 @@ TEST(Menu, ItemsActOnTheirDisplayAndTheMenuAndIconFollowTheState)
     EXPECT_EQ(desktop.state().blackedOutDisplays.get(), (DisplaySet{1, 2, 3}));
     choose(desktop.tray, "Preferences...");
     EXPECT_EQ(desktop.preferencesShown, 1);
+}
+
+TEST(Hotkeys, OnesAnotherProgramHoldsAreNamedOnceLeftOutOfTheMenuAndTakenWhenFree)
+{
+    FakeDesktop desktop;
+    const KeyCombo ctrlAlt1{18, ModifierMask::control | ModifierMask::alt};
+    desktop.hotkeys.taken = {KeyCombo::defaultBlackoutAll, ctrlAlt1};
+    desktop.store.setData(SettingsKey::displayToggleHotkeys, R"({"1": {"keyCode": 18, "modifiers": 6144}})");
+    HotkeyManager& hotkeys = desktop.start().hotkeys();
+    EXPECT_EQ(desktop.notifier.notes, std::vector<std::string>{"Hotkeys taken by another program: Shift+Super+D, Ctrl+Alt+1 "
+        "are taken by another program; Vesperon will use them as soon as they are free, or set another in its preferences"});
+    EXPECT_EQ(find(desktop.tray.open(), "Blackout All").shortcutHint, "");
+
+    desktop.hotkeys.taken = {ctrlAlt1};
+    desktop.loop.advance(10);
+    EXPECT_EQ(hotkeys.refusedHotkeys.get(), std::set{ctrlAlt1}) << "tried again every 10 s";
+    EXPECT_TRUE(desktop.hotkeys.press(KeyCombo::defaultBlackoutAll));
+    desktop.hotkeys.taken.clear();
+    EXPECT_EQ(find(desktop.tray.open(), "Blackout All").shortcutHint, "Shift+Super+D") << "and when the menu opens";
+    EXPECT_TRUE(hotkeys.refusedHotkeys.get().empty());
+    const int attempts = desktop.hotkeys.attempts;
+    desktop.loop.advance(60);
+    EXPECT_EQ(desktop.hotkeys.attempts, attempts) << "nothing is retried once all are held";
+
+    const KeyCombo ctrlD{2, ModifierMask::control};
+    desktop.hotkeys.taken = {ctrlD};
+    desktop.state().blackoutAllHotkey.set(ctrlD); // recorded in the preferences
+    EXPECT_EQ(hotkeys.refusedHotkeys.get(), std::set{ctrlD});
+    EXPECT_EQ(desktop.notifier.notes.size(), 1u) << "one notification, at start";
+}
+
+TEST(Launch, APanelStartedLaterGetsAFewSecondsAndWithoutOneThePreferencesStandIn)
+{
+    FakeDesktop desktop;
+    desktop.tray.available = false;
+    desktop.start();
+    desktop.loop.advance(2);
+    desktop.tray.available = true, desktop.tray.availabilityChanged.emit();
+    desktop.loop.advance(10);
+    EXPECT_EQ(desktop.preferencesShown, 0);
+
+    desktop.tray.available = false, desktop.tray.availabilityChanged.emit(); // the panel crashed
+    desktop.loop.advance(2.9);
+    EXPECT_EQ(desktop.preferencesShown, 0);
+    desktop.loop.advance(0.2);
+    EXPECT_EQ(desktop.preferencesShown, 1);
+    EXPECT_EQ(desktop.notifier.notes, std::vector<std::string>{"No system tray: this desktop has no system tray; the hotkeys "
+        "work (Shift+Super+D blacks out every monitor), and the preferences window stands in for the menu"});
+    desktop.tray.available = true, desktop.tray.availabilityChanged.emit();
+    EXPECT_EQ(desktop.preferencesHidden, 1) << "the stand-in goes when the icon docks";
 }
 
 TEST(Launch, WithoutThePermissionVesperonAsksOnceWatchesWhenGrantedAndStopsWhenWithdrawn)
