@@ -20,6 +20,10 @@ Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function
     std::function<void()> hidePreferences)
     : backend_(backend)
 {
+    if (!showPreferences) // a graph without a view layer (tests, benchmarks)
+        showPreferences = [] {};
+    if (!hidePreferences)
+        hidePreferences = [] {};
     const Backend& b = backend_;
     appState_ = std::make_unique<AppState>(b.settings, b.screens);
     permission_ = PermissionManager::create({b.runLoop, b.application, b.inputAccess});

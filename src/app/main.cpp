@@ -53,7 +53,6 @@ int runVesperon(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vesperon"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vesperon"));
     QApplication::setDesktopFileName(QString::fromLatin1(applicationId));
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -67,8 +66,7 @@ int runVesperon(int argc, char** argv)
     showPreferences = [&] {
         if (!preferences) {
             preferences = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{
-                {vesperon.appState(), vesperon.permission(), vesperon.launchAtLogin(), backend.keyboard},
-                vesperon.hotkeys()});
+                vesperon.appState(), vesperon.permission(), vesperon.launchAtLogin(), backend.keyboard, vesperon.hotkeys()});
         }
         preferences->showAndActivate();
     };

@@ -38,7 +38,7 @@ void InputMonitor::start()
     const bool started = services_.tap.start(weakly(shared_from_this(),
         [](InputMonitor& monitor, const InputEvent& event) { monitor.handleEvent(event); }));
     if (!started) {
-        services_.messages << "Failed to create event tap. Accessibility permission may be required." << std::endl;
+        services_.messages << "Vesperon: cannot watch input on this desktop, so only the hotkeys wake the displays" << std::endl;
         return;
     }
     isRunning_ = true;

@@ -24,6 +24,7 @@ KeyRecorderView::KeyRecorderView(const KeyboardMap& keyboard, QWidget* parent)
     : QWidget(parent)
     , keyboard_(keyboard)
     , label_(new QLabel(this))
+    , taken_(new QLabel(QStringLiteral("Taken by another program"), this))
     , setButton_(new QPushButton(this))
     , clearButton_(new QPushButton(QStringLiteral("Clear"), this))
 {
@@ -31,6 +32,12 @@ KeyRecorderView::KeyRecorderView(const KeyboardMap& keyboard, QWidget* parent)
     label_->setObjectName(QStringLiteral("combo"));
     setButton_->setObjectName(QStringLiteral("set"));
     clearButton_->setObjectName(QStringLiteral("clear"));
+    taken_->setObjectName(QStringLiteral("taken"));
+    taken_->setToolTip(QStringLiteral("Another program holds this combination. Vesperon takes it as soon as it is free; "
+                                      "until then, set another."));
+    QPalette warning = taken_->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xd1, 0x34, 0x38));
+    taken_->setPalette(warning);
     label_->setAlignment(Qt::AlignCenter);
     label_->setMinimumWidth(80 + 16);
     auto* row = new QHBoxLayout(this);
@@ -38,6 +45,7 @@ KeyRecorderView::KeyRecorderView(const KeyboardMap& keyboard, QWidget* parent)
     row->addWidget(label_);
     row->addWidget(setButton_);
     row->addWidget(clearButton_);
+    row->addWidget(taken_);
     connect(setButton_, &QPushButton::clicked, this, [this] { setRecording(!recording_); });
     connect(clearButton_, &QPushButton::clicked, this, [this] {
         keyCombo_.reset();
@@ -80,6 +88,7 @@ void KeyRecorderView::refresh()
                               .arg(rgba(recording_ ? accent : secondary, 0.2), recording_ ? accent.name() : QStringLiteral("transparent")));
     setButton_->setText(recording_ ? QStringLiteral("Cancel") : QStringLiteral("Set"));
     clearButton_->setVisible(keyCombo_.has_value());
+    taken_->setVisible(keyCombo_ && !recording_ && isTaken && isTaken(*keyCombo_));
 }
 
 std::optional<KeyCombo> KeyRecorderView::comboFor(std::uint32_t nativeScanCode, Qt::KeyboardModifiers modifiers) const

@@ -33,6 +33,10 @@ public:
     std::function<void(const std::optional<KeyCombo>&)> onKeyComboChanged;
     // Recording began or ended.
     std::function<void(bool recording)> onRecordingChanged;
+    // Whether another program holds a combination: the recorder says so beside it.
+    std::function<bool(const KeyCombo&)> isTaken;
+    // Shows the combination, the recording state and whether it is taken as they are now.
+    void refresh();
 
     // The combination a key press stands for: the key's code in the program's numbering with the
     // held modifiers; nothing without a modifier or for a key with no code.
@@ -46,12 +50,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void refresh();
 
     const KeyboardMap& keyboard_;
     std::optional<KeyCombo> keyCombo_;
     bool recording_ = false;
     QLabel* label_;
+    QLabel* taken_;
     QPushButton* setButton_;
     QPushButton* clearButton_;
 };

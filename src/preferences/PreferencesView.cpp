@@ -1,6 +1,7 @@
 #include "preferences/PreferencesView.h"
 
 #include "app/LaunchAtLogin.h"
+#include "input/HotkeyManager.h"
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
 #include "preferences/DisplayHotkeyRow.h"
@@ -126,6 +127,10 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     }));
     cancellables_.push_back(state.wakeDelay.subscribe([this](double seconds) { showWakeDelay(seconds); }));
     cancellables_.push_back(state.allowedWakeKeys.subscribe([this](const WakeKeySet& keys) { showWakeKeys(keys); }));
+    cancellables_.push_back(services_.hotkeys.refusedHotkeys.subscribe([this](const auto&) {
+        for (KeyRecorderView* recorder : recorders())
+            recorder->refresh();
+    }));
 }
 
 PreferencesView::~PreferencesView() = default;
@@ -140,13 +145,15 @@ QWidget* PreferencesView::buildPermissions()
     grantAccess_->setObjectName(QStringLiteral("grantAccess"));
     connect(grantAccess_, &QPushButton::clicked, this, [this] { services_.permission.openAccessibilitySettings(); });
     layout->addWidget(permissionIcon_);
-    layout->addWidget(new QLabel(QStringLiteral("Accessibility")));
+    auto* what = new QLabel(QStringLiteral("Keys, clicks and pointer movement, to wake the displays"));
+    what->setWordWrap(true);
+    layout->addWidget(what, 1);
     layout->addStretch();
     layout->addWidget(granted_);
     layout->addWidget(grantAccess_);
     auto* content = new QVBoxLayout;
     content->addWidget(wrap(layout));
-    return group(QStringLiteral("Permissions"), content);
+    return group(QStringLiteral("Input Monitoring"), content);
 }
 
 QWidget* PreferencesView::buildHotkeys()
@@ -243,7 +250,7 @@ QWidget* PreferencesView::buildGeneral()
     content->addWidget(launchAtLogin_);
 
     auto* safety = row();
-    auto* keyCap = new QLabel(QStringLiteral("⌃⌘ Esc"));
+    auto* keyCap = new QLabel(QString::fromStdString(KeyCombo{53, ModifierMask::control | ModifierMask::super}.displayString()));
     const QColor secondary = secondaryColour(keyCap);
     keyCap->setStyleSheet(QStringLiteral("QLabel { background: rgba(%1, %2, %3, 0.2); border-radius: 4px; padding: 4px 8px; }")
                               .arg(secondary.red())
@@ -353,15 +360,22 @@ void PreferencesView::showWakeKeys(const WakeKeySet& keys)
 void PreferencesView::watch(KeyRecorderView* recorder)
 {
     recorder->onRecordingChanged = [this](bool) { recordingMayHaveChanged(); };
+    recorder->isTaken = [this](const KeyCombo& combo) { return services_.hotkeys.refusedHotkeys.get().contains(combo); };
+}
+
+std::vector<KeyRecorderView*> PreferencesView::recorders() const
+{
+    std::vector<KeyRecorderView*> all{blackoutAll_};
+    for (const auto& [id, row] : rows_) {
+        all.push_back(row->toggleRecorder());
+        all.push_back(row->keepOnlyRecorder());
+    }
+    return all;
 }
 
 bool PreferencesView::isAnyRecording() const
 {
-    if (blackoutAll_->isRecording())
-        return true;
-    return std::ranges::any_of(rows_, [](const auto& entry) {
-        return entry.second->toggleRecorder()->isRecording() || entry.second->keepOnlyRecorder()->isRecording();
-    });
+    return std::ranges::any_of(recorders(), &KeyRecorderView::isRecording);
 }
 
 void PreferencesView::stopRecording()

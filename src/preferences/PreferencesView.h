@@ -19,6 +19,7 @@ namespace vesperon {
 
 class AppState;
 class DisplayHotkeyRow;
+class HotkeyManager;
 class KeyboardMap;
 class KeyRecorderView;
 class LaunchAtLogin;
@@ -34,6 +35,7 @@ public:
         PermissionManager& permission;
         LaunchAtLogin& launchAtLogin;
         const KeyboardMap& keyboard;
+        HotkeyManager& hotkeys;
     };
 
     explicit PreferencesView(const Services& services, QWidget* parent = nullptr);
@@ -58,6 +60,7 @@ private:
     QWidget* buildWakeSettings();
     QWidget* buildGeneral();
     void watch(KeyRecorderView* recorder);
+    std::vector<KeyRecorderView*> recorders() const;
     void recordingMayHaveChanged();
     void showPermission(bool granted);
     void showDisplays(const std::vector<DisplayInfo>& displays);

@@ -1,6 +1,9 @@
 #include "preferences/PreferencesWindow.h"
 
+#include "app/ApplicationId.h"
 #include "input/HotkeyManager.h"
+
+#include <QIcon>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,10 +14,11 @@ namespace vesperon {
 
 PreferencesWindow::PreferencesWindow(const Services& services)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , view_(new PreferencesView(services.view))
+    , view_(new PreferencesView(services))
     , hotkeys_(services.hotkeys)
 {
     setWindowTitle(QStringLiteral("Vesperon Preferences"));
+    setWindowIcon(QIcon::fromTheme(QString::fromLatin1(applicationId), QIcon(QStringLiteral(":/icons/vesperon.svg"))));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
@@ -33,9 +37,11 @@ void PreferencesWindow::showAndActivate()
     if (!placed_) {
         placed_ = true;
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        resize(460, std::min(760, available.height() - 80));
+        const QSize content = view_->sizeHint();
+        resize(std::max(460, content.width()), std::min(content.height(), available.height() - 80));
         move(available.center() - rect().center());
     }
+    hotkeys_.retryRefused();
     show();
     raise();
     activateWindow();

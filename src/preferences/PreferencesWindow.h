@@ -13,14 +13,12 @@ class HotkeyManager;
 // suspended so that the keys being recorded reach the recorder.
 class PreferencesWindow : public QWidget {
 public:
-    struct Services {
-        PreferencesView::Services view;
-        HotkeyManager& hotkeys;
-    };
+    using Services = PreferencesView::Services;
 
     explicit PreferencesWindow(const Services& services);
 
-    // Brings the window to the front with the keyboard focus.
+    // Brings the window to the front with the keyboard focus, sized to its content (up to the
+    // screen's height) the first time. Hotkeys another program held are tried again.
     void showAndActivate();
 
 protected:

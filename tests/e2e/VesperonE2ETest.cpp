@@ -186,6 +186,7 @@ TEST_F(VesperonE2E, TheTrayMenuBlacksOutAMonitorOpensThePreferencesAndQuits)
     menu({down, down, down, down, returnKey}); // "Preferences...": the disabled "Wake All Displays" is skipped
     ASSERT_TRUE(spinUntil([&] { return !windows(isPreferences).empty() && client.inputFocus() == windows(isPreferences)[0].id; }))
         << "the preferences window did not open with the focus";
+    EXPECT_EQ(client.title(windows(isPreferences).at(0).id), "Vesperon Preferences");
     screenshot("preferences.png", windows(isPreferences).at(0).frame);
     client.setInputFocus(leftWindow);
     menu({down, down, down, down, down, returnKey}); // "Quit Vesperon"

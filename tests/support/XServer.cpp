@@ -223,6 +223,17 @@ void XClient::sync()
     std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
 }
 
+std::string XClient::title(xcb_window_t window)
+{
+    auto* reply = xcb_get_property_reply(connection_,
+        xcb_get_property(connection_, 0, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 0, 1024), nullptr);
+    std::string text = reply ? std::string(static_cast<const char*>(xcb_get_property_value(reply)),
+                                   static_cast<std::size_t>(xcb_get_property_value_length(reply)))
+                             : std::string();
+    std::free(reply);
+    return text;
+}
+
 xcb_atom_t XClient::atom(const char* name)
 {
     auto* reply = xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);

@@ -88,6 +88,8 @@ public:
         Rect frame; // in root coordinates
         bool overrideRedirect, viewable;
     };
+    // The title a window manager shows: _NET_WM_NAME.
+    std::string title(xcb_window_t window);
     // Every window, at any depth, whose WM_CLASS instance or class is `wmClass`.
     std::vector<WindowInfo> findWindows(const std::string& wmClass);
     // Waits until the server has handled everything sent so far.

@@ -19,6 +19,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTemporaryDir>
 
@@ -80,7 +82,7 @@ struct PreferencesOnX11 : RealVesperon {
         if (!window) {
             app.launch();
             window = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{
-                {app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard()}, app.hotkeys()});
+                app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard(), app.hotkeys()});
         }
         window->showAndActivate();
         ASSERT_TRUE(spinUntil([&] { return QApplication::activeWindow() == window.get() && client.inputFocus() == window->winId(); }));
@@ -183,11 +185,27 @@ TEST_F(PreferencesOnX11, RecordersTakeTheFirstKeyWithAModifierWhileVesperonsHotk
     record(keepOnly);
     keepOnly->setButton()->click(); // Cancel
     EXPECT_EQ(keepOnly->keyCombo(), (KeyCombo{53, 0x1100}));
+    // A combination another program holds: the recorder says so, until the program lets go. Its
+    // grab keeps the keys from the recorder, so the recording's outcome is handed over directly.
+    auto other = std::make_unique<XClient>();
+    ASSERT_TRUE(other->grabKey(X11Key::three, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1));
+    const auto taken = [&] { return keepOnly->findChild<QLabel*>(QStringLiteral("taken"))->isVisible(); };
+    keepOnly->setKeyCombo(KeyCombo{20, 0x1800});
+    keepOnly->onKeyComboChanged(KeyCombo{20, 0x1800});
+    EXPECT_TRUE(spinUntil(taken));
+    EXPECT_FALSE(toggle->findChild<QLabel*>(QStringLiteral("taken"))->isVisible());
+    other.reset(); // the server lets go of its grab when it notices
+    EXPECT_TRUE(spinUntil([&] {
+        window->showAndActivate(); // each opening of the window tries once more
+        return !taken();
+    }));
+
     record(keepOnly);
     keepOnly->clearButton()->click();
     EXPECT_TRUE(keepOnly->isRecording()) << "clearing does not end a recording";
     EXPECT_EQ(text(keepOnly), "None");
     EXPECT_TRUE(app.appState().displayKeepOnlyHotkeys.get().empty());
+
     window->close();
     EXPECT_FALSE(keepOnly->isRecording()) << "closing the window ends the recording";
     EXPECT_FALSE(app.hotkeys().isSuspended());
@@ -197,6 +215,8 @@ TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
 {
     open();
     EXPECT_GE(activations, 1) << "the window's activation is the application's";
+    EXPECT_FALSE(window->findChild<QScrollArea*>()->verticalScrollBar()->isVisible()) << "sized to its content";
+    EXPECT_FALSE(window->windowIcon().isNull());
     KeyRecorderView* all = find<KeyRecorderView>("blackoutAll");
     EXPECT_EQ(text(all), "Shift+Super+D");
     EXPECT_EQ(app.appState().blackoutAllHotkey.get(), KeyCombo::defaultBlackoutAll) << "opening stores the hotkey in force";
