@@ -99,6 +99,10 @@ TEST(SettingsFile, KeepsValuesAcrossRunsReplacingTheFileWholeAndWritesThroughLin
     EXPECT_EQ(modeOf(file), 0600u);
     EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1) << "no temporary left";
     EXPECT_EQ(JsonFileSettingsStore(file, messages).object("wakeDelay"), json(2.5));
+    // Brackets and escaped quotes inside strings are text, not nesting.
+    const std::string brackets = std::string(40, '[') + "\\\"" + std::string(40, '{');
+    write(file, R"({"note": ")" + brackets + R"(", "wakeDelay": 3})");
+    EXPECT_EQ(JsonFileSettingsStore(file, messages).object("wakeDelay"), json(3.0));
 
     // A dotfiles checkout: the link stays, its target keeps its permissions; a dangling link is
     // written through too.
