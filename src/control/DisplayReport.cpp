@@ -60,9 +60,7 @@ std::string StatusReport::describeDisplays() const
 {
     std::string text;
     for (std::size_t i = 0; i < displays.size(); ++i) {
-        text += (i ? ", " : "") + std::to_string(i + 1) + " ";
-        text += displays[i].connector.empty() ? std::to_string(displays[i].id) : displays[i].connector;
-        text += " (" + displays[i].name + ")";
+        text += (i ? ", " : "") + std::to_string(i + 1) + " " + displays[i].name;
     }
     return text.empty() ? "none" : text;
 }

@@ -22,7 +22,7 @@ struct DisplayReport {
     friend bool operator==(const DisplayReport&, const DisplayReport&) = default;
 };
 
-// Whether a blackout is active, and the monitors in their menu order (primary first).
+// Whether a blackout is active, and the monitors in their menu order (left to right).
 struct StatusReport {
     bool active = false;
     std::vector<DisplayReport> displays;

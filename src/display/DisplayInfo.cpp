@@ -11,7 +11,9 @@ std::string DisplayInfo::displayName() const
     if (isBuiltIn)
         return "Built-in Display";
     if (!name.empty())
-        return name;
+        return connector.empty() ? name : name + " (" + connector + ")";
+    if (!connector.empty())
+        return connector;
     return "Display " + std::to_string(id);
 }
 
@@ -26,6 +28,10 @@ std::vector<DisplayInfo> DisplayInfo::getAllDisplays(const ScreenSource& screens
             continue;
         displays.push_back(DisplayInfo{id, screen.name, screen.frame, screen.isBuiltIn, screen.connector, screen.isPrimary});
     }
+    // As they stand on the desk, the way display settings show them.
+    std::ranges::stable_sort(displays, [](const DisplayInfo& a, const DisplayInfo& b) {
+        return std::pair(a.frame.x, a.frame.y) < std::pair(b.frame.x, b.frame.y);
+    });
     return displays;
 }
 

@@ -26,11 +26,13 @@ struct DisplayInfo {
 
     friend bool operator==(const DisplayInfo& a, const DisplayInfo& b) { return a.id == b.id; }
 
-    // "Built-in Display", else the name, else "Display <id>".
+    // As display settings name it: "Built-in Display", "DELL U2720Q (DP-1)", "DP-1" for a monitor
+    // without an EDID name, "Display <id>" when even the connector is unknown.
     std::string displayName() const;
 
-    // The active displays, primary first. Screens without an identity are left out, and so is a
-    // second screen claiming an identity already listed. Never fails; the list may be empty.
+    // The active displays, left to right, then top to bottom. Screens without an identity are left
+    // out, and so is a second screen claiming an identity already listed. Never fails; the list
+    // may be empty.
     static std::vector<DisplayInfo> getAllDisplays(const ScreenSource& screens);
 };
 

@@ -333,7 +333,7 @@ TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
     EXPECT_TRUE(lit());
 
     EXPECT_TRUE(failed(command({QStringLiteral("--blackout"), QStringLiteral("DP-9")}), 2,
-        "no display \"DP-9\"; the displays are: 1 L (Display " + std::to_string(ids[0]) + "), 2 R"));
+        "no display \"DP-9\"; the displays are: 1 L, 2 R\n"));
     const Answer unknown = command({QStringLiteral("--blackuot"), QStringLiteral("L")});
     EXPECT_TRUE(unknown.status == 2 && unknown.errors.starts_with("vesperon: unknown option '--blackuot'\nUsage: vesperon ["));
     EXPECT_TRUE(failed(command({QStringLiteral("--wake")}, "unix:path=/nonexistent/bus"), 3, "cannot connect to the D-Bus session bus"));

@@ -63,8 +63,8 @@ TEST(Menu, ShowsTheCommandsForTheDisplaysAndThePermission)
 {
     FakeDesktop desktop;
     desktop.start();
-    EXPECT_EQ(outline(desktop.tray.open()), "Blackout All | - | Blackout Display [Monitor 1 | Monitor 2] | Keep Only This "
-                                            "Display [Monitor 1 | Monitor 2] | - | Wake All Displays (off) | - | "
+    EXPECT_EQ(outline(desktop.tray.open()), "Blackout All | - | Blackout Display [Monitor 1 (DP-1) | Monitor 2 (DP-2)] | Keep Only This "
+                                            "Display [Monitor 1 (DP-1) | Monitor 2 (DP-2)] | - | Wake All Displays (off) | - | "
                                             "Preferences... | - | Quit Vesperon");
     EXPECT_EQ(desktop.tray.menu[0].shortcutHint, "Shift+Super+D");
     EXPECT_TRUE(desktop.tray.icon == Icon::display && desktop.tray.tooltip == "Vesperon");
@@ -76,7 +76,7 @@ TEST(Menu, ShowsTheCommandsForTheDisplaysAndThePermission)
     denied.start();
     EXPECT_EQ(outline(denied.tray.open()),
         "Input Monitoring Unavailable (off) | Grant Permission... | - | Blackout All (off) | - | Blackout Display "
-        "[Built-in Display (off) | Display 42 (off)] | Keep Only This Display [Built-in Display (off) | Display 42 (off)] "
+        "[Built-in Display (off) | DP-2 (off)] | Keep Only This Display [Built-in Display (off) | DP-2 (off)] "
         "| - | Wake All Displays (off) | - | Preferences... | - | Quit Vesperon");
     EXPECT_EQ(denied.tray.menu[0].icon, Icon::warning);
     choose(denied.tray, "Grant Permission...");
@@ -84,7 +84,7 @@ TEST(Menu, ShowsTheCommandsForTheDisplaysAndThePermission)
 
     FakeDesktop one(1);
     one.start();
-    EXPECT_EQ(outline(*one.tray.open()[3].submenu), "Monitor 1 (off)") << "a single display cannot be kept alone";
+    EXPECT_EQ(outline(*one.tray.open()[3].submenu), "Monitor 1 (DP-1) (off)") << "a single display cannot be kept alone";
     one.screens.list.clear();
     one.screens.changed.emit();
     EXPECT_EQ(outline(*one.tray.open()[2].submenu), "");
@@ -99,7 +99,7 @@ TEST(Menu, ItemsActOnTheirDisplayAndTheMenuAndIconFollowTheState)
     EXPECT_EQ(desktop.tray.icon, Icon::display) << "the icon follows a turn later";
     desktop.loop.runUntilIdle();
     EXPECT_EQ(desktop.tray.icon, Icon::displayBlackedOut);
-    EXPECT_EQ(outline(*desktop.tray.open()[2].submenu), "Monitor 1 | Monitor 2 ✓ | Monitor 3");
+    EXPECT_EQ(outline(*desktop.tray.open()[2].submenu), "Monitor 1 (DP-1) | Monitor 2 (DP-2) ✓ | Monitor 3 (DP-3)");
     EXPECT_TRUE(find(desktop.tray.menu, "Wake All Displays").enabled);
 
     choose(desktop.tray, "Keep Only This Display", 2);
@@ -108,7 +108,7 @@ TEST(Menu, ItemsActOnTheirDisplayAndTheMenuAndIconFollowTheState)
     choose(desktop.tray, "Wake All Displays");
     EXPECT_FALSE(desktop.dark());
     desktop.app->displays().blackoutDisplay(3); // as a hotkey would: the menu learns it on opening
-    EXPECT_EQ(outline(*desktop.tray.open()[2].submenu), "Monitor 1 | Monitor 2 | Monitor 3 ✓");
+    EXPECT_EQ(outline(*desktop.tray.open()[2].submenu), "Monitor 1 (DP-1) | Monitor 2 (DP-2) | Monitor 3 (DP-3) ✓");
     choose(desktop.tray, "Blackout All");
     EXPECT_EQ(desktop.state().blackedOutDisplays.get(), (DisplaySet{1, 2, 3}));
     choose(desktop.tray, "Preferences...");

@@ -52,25 +52,25 @@ TEST(CommandLine, CommandsRunInTheOrderGivenAndMistakesAreNamed)
 
 TEST(StatusReport, NamesADisplayByIdentifierConnectorOrPositionAndPrintsForPeopleAndScripts)
 {
-    const StatusReport report{true, {{4, "DP-1", "DELL U2720Q", Rect{0, 0, 2560, 1440}, true, false},
-                                        {2, "HDMI-1", "Display 2", Rect{2560, -200, 1920, 1080}, false, true}}};
+    const StatusReport report{true, {{4, "DP-1", "DELL U2720Q (DP-1)", Rect{0, 0, 2560, 1440}, true, false},
+                                        {2, "HDMI-1", "HDMI-1", Rect{2560, -200, 1920, 1080}, false, true}}};
     const std::pair<const char*, std::optional<DisplayId>> names[] = {{"4", 4}, {"dp-1", 4}, {"HDMI-1", 2},
         {"2", 2}, {"1", 4}, {"3", std::nullopt}, {"0", std::nullopt}, {"", std::nullopt}, {"DP", std::nullopt},
         {"+1", std::nullopt}, {"1 ", std::nullopt}, {"99999999999999999999", std::nullopt}};
     for (const auto& [name, id] : names)
         EXPECT_EQ(report.find(name), id) << '"' << name << '"';
-    EXPECT_EQ(report.describeDisplays(), "1 DP-1 (DELL U2720Q), 2 HDMI-1 (Display 2)");
+    EXPECT_EQ(report.describeDisplays(), "1 DELL U2720Q (DP-1), 2 HDMI-1");
     EXPECT_EQ(StatusReport{}.describeDisplays(), "none");
 
     EXPECT_EQ(report.text(true), "Blackout active: 1 of 2 displays dark\n"
-                                 "#  CONNECTOR  IDENTIFIER  NAME         GEOMETRY            STATE\n"
-                                 "1  DP-1       4           DELL U2720Q  2560x1440+0+0       lit, primary\n"
-                                 "2  HDMI-1     2           Display 2    1920x1080+2560-200  dark\n");
+                                 "#  CONNECTOR  IDENTIFIER  NAME                GEOMETRY            STATE\n"
+                                 "1  DP-1       4           DELL U2720Q (DP-1)  2560x1440+0+0       lit, primary\n"
+                                 "2  HDMI-1     2           HDMI-1              1920x1080+2560-200  dark\n");
     EXPECT_TRUE(StatusReport{}.text(true).starts_with("No blackout: every display is lit\n#  CONNECTOR"));
     const auto json = nlohmann::json::parse(report.json(true));
     EXPECT_EQ(json["active"], true);
     EXPECT_EQ(json["displays"][1], nlohmann::json::parse(R"({"position": 2, "id": 2, "connector": "HDMI-1",
-        "name": "Display 2", "x": 2560, "y": -200, "width": 1920, "height": 1080, "primary": false, "dark": true})"));
+        "name": "HDMI-1", "x": 2560, "y": -200, "width": 1920, "height": 1080, "primary": false, "dark": true})"));
     EXPECT_EQ(nlohmann::json::parse(report.json(false)), json["displays"]);
     EXPECT_TRUE(nlohmann::json::accept(StatusReport{false, {{1, "DP-1", "\xff\xfe", {}, false, false}}}.json(false))) << "a stray byte in a monitor name";
 }
@@ -105,7 +105,7 @@ TEST(ControlService, CommandsTakeTheMenusPathAndTheStateIsAnnouncedOncePerTurn)
     perform(Action::blackoutAll);
     EXPECT_EQ(announced, 6) << "nothing changed, nothing announced";
 
-    EXPECT_EQ(perform(Action::wakeDisplay, "DP-7"), "no display \"DP-7\"; the displays are: 1 DP-1 (Monitor 1), 2 DP-2 (Monitor 2)");
+    EXPECT_EQ(perform(Action::wakeDisplay, "DP-7"), "no display \"DP-7\"; the displays are: 1 Monitor 1 (DP-1), 2 Monitor 2 (DP-2)");
     EXPECT_EQ(desktop.windows.shown(), (Xs{0, 1920}));
     const StatusReport status = control.status();
     EXPECT_TRUE(status.active && status.displays.at(1).dark && status.displays[0].primary && !status.displays[1].primary);

@@ -82,18 +82,25 @@ TEST(KeyCombo, DisplayStringsKeyNamesAndTheStoredForm)
 
 TEST(Displays, TheListKeepsEachScreenWithAnIdentityOnce)
 {
-    EXPECT_EQ((DisplayInfo{2, "DELL U2720Q", {}, false, "DP-1", true}).displayName(), "DELL U2720Q");
+    for (const auto& [display, name] : {std::pair{DisplayInfo{2, "DELL U2720Q", {}, false, "DP-1", true}, "DELL U2720Q (DP-1)"},
+             {DisplayInfo{2, "", {}, false, "HDMI-1", false}, "HDMI-1"}, {DisplayInfo{2, "LG", {}, true, "eDP-1", false}, "Built-in Display"},
+             {DisplayInfo{2, "", {}, false, "", false}, "Display 2"}})
+        EXPECT_EQ(display.displayName(), name);
     FakeScreens screens;
     screens.add(20, "Primary");
     screens.list.push_back({std::nullopt, "being unplugged", Rect{}, false, "DP-9", false});
     screens.add(20, "same identity again");
     screens.add(10, "", true);
+    screens.list.push_back({30, "left of the primary", Rect{-1920, 0, 1920, 1080}, false, "DP-4", false});
+    screens.list.push_back({40, "below it", Rect{-1920, 1080, 1920, 1080}, false, "DP-5", false});
     const auto displays = DisplayInfo::getAllDisplays(screens);
-    ASSERT_EQ(displays.size(), 2u);
-    EXPECT_EQ(displays[0].name, "Primary");
-    EXPECT_EQ(displays[1].id, 10u);
-    EXPECT_EQ(displays[1].frame, (Rect{5760, 0, 1920, 1080}));
-    EXPECT_TRUE(displays[1].isBuiltIn);
+    ASSERT_EQ(displays.size(), 4u);
+    EXPECT_EQ(displays[0].id, 30u) << "left to right, then top to bottom";
+    EXPECT_EQ(displays[1].id, 40u);
+    EXPECT_EQ(displays[2].name, "Primary");
+    EXPECT_EQ(displays[3].id, 10u);
+    EXPECT_EQ(displays[3].frame, (Rect{5760, 0, 1920, 1080}));
+    EXPECT_TRUE(displays[3].isBuiltIn);
 }
 
 TEST(Displays, IdentifiersAreStableHashesThatNeverCollide)
