@@ -119,9 +119,11 @@ void DisplayManager::displaysChanged()
         if (findDisplay(state.availableDisplays.get(), id))
             kept.insert(id);
     }
-    // The flag stays as it is, even over an empty set.
-    if (kept != state.blackedOutDisplays.get())
+    if (kept != state.blackedOutDisplays.get()) {
         state.blackedOutDisplays.set(std::move(kept));
+        if (state.blackedOutDisplays.get().empty())
+            state.isBlackoutActive.set(false); // the last dark monitor went: nothing is blacked out
+    }
 
     updateBlackoutWindowFrames();
 }

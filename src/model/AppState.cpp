@@ -53,17 +53,22 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
 void AppState::blackoutAll()
 {
     blackedOutDisplays.set(idsOf(availableDisplays.get()));
-    isBlackoutActive.set(true);
+    isBlackoutActive.set(!blackedOutDisplays.get().empty());
 }
 
+// A command for a monitor that is not connected (a hotkey kept from another day) does nothing.
 void AppState::blackoutDisplay(DisplayId id)
 {
+    if (!idsOf(availableDisplays.get()).contains(id))
+        return;
     blackedOutDisplays.modify([id](DisplaySet& set) { set.insert(id); });
     isBlackoutActive.set(!blackedOutDisplays.get().empty());
 }
 
 void AppState::blackoutAllExcept(DisplayId id)
 {
+    if (!idsOf(availableDisplays.get()).contains(id))
+        return;
     DisplaySet others = idsOf(availableDisplays.get());
     others.erase(id);
     blackedOutDisplays.set(std::move(others));

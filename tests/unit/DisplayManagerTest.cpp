@@ -71,5 +71,5 @@ TEST_F(DisplayManagerTest, ScreenChangesRefreshTheListDropVanishedDisplaysAndRef
     EXPECT_EQ(setWrites, 2) << "the current value, then only the change that dropped 3 and 9";
     desktop.screens.list.clear();
     desktop.screens.changed.emit();
-    EXPECT_TRUE(state.isBlackoutActive.get()) << "the flag is left alone, even over an empty set";
+    EXPECT_FALSE(state.isBlackoutActive.get()) << "the last dark monitor going ends the blackout";
 }
