@@ -6,6 +6,7 @@
 #include "model/AppState.h"
 #include "model/EventFlags.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace vesperon {
@@ -132,7 +133,9 @@ void InputMonitor::triggerWake()
 {
     if (isWaking_)
         return; // a pending delayed wake is neither restarted nor extended
-    const double delay = services_.appState.wakeDelay.get();
+    // The preferences' range, whatever a hand-edited file says; NaN counts as no delay.
+    const double stored = services_.appState.wakeDelay.get();
+    const double delay = stored > 0 ? std::min(stored, 5.0) : 0.0;
     if (delay <= 0) {
         wakeSoon();
         return;

@@ -134,6 +134,12 @@ TEST(InputMonitor, ADelayedWakeComesOnceAtTheDelayFromTheFirstInput)
     desktop.loop.advance(1);
     desktop.send(Type::keyDown, escape, ctrl | super);
     EXPECT_FALSE(desktop.dark()) << "the safety combination cuts a pending wake short";
+
+    desktop.state().wakeDelay.set(1e7); // from a hand-edited file
+    desktop.blackout();
+    desktop.send(Type::leftMouseDown);
+    desktop.loop.advance(5);
+    EXPECT_FALSE(desktop.dark()) << "a delay is at most the preferences' 5 s";
 }
 
 TEST(InputMonitor, StoppingCancelsAPendingWakeAndLetsGoOfTheTap)
