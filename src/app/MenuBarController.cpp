@@ -48,8 +48,12 @@ void MenuBarController::setupObservers()
     AppState& state = services_.appState;
     RunLoop& loop = services_.runLoop;
     const auto self = shared_from_this();
-    cancellables_.push_back(state.isBlackoutActive.subscribeOnMainQueue(
-        loop, weakly(self, [](MenuBarController& c, bool active) { c.updateIcon(active); })));
+    // The menu follows too, also while it is open: the click that opened it may be the one that
+    // wakes the blackout a turn later.
+    cancellables_.push_back(state.isBlackoutActive.subscribeOnMainQueue(loop, weakly(self, [](MenuBarController& c, bool active) {
+        c.updateIcon(active);
+        c.updateMenu();
+    })));
     cancellables_.push_back(state.availableDisplays.subscribeOnMainQueue(
         loop, weakly(self, [](MenuBarController& c, const auto&) { c.updateMenu(); })));
     cancellables_.push_back(services_.permission.hasAccessibilityPermission.subscribeOnMainQueue(

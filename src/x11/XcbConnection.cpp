@@ -1,5 +1,6 @@
 #include "x11/XcbConnection.h"
 
+#include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
 #include <cstdlib>
@@ -29,6 +30,14 @@ XcbConnection::XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen)
     , notifier_(std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read))
 {
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] { dispatchPending(); });
+    // Events that arrive while a reply is awaited are read from the socket and queued by libxcb;
+    // the socket then has nothing left to say. They are handled before the event loop sleeps.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, notifier_.get(), [this] {
+            if (notifier_->isEnabled())
+                dispatchQueued();
+        });
+    }
 }
 
 XcbConnection::~XcbConnection()
@@ -44,17 +53,35 @@ bool XcbConnection::isWatching() const
 
 void XcbConnection::dispatchPending()
 {
-    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-        if (handler_)
-            handler_(*event);
-        std::free(event);
-    }
+    handle(xcb_poll_for_event(connection_));
     if (hasError() && notifier_->isEnabled()) {
         // A broken connection stays readable forever; stop watching it rather than spin. Qt's own
         // connection to the same server breaks too, and the program ends there, in one line.
         notifier_->setEnabled(false);
         return;
     }
+    endBatch();
+}
+
+void XcbConnection::dispatchQueued()
+{
+    if (xcb_generic_event_t* first = xcb_poll_for_queued_event(connection_)) {
+        handle(first);
+        endBatch();
+    }
+}
+
+void XcbConnection::handle(xcb_generic_event_t* first)
+{
+    for (xcb_generic_event_t* event = first; event; event = xcb_poll_for_queued_event(connection_)) {
+        if (handler_)
+            handler_(*event);
+        std::free(event);
+    }
+}
+
+void XcbConnection::endBatch()
+{
     if (batchEnd_)
         batchEnd_();
     xcb_flush(connection_);

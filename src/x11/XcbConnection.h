@@ -40,6 +40,11 @@ public:
 
 private:
     XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen);
+    // What libxcb queued without the socket telling: events read during a reply wait.
+    void dispatchQueued();
+    // Handles `first` and every event queued after it.
+    void handle(xcb_generic_event_t* first);
+    void endBatch();
 
     xcb_connection_t* connection_;
     xcb_screen_t* screen_;

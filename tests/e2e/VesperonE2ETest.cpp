@@ -341,10 +341,10 @@ TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
     // The state signal follows a hotkey, and a client during the blackout neither wakes it nor waits.
     QProcess monitor;
     monitor.start(QStringLiteral("dbus-monitor"), {QStringLiteral("type='signal',member='PropertiesChanged'")});
-    ASSERT_TRUE(spinUntil([&] { return monitor.readAllStandardOutput().contains("NameAcquired"); }));
+    QByteArray heard;
+    ASSERT_TRUE(spinUntil([&] { return (heard += monitor.readAllStandardOutput()).contains("NameAcquired"); }));
     pressBlackoutAll();
     ASSERT_TRUE(dark());
-    QByteArray heard;
     EXPECT_TRUE(spinUntil([&] { return (heard += monitor.readAllStandardOutput()).contains("boolean true"); }));
     EXPECT_TRUE(heard.contains(QByteArray::number(ids[1])));
     EXPECT_EQ(nlohmann::json::parse(command({QStringLiteral("--list-displays"), QStringLiteral("--json")}).out).size(), 2U);

@@ -113,6 +113,11 @@ TEST(Menu, ItemsActOnTheirDisplayAndTheMenuAndIconFollowTheState)
     EXPECT_EQ(desktop.state().blackedOutDisplays.get(), (DisplaySet{1, 2, 3}));
     choose(desktop.tray, "Preferences...");
     EXPECT_EQ(desktop.preferencesShown, 1);
+
+    desktop.tap.send(InputEvent::Type::leftMouseDown); // the click on the icon wakes, a turn later...
+    EXPECT_TRUE(find(desktop.tray.open(), "Wake All Displays").enabled); // ...than the menu it opens is built
+    desktop.loop.runUntilIdle();
+    EXPECT_FALSE(find(desktop.tray.menu, "Wake All Displays").enabled) << "the open menu follows";
 }
 
 TEST(Hotkeys, OnesAnotherProgramHoldsAreNamedOnceLeftOutOfTheMenuAndTakenWhenFree)

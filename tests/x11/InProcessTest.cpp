@@ -274,6 +274,21 @@ TEST(LostServer, AConnectionToALostServerStopsReadingSilently)
     EXPECT_EQ(said, "") << "Qt's connection breaks too, and the program says it once";
 }
 
+TEST(XcbConnectionEvents, EventsReadWhileAReplyWasAwaitedAreHandledToo)
+{
+    auto connection = XcbConnection::open("a test");
+    int maps = 0;
+    connection->setEventHandler([&](const xcb_generic_event_t& event) { maps += (event.response_type & 0x7f) == XCB_MAP_NOTIFY; });
+    const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection->get(), connection->root(), XCB_CW_EVENT_MASK, &mask);
+    std::free(xcb_get_input_focus_reply(connection->get(), xcb_get_input_focus(connection->get()), nullptr));
+    XClient().createWindow(Rect{0, 0, 10, 10}, 0); // a popup, say, mapped while...
+    // ...the connection waits for a reply, as the stack keeper and the hotkeys do: libxcb reads the
+    // MapNotify from the socket and queues it, and the socket has nothing more to say.
+    std::free(xcb_get_input_focus_reply(connection->get(), xcb_get_input_focus(connection->get()), nullptr));
+    EXPECT_TRUE(spinUntil([&] { return maps == 1; }, 3000));
+}
+
 TEST(Tray, EachIconIsDrawnOnceNotAtEveryBlackout)
 {
     QtTray tray;
