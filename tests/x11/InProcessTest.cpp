@@ -143,6 +143,12 @@ TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
     EXPECT_TRUE(shows(b, green)) << "no black window outlives its monitor";
     EXPECT_TRUE(shows(a, black));
     EXPECT_TRUE(state.isBlackoutActive.get());
+    displays.wakeAll();
+    testServer().setMonitor("B", b); // plugged in after launch, nothing else happening
+    ASSERT_TRUE(spinUntil([&] { return idAt(b) != 0; }));
+    displays.blackoutAll();
+    EXPECT_TRUE(shows(b, black)) << "a monitor attached later is blacked out like the others";
+    displays.blackoutAllExcept(idAt(c));
 
     // The output's own monitor is the one whose resolution really changes: A gives it back.
     const DisplayId monitorA = idAt(a);
