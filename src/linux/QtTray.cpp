@@ -1,9 +1,7 @@
 #include "linux/QtTray.h"
 
 #include <QCursor>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QPalette>
 
 #include <utility>
 
@@ -25,6 +23,15 @@ QString resourceFor(Icon icon)
     return QStringLiteral(":/icons/display.svg");
 }
 
+// The glyph's shape in one colour.
+QPixmap tinted(QPixmap glyph, const QColor& colour)
+{
+    QPainter painter(&glyph);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(glyph.rect(), colour);
+    return glyph;
+}
+
 // '&' marks a mnemonic in Qt menus; a display called "A&B" must read so.
 QString menuText(const std::string& text)
 {
@@ -41,23 +48,27 @@ const QIcon& QtTray::icon(Icon icon)
     return it->second;
 }
 
+// A light glyph in a dark outline reads on dark panels and light ones alike, whatever the theme.
 QIcon QtTray::draw(Icon icon)
 {
     const QIcon source(resourceFor(icon));
-    const QColor colour = QGuiApplication::palette().color(QPalette::WindowText);
-    QIcon tinted;
+    QIcon drawn;
     for (int size : {16, 22, 24, 32, 48, 64}) {
-        QPixmap pixmap = source.pixmap(QSize(size, size));
-        if (pixmap.isNull())
+        const QPixmap glyph = source.pixmap(QSize(size - 2, size - 2)); // room for the outline
+        if (glyph.isNull())
             continue;
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(pixmap.rect(), colour);
+        const QPixmap outline = tinted(glyph, QColor(0x1a, 0x1a, 0x1a));
+        for (int dx : {0, 1, 2})
+            for (int dy : {0, 1, 2})
+                painter.drawPixmap(dx, dy, outline);
+        painter.drawPixmap(1, 1, tinted(glyph, QColor(0xf4, 0xf4, 0xf4)));
         painter.end();
-        tinted.addPixmap(pixmap);
+        drawn.addPixmap(pixmap);
     }
-    tinted.setIsMask(true); // panels that tint symbolic icons may do so
-    return tinted;
+    return drawn;
 }
 
 QtTray::QtTray() : available_(QSystemTrayIcon::isSystemTrayAvailable())

@@ -23,7 +23,7 @@ public:
     void setMenu(const Menu& menu) override;
     void setAboutToShow(std::function<void()> handler) override { aboutToShow_ = std::move(handler); }
 
-    // One of the project's monochrome icons, in the colour of the panel's text. Each is drawn once:
+    // One of the project's icons, a light glyph in a dark outline. Each is drawn once:
     // a new one at every blackout would fill Qt's pixmap cache.
     const QIcon& icon(Icon icon);
 

@@ -1,11 +1,13 @@
 #include "x11/X11BlackWindow.h"
 
 #include "x11/X11StackKeeper.h"
+#include "x11/XcbConnection.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 #include <xcb/xcb.h>
 
@@ -33,6 +35,22 @@ void setBlackBackgroundPixel(WId window)
     xcb_flush(connection);
 }
 
+// A compositor must not make the blackout see-through: picom and its forerunners dim windows they
+// think inactive (override-redirect ones included) and throw shadows onto the monitor beside.
+void setOpaqueWithoutShadow(WId window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const std::uint32_t opaque = 0xffffffff, noShadow = 0;
+    for (const auto& [name, value] : {std::pair{"_NET_WM_WINDOW_OPACITY", &opaque}, std::pair{"_COMPTON_SHADOW", &noShadow}}) {
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window), internAtom(connection, name),
+            XCB_ATOM_CARDINAL, 32, 1, value);
+    }
+    xcb_flush(connection);
+}
+
 } // namespace
 
 X11BlackWindow::X11BlackWindow(const Rect& frame, X11StackKeeper* keeper)
@@ -50,6 +68,7 @@ X11BlackWindow::X11BlackWindow(const Rect& frame, X11StackKeeper* keeper)
     setFocusPolicy(Qt::NoFocus);
     setGeometry(toQRect(frame));
     setBlackBackgroundPixel(winId());
+    setOpaqueWithoutShadow(winId());
 }
 
 X11BlackWindow::~X11BlackWindow()

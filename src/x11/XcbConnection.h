@@ -53,4 +53,7 @@ private:
     std::function<void()> batchEnd_;
 };
 
+// The atom for `name`, made if need be; XCB_ATOM_NONE when the server does not answer.
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name);
+
 } // namespace vesperon

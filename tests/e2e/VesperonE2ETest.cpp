@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -287,6 +288,46 @@ TEST_F(VesperonE2E, SignalsAndEvenAKillLeaveEveryMonitorLit)
         const bool clean = vesperon->process.exitStatus() == QProcess::NormalExit && vesperon->process.exitCode() == 0;
         EXPECT_TRUE(clean || signal == SIGKILL) << strsignal(signal);
         EXPECT_TRUE(lit()) << strsignal(signal);
+    }
+}
+
+TEST_F(VesperonE2E, ACompositorNeitherDimsTheBlackoutNorShadowsTheLitMonitor)
+{
+    QProcess compositor; // settings users often have: inactive windows at 80 %, shadows
+    compositor.start(QStringLiteral("picom"), QStringLiteral("--config /dev/null --backend xrender --inactive-opacity 0.8 "
+                                                             "--shadow --shadow-radius 12").split(QLatin1Char(' ')));
+    ASSERT_TRUE(compositor.waitForStarted(5000)) << "is picom installed?";
+    ASSERT_TRUE(spinUntil([&] { return client.pixel(2880, 500) != green; })) << "it dims the unfocused window: it composites";
+    const std::uint32_t besideBefore = client.pixel(1921, 500); // under the red window's own shadow
+    auto vesperon = launch();
+    ASSERT_EQ(command({QStringLiteral("--blackout"), QStringLiteral("L")}).status, 0);
+    EXPECT_TRUE(shows(leftMonitor, black)) << "opaque: nothing shows through";
+    EXPECT_EQ(client.pixel(1921, 500), besideBefore) << "no shadow of its own on the lit monitor";
+    compositor.kill(), compositor.waitForFinished(5000);
+}
+
+TEST_F(VesperonE2E, TheIconReadsOnDarkAndLightPanels)
+{
+    auto vesperon = launch();
+    for (const char* tint : {"0x000000", "0x353535", "0xffffff"}) {
+        tray.kill(), tray.waitForFinished(5000);
+        ASSERT_TRUE(spinUntil([&] { return client.findWindows("trayer").empty(); }));
+        tray.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+            QStringLiteral("right"), QStringLiteral("--height"), QStringLiteral("32"), QStringLiteral("--transparent"),
+            QStringLiteral("true"), QStringLiteral("--alpha"), QStringLiteral("0"), QStringLiteral("--tint"), QLatin1String(tint)});
+        ASSERT_TRUE(spinUntil([&] { return !windows(isIcon).empty(); })) << tint << ": docked again";
+        const Rect icon = windows(isIcon).at(0).frame;
+        const auto luma = [](std::uint32_t rgb) { return ((rgb >> 16) * 299 + ((rgb >> 8) & 0xff) * 587 + (rgb & 0xff) * 114) / 1000; };
+        const int panel = static_cast<int>(luma(static_cast<std::uint32_t>(std::stoul(tint, nullptr, 16))));
+        int standOut = 0;
+        const auto count = [&] {
+            standOut = 0;
+            for (int y = 0; y < static_cast<int>(icon.height); ++y)
+                for (int x = 0; x < static_cast<int>(icon.width); ++x)
+                    standOut += std::abs(static_cast<int>(luma(client.pixel(static_cast<int>(icon.x) + x, static_cast<int>(icon.y) + y))) - panel) > 100;
+            return standOut >= 40;
+        };
+        EXPECT_TRUE(spinUntil(count)) << tint << ": " << standOut << " pixels stand out from the panel";
     }
 }
 
