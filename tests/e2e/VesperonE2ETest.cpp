@@ -208,6 +208,8 @@ TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
     ASSERT_TRUE(other.grabKey(three, controlAlt)) << "another program holds Control+Alt+3 first";
     auto vesperon = launch();
 
+    EXPECT_TRUE(spinUntil([&] { return vesperon->output().contains(QStringLiteral("Ctrl+Alt+3 is taken by another program")); }))
+        << "said once, at start";
     client.typeKey(three, {control, alt}); // left's toggle, refused: it goes to the other program
     client.typeKey(one, {control, alt});   // right's toggle
     EXPECT_TRUE(shows(rightMonitor, black) && shows(leftMonitor, red));
