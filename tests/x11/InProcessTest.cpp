@@ -267,19 +267,6 @@ TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
     EXPECT_EQ(messages.str(), "");
 }
 
-TEST(LostServer, AConnectionToALostServerStopsReadingSilently)
-{
-    auto doomed = std::make_unique<XvfbServer>("640x480x24", false);
-    ::testing::internal::CaptureStdout();
-    auto connection = XcbConnection::open("the doomed server", doomed->display().c_str());
-    ASSERT_TRUE(connection);
-    doomed.reset();
-    const bool stopped = spinUntil([&] { return !connection->isWatching(); }, 5000);
-    const std::string said = ::testing::internal::GetCapturedStdout();
-    EXPECT_TRUE(stopped);
-    EXPECT_EQ(said, "") << "Qt's connection breaks too, and the program says it once";
-}
-
 TEST(XcbConnectionEvents, EventsReadWhileAReplyWasAwaitedAreHandledToo)
 {
     auto connection = XcbConnection::open("a test");
