@@ -4,115 +4,167 @@
 #include "x11/XcbConnection.h"
 
 #include <QGuiApplication>
-#include <QPainter>
+#include <QScreen>
 
 #include <cmath>
+#include <cstring>
 #include <utility>
-
-#include <xcb/xcb.h>
 
 namespace vesperon {
 
 namespace {
 
-QRect toQRect(const Rect& frame)
+// Qt's screen geometry keeps a screen's native top-left and divides its size by the device pixel
+// ratio; a black window covers a whole screen, so its native size is the screen's.
+QRect nativeRect(const Rect& frame)
 {
-    return QRect(static_cast<int>(std::lround(frame.x)), static_cast<int>(std::lround(frame.y)),
+    const QRect logical(static_cast<int>(std::lround(frame.x)), static_cast<int>(std::lround(frame.y)),
         static_cast<int>(std::lround(frame.width)), static_cast<int>(std::lround(frame.height)));
+    qreal ratio = qGuiApp->devicePixelRatio();
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->geometry() == logical)
+            ratio = screen->devicePixelRatio();
+    return QRect(logical.topLeft(), QSize(static_cast<int>(std::lround(logical.width() * ratio)),
+                                         static_cast<int>(std::lround(logical.height() * ratio))));
 }
 
-// The X server fills the window with black itself, so it is black from the moment it is mapped,
-// before Qt has painted anything.
-void setBlackBackgroundPixel(WId window)
+void setProperty(xcb_connection_t* c, xcb_window_t window, const char* name, xcb_atom_t type, int format,
+    std::uint32_t length, const void* data)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return;
-    xcb_connection_t* connection = x11->connection();
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    const std::uint32_t black = screen ? screen->black_pixel : 0;
-    xcb_change_window_attributes(connection, static_cast<xcb_window_t>(window), XCB_CW_BACK_PIXEL, &black);
-    xcb_flush(connection);
-}
-
-// A compositor must not make the blackout see-through: picom and its forerunners dim windows they
-// think inactive (override-redirect ones included) and throw shadows onto the monitor beside.
-void setOpaqueWithoutShadow(WId window)
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return;
-    xcb_connection_t* connection = x11->connection();
-    const std::uint32_t opaque = 0xffffffff, noShadow = 0;
-    for (const auto& [name, value] : {std::pair{"_NET_WM_WINDOW_OPACITY", &opaque}, std::pair{"_COMPTON_SHADOW", &noShadow}}) {
-        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window), internAtom(connection, name),
-            XCB_ATOM_CARDINAL, 32, 1, value);
-    }
-    xcb_flush(connection);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, internAtom(c, name), type, static_cast<std::uint8_t>(format), length, data);
 }
 
 } // namespace
 
-X11BlackWindow::X11BlackWindow(const Rect& frame, X11StackKeeper* keeper)
-    : QWidget(nullptr,
-          Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint | Qt::WindowStaysOnTopHint
-              | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint)
-    , keeper_(keeper)
+X11BlackWindow::X11BlackWindow(X11BlackWindowFactory& factory, xcb_window_t window, const Rect& frame)
+    : factory_(factory), window_(window), frame_(frame)
 {
-    setWindowTitle(QStringLiteral("Vesperon Blackout"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_X11DoNotAcceptFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(toQRect(frame));
-    setBlackBackgroundPixel(winId());
-    setOpaqueWithoutShadow(winId());
+    factory_.configure(window_, frame_);
 }
 
 X11BlackWindow::~X11BlackWindow()
 {
-    if (keeper_)
-        keeper_->release(static_cast<xcb_window_t>(winId()));
+    hide();
+    factory_.giveBack(window_);
 }
 
 void X11BlackWindow::setFrame(const Rect& frame)
 {
-    setGeometry(toQRect(frame));
-    update();
+    frame_ = frame;
+    factory_.configure(window_, frame_);
 }
 
 void X11BlackWindow::show()
 {
-    QWidget::show();
-    raise();
-    if (keeper_)
-        keeper_->keepAbove(static_cast<xcb_window_t>(winId()));
+    visible_ = true;
+    if (!factory_.connection_)
+        return;
+    xcb_connection_t* c = factory_.connection_->get();
+    xcb_map_window(c, window_);
+    const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(c, window_, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    xcb_flush(c);
+    if (factory_.keeper_)
+        factory_.keeper_->keepAbove(window_);
 }
 
 void X11BlackWindow::hide()
 {
-    if (keeper_)
-        keeper_->release(static_cast<xcb_window_t>(winId()));
-    QWidget::hide();
+    if (!std::exchange(visible_, false) || !factory_.connection_)
+        return;
+    if (factory_.keeper_)
+        factory_.keeper_->release(window_);
+    xcb_unmap_window(factory_.connection_->get(), window_);
+    xcb_flush(factory_.connection_->get());
 }
 
-Rect X11BlackWindow::frame() const
+X11BlackWindowFactory::X11BlackWindowFactory(std::unique_ptr<XcbConnection> connection, X11StackKeeper* keeper)
+    : connection_(std::move(connection)), keeper_(keeper)
 {
-    const QRect g = geometry();
-    return Rect{static_cast<double>(g.x()), static_cast<double>(g.y()), static_cast<double>(g.width()),
-        static_cast<double>(g.height())};
+    if (!connection_)
+        return;
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, &screenWatch_, [this] { keepReady(); });
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, &screenWatch_, [this] { keepReady(); });
+    keepReady();
 }
 
-void X11BlackWindow::paintEvent(QPaintEvent*)
+X11BlackWindowFactory::~X11BlackWindowFactory()
 {
-    QPainter(this).fillRect(rect(), Qt::black);
+    if (!connection_)
+        return;
+    for (xcb_window_t window : ready_)
+        xcb_destroy_window(connection_->get(), window);
+    xcb_flush(connection_->get());
 }
 
 std::unique_ptr<BlackWindow> X11BlackWindowFactory::create(const Rect& frame)
 {
-    return std::make_unique<X11BlackWindow>(frame, keeper_);
+    xcb_window_t window = XCB_WINDOW_NONE;
+    if (!connection_) {
+        // Nothing can be shown without a server; the window only keeps its state.
+    } else if (ready_.empty()) {
+        window = make();
+    } else {
+        window = ready_.back();
+        ready_.pop_back();
+    }
+    ++inUse_;
+    return std::make_unique<X11BlackWindow>(*this, window, frame);
+}
+
+// One window ready for each monitor not dark now; the rest go.
+void X11BlackWindowFactory::keepReady()
+{
+    const std::size_t monitors = static_cast<std::size_t>(QGuiApplication::screens().size());
+    const std::size_t wanted = monitors > inUse_ ? monitors - inUse_ : 0;
+    while (ready_.size() < wanted)
+        ready_.push_back(make());
+    while (ready_.size() > wanted) {
+        xcb_destroy_window(connection_->get(), ready_.back());
+        ready_.pop_back();
+    }
+    xcb_flush(connection_->get());
+}
+
+void X11BlackWindowFactory::giveBack(xcb_window_t window)
+{
+    --inUse_;
+    if (!connection_)
+        return;
+    ready_.push_back(window);
+    keepReady();
+}
+
+void X11BlackWindowFactory::configure(xcb_window_t window, const Rect& frame)
+{
+    if (!connection_)
+        return;
+    const QRect native = nativeRect(frame);
+    const std::uint32_t values[] = {static_cast<std::uint32_t>(native.x()), static_cast<std::uint32_t>(native.y()),
+        static_cast<std::uint32_t>(std::max(1, native.width())), static_cast<std::uint32_t>(std::max(1, native.height()))};
+    xcb_configure_window(connection_->get(), window,
+        XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
+    xcb_flush(connection_->get());
+}
+
+xcb_window_t X11BlackWindowFactory::make()
+{
+    xcb_connection_t* c = connection_->get();
+    const xcb_screen_t& screen = connection_->screen();
+    const xcb_window_t window = xcb_generate_id(c);
+    const std::uint32_t values[] = {screen.black_pixel, 1 /* override-redirect */, 0 /* no events */};
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen.root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+        screen.root_visual, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
+    static constexpr char wmClass[] = "vesperon\0Vesperon";
+    static constexpr char title[] = "Vesperon Blackout";
+    setProperty(c, window, "WM_CLASS", XCB_ATOM_STRING, 8, sizeof wmClass, wmClass);
+    setProperty(c, window, "_NET_WM_NAME", internAtom(c, "UTF8_STRING"), 8, sizeof title - 1, title);
+    // A compositor must not make the blackout see-through: picom and its forerunners dim windows
+    // they think inactive (override-redirect ones included) and cast shadows onto the monitor beside.
+    const std::uint32_t opaque = 0xffffffff, noShadow = 0;
+    setProperty(c, window, "_NET_WM_WINDOW_OPACITY", XCB_ATOM_CARDINAL, 32, 1, &opaque);
+    setProperty(c, window, "_COMPTON_SHADOW", XCB_ATOM_CARDINAL, 32, 1, &noShadow);
+    return window;
 }
 
 } // namespace vesperon

@@ -2,40 +2,65 @@
 
 #include "platform/BlackWindow.h"
 
-#include <QWidget>
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+#include <xcb/xcb.h>
 
 namespace vesperon {
 
+class X11BlackWindowFactory;
 class X11StackKeeper;
+class XcbConnection;
 
-// The black window as an override-redirect X11 top-level: no window manager handles it, so it is
-// on every workspace, in no taskbar or switcher, and never focused. `keeper` (may be null) keeps it
-// above windows mapped or raised later.
-class X11BlackWindow : public QWidget, public BlackWindow {
+// The black window: a bare override-redirect X11 window whose background pixel is black, so the X
+// server paints it the moment it is mapped, with no toolkit drawing and no image upload. No window
+// manager handles it: it is on every workspace, in no taskbar or switcher, never focused. It
+// selects no events (the input tap sees what the user does). The stack keeper (may be null) keeps
+// it above windows mapped or raised later.
+class X11BlackWindow : public BlackWindow {
 public:
-    X11BlackWindow(const Rect& frame, X11StackKeeper* keeper);
-    ~X11BlackWindow() override;
+    X11BlackWindow(X11BlackWindowFactory& factory, xcb_window_t window, const Rect& frame);
+    ~X11BlackWindow() override; // unmapped and handed back to the factory
 
     void setFrame(const Rect& frame) override;
     void show() override;
     void hide() override;
-    bool isVisible() const override { return QWidget::isVisible(); }
-    Rect frame() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool isVisible() const override { return visible_; }
+    Rect frame() const override { return frame_; }
 
 private:
-    X11StackKeeper* keeper_;
+    X11BlackWindowFactory& factory_;
+    xcb_window_t window_;
+    Rect frame_;
+    bool visible_ = false;
 };
 
+// Keeps one hidden black window ready per monitor, made when a monitor appears, so that a
+// blackout only moves and maps windows that exist already.
 class X11BlackWindowFactory : public BlackWindowFactory {
 public:
-    explicit X11BlackWindowFactory(X11StackKeeper* keeper) : keeper_(keeper) {}
+    // Inert without a connection (no X server for it).
+    X11BlackWindowFactory(std::unique_ptr<XcbConnection> connection, X11StackKeeper* keeper);
+    ~X11BlackWindowFactory() override;
+
     std::unique_ptr<BlackWindow> create(const Rect& frame) override;
+    std::size_t readyCount() const { return ready_.size(); }
 
 private:
+    friend class X11BlackWindow;
+    void keepReady();
+    void giveBack(xcb_window_t window);
+    void configure(xcb_window_t window, const Rect& frame);
+    xcb_window_t make();
+
+    std::unique_ptr<XcbConnection> connection_;
     X11StackKeeper* keeper_;
+    std::vector<xcb_window_t> ready_;
+    std::size_t inUse_ = 0;
+    QObject screenWatch_;
 };
 
 } // namespace vesperon

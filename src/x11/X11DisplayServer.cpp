@@ -6,7 +6,7 @@ namespace vesperon {
 
 X11DisplayServer::X11DisplayServer()
     : stackKeeper_(XcbConnection::open("keeping blackout windows on top"))
-    , windows_(&stackKeeper_)
+    , windows_(XcbConnection::open("black windows"), &stackKeeper_)
     , hotkeys_(XcbConnection::open("global hotkeys"))
 {
 }
