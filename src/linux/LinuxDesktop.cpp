@@ -8,8 +8,8 @@ namespace vesperon {
 
 LinuxDesktop::LinuxDesktop(const std::filesystem::path& settingsFile, const std::filesystem::path& autostartEntry)
     : settings(settingsFile)
-    , notifier(std::cout)
     , autostart(autostartEntry, QCoreApplication::applicationFilePath().toStdString())
+    , notifier(std::cout)
 {
 }
 
