@@ -43,6 +43,9 @@ void X11StackKeeper::keepAbove(xcb_window_t window)
     kept_.push_back(window);
     if (kept_.size() == 1)
         watchRoot(true);
+    // A window mapped before the server took the selection above gave no event; the round trip
+    // shows it, and after it every later one is seen.
+    restackIfCovered();
 }
 
 void X11StackKeeper::release(xcb_window_t window)

@@ -1,0 +1,265 @@
+// How fast a blackout comes and goes, against a bare xcb client doing the same job, on a private
+// Xvfb with 1, 2 and 4 monitors of 1280×720: the hotkey pressed with XTEST → every monitor black
+// (polled with GetImage), a click → every monitor shows again; 40 rounds each. Then start-up (until
+// the tray icon docks, the hotkeys being grabbed in the same turn) beside a bare Qt 6 tray program,
+// resident memory, and Vesperon's CPU for 100,000 raw motion events during a blackout.
+// `VESPERON=path` measures another build of the program.
+#include "support/QtSpin.h"
+#include "support/XServer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QProcess>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xtest.h>
+
+using namespace vesperon;
+using namespace vesperon::testing;
+
+namespace {
+
+constexpr int rounds = 40, monitorWidth = 1280, monitorHeight = 720;
+constexpr std::uint16_t shiftSuper = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4;
+
+struct Figures {
+    std::vector<double> ms;
+    double at(double q) const { return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))]; }
+};
+
+// The job done on xcb alone: windows made in advance, mapped on the hotkey, unmapped on a click.
+[[noreturn]] void bareClient(int monitors)
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    std::vector<xcb_window_t> windows;
+    for (int i = 0; i < monitors; ++i) {
+        const std::uint32_t values[] = {screen->black_pixel, 1, XCB_EVENT_MASK_BUTTON_PRESS};
+        windows.push_back(xcb_generate_id(c));
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, windows.back(), screen->root, static_cast<std::int16_t>(i * monitorWidth), 0,
+            monitorWidth, monitorHeight, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
+            XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
+    }
+    xcb_grab_key(c, 0, screen->root, shiftSuper, X11Key::d, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    xcb_flush(c);
+    bool mapped = false;
+    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
+        const auto type = event->response_type & 0x7f;
+        if (type == XCB_KEY_PRESS || (type == XCB_BUTTON_PRESS && mapped)) {
+            mapped = !mapped;
+            for (xcb_window_t window : windows) {
+                if (mapped) {
+                    xcb_map_window(c, window);
+                    const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+                    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+                } else {
+                    xcb_unmap_window(c, window);
+                }
+            }
+            xcb_flush(c);
+        }
+        std::free(event);
+    }
+    _exit(0);
+}
+
+bool hotkeyHeld(XClient& client)
+{
+    if (!client.grabKey(X11Key::d, shiftSuper))
+        return true;
+    client.ungrabKey(X11Key::d, shiftSuper);
+    return false;
+}
+
+// Hotkey → every monitor black, and click → every monitor lit, `rounds` times.
+std::pair<Figures, Figures> measure(XClient& client, int monitors)
+{
+    const auto all = [&](bool black) {
+        for (int i = 0; i < monitors; ++i)
+            if ((client.pixel(i * monitorWidth + monitorWidth / 2, monitorHeight / 2) == 0) != black)
+                return false;
+        return true;
+    };
+    std::pair<Figures, Figures> figures;
+    QElapsedTimer timer;
+    for (int round = 0; round < rounds; ++round) {
+        timer.start();
+        client.typeKey(X11Key::d, {X11Key::super, X11Key::shift});
+        while (!all(true)) {}
+        figures.first.ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        timer.start();
+        client.click(monitorWidth / 2, monitorHeight / 2);
+        while (!all(false)) {}
+        figures.second.ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::ranges::sort(figures.first.ms);
+    std::ranges::sort(figures.second.ms);
+    return figures;
+}
+
+void print(const char* what, int monitors, const Figures& vesperon, const Figures& bare)
+{
+    std::printf("%-20s %d monitor%s  Vesperon p50 %5.2f p90 %5.2f max %6.2f ms   bare xcb p50 %5.2f p90 %5.2f max %6.2f ms   p90 ratio %.2f\n",
+        what, monitors, monitors == 1 ? " " : "s", vesperon.at(0.5), vesperon.at(0.9), vesperon.ms.back(), bare.at(0.5),
+        bare.at(0.9), bare.ms.back(), vesperon.at(0.9) / bare.at(0.9));
+}
+
+QString program()
+{
+    const QByteArray chosen = qgetenv("VESPERON");
+    return chosen.isEmpty() ? QStringLiteral(VESPERON_EXECUTABLE) : QString::fromLocal8Bit(chosen);
+}
+
+long procField(qint64 pid, const std::string& file, const std::string& key)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/" + file);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(key.size()));
+    return -1;
+}
+
+double cpuSeconds(qint64 pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string skip;
+    for (int i = 0; i < 11; ++i)
+        fields >> skip;
+    long user = 0, system = 0;
+    fields >> user >> system;
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+void blackoutRounds(int monitors)
+{
+    XvfbServer server(std::to_string(monitors * monitorWidth) + "x" + std::to_string(monitorHeight) + "x24");
+    for (int i = 0; i < monitors; ++i)
+        server.setMonitor("M" + std::to_string(i), Rect{i * 1280.0, 0, 1280, 720}, monitors == 1);
+    XClient client;
+    for (int i = 0; i < monitors; ++i)
+        client.createWindow(Rect{i * 1280.0, 0, 1280, 720}, 0x3a5f8a);
+
+    std::fflush(stdout); // or the child would print it again
+    const pid_t bare = fork();
+    if (bare == 0)
+        bareClient(monitors);
+    spinUntil([&] { return hotkeyHeld(client); });
+    const auto bareFigures = measure(client, monitors);
+    kill(bare, SIGTERM);
+    waitpid(bare, nullptr, 0);
+
+    QTemporaryDir home;
+    QProcess vesperon;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    vesperon.setProcessEnvironment(environment);
+    vesperon.start(program(), {});
+    spinUntil([&] { return hotkeyHeld(client); });
+    const auto figures = measure(client, monitors);
+    print("hotkey -> black", monitors, figures.first, bareFigures.first);
+    print("click -> visible", monitors, figures.second, bareFigures.second);
+
+    if (monitors == 2) {
+        client.typeKey(X11Key::d, {X11Key::super, X11Key::shift});
+        const double before = cpuSeconds(vesperon.processId());
+        for (int i = 0; i < 100000; ++i)
+            client.moveTo(100 + i % 2, 100);
+        client.sync();
+        double after = cpuSeconds(vesperon.processId()), settled = -1;
+        while (settled != after) { // until Vesperon has read the last of them
+            settled = after;
+            spinUntil([] { return false; }, 200);
+            after = cpuSeconds(vesperon.processId());
+        }
+        std::printf("100,000 raw motion events during a blackout: %.2f s of Vesperon's CPU\n", after - before);
+    }
+    vesperon.kill();
+    vesperon.waitForFinished();
+}
+
+// From the start of the process until its tray icon is docked.
+double startUp(XClient& client, const QString& path, const QStringList& arguments, const char* wmClass, qint64* pid = nullptr)
+{
+    QTemporaryDir home;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    process.setProcessEnvironment(environment);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(path, arguments);
+    const auto docked = [&] {
+        for (const auto& window : client.findWindows(wmClass))
+            if (window.viewable && window.frame.width <= 64 && window.frame.height <= 64)
+                return true;
+        return false;
+    };
+    while (!docked()) {}
+    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    if (pid) {
+        spinUntil([] { return false; }, 500); // settled
+        *pid = process.processId();
+        std::printf("resident memory with 2 monitors and a tray: %.1f MB\n", static_cast<double>(procField(*pid, "status", "VmRSS:")) / 1024);
+    }
+    process.kill();
+    process.waitForFinished();
+    spinUntil([&] { return !docked(); });
+    return ms;
+}
+
+void startUpRounds(const char* self)
+{
+    XvfbServer server("2560x720x24");
+    server.setMonitor("L", Rect{0, 0, 1280, 720}, true);
+    server.setMonitor("R", Rect{1280, 0, 1280, 720});
+    XClient client;
+    QProcess tray;
+    tray.start(QStringLiteral("trayer"), {});
+    spinUntil([&] { return !client.findWindows("trayer").empty(); });
+    std::vector<double> vesperon, bare;
+    qint64 pid = 0;
+    for (int i = 0; i < 10; ++i) {
+        vesperon.push_back(startUp(client, program(), {}, "vesperon", i == 9 ? &pid : nullptr));
+        bare.push_back(startUp(client, QString::fromLocal8Bit(self), {QStringLiteral("--bare-tray")}, "barebench"));
+    }
+    std::ranges::sort(vesperon);
+    std::ranges::sort(bare);
+    std::printf("start-up to docked icon, 10 runs: Vesperon p50 %.1f p90 %.1f ms   bare Qt tray p50 %.1f p90 %.1f ms   p90 ratio %.2f\n",
+        vesperon[5], vesperon[9], bare[5], bare[9], vesperon[9] / bare[9]);
+    tray.kill();
+    tray.waitForFinished();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::string(argv[1]) == "--bare-tray") { // the Qt 6 tray program to compare with
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("barebench"));
+        QPixmap icon(22, 22);
+        icon.fill(Qt::white);
+        QSystemTrayIcon tray{QIcon(icon)};
+        tray.show();
+        return app.exec();
+    }
+    QCoreApplication app(argc, argv); // the servers come later, one after the other
+    for (int monitors : {1, 2, 4})
+        blackoutRounds(monitors);
+    startUpRounds(argv[0]);
+    return 0;
+}
