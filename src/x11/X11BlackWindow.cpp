@@ -72,10 +72,10 @@ void X11BlackWindow::hide()
 {
     if (!std::exchange(visible_, false) || !factory_.connection_)
         return;
-    if (factory_.keeper_)
-        factory_.keeper_->release(window_);
     xcb_unmap_window(factory_.connection_->get(), window_);
     xcb_flush(factory_.connection_->get());
+    if (factory_.keeper_)
+        factory_.keeper_->release(window_);
 }
 
 X11BlackWindowFactory::X11BlackWindowFactory(std::unique_ptr<XcbConnection> connection, X11StackKeeper* keeper)

@@ -21,6 +21,9 @@ X11StackKeeper::X11StackKeeper(std::unique_ptr<XcbConnection> connection) : conn
     retry_.setSingleShot(true);
     retry_.setInterval(1000);
     QObject::connect(&retry_, &QTimer::timeout, &retry_, [this] { restackIfCovered(); });
+    check_.setSingleShot(true);
+    check_.setInterval(0);
+    QObject::connect(&check_, &QTimer::timeout, &check_, [this] { restackIfCovered(); });
     if (!connection_)
         return;
     connection_->setEventHandler([this](const xcb_generic_event_t& event) { handle(event); });
@@ -43,9 +46,10 @@ void X11StackKeeper::keepAbove(xcb_window_t window)
     kept_.push_back(window);
     if (kept_.size() == 1)
         watchRoot(true);
-    // A window mapped before the server took the selection above gave no event; the round trip
-    // shows it, and after it every later one is seen.
-    restackIfCovered();
+    // A window mapped before the server took the selection above gave no event; a look at the
+    // stack shows it, and after that round trip every later one is seen. On the next turn, once
+    // every black window of this blackout is mapped.
+    check_.start();
 }
 
 void X11StackKeeper::release(xcb_window_t window)

@@ -38,6 +38,7 @@ private:
     std::vector<xcb_window_t> kept_;
     bool changeSeen_ = false;
     QTimer retry_; // after giving way to another always-on-top client
+    QTimer check_; // the stack as it is when watching begins
     std::deque<std::chrono::steady_clock::time_point> recentRestacks_;
 };
 
