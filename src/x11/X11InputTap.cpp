@@ -5,6 +5,7 @@
 #include "x11/XcbConnection.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include <xcb/xinput.h>
 #include "x11/XcbXkb.h"
@@ -68,6 +69,18 @@ bool X11InputTap::start(Handler handler)
     connection_ = std::move(connection);
     handler_ = std::move(handler);
     connection_->setEventHandler([this](const xcb_generic_event_t& event) { handle(event); });
+    // Raw motion can come thousands of times a second. What it can wake for (movement, smooth
+    // scrolling) may wait 10 ms, so in a burst faster than a 2 kHz mouse the event loop wakes once
+    // per 10 ms rather than once per event; anything slower, and a lone move before a click, is
+    // read at once.
+    connection_->setBatchEndHandler([this] {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - burstStart_ > std::chrono::milliseconds(10))
+            burstStart_ = now, burstMotions_ = 0;
+        burstMotions_ += std::exchange(motionsInBatch_, 0);
+        if (burstMotions_ > 20)
+            connection_->rest(10);
+    });
     readScrollAxes();
     selectEvents();
     return true;
@@ -171,6 +184,7 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
         return; // the middle and extra buttons are not delivered
     }
     case XCB_INPUT_RAW_MOTION: {
+        ++motionsInBatch_;
         auto& raw = const_cast<xcb_input_raw_motion_event_t&>(reinterpret_cast<const xcb_input_raw_motion_event_t&>(event));
         const std::uint32_t* mask = xcb_input_raw_button_press_valuator_mask(&raw);
         const int words = xcb_input_raw_button_press_valuator_mask_length(&raw);

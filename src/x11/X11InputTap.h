@@ -2,6 +2,7 @@
 
 #include "platform/InputTap.h"
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <set>
@@ -46,6 +47,9 @@ private:
     std::unique_ptr<XcbConnection> connection_;
     Handler handler_;
     bool motionWanted_ = false;
+    int motionsInBatch_ = 0;
+    int burstMotions_ = 0; // motion events since `burstStart_`
+    std::chrono::steady_clock::time_point burstStart_;
     std::uint8_t xinputOpcode_ = 0;
     std::uint8_t xkbFirstEvent_ = 0;
     std::uint64_t flags_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cstdint>
 #include <cstdlib>
@@ -51,6 +52,19 @@ XcbConnection::~XcbConnection()
 bool XcbConnection::isWatching() const
 {
     return notifier_->isEnabled();
+}
+
+void XcbConnection::rest(int milliseconds)
+{
+    if (resting_ || !notifier_->isEnabled())
+        return;
+    resting_ = true;
+    notifier_->setEnabled(false);
+    QTimer::singleShot(milliseconds, notifier_.get(), [this] {
+        resting_ = false;
+        notifier_->setEnabled(true);
+        dispatchPending();
+    });
 }
 
 void XcbConnection::dispatchPending()

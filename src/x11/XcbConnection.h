@@ -35,8 +35,11 @@ public:
     void dispatchPending();
     void flush() { xcb_flush(connection_); }
     bool hasError() const { return xcb_connection_has_error(connection_) != 0; }
-    // False once the connection broke and reading stopped.
+    // False once the connection broke and reading stopped (and while it rests).
     bool isWatching() const;
+    // Stops reading for `milliseconds`, then handles all that came meanwhile as one batch: a burst
+    // of events costs one wake-up of the event loop per rest, not one per event.
+    void rest(int milliseconds);
 
 private:
     XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen);
@@ -51,6 +54,7 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
     EventHandler handler_;
     std::function<void()> batchEnd_;
+    bool resting_ = false;
 };
 
 // The atom for `name`, made if need be; XCB_ATOM_NONE when the server does not answer.
