@@ -52,6 +52,8 @@ void X11BlackWindow::setFrame(const Rect& frame)
 {
     frame_ = frame;
     factory_.configure(window_, frame_);
+    if (visible_ && factory_.connection_) // a hidden one goes out with its map
+        factory_.connection_->flush();
 }
 
 void X11BlackWindow::show()
@@ -142,9 +144,9 @@ void X11BlackWindowFactory::configure(xcb_window_t window, const Rect& frame)
     const QRect native = nativeRect(frame);
     const std::uint32_t values[] = {static_cast<std::uint32_t>(native.x()), static_cast<std::uint32_t>(native.y()),
         static_cast<std::uint32_t>(std::max(1, native.width())), static_cast<std::uint32_t>(std::max(1, native.height()))};
+    // Sent with the next map or frame change: one write per window on the way to black.
     xcb_configure_window(connection_->get(), window,
         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
-    xcb_flush(connection_->get());
 }
 
 xcb_window_t X11BlackWindowFactory::make()
