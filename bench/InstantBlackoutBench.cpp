@@ -4,7 +4,7 @@
 // running side by side and taking turns (the bare one on Shift+Super+B), so both see the same load. Then start-up (until
 // the tray icon docks, the hotkeys being grabbed in the same turn) beside a bare Qt 6 tray program,
 // resident memory, and Vesperon's CPU for 100,000 raw motion events during a blackout.
-// `VESPERON=path` measures another build of the program.
+// `VESPERON=path` measures another build of the program; `MONITORS=n` one case only.
 #include "support/QtSpin.h"
 #include "support/XServer.h"
 
@@ -266,8 +266,12 @@ int main(int argc, char** argv)
         return app.exec();
     }
     QCoreApplication app(argc, argv); // the servers come later, one after the other
+    // MONITORS=4 measures only that case, without the start-up rounds.
+    const int only = qEnvironmentVariableIntValue("MONITORS");
     for (int monitors : {1, 2, 4})
-        blackoutRounds(monitors);
-    startUpRounds(argv[0]);
+        if (!only || only == monitors)
+            blackoutRounds(monitors);
+    if (!only)
+        startUpRounds(argv[0]);
     return 0;
 }
