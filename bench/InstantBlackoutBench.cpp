@@ -116,6 +116,15 @@ void print(const char* what, int monitors, const Figures& vesperon, const Figure
         bare.at(0.9), bare.ms.back(), vesperon.at(0.9) / bare.at(0.9));
 }
 
+// A program run with a throw-away configuration and runtime folder.
+void useHome(QProcess& process, const QTemporaryDir& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    process.setProcessEnvironment(environment);
+}
+
 QString program()
 {
     const QByteArray chosen = qgetenv("VESPERON");
@@ -159,10 +168,7 @@ void blackoutRounds(int monitors)
         bareClient(monitors);
     QTemporaryDir home;
     QProcess vesperon;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-    vesperon.setProcessEnvironment(environment);
+    useHome(vesperon, home);
     vesperon.start(program(), {});
     if (!ready(client, monitors, keyB) || !ready(client, monitors, X11Key::d)) {
         std::printf("%d monitors: no answer to the hotkeys\n", monitors);
@@ -203,10 +209,7 @@ double startUp(XClient& client, const QString& path, const QStringList& argument
 {
     QTemporaryDir home;
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-    process.setProcessEnvironment(environment);
+    useHome(process, home);
     QElapsedTimer timer;
     timer.start();
     process.start(path, arguments);

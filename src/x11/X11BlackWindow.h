@@ -47,7 +47,6 @@ public:
     ~X11BlackWindowFactory() override;
 
     std::unique_ptr<BlackWindow> create(const Rect& frame) override;
-    std::size_t readyCount() const { return ready_.size(); }
 
 private:
     friend class X11BlackWindow;

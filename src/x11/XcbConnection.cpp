@@ -49,11 +49,6 @@ XcbConnection::~XcbConnection()
     xcb_disconnect(connection_);
 }
 
-bool XcbConnection::isWatching() const
-{
-    return notifier_->isEnabled();
-}
-
 void XcbConnection::rest(int milliseconds)
 {
     if (resting_ || !notifier_->isEnabled())

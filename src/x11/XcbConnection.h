@@ -35,8 +35,6 @@ public:
     void dispatchPending();
     void flush() { xcb_flush(connection_); }
     bool hasError() const { return xcb_connection_has_error(connection_) != 0; }
-    // False once the connection broke and reading stopped (and while it rests).
-    bool isWatching() const;
     // Stops reading for `milliseconds`, then handles all that came meanwhile as one batch: a burst
     // of events costs one wake-up of the event loop per rest, not one per event.
     void rest(int milliseconds);
