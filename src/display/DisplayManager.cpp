@@ -3,6 +3,7 @@
 #include "core/RunLoop.h"
 #include "core/Weak.h"
 #include "model/AppState.h"
+#include "platform/BlackWindow.h"
 #include "platform/ScreenSource.h"
 
 #include <algorithm>
@@ -35,6 +36,7 @@ DisplayManager::~DisplayManager()
     for (auto& [id, window] : blackoutWindows_)
         window->hide();
     blackoutWindows_.clear();
+    services_.windows.commit();
 }
 
 void DisplayManager::blackoutAll()
@@ -107,6 +109,7 @@ void DisplayManager::updateBlackoutWindows(const DisplaySet& requested)
         window->setFrame(display->frame);
         window->show();
     }
+    services_.windows.commit(); // every monitor goes dark (or lit) at once
 }
 
 void DisplayManager::displaysChanged()

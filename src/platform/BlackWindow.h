@@ -24,6 +24,9 @@ class BlackWindowFactory {
 public:
     virtual ~BlackWindowFactory() = default;
     virtual std::unique_ptr<BlackWindow> create(const Rect& frame) = 0;
+    // What the windows were told since the last call reaches the screen together; until then it
+    // may wait (a backend may send each change at once, and then this does nothing).
+    virtual void commit() {}
 };
 
 } // namespace vesperon

@@ -64,8 +64,7 @@ void X11BlackWindow::show()
     xcb_connection_t* c = factory_.connection_->get();
     xcb_map_window(c, window_);
     const std::uint32_t above = XCB_STACK_MODE_ABOVE;
-    xcb_configure_window(c, window_, XCB_CONFIG_WINDOW_STACK_MODE, &above);
-    xcb_flush(c);
+    xcb_configure_window(c, window_, XCB_CONFIG_WINDOW_STACK_MODE, &above); // sent on commit
     if (factory_.keeper_)
         factory_.keeper_->keepAbove(window_);
 }
@@ -74,8 +73,7 @@ void X11BlackWindow::hide()
 {
     if (!std::exchange(visible_, false) || !factory_.connection_)
         return;
-    xcb_unmap_window(factory_.connection_->get(), window_);
-    xcb_flush(factory_.connection_->get());
+    xcb_unmap_window(factory_.connection_->get(), window_); // sent on commit
     if (factory_.keeper_)
         factory_.keeper_->release(window_);
 }
@@ -119,6 +117,8 @@ void X11BlackWindowFactory::keepReady()
 {
     const std::size_t monitors = static_cast<std::size_t>(QGuiApplication::screens().size());
     const std::size_t wanted = monitors > inUse_ ? monitors - inUse_ : 0;
+    if (ready_.size() == wanted)
+        return;
     while (ready_.size() < wanted)
         ready_.push_back(make());
     while (ready_.size() > wanted) {
@@ -126,6 +126,12 @@ void X11BlackWindowFactory::keepReady()
         ready_.pop_back();
     }
     xcb_flush(connection_->get());
+}
+
+void X11BlackWindowFactory::commit()
+{
+    if (connection_)
+        connection_->flush();
 }
 
 void X11BlackWindowFactory::giveBack(xcb_window_t window)

@@ -47,6 +47,8 @@ public:
     ~X11BlackWindowFactory() override;
 
     std::unique_ptr<BlackWindow> create(const Rect& frame) override;
+    // Sends the maps, raises and unmaps of one update in one write.
+    void commit() override;
 
 private:
     friend class X11BlackWindow;
