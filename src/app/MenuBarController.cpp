@@ -97,10 +97,8 @@ Menu MenuBarController::buildMenu()
     }
 
     MenuItem all = item("Blackout All", action(&MenuBarController::blackoutAll));
-    // The hotkey in force, unless another program holds it.
-    const KeyCombo hotkey = state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
-    if (!services_.hotkeys.refusedHotkeys.get().contains(hotkey))
-        all.shortcutHint = hotkey.displayString();
+    if (const auto hotkey = services_.hotkeys.workingBlackoutAllHotkey())
+        all.shortcutHint = hotkey->displayString();
     all.enabled = permitted;
     menu.push_back(std::move(all));
     menu.push_back(MenuItem::separator());

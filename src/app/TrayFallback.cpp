@@ -3,7 +3,6 @@
 #include "core/RunLoop.h"
 #include "core/Weak.h"
 #include "input/HotkeyManager.h"
-#include "model/AppState.h"
 #include "platform/Notifier.h"
 #include "platform/Tray.h"
 
@@ -40,10 +39,8 @@ void TrayFallback::standIn()
     services_.showPreferences();
     if (std::exchange(told_, true))
         return;
-    const KeyCombo hotkey = services_.appState.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
-    const std::string hotkeys = services_.hotkeys.refusedHotkeys.get().contains(hotkey)
-        ? std::string()
-        : "; the hotkeys work (" + hotkey.displayString() + " blacks out every monitor)";
+    const auto hotkey = services_.hotkeys.workingBlackoutAllHotkey();
+    const std::string hotkeys = hotkey ? "; the hotkeys work (" + hotkey->displayString() + " blacks out every monitor)" : "";
     services_.notifier.notify("No system tray",
         "this desktop has no system tray" + hotkeys + ", and the preferences window stands in for the menu");
 }

@@ -7,7 +7,6 @@
 
 namespace vesperon {
 
-class AppState;
 class HotkeyManager;
 class Notifier;
 class RunLoop;
@@ -23,7 +22,6 @@ public:
         RunLoop& runLoop;
         Tray& tray;
         Notifier& notifier;
-        AppState& appState;
         HotkeyManager& hotkeys;
         std::function<void()> showPreferences;
         std::function<void()> hidePreferences;

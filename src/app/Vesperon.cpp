@@ -36,7 +36,7 @@ Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function
     delegate_ = AppDelegate::create({b.runLoop, b.notifier, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
     control_ = ControlService::create({*appState_, *displays_, b.runLoop, showPreferences, [this] { quit(); }});
     trayFallback_ = TrayFallback::create(
-        {b.runLoop, b.tray, b.notifier, *appState_, *hotkeys_, std::move(showPreferences), std::move(hidePreferences)});
+        {b.runLoop, b.tray, b.notifier, *hotkeys_, std::move(showPreferences), std::move(hidePreferences)});
 }
 
 Vesperon::~Vesperon() = default;

@@ -67,6 +67,12 @@ void HotkeyManager::retryRefused()
     publishRefused();
 }
 
+std::optional<KeyCombo> HotkeyManager::workingBlackoutAllHotkey() const
+{
+    const KeyCombo hotkey = services_.appState.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
+    return refusedHotkeys.get().contains(hotkey) ? std::nullopt : std::optional(hotkey);
+}
+
 // A combination Vesperon holds for another action is not taken by another program.
 void HotkeyManager::publishRefused()
 {

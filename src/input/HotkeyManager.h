@@ -54,6 +54,9 @@ public:
     // Tries the refused ones again: when the user opens the menu or the preferences, and every
     // 10 s while any is refused. One grab attempt each: cheap.
     void retryRefused();
+    // The blackout-all hotkey in force (the default when none is set), unless another program
+    // holds it: what the menu and the messages may promise.
+    std::optional<KeyCombo> workingBlackoutAllHotkey() const;
 
     // A per-display key as a display identifier: decimal digits, optionally after "+"; "-" only
     // before digits that are all zero. Nothing for anything else or a value over 32 bits.

@@ -130,11 +130,12 @@ QDBusMessage DBusControlServer::answerProperties(const QDBusMessage& call)
     const QString asked = arguments.value(0).toString();
     if (asked != ControlBus::interface())
         return call.createErrorReply(QDBusError::UnknownInterface, QStringLiteral("No interface ") + asked);
+    const QVariantMap properties = state();
     if (call.member() == QLatin1String("GetAll") && arguments.size() == 1)
-        return call.createReply(state());
+        return call.createReply(properties);
     const QString name = arguments.value(1).toString();
-    if (call.member() == QLatin1String("Get") && arguments.size() == 2 && state().contains(name))
-        return call.createReply(QVariant::fromValue(QDBusVariant(state().value(name))));
+    if (call.member() == QLatin1String("Get") && arguments.size() == 2 && properties.contains(name))
+        return call.createReply(QVariant::fromValue(QDBusVariant(properties.value(name))));
     if (call.member() == QLatin1String("Set"))
         return call.createErrorReply(QDBusError::PropertyReadOnly, QStringLiteral("The state is read-only"));
     return call.createErrorReply(QDBusError::UnknownProperty, QStringLiteral("No property ") + name);
