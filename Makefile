@@ -1,10 +1,13 @@
 # make test: install what is missing, build, run every test.   make run: build and start Vesperon.
+# make install, make package: see below.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 # Warnings are errors in CI builds.
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build test sanitize run bench clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps configure build test sanitize run bench install package clean
 
 all: build
 
@@ -30,6 +33,14 @@ sanitize: deps
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/vesperon_bench_*; do echo "== $$b"; $$b; done
+
+# Into $(DESTDIR)$(PREFIX): `sudo make install`, or `make install DESTDIR=/tmp/stage PREFIX=/usr`.
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package: $(BUILD_DIR)/vesperon_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null && ls $$PWD/vesperon_*.deb
 
 run: build
 	@scripts/run.sh

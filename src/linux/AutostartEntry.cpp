@@ -1,6 +1,9 @@
 #include "linux/AutostartEntry.h"
 
+#include "app/ApplicationId.h"
 #include "linux/XdgPaths.h"
+
+#include <QFile>
 
 #include <cstdio>
 #include <fstream>
@@ -11,8 +14,14 @@ namespace vesperon {
 
 namespace fs = std::filesystem;
 
-AutostartEntry::AutostartEntry(fs::path entry, fs::path executable)
-    : entry_(std::move(entry)), executable_(std::move(executable))
+std::string installedDesktopEntry()
+{
+    QFile file(QStringLiteral(":/desktop/%1.desktop").arg(QLatin1String(applicationId)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+AutostartEntry::AutostartEntry(fs::path entry, fs::path executable, std::string desktopEntry)
+    : entry_(std::move(entry)), executable_(std::move(executable)), desktopEntry_(std::move(desktopEntry))
 {
 }
 
@@ -41,6 +50,30 @@ std::string AutostartEntry::execValue(const fs::path& executable)
     return escaped;
 }
 
+std::string AutostartEntry::text() const
+{
+    constexpr std::string_view exec = "Exec=";
+    std::istringstream in(desktopEntry_);
+    std::string text;
+    std::string group;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.starts_with('['))
+            group = line;
+        if (!line.starts_with(exec)) {
+            text += line + '\n';
+            continue;
+        }
+        // The installed entry finds the program on PATH; this one names it.
+        const std::size_t programEnd = line.find(' ');
+        const std::string arguments = programEnd == std::string::npos ? "" : line.substr(programEnd);
+        text += std::string(exec) + execValue(executable_) + arguments + '\n';
+        if (group == "[Desktop Entry]")
+            text += "X-GNOME-Autostart-enabled=true\n";
+    }
+    return text;
+}
+
 std::optional<std::string> AutostartEntry::enable()
 {
     std::error_code error;
@@ -50,15 +83,7 @@ std::optional<std::string> AutostartEntry::enable()
     const fs::path temporary = entry_.string() + ".new";
     {
         std::ofstream out(temporary, std::ios::trunc);
-        out << "[Desktop Entry]\n"
-               "Type=Application\n"
-               "Name=Vesperon\n"
-               "Comment=Black out chosen monitors\n"
-               "Exec="
-            << execValue(executable_)
-            << "\n"
-               "Terminal=false\n"
-               "X-GNOME-Autostart-enabled=true\n";
+        out << text();
         out.flush();
         if (!out)
             return "cannot write " + temporary.string();

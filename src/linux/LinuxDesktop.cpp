@@ -8,7 +8,7 @@ namespace vesperon {
 
 LinuxDesktop::LinuxDesktop(const std::filesystem::path& settingsFile, const std::filesystem::path& autostartEntry)
     : settings(settingsFile)
-    , autostart(autostartEntry, QCoreApplication::applicationFilePath().toStdString())
+    , autostart(autostartEntry, QCoreApplication::applicationFilePath().toStdString(), installedDesktopEntry())
     , notifier(std::cout)
 {
 }

@@ -235,13 +235,18 @@ TEST(LaunchAtLogin, WritesAndRemovesAnAutostartEntryAndReportsAFailureInOneLine)
     QTemporaryDir temporary;
     const fs::path folder = temporary.path().toStdString();
     const fs::path entry = folder / "autostart" / "vesperon.desktop";
-    AutostartEntry autostart(entry, "/opt/vesperon/bin/vesperon");
+    AutostartEntry autostart(entry, "/opt/vesperon/bin/vesperon", installedDesktopEntry());
     std::ostringstream messages;
     LaunchAtLogin launch(autostart, messages);
     launch.setEnabled(true);
     EXPECT_TRUE(launch.isEnabled());
-    EXPECT_NE(read(entry).find("[Desktop Entry]\nType=Application\n"), std::string::npos) << read(entry);
-    EXPECT_NE(read(entry).find("\nExec=/opt/vesperon/bin/vesperon\n"), std::string::npos) << read(entry);
+    // The installed entry, with every command naming this program and autostart on in its main group.
+    const std::string text = read(entry);
+    EXPECT_EQ(text.rfind("[Desktop Entry]\nType=Application\nName=Vesperon\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\nExec=/opt/vesperon/bin/vesperon\nX-GNOME-Autostart-enabled=true\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nExec=/opt/vesperon/bin/vesperon --blackout-all\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nExec=/opt/vesperon/bin/vesperon --wake\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Exec=vesperon"), std::string::npos) << text;
     launch.setEnabled(false);
     launch.setEnabled(false);
     EXPECT_FALSE(fs::exists(entry) || launch.isEnabled() || !messages.str().empty()) << "removed, and success says nothing";
@@ -250,7 +255,7 @@ TEST(LaunchAtLogin, WritesAndRemovesAnAutostartEntryAndReportsAFailureInOneLine)
     EXPECT_EQ(AutostartEntry::execValue("/home/$x/vesperon"), "\"/home/\\\\$x/vesperon\"");
 
     std::ofstream(folder / "blocked") << "a file where the folder should be";
-    AutostartEntry blocked(folder / "blocked" / "vesperon.desktop", "/usr/bin/vesperon");
+    AutostartEntry blocked(folder / "blocked" / "vesperon.desktop", "/usr/bin/vesperon", installedDesktopEntry());
     LaunchAtLogin(blocked, messages).setEnabled(true);
     const std::string said = messages.str();
     EXPECT_EQ(said.rfind("Failed to enable launch at login: ", 0), 0u) << said;
