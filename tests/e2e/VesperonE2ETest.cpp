@@ -138,14 +138,16 @@ struct VesperonE2E : ::testing::Test {
     // Opens the tray menu and walks it with the keyboard.
     void menu(std::initializer_list<std::uint8_t> keys)
     {
-        // The last menu may stay mapped a moment after its action: a click now would land on it.
-        ASSERT_TRUE(spinUntil([&] { return windows(isMenu).empty(); }));
+        // The last menu may stay mapped, or keep its grab, a moment after its action: a click now would land on it.
+        ASSERT_TRUE(spinUntil([&] { return windows(isMenu).empty() && !client.keyboardGrabbedAway(); }));
         // Each click lands on another point of the icon, so that no two make a double click.
         const auto icon = windows(isIcon).at(0).frame;
         const int dx = (clicks++ % 2) * 14 - 7;
         client.click(static_cast<int>(icon.x + icon.width / 2) + dx, static_cast<int>(icon.y + icon.height / 2));
-        ASSERT_TRUE(spinUntil([&] { return windows(isMenu).size() == 1 && client.keyboardGrabbedAway(); }))
-            << "the menu did not open";
+        const bool open = spinUntil([&] { return windows(isMenu).size() == 1 && client.keyboardGrabbedAway(); });
+        ASSERT_TRUE(open) << "the menu did not open: " << windows(isMenu).size() << " menu windows shown, the keyboard "
+                          << (client.keyboardGrabbedAway() ? "grabbed" : "not grabbed") << ", the focus on "
+                          << client.inputFocus() << " (the first test window is " << leftWindow << ")";
         client.moveTo(100, 900); // off the menu, which opened under the pointer: no item is hovered
         for (std::uint8_t key : keys) {
             client.typeKey(key);

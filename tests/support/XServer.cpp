@@ -272,35 +272,65 @@ bool XClient::pingAnswered(xcb_window_t window, int deadlineMs)
 
 bool XClient::keyboardGrabbedAway()
 {
-    sync();
-    drainEvents();
-    return grabbedAway_;
+    // A grab asked for an hour ahead of the server's clock is always refused: AlreadyGrabbed while
+    // another client holds the keyboard, InvalidTime otherwise, so asking never takes it.
+    const xcb_timestamp_t later = serverTime() + 3600 * 1000;
+    auto* reply = xcb_grab_keyboard_reply(connection_,
+        xcb_grab_keyboard(connection_, 0, screen_->root, later, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC), nullptr);
+    const std::uint8_t status = reply ? reply->status : std::uint8_t{XCB_GRAB_STATUS_INVALID_TIME};
+    std::free(reply);
+    if (status == XCB_GRAB_STATUS_SUCCESS)
+        ungrabKeyboard();
+    return status == XCB_GRAB_STATUS_ALREADY_GRABBED;
+}
+
+// The server's time now: the stamp of a property change on a window of our own.
+xcb_timestamp_t XClient::serverTime()
+{
+    if (!clock_) {
+        clock_ = xcb_generate_id(connection_);
+        const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(connection_, 0, clock_, screen_->root, -1, -1, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+            XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
+    }
+    xcb_change_property(connection_, XCB_PROP_MODE_APPEND, clock_, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_flush(connection_);
+    while (xcb_generic_event_t* event = xcb_wait_for_event(connection_)) {
+        const auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event);
+        const bool stamp = (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && change->window == clock_;
+        const xcb_timestamp_t time = change->time;
+        if (!stamp)
+            handle(*event);
+        std::free(event);
+        if (stamp)
+            return time;
+    }
+    throw std::runtime_error("lost the test X server");
 }
 
 void XClient::drainEvents()
 {
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-        switch (event->response_type & 0x7f) {
-        case XCB_CLIENT_MESSAGE:
-            if (reinterpret_cast<xcb_client_message_event_t*>(event)->data.data32[1] == pingSerial_)
-                pongs_ = pingSerial_;
-            break;
-        case XCB_FOCUS_OUT:
-            grabbedAway_ |= reinterpret_cast<xcb_focus_out_event_t*>(event)->mode == XCB_NOTIFY_MODE_GRAB;
-            break;
-        case XCB_FOCUS_IN:
-            grabbedAway_ &= reinterpret_cast<xcb_focus_in_event_t*>(event)->mode != XCB_NOTIFY_MODE_UNGRAB;
-            break;
-        case XCB_BUTTON_PRESS:
-            ++presses_[reinterpret_cast<xcb_button_press_event_t*>(event)->event];
-            break;
-        case XCB_KEY_PRESS: {
-            const auto* key = reinterpret_cast<xcb_key_press_event_t*>(event);
-            keys_[key->event].emplace_back(key->detail, key->state);
-            break;
-        }
-        }
+        handle(*event);
         std::free(event);
+    }
+}
+
+void XClient::handle(const xcb_generic_event_t& event)
+{
+    switch (event.response_type & 0x7f) {
+    case XCB_CLIENT_MESSAGE:
+        if (reinterpret_cast<const xcb_client_message_event_t&>(event).data.data32[1] == pingSerial_)
+            pongs_ = pingSerial_;
+        break;
+    case XCB_BUTTON_PRESS:
+        ++presses_[reinterpret_cast<const xcb_button_press_event_t&>(event).event];
+        break;
+    case XCB_KEY_PRESS: {
+        const auto& key = reinterpret_cast<const xcb_key_press_event_t&>(event);
+        keys_[key.event].emplace_back(key.detail, key.state);
+        break;
+    }
     }
 }
 

@@ -56,7 +56,7 @@ public:
 
     // A mapped window filled with `rgb` (0xRRGGBB); override-redirect as menus and notifications are.
     xcb_window_t createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect = false,
-        std::uint32_t eventMask = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_FOCUS_CHANGE);
+        std::uint32_t eventMask = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_KEY_PRESS);
     std::uint32_t pixel(int x, int y);
     // Whether nine points across `area` (corners, edge middles, centre) all show `rgb`.
     bool shows(const Rect& area, std::uint32_t rgb);
@@ -77,8 +77,7 @@ public:
     // Sends _NET_WM_PING to a Qt window and waits for the reply, which Qt's main thread sends: by
     // then that program has handled everything that came before.
     bool pingAnswered(xcb_window_t window, int deadlineMs = 5000);
-    // Whether another client actively grabs the keyboard (an open menu), as the focus window of
-    // this client's tells.
+    // Whether another client actively grabs the keyboard now (an open menu), wherever the focus is.
     bool keyboardGrabbedAway();
     // What this client's windows received: button presses, and key presses (keycode, state).
     int buttonPresses(xcb_window_t window);
@@ -99,6 +98,8 @@ public:
 private:
     void fake(std::uint8_t type, std::uint8_t detail, int x = 0, int y = 0);
     void drainEvents();
+    void handle(const xcb_generic_event_t& event);
+    xcb_timestamp_t serverTime();
     void collect(xcb_window_t parent, const std::string& wmClass, std::vector<WindowInfo>& found);
     xcb_atom_t atom(const char* name);
 
@@ -107,7 +108,7 @@ private:
     std::map<xcb_window_t, int> presses_;
     std::map<xcb_window_t, std::vector<std::pair<std::uint8_t, std::uint16_t>>> keys_;
     std::uint32_t pingSerial_ = 0, pongs_ = 0;
-    bool grabbedAway_ = false;
+    xcb_window_t clock_ = 0;
 };
 
 } // namespace vesperon::testing
