@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installation, as a user's package manager would put it in place.
 #   InstallTest.sh files   BUILD_DIR SOURCE_DIR VERSION  — cmake --install into a DESTDIR, every
-#                           file where the XDG specifications look, and each one validated
+#                           file where the desktop looks for it, and each one validated
 #   InstallTest.sh package BUILD_DIR SOURCE_DIR VERSION  — the Debian package, checked by lintian
 set -euo pipefail
 mode=$1 build=$2 source=$3 version=$4

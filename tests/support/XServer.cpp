@@ -151,12 +151,6 @@ bool XClient::grabKey(std::uint8_t keyCode, std::uint16_t modifiers)
     return error == nullptr;
 }
 
-void XClient::ungrabKey(std::uint8_t keyCode, std::uint16_t modifiers)
-{
-    xcb_ungrab_key(connection_, keyCode, screen_->root, modifiers);
-    sync();
-}
-
 bool XClient::grabKeyboard(xcb_window_t window)
 {
     auto* reply = xcb_grab_keyboard_reply(connection_,

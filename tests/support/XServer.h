@@ -69,7 +69,6 @@ public:
     void typeKey(std::uint8_t keyCode, std::initializer_list<std::uint8_t> modifiers = {});
     // Grabs as another hotkey program (one combination) and a screen locker (the whole keyboard) make.
     bool grabKey(std::uint8_t keyCode, std::uint16_t modifiers);
-    void ungrabKey(std::uint8_t keyCode, std::uint16_t modifiers);
     bool grabKeyboard(xcb_window_t window);
     // At once; closing the connection ends a grab only when the server notices.
     void ungrabKeyboard();
