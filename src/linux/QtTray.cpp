@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QPainter>
 
+#include <algorithm>
 #include <utility>
 
 namespace vesperon {
@@ -104,11 +105,27 @@ void QtTray::setIcon(Icon icon, const std::string& tooltip)
 
 void QtTray::setMenu(const Menu& menu)
 {
+    // Only the state of an item changed: the open menu and its submenus stay where the user is.
+    if (sameShape(shown_, menu)) {
+        update(menu_, menu);
+        shown_ = menu;
+        return;
+    }
     menu_.clear();
     for (QMenu* submenu : submenus_)
         submenu->deleteLater();
     submenus_.clear();
+    items_.clear();
     fill(menu_, menu);
+    shown_ = menu;
+}
+
+bool QtTray::sameShape(const Menu& a, const Menu& b)
+{
+    return std::ranges::equal(a, b, [](const MenuItem& x, const MenuItem& y) {
+        return x.isSeparator == y.isSeparator && x.submenu.has_value() == y.submenu.has_value()
+            && (!x.submenu || sameShape(*x.submenu, *y.submenu));
+    });
 }
 
 void QtTray::fill(QMenu& menu, const Menu& items)
@@ -124,20 +141,46 @@ void QtTray::fill(QMenu& menu, const Menu& items)
             fill(*submenu, *item.submenu);
             continue;
         }
-        QString text = menuText(item.title);
-        if (!item.shortcutHint.empty())
-            text += QLatin1Char('\t') + QString::fromStdString(item.shortcutHint);
-        QAction* action = menu.addAction(text);
-        action->setEnabled(item.enabled && item.action);
-        if (item.checked) {
-            action->setCheckable(true);
-            action->setChecked(true);
-        }
-        if (item.icon != Icon::none)
-            action->setIcon(icon(item.icon));
-        if (item.action)
-            connect(action, &QAction::triggered, this, [item] { item.action(item); });
+        QAction* action = menu.addAction(QString());
+        showItem(*action, item);
+        connect(action, &QAction::triggered, this, [this, action] {
+            const auto it = items_.find(action);
+            if (it == items_.end() || !it->second.action)
+                return;
+            const MenuItem chosen = it->second; // the action may replace the menu
+            chosen.action(chosen);
+        });
     }
+}
+
+// `items` has the shape of what `menu` shows.
+void QtTray::update(QMenu& menu, const Menu& items)
+{
+    const QList<QAction*> actions = menu.actions();
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        const MenuItem& item = items[static_cast<std::size_t>(i)];
+        if (item.isSeparator)
+            continue;
+        if (item.submenu) {
+            actions[i]->setText(menuText(item.title));
+            update(*actions[i]->menu(), *item.submenu);
+            continue;
+        }
+        showItem(*actions[i], item);
+    }
+}
+
+void QtTray::showItem(QAction& action, const MenuItem& item)
+{
+    QString text = menuText(item.title);
+    if (!item.shortcutHint.empty())
+        text += QLatin1Char('\t') + QString::fromStdString(item.shortcutHint);
+    action.setText(text);
+    action.setEnabled(item.enabled && item.action);
+    action.setCheckable(item.checked);
+    action.setChecked(item.checked);
+    action.setIcon(item.icon == Icon::none ? QIcon() : icon(item.icon));
+    items_[&action] = item;
 }
 
 } // namespace vesperon

@@ -29,13 +29,18 @@ public:
 
 private:
     static QIcon draw(Icon icon);
+    static bool sameShape(const Menu& a, const Menu& b);
     void fill(QMenu& menu, const Menu& items);
+    void update(QMenu& menu, const Menu& items);
+    void showItem(QAction& action, const MenuItem& item);
 
     QSystemTrayIcon tray_;
     QTimer availability_; // Qt tells nobody when a tray comes or goes: asked once a second
     bool available_ = false;
     QMenu menu_;
     std::vector<QMenu*> submenus_;
+    Menu shown_;
+    std::map<const QAction*, MenuItem> items_; // what each action does now
     std::function<void()> aboutToShow_;
     std::map<Icon, QIcon> icons_;
 };

@@ -6,6 +6,7 @@
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "linux/LinuxDesktop.h"
+#include "linux/QtTray.h"
 #include "model/AppState.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
@@ -18,6 +19,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -290,4 +293,48 @@ TEST(Tray, EachIconIsDrawnOnceNotAtEveryBlackout)
         tray.setIcon(icon, "Vesperon");
     EXPECT_EQ(tray.icon(Icon::display).cacheKey(), display);
     EXPECT_NE(tray.icon(Icon::displayBlackedOut).cacheKey(), display);
+}
+
+// The menu follows the state while it is open; the user's place in it stays unless its items change.
+TEST(Tray, AnOpenMenuAndItsSubmenuStayOpenWhileOnlyTheStateOfTheirItemsChanges)
+{
+    QtTray tray;
+    std::vector<std::uint32_t> chosen;
+    const auto menuWith = [&](bool checked, std::size_t displays) {
+        MenuItem display;
+        display.title = "Display";
+        display.submenu.emplace();
+        for (std::uint32_t id = 1; id <= displays; ++id) {
+            MenuItem item;
+            item.title = "Screen " + std::to_string(id);
+            item.display = id;
+            item.checked = checked;
+            item.action = [&chosen, checked](const MenuItem& sender) { chosen.push_back(*sender.display + (checked ? 100 : 0)); };
+            display.submenu->push_back(item);
+        }
+        return Menu{display, MenuItem::separator()};
+    };
+    tray.setMenu(menuWith(false, 2));
+    QMenu* top = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* menu = qobject_cast<QMenu*>(widget); menu && !menu->parent())
+            top = menu;
+    ASSERT_NE(top, nullptr);
+    QPointer<QMenu> submenu = top->actions().at(0)->menu();
+    top->popup(QPoint(100, 100));
+    submenu->popup(QPoint(300, 100));
+    ASSERT_TRUE(spinUntil([&] { return submenu->isVisible(); }));
+
+    tray.setMenu(menuWith(true, 2));
+    QApplication::processEvents();
+    ASSERT_TRUE(submenu && submenu->isVisible()) << "the open submenu was replaced";
+    QAction* second = submenu->actions().at(1);
+    EXPECT_TRUE(second->isChecked());
+    second->trigger();
+    EXPECT_EQ(chosen, std::vector<std::uint32_t>{102}) << "the item acts as it reads now";
+
+    tray.setMenu(menuWith(true, 3)); // another display: built anew
+    EXPECT_TRUE(spinUntil([&] { return submenu.isNull(); }));
+    EXPECT_EQ(top->actions().at(0)->menu()->actions().size(), 3);
+    top->hide();
 }
