@@ -135,11 +135,17 @@ struct VesperonE2E : ::testing::Test {
         return ::testing::AssertionFailure() << "status " << answer.status << ", printed: " << answer.out << answer.errors;
     }
 
+    // A menu may stay mapped, or keep the keyboard, a moment after its action: a click or a key
+    // now would go to it.
+    bool menuClosed()
+    {
+        return spinUntil([&] { return windows(isMenu).empty() && !client.keyboardGrabbedAway(); });
+    }
+
     // Opens the tray menu and walks it with the keyboard.
     void menu(std::initializer_list<std::uint8_t> keys)
     {
-        // The last menu may stay mapped, or keep its grab, a moment after its action: a click now would land on it.
-        ASSERT_TRUE(spinUntil([&] { return windows(isMenu).empty() && !client.keyboardGrabbedAway(); }));
+        ASSERT_TRUE(menuClosed());
         // Each click lands on another point of the icon, so that no two make a double click.
         const auto icon = windows(isIcon).at(0).frame;
         const int dx = (clicks++ % 2) * 14 - 7;
@@ -183,6 +189,7 @@ TEST_F(VesperonE2E, TheTrayMenuBlacksOutAMonitorOpensThePreferencesAndQuits)
     screenshot("tray-menu.png", Rect{shown.x - 420, 0, shown.width + 460, shown.y + shown.height + 20});
     client.typeKey(returnKey);
     EXPECT_TRUE(shows(rightMonitor, black) && shows(leftMonitor, red));
+    ASSERT_TRUE(menuClosed());
     pressBlackoutAll(); // wakes all; so would the next click, but a turn later than the menu is built
     ASSERT_TRUE(shows(rightMonitor, green));
 
