@@ -62,9 +62,10 @@ void X11BlackWindow::show()
     if (!factory_.connection_)
         return;
     xcb_connection_t* c = factory_.connection_->get();
-    xcb_map_window(c, window_);
+    // Raised while still unmapped, so that the server paints it once, on top, when it maps.
     const std::uint32_t above = XCB_STACK_MODE_ABOVE;
     xcb_configure_window(c, window_, XCB_CONFIG_WINDOW_STACK_MODE, &above); // sent on commit
+    xcb_map_window(c, window_);
     if (factory_.keeper_)
         factory_.keeper_->keepAbove(window_);
 }
