@@ -161,6 +161,9 @@ void blackoutRounds(int monitors)
     XClient client;
     for (int i = 0; i < monitors; ++i)
         client.createWindow(Rect{i * 1280.0, 0, 1280, 720}, 0x3a5f8a);
+    QProcess tray; // with no tray, Vesperon would open its preferences window in its place
+    tray.start(QStringLiteral("trayer"), {});
+    spinUntil([&] { return !client.findWindows("trayer").empty(); });
 
     std::fflush(stdout); // or the child would print it again
     const pid_t bare = fork();
@@ -202,6 +205,8 @@ void blackoutRounds(int monitors)
     }
     vesperon.kill();
     vesperon.waitForFinished();
+    tray.kill();
+    tray.waitForFinished();
 }
 
 // From the start of the process until its tray icon is docked.
