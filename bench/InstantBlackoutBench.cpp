@@ -86,10 +86,13 @@ bool allBlack(XClient& client, int monitors, bool black)
 // Presses `key` until the program behind it answers with a blackout (it is ready then), and wakes it.
 bool ready(XClient& client, int monitors, std::uint8_t key)
 {
-    const bool answered = spinUntil([&] {
+    // Not a press inside spinUntil's condition: it asks the condition once more after it held,
+    // and a second press would wake what the first blacked out.
+    bool answered = false;
+    for (int attempt = 0; attempt < 5 && !answered; ++attempt) {
         client.typeKey(key, {X11Key::super, X11Key::shift});
-        return spinUntil([&] { return allBlack(client, monitors, true); }, 2000);
-    });
+        answered = spinUntil([&] { return allBlack(client, monitors, true); }, 2000);
+    }
     client.click(monitorWidth / 2, monitorHeight / 2);
     return answered && spinUntil([&] { return allBlack(client, monitors, false); });
 }
@@ -161,21 +164,24 @@ void blackoutRounds(int monitors)
     XClient client;
     for (int i = 0; i < monitors; ++i)
         client.createWindow(Rect{i * 1280.0, 0, 1280, 720}, 0x3a5f8a);
-    QProcess tray; // with no tray, Vesperon would open its preferences window in its place
-    tray.start(QStringLiteral("trayer"), {});
-    spinUntil([&] { return !client.findWindows("trayer").empty(); });
 
     std::fflush(stdout); // or the child would print it again
     const pid_t bare = fork();
     if (bare == 0)
         bareClient(monitors);
+    // Started after the fork: the child of a process with more threads than one may hang in malloc.
+    QProcess tray; // with no tray, Vesperon would open its preferences window in its place
+    tray.start(QStringLiteral("trayer"), {});
+    spinUntil([&] { return !client.findWindows("trayer").empty(); });
     QTemporaryDir home;
     QProcess vesperon;
     useHome(vesperon, home);
     vesperon.start(program(), {});
-    if (!ready(client, monitors, keyB) || !ready(client, monitors, X11Key::d)) {
-        std::printf("%d monitors: no answer to the hotkeys\n", monitors);
-        std::exit(1);
+    for (const auto& [key, who] : {std::pair{keyB, "the bare client"}, std::pair{X11Key::d, "Vesperon"}}) {
+        if (!ready(client, monitors, key)) {
+            std::printf("%d monitors: %s does not answer its hotkey\n", monitors, who);
+            std::exit(1);
+        }
     }
     std::pair<Figures, Figures> figures, bareFigures;
     for (int round = 0; round < rounds; ++round) {
