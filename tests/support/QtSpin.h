@@ -16,13 +16,15 @@ bool spinUntil(auto done, int deadlineMs = 10000)
     const QDeadlineTimer deadline(deadlineMs);
     QEventLoop loop;
     QTimer check;
+    bool held = false; // as last asked: a condition may act, and is not asked once more
     QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done() || deadline.hasExpired())
+        held = done();
+        if (held || deadline.hasExpired())
             loop.quit();
     });
     check.start(2);
     loop.exec();
-    return done();
+    return held;
 }
 
 } // namespace vesperon::testing
