@@ -106,9 +106,8 @@ void QtTray::setIcon(Icon icon, const std::string& tooltip)
 void QtTray::setMenu(const Menu& menu)
 {
     // Only the state of an item changed: the open menu and its submenus stay where the user is.
-    if (sameShape(shown_, menu)) {
+    if (sameShape(menu_, menu)) {
         update(menu_, menu);
-        shown_ = menu;
         return;
     }
     menu_.clear();
@@ -117,15 +116,18 @@ void QtTray::setMenu(const Menu& menu)
     submenus_.clear();
     items_.clear();
     fill(menu_, menu);
-    shown_ = menu;
 }
 
-bool QtTray::sameShape(const Menu& a, const Menu& b)
+// Whether `menu` holds items of the same kinds in the same places as `items`.
+bool QtTray::sameShape(const QMenu& menu, const Menu& items)
 {
-    return std::ranges::equal(a, b, [](const MenuItem& x, const MenuItem& y) {
-        return x.isSeparator == y.isSeparator && x.submenu.has_value() == y.submenu.has_value()
-            && (!x.submenu || sameShape(*x.submenu, *y.submenu));
-    });
+    const QList<QAction*> actions = menu.actions();
+    return static_cast<std::size_t>(actions.size()) == items.size()
+        && std::ranges::equal(actions, items, [](const QAction* action, const MenuItem& item) {
+               const QMenu* submenu = action->menu();
+               return action->isSeparator() == item.isSeparator && (submenu != nullptr) == item.submenu.has_value()
+                   && (!submenu || sameShape(*submenu, *item.submenu));
+           });
 }
 
 void QtTray::fill(QMenu& menu, const Menu& items)

@@ -29,7 +29,7 @@ public:
 
 private:
     static QIcon draw(Icon icon);
-    static bool sameShape(const Menu& a, const Menu& b);
+    static bool sameShape(const QMenu& menu, const Menu& items);
     void fill(QMenu& menu, const Menu& items);
     void update(QMenu& menu, const Menu& items);
     void showItem(QAction& action, const MenuItem& item);
@@ -39,7 +39,6 @@ private:
     bool available_ = false;
     QMenu menu_;
     std::vector<QMenu*> submenus_;
-    Menu shown_;
     std::map<const QAction*, MenuItem> items_; // what each action does now
     std::function<void()> aboutToShow_;
     std::map<Icon, QIcon> icons_;
