@@ -94,8 +94,10 @@ TEST(ControlService, CommandsTakeTheMenusPathAndTheStateIsAnnouncedOncePerTurn)
     EXPECT_EQ(announced, 1);
     perform(Action::toggleDisplay, "1");
     EXPECT_EQ(desktop.windows.shown(), (Xs{0, 1920}));
+    perform(Action::toggleDisplay, "2");
+    EXPECT_EQ(desktop.windows.shown(), (Xs{0})) << "a dark display toggles back to lit";
     perform(Action::wakeAll);
-    EXPECT_EQ(announced, 3) << "a wake changes the set and the flag in one turn";
+    EXPECT_EQ(announced, 4) << "a wake changes the set and the flag in one turn";
     EXPECT_FALSE(desktop.tap.motionWanted);
     perform(Action::keepOnly, "2");
     EXPECT_EQ(desktop.windows.shown(), (Xs{0}));
@@ -103,7 +105,7 @@ TEST(ControlService, CommandsTakeTheMenusPathAndTheStateIsAnnouncedOncePerTurn)
     perform(Action::toggle);
     EXPECT_EQ(desktop.windows.shown(), (Xs{0, 1920}));
     perform(Action::blackoutAll);
-    EXPECT_EQ(announced, 6) << "nothing changed, nothing announced";
+    EXPECT_EQ(announced, 7) << "nothing changed, nothing announced";
 
     EXPECT_EQ(perform(Action::wakeDisplay, "DP-7"), "no display \"DP-7\"; the displays are: 1 Monitor 1 (DP-1), 2 Monitor 2 (DP-2)");
     EXPECT_EQ(desktop.windows.shown(), (Xs{0, 1920}));

@@ -138,6 +138,7 @@ TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
     };
     const auto shows = [&](const Rect& area, std::uint32_t rgb) { return spinUntil([&] { return client.shows(area, rgb); }, 5000); };
 
+    EXPECT_EQ(std::ranges::count_if(state.availableDisplays.get(), [](const DisplayInfo& d) { return d.isPrimary; }), 1);
     displays.blackoutAllExcept(idAt(c));
     EXPECT_TRUE(shows(a, black) && shows(b, black));
     EXPECT_TRUE(shows(c, blue));
