@@ -44,7 +44,11 @@ struct VesperonProcess {
     }
     ~VesperonProcess() { process.kill(), process.waitForFinished(5000); }
     bool waitForExit() { return spinUntil([&] { return process.state() == QProcess::NotRunning; }); }
-    void sendSignal(int signal) { ::kill(static_cast<pid_t>(process.processId()), signal); }
+    void sendSignal(int signal)
+    {
+        if (const qint64 pid = process.processId(); pid > 0) // 0 once it has ended: kill(0) would hit the tests' own group
+            ::kill(static_cast<pid_t>(pid), signal);
+    }
     QString output() { return printed += QString::fromLocal8Bit(process.readAllStandardOutput()); } // all so far
     QProcess process;
     QString printed;
