@@ -86,8 +86,7 @@ bool allBlack(XClient& client, int monitors, bool black)
 // Presses `key` until the program behind it answers with a blackout (it is ready then), and wakes it.
 bool ready(XClient& client, int monitors, std::uint8_t key)
 {
-    // Not a press inside spinUntil's condition: it asks the condition once more after it held,
-    // and a second press would wake what the first blacked out.
+    // One press per attempt, then its own wait: a second press would wake what the first blacked out.
     bool answered = false;
     for (int attempt = 0; attempt < 5 && !answered; ++attempt) {
         client.typeKey(key, {X11Key::super, X11Key::shift});

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <poll.h>
+#include <optional>
 #include <stdexcept>
 #include <sys/wait.h>
 
@@ -290,14 +291,15 @@ xcb_timestamp_t XClient::serverTime()
     xcb_change_property(connection_, XCB_PROP_MODE_APPEND, clock_, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
     xcb_flush(connection_);
     while (xcb_generic_event_t* event = xcb_wait_for_event(connection_)) {
-        const auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event);
-        const bool stamp = (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && change->window == clock_;
-        const xcb_timestamp_t time = change->time;
-        if (!stamp)
+        std::optional<xcb_timestamp_t> stamp;
+        if (const auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event);
+            (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && change->window == clock_)
+            stamp = change->time;
+        else
             handle(*event);
         std::free(event);
         if (stamp)
-            return time;
+            return *stamp;
     }
     throw std::runtime_error("lost the test X server");
 }
