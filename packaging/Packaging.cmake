@@ -20,7 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/vesperon/vesperon)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded as plugins, so no library dependency names them: the SVG icons.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Loaded as plugins, so no library dependency names them: the SVG icons, Qt on Wayland.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -62,6 +62,12 @@ void AppDelegate::reportRefusedHotkeys()
     std::string names;
     for (const KeyCombo& combo : refused)
         names += (names.empty() ? "" : ", ") + combo.displayString();
+    if (!services_.hotkeys.grabsKeys()) {
+        services_.notifier.notify("Hotkeys belong to the desktop",
+            "On this desktop no program can take keys for itself: bind " + names
+                + " to commands such as 'vesperon --toggle' in the desktop's keyboard settings");
+        return;
+    }
     services_.notifier.notify("Hotkeys taken by another program",
         names + (refused.size() == 1 ? " is" : " are") + " taken by another program; Vesperon will use "
             + (refused.size() == 1 ? "it" : "them") + " as soon as " + (refused.size() == 1 ? "it is" : "they are")

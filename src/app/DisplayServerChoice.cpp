@@ -1,5 +1,7 @@
 #include "app/DisplayServerChoice.h"
 
+#include "wayland/WaylandDisplayServer.h"
+#include "wayland/WaylandInstanceClaim.h"
 #include "x11/X11DisplayServer.h"
 #include "x11/X11InstanceClaim.h"
 #include "x11/X11ServerLoss.h"
@@ -9,21 +11,63 @@
 
 namespace vesperon {
 
-DisplayServerChoice chooseDisplayServer(std::ostream& messages)
+namespace {
+
+constexpr const char* xwaylandLimits = "This Wayland desktop offers no layer-shell, so Vesperon runs through XWayland: "
+                                       "keys pressed in Wayland windows reach neither its hotkeys nor its wake keys, and "
+                                       "the desktop's own overlays may show above the black windows";
+
+std::string environment(const char* name)
 {
-    // X11 only, so far: under Wayland Vesperon runs through XWayland, and Qt must talk to the
-    // same X server as the backend's own connections.
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+DisplayServerChoice wayland(std::unique_ptr<WaylandConnection> connection)
+{
+    // Qt draws the tray menu and the preferences as a client of the same compositor.
+    setenv("QT_QPA_PLATFORM", "wayland", 1);
+    auto shared = std::make_shared<std::unique_ptr<WaylandConnection>>(std::move(connection));
+    return {[] { return std::make_unique<WaylandInstanceClaim>(); },
+        [shared] { return std::make_unique<WaylandDisplayServer>(std::move(*shared)); }, environment("WAYLAND_DISPLAY")};
+}
+
+DisplayServerChoice x11(std::ostream& messages, const std::string& limits)
+{
+    // The backend's own connections and Qt's must reach the same X server.
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     if (!X11DisplayServer::isReachable()) {
-        const char* display = std::getenv("DISPLAY");
-        if (display && *display)
+        const std::string display = environment("DISPLAY");
+        if (!display.empty())
             messages << "Vesperon needs an X11 display and cannot connect to \"" << display << "\"." << std::endl;
         else
             messages << "Vesperon needs an X11 display: DISPLAY is not set." << std::endl;
         return {};
     }
+    if (!limits.empty())
+        messages << "Vesperon: " << limits << "." << std::endl;
     sayOnceWhenTheXServerIsLost();
-    return {[] { return std::make_unique<X11InstanceClaim>(); }, [] { return std::make_unique<X11DisplayServer>(); }};
+    return {[] { return std::make_unique<X11InstanceClaim>(); },
+        [limits] { return std::make_unique<X11DisplayServer>(limits); }, environment("DISPLAY")};
+}
+
+} // namespace
+
+DisplayServerChoice chooseDisplayServer(std::ostream& messages, CommandLine::Backend backend)
+{
+    const std::string waylandDisplay = environment("WAYLAND_DISPLAY");
+    if (backend == CommandLine::Backend::x11 || (backend == CommandLine::Backend::automatic && waylandDisplay.empty()))
+        return x11(messages, {});
+    if (auto connection = WaylandDisplayServer::connectIfSupported())
+        return wayland(std::move(connection));
+    if (backend == CommandLine::Backend::automatic)
+        return x11(messages, xwaylandLimits);
+    if (waylandDisplay.empty())
+        messages << "Vesperon cannot run on Wayland: WAYLAND_DISPLAY is not set." << std::endl;
+    else
+        messages << "Vesperon cannot run on Wayland here: the compositor at \"" << waylandDisplay
+                 << "\" cannot be reached or offers no layer-shell." << std::endl;
+    return {};
 }
 
 } // namespace vesperon

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "control/CommandLine.h"
+
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <string>
 
 namespace vesperon {
 
@@ -15,11 +18,14 @@ class InstanceClaim;
 struct DisplayServerChoice {
     std::function<std::unique_ptr<InstanceClaim>()> claim;
     std::function<std::unique_ptr<DisplayServer>()> make;
+    std::string display; // its name, as the environment gives it
 
     explicit operator bool() const { return static_cast<bool>(make); }
 };
 
+// Wayland where the session is Wayland and its compositor offers layer-shell, else X11 (through
+// XWayland under other Wayland compositors, said once on `messages`); `backend` forces one.
 // Empty, with the reason said on `messages`, when Vesperon cannot run.
-DisplayServerChoice chooseDisplayServer(std::ostream& messages);
+DisplayServerChoice chooseDisplayServer(std::ostream& messages, CommandLine::Backend backend);
 
 } // namespace vesperon

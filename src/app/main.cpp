@@ -38,15 +38,14 @@ int alreadyRunning(int argc, char** argv, const std::string& display)
     return 0;
 }
 
-int runVesperon(int argc, char** argv)
+int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
 {
-    const DisplayServerChoice displayServer = chooseDisplayServer(std::cout);
+    const DisplayServerChoice displayServer = chooseDisplayServer(std::cout, backendChoice);
     if (!displayServer)
         return 1;
     const std::unique_ptr<InstanceClaim> instance = displayServer.claim();
     if (!instance->isOurs()) {
-        const char* display = std::getenv("DISPLAY");
-        return alreadyRunning(argc, argv, display ? display : "");
+        return alreadyRunning(argc, argv, displayServer.display);
     }
 
     QtTerminationSignals::block();
@@ -104,5 +103,5 @@ int main(int argc, char** argv)
     case CommandLine::Mode::run:
         break;
     }
-    return runVesperon(argc, argv);
+    return runVesperon(argc, argv, line.backend);
 }

@@ -54,6 +54,17 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         // "--blackout=DP-1" is "--blackout DP-1".
         const auto equals = argument.find('=');
         const std::string_view name = std::string_view(argument).substr(0, equals);
+        if (name == "--backend") {
+            std::string value;
+            if (equals != std::string::npos)
+                value = argument.substr(equals + 1);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            if (value != "x11" && value != "wayland")
+                return usageError("--backend takes x11 or wayland");
+            line.backend = value == "x11" ? Backend::x11 : Backend::wayland;
+            continue;
+        }
         const Option* option = nullptr;
         for (const Option& candidate : options)
             if (candidate.name == name)
@@ -74,6 +85,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
     }
     if (line.json && line.commands.empty())
         return usageError("--json goes with --status or --list-displays");
+    if (line.backend != Backend::automatic && !line.commands.empty())
+        return usageError("--backend goes with starting Vesperon, not with commands to it");
     line.mode = line.commands.empty() ? Mode::run : Mode::control;
     return line;
 }
@@ -82,7 +95,8 @@ const std::string& CommandLine::usage()
 {
     static const std::string text = "Usage: vesperon [--blackout-all | --wake | --toggle | --blackout DISPLAY | "
                                     "--wake-display DISPLAY | --toggle-display DISPLAY | --keep-only DISPLAY | "
-                                    "--preferences | --quit | --status [--json] | --list-displays [--json] | --help]";
+                                    "--preferences | --quit | --status [--json] | --list-displays [--json] | --help]\n"
+                                    "       vesperon [--backend x11|wayland]";
     return text;
 }
 
@@ -92,6 +106,8 @@ const std::string& CommandLine::help()
 Black out chosen monitors from the tray, with global hotkeys, or from the command line.
 
 Without an option, start Vesperon; when it runs already, open its preferences window.
+  --backend x11|wayland     start on this display server's backend instead of the
+                            one Vesperon chooses for the session
 With options, tell the running Vesperon what to do, in the order given:
   --blackout-all            black out every monitor
   --wake                    wake every monitor

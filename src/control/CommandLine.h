@@ -39,6 +39,8 @@ struct CommandLine {
     std::vector<ControlCommand> commands;
     bool json = false;
     std::string error; // for usageError: what is wrong, one line
+    enum class Backend { automatic, x11, wayland };
+    Backend backend = Backend::automatic; // for run: the display server's backend
 
     static CommandLine parse(const std::vector<std::string>& arguments);
     static const std::string& help();

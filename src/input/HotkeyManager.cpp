@@ -170,4 +170,9 @@ std::optional<DisplayId> HotkeyManager::parseDisplayKey(std::string_view key)
     return static_cast<DisplayId>(value);
 }
 
+bool HotkeyManager::grabsKeys() const
+{
+    return services_.hotkeys.grabsKeys();
+}
+
 } // namespace vesperon

@@ -47,6 +47,7 @@ public:
     // suspending releases them all, resuming registers them again from the current settings.
     void setSuspended(bool suspended);
     bool isSuspended() const { return suspended_; }
+    bool grabsKeys() const;
 
     // Combinations the desktop refused because another program holds them; a row, the menu and the
     // recorder show them as taken.

@@ -63,4 +63,9 @@ bool PermissionManager::isPolling() const
     return permissionCheckTimer_ && permissionCheckTimer_->isValid();
 }
 
+std::string PermissionManager::whatIsSeen() const
+{
+    return services_.access.whatIsSeen();
+}
+
 } // namespace vesperon

@@ -3,6 +3,7 @@
 #include "core/Published.h"
 
 #include <memory>
+#include <string>
 
 namespace vesperon {
 
@@ -31,6 +32,7 @@ public:
     void startPermissionMonitoring();
     void openAccessibilitySettings();
     void requestPermission();
+    std::string whatIsSeen() const;
 
     bool isPolling() const;
 

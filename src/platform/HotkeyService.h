@@ -25,6 +25,10 @@ public:
     // modifier cannot be expressed); nothing is left half-registered then.
     virtual std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id) = 0;
     virtual void unregisterHotkey(HotkeyHandle handle) = 0;
+
+    // False where no program may grab keys (Wayland): the desktop binds them itself, to commands
+    // such as `vesperon --toggle`, and every registration is refused.
+    virtual bool grabsKeys() const { return true; }
 };
 
 } // namespace vesperon

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace vesperon {
 
 // Whether Vesperon can watch input system-wide on this desktop, and how the user gets there.
@@ -12,6 +14,8 @@ public:
     virtual void request() = 0;
     // Tells the user what is missing and where to grant it.
     virtual void explain() = 0;
+    // What Vesperon sees of the user's input on this desktop, in a line for the preferences.
+    virtual std::string whatIsSeen() const { return "Keys, clicks and pointer movement, to wake the displays"; }
 };
 
 } // namespace vesperon

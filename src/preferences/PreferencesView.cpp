@@ -145,7 +145,8 @@ QWidget* PreferencesView::buildPermissions()
     grantAccess_->setObjectName(QStringLiteral("grantAccess"));
     connect(grantAccess_, &QPushButton::clicked, this, [this] { services_.permission.openAccessibilitySettings(); });
     layout->addWidget(permissionIcon_);
-    auto* what = new QLabel(QStringLiteral("Keys, clicks and pointer movement, to wake the displays"));
+    auto* what = new QLabel(QString::fromStdString(services_.permission.whatIsSeen()));
+    what->setObjectName(QStringLiteral("inputSeen"));
     what->setWordWrap(true);
     layout->addWidget(what, 1);
     layout->addStretch();

@@ -4,10 +4,11 @@
 
 namespace vesperon {
 
-X11DisplayServer::X11DisplayServer()
+X11DisplayServer::X11DisplayServer(std::string limits)
     : stackKeeper_(XcbConnection::open("keeping blackout windows on top"))
     , windows_(XcbConnection::open("black windows"), &stackKeeper_)
     , hotkeys_(XcbConnection::open("global hotkeys"))
+    , access_(std::move(limits))
 {
 }
 

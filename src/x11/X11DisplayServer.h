@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Backend.h"
-#include "x11/KeyCodeTable.h"
+#include "linux/KeyCodeTable.h"
 #include "x11/X11BlackWindow.h"
 #include "x11/X11HotkeyService.h"
 #include "x11/X11InputAccess.h"
@@ -14,7 +14,8 @@ namespace vesperon {
 // raw-event tap, each on an X connection of its own. Needs a QApplication on the xcb platform.
 class X11DisplayServer : public DisplayServer {
 public:
-    X11DisplayServer();
+    // `limits`: what does not work on this desktop, for the preferences (XWayland under Wayland).
+    explicit X11DisplayServer(std::string limits = {});
 
     BlackWindowFactory& windows() override { return windows_; }
     HotkeyService& hotkeys() override { return hotkeys_; }
@@ -31,7 +32,7 @@ private:
     X11HotkeyService hotkeys_;
     X11InputTap inputTap_;
     X11InputAccess access_;
-    X11KeyboardMap keyboard_;
+    XkbKeyboardMap keyboard_;
 };
 
 } // namespace vesperon

@@ -25,4 +25,10 @@ void X11InputAccess::explain()
               << std::endl;
 }
 
+std::string X11InputAccess::whatIsSeen() const
+{
+    const std::string seen = InputAccess::whatIsSeen();
+    return limits_.empty() ? seen : seen + ". " + limits_;
+}
+
 } // namespace vesperon

@@ -2,18 +2,25 @@
 
 #include "platform/InputAccess.h"
 
+#include <string>
+#include <utility>
+
 namespace vesperon {
 
 // On X11 nothing needs granting: Vesperon may watch input when the X server offers XInput 2.1 or
 // later, whose raw events arrive whatever other clients grab. There is no prompt to show.
 class X11InputAccess : public InputAccess {
 public:
+    // `limits`: what a user of this desktop should know beyond that, said in the preferences.
+    explicit X11InputAccess(std::string limits = {}) : limits_(std::move(limits)) {}
     bool isGranted() const override;
     void request() override {}
     // Explains, once, what is missing.
     void explain() override;
+    std::string whatIsSeen() const override;
 
 private:
+    std::string limits_;
     bool explained_ = false;
 };
 

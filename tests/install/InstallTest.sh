@@ -69,7 +69,7 @@ check_package() {
     [ "$packaged" = "$expected" ] || fail "packaged files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$packaged"))"
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
-    for library in libqt6widgets6 libqt6dbus6 libxcb-xinput0 libqt6svg6; do
+    for library in libqt6widgets6 libqt6dbus6 libxcb-xinput0 libwayland-client0 libqt6svg6 qt6-wayland; do
         [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
     done
     # Errors fail; warnings are listed.

@@ -2,7 +2,7 @@
 #include "linux/QtRunLoop.h"
 #include "model/KeyCombo.h"
 #include "support/QtSpin.h"
-#include "x11/KeyCodeTable.h"
+#include "linux/KeyCodeTable.h"
 #include "x11/X11InputTap.h"
 
 #include <QCoreApplication>
@@ -60,13 +60,13 @@ TEST(KeyCodeTable, MapsTheKeysOfAKeyboardBothWaysByPosition)
     EXPECT_EQ(mapped, 100);
     // The numbering is stored in the settings: A, Escape, keypad Enter, F1, and 5 and 6 out of order.
     for (const auto& [x11, code] : std::vector<std::pair<int, int>>{{38, 0}, {9, 53}, {104, 76}, {67, 122}, {14, 23}, {15, 22}})
-        EXPECT_EQ(X11KeyboardMap().keyCode(static_cast<std::uint32_t>(x11)), code) << x11;
+        EXPECT_EQ(XkbKeyboardMap().keyCode(static_cast<std::uint32_t>(x11)), code) << x11;
     for (std::uint8_t x : {37, 105, 50, 62, 64, 108, 133, 134, 66, 77}) {
         EXPECT_TRUE(KeyCodeTable::isModifier(x)) << int(x);
-        EXPECT_FALSE(X11KeyboardMap().keyCode(x)) << "modifiers and locks have no code: " << int(x);
+        EXPECT_FALSE(XkbKeyboardMap().keyCode(x)) << "modifiers and locks have no code: " << int(x);
     }
     EXPECT_FALSE(KeyCodeTable::isModifier(38));
-    EXPECT_FALSE(X11KeyboardMap().keyCode(256 + 38)) << "no wrap-around past 255";
+    EXPECT_FALSE(XkbKeyboardMap().keyCode(256 + 38)) << "no wrap-around past 255";
 }
 
 TEST(RawMotion, ScrollAxesAreScrollAndNeverMovement)

@@ -93,6 +93,8 @@ struct FakeHotkeys : HotkeyService {
         return next++;
     }
     void unregisterHotkey(HotkeyHandle handle) override { live.erase(handle); }
+    bool grabsKeys() const override { return grabs; }
+    bool grabs = true;
     bool held(const KeyCombo& combo) const
     {
         return std::ranges::any_of(live, [&](const auto& entry) { return entry.second.first == combo; });

@@ -129,6 +129,12 @@ TEST(Hotkeys, OnesAnotherProgramHoldsAreNamedOnceLeftOutOfTheMenuAndTakenWhenFre
     HotkeyManager& hotkeys = desktop.start().hotkeys();
     EXPECT_EQ(desktop.notifier.notes, std::vector<std::string>{"Hotkeys taken by another program: Shift+Super+D, Ctrl+Alt+1 "
         "are taken by another program; Vesperon will use them as soon as they are free, or set another in its preferences"});
+    FakeDesktop wayland; // where no program may grab keys, the user is told where to bind them instead
+    wayland.hotkeys.grabs = false;
+    wayland.hotkeys.taken = {KeyCombo::defaultBlackoutAll};
+    wayland.start();
+    EXPECT_EQ(wayland.notifier.notes, std::vector<std::string>{"Hotkeys belong to the desktop: On this desktop no program can "
+        "take keys for itself: bind Shift+Super+D to commands such as 'vesperon --toggle' in the desktop's keyboard settings"});
     EXPECT_EQ(find(desktop.tray.open(), "Blackout All").shortcutHint, "");
 
     desktop.hotkeys.taken = {ctrlAlt1};

@@ -31,6 +31,10 @@ TEST(CommandLine, CommandsRunInTheOrderGivenAndMistakesAreNamed)
         {{"--wake-display="}, Mode::usageError, {}, "--wake-display needs a display: its identifier, connector name or position in --list-displays"},
         {{"--toggle=1"}, Mode::usageError, {}, "--toggle takes no value"},
         {{"--json"}, Mode::usageError, {}, "--json goes with --status or --list-displays"},
+        {{"--backend", "wayland"}, Mode::run, {}, ""},
+        {{"--backend=mir"}, Mode::usageError, {}, "--backend takes x11 or wayland"},
+        {{"--backend"}, Mode::usageError, {}, "--backend takes x11 or wayland"},
+        {{"--backend=x11", "--wake"}, Mode::usageError, {}, "--backend goes with starting Vesperon, not with commands to it"},
     };
     for (const Case& c : cases) {
         const CommandLine line = CommandLine::parse(c.arguments);
@@ -39,6 +43,8 @@ TEST(CommandLine, CommandsRunInTheOrderGivenAndMistakesAreNamed)
         EXPECT_EQ(line.error, c.error);
     }
     EXPECT_TRUE(CommandLine::parse({"--list-displays", "--json"}).json);
+    EXPECT_EQ(CommandLine::parse({"--backend=x11"}).backend, CommandLine::Backend::x11);
+    EXPECT_EQ(CommandLine::parse({"--backend", "wayland"}).backend, CommandLine::Backend::wayland);
     for (const char* option : {"--blackout-all", "--wake-display DISPLAY", "--toggle-display DISPLAY", "--preferences",
              "--quit", "--status", "--list-displays"}) {
         EXPECT_NE(CommandLine::help().find(option), std::string::npos) << option;

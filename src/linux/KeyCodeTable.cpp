@@ -1,4 +1,4 @@
-#include "x11/KeyCodeTable.h"
+#include "linux/KeyCodeTable.h"
 
 #include <algorithm>
 #include <array>
@@ -95,7 +95,7 @@ bool KeyCodeTable::isModifier(std::uint8_t x11KeyCode)
     return std::ranges::find(modifiers, x11KeyCode - evdevOffset) != modifiers.end();
 }
 
-std::optional<std::uint16_t> X11KeyboardMap::keyCode(std::uint32_t nativeScanCode) const
+std::optional<std::uint16_t> XkbKeyboardMap::keyCode(std::uint32_t nativeScanCode) const
 {
     if (nativeScanCode > 255)
         return std::nullopt;

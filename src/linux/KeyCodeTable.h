@@ -7,7 +7,7 @@
 
 namespace vesperon {
 
-// X keycodes (evdev code + 8) to and from the program's key codes, for every key of a 105-key
+// XKB keycodes (evdev code + 8, the X keycodes) to and from the program's key codes, for every key of a 105-key
 // keyboard. The numbering is positional: it names where a key is, not what the layout prints on it.
 namespace KeyCodeTable {
 
@@ -23,8 +23,9 @@ bool isModifier(std::uint8_t x11KeyCode);
 
 } // namespace KeyCodeTable
 
-// The table behind the seam: Qt reports the X keycode as a key event's native scan code.
-class X11KeyboardMap : public KeyboardMap {
+// The table behind the seam: Qt reports the XKB keycode as a key event's native scan code, on X11
+// and on Wayland alike.
+class XkbKeyboardMap : public KeyboardMap {
 public:
     std::optional<std::uint16_t> keyCode(std::uint32_t nativeScanCode) const override;
 };

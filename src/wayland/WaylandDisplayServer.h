@@ -1,0 +1,66 @@
+#pragma once
+
+#include "linux/KeyCodeTable.h"
+#include "platform/Backend.h"
+#include "platform/HotkeyService.h"
+#include "platform/InputAccess.h"
+#include "wayland/WaylandBlackWindow.h"
+#include "wayland/WaylandConnection.h"
+#include "wayland/WaylandInputTap.h"
+
+#include <memory>
+
+namespace vesperon {
+
+// No Wayland client may grab a key: on these desktops the compositor binds keys
+// itself and runs `vesperon --toggle` and its like. Every registration is
+// refused, so the preferences show it.
+class CompositorBoundHotkeys : public HotkeyService {
+public:
+    void setHandler(Handler) override {}
+    std::optional<HotkeyHandle> registerHotkey(const KeyCombo&, std::uint32_t) override { return std::nullopt; }
+    void unregisterHotkey(HotkeyHandle) override {}
+    bool grabsKeys() const override { return false; }
+};
+
+// Input over the overlays is always there to see; nothing needs granting.
+class WaylandInputAccess : public InputAccess {
+public:
+    bool isGranted() const override { return true; }
+    void request() override {}
+    void explain() override {}
+    std::string whatIsSeen() const override
+    {
+        return "Clicks, wheel and pointer movement on dark displays, and keys "
+               "while every display is dark: "
+               "Wayland shows Vesperon nothing of what happens on a lit display";
+    }
+};
+
+// The Wayland backend, for compositors with layer-shell (KDE Plasma, sway and
+// other wlroots compositors): black overlays and the input seen over them, on a
+// connection of Vesperon's own.
+class WaylandDisplayServer : public DisplayServer {
+public:
+    explicit WaylandDisplayServer(std::unique_ptr<WaylandConnection> connection);
+
+    BlackWindowFactory& windows() override { return windows_; }
+    HotkeyService& hotkeys() override { return hotkeys_; }
+    InputTap& inputTap() override { return inputTap_; }
+    InputAccess& inputAccess() override { return access_; }
+    KeyboardMap& keyboard() override { return keyboard_; }
+
+    // A connection to $WAYLAND_DISPLAY whose compositor offers what the backend
+    // needs; nothing otherwise.
+    static std::unique_ptr<WaylandConnection> connectIfSupported();
+
+private:
+    std::unique_ptr<WaylandConnection> connection_;
+    WaylandBlackWindowFactory windows_;
+    CompositorBoundHotkeys hotkeys_;
+    WaylandInputTap inputTap_;
+    WaylandInputAccess access_;
+    XkbKeyboardMap keyboard_;
+};
+
+} // namespace vesperon

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDBusVirtualObject>
+#include <QStringList>
+
+namespace vesperon::testing {
+
+// The tray of a desktop whose panel hosts StatusNotifierItems (KDE Plasma, swaybar, waybar): the
+// watcher service on the session bus, with a host registered, so that Qt's tray icons register
+// their items here.
+class StatusNotifierWatcher : public QDBusVirtualObject {
+public:
+    StatusNotifierWatcher(); // on this process's session bus
+    ~StatusNotifierWatcher() override;
+
+    // The bus names of the registered items.
+    const QStringList& items() const { return items_; }
+
+    QString introspect(const QString& path) const override;
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+
+private:
+    QStringList items_;
+};
+
+} // namespace vesperon::testing

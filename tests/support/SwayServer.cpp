@@ -1,0 +1,272 @@
+#include "support/SwayServer.h"
+
+#include "virtual-keyboard-unstable-v1-client-protocol.h"
+#include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
+
+#include <wayland-client.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <grp.h>
+#include <signal.h>
+#include <stdexcept>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace vesperon::testing {
+
+namespace {
+
+constexpr uid_t nobody = 65534;
+
+std::string hex(std::uint32_t rgb)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", rgb);
+    return text;
+}
+
+std::string config()
+{
+    // The pointer stays where the test puts it: it shows in screenshots.
+    std::string text = "default_border none\nfocus_follows_mouse no\nmouse_warping none\n";
+    for (int i = 0; i < 3; ++i) {
+        text += "output HEADLESS-" + std::to_string(i + 1) + " mode 1280x720 pos " + std::to_string(i * SwayServer::outputWidth)
+            + " 0 bg " + hex(SwayServer::outputColours[i]) + " solid_color\n";
+    }
+    return text + "bar {\n  position top\n  tray_output none\n  colors {\n    background "
+        + hex(SwayServer::barColour) + "\n  }\n}\n";
+}
+
+// Runs sway as nobody, with nothing of this process's environment but what sway needs.
+[[noreturn]] void execSway(const fs::path& folder, int outputs)
+{
+    if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
+        _exit(126);
+    prctl(PR_SET_PDEATHSIG, SIGTERM); // after setuid, which clears it
+    const int quiet = open("/dev/null", O_WRONLY);
+    dup2(quiet, STDOUT_FILENO);
+    dup2(quiet, STDERR_FILENO);
+    const std::vector<std::string> environment {"HOME=" + (folder / "home").string(), "PATH=/usr/bin:/bin",
+        "XDG_RUNTIME_DIR=" + (folder / "runtime").string(), "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1",
+        "WLR_HEADLESS_OUTPUTS=" + std::to_string(outputs), "WLR_RENDERER=pixman"};
+    std::vector<char*> envp;
+    for (const std::string& entry : environment)
+        envp.push_back(const_cast<char*>(entry.c_str()));
+    envp.push_back(nullptr);
+    const std::string configPath = (folder / "config").string();
+    const char* argv[] = {"sway", "-c", configPath.c_str(), nullptr};
+    execve("/usr/bin/sway", const_cast<char**>(argv), envp.data());
+    _exit(127);
+}
+
+// The first entry of `folder` whose name starts with `prefix` and does not end in ".lock".
+std::string findEntry(const fs::path& folder, const std::string& prefix)
+{
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(prefix) && !name.ends_with(".lock"))
+            return entry.path().string();
+    }
+    return {};
+}
+
+} // namespace
+
+SwayServer::SwayServer(int outputs)
+{
+    char pattern[] = "/tmp/vesperon-sway-XXXXXX";
+    if (!mkdtemp(pattern))
+        throw std::runtime_error("cannot make a folder for sway");
+    folder_ = pattern;
+    fs::create_directories(folder_ / "home");
+    fs::create_directories(folder_ / "runtime");
+    std::ofstream(folder_ / "config") << config();
+    for (const fs::path& path : {folder_, folder_ / "home", folder_ / "runtime", folder_ / "config"})
+        if (chown(path.c_str(), nobody, nobody) != 0)
+            throw std::runtime_error("cannot hand " + path.string() + " to nobody");
+    fs::permissions(folder_, fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+    fs::permissions(folder_ / "runtime", fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+
+    if ((pid_ = fork()) < 0)
+        throw std::runtime_error("cannot start sway");
+    if (pid_ == 0)
+        execSway(folder_, outputs);
+    // Ready once it listens on both sockets; it starts in well under a second.
+    for (int i = 0; i < 2000 && (socket_.empty() || findEntry(folder_ / "runtime", "sway-ipc").empty()); ++i) {
+        if (waitpid(pid_, nullptr, WNOHANG) == pid_)
+            throw std::runtime_error("sway ended at once (is the sway package installed?)");
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        socket_ = findEntry(folder_ / "runtime", "wayland-");
+    }
+    if (socket_.empty())
+        throw std::runtime_error("sway did not start");
+}
+
+SwayServer::~SwayServer()
+{
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+}
+
+std::string SwayServer::environment() const
+{
+    return "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string() + " WAYLAND_DISPLAY=" + socket_
+        + " SWAYSOCK=" + findEntry(folder_ / "runtime", "sway-ipc") + " ";
+}
+
+bool SwayServer::command(const std::string& command) const
+{
+    return std::system((environment() + "swaymsg '" + command + "' >/dev/null").c_str()) == 0;
+}
+
+bool SwayServer::shows(const Rect& area, std::uint32_t rgb) const
+{
+    const int x0 = int(area.x), y0 = int(area.y), w = int(area.width), h = int(area.height);
+    const std::string grim = environment() + "grim -g '" + std::to_string(x0) + "," + std::to_string(y0) + " " + std::to_string(w)
+        + "x" + std::to_string(h) + "' -t ppm - 2>/dev/null";
+    FILE* pipe = popen(grim.c_str(), "r");
+    if (!pipe)
+        return false;
+    int width = 0, height = 0, depth = 0;
+    const bool header = std::fscanf(pipe, "P6 %d %d %d", &width, &height, &depth) == 3 && std::fgetc(pipe) != EOF;
+    std::vector<unsigned char> pixels(std::size_t(std::max(width, 0)) * std::max(height, 0) * 3);
+    const bool read = header && std::fread(pixels.data(), 1, pixels.size(), pipe) == pixels.size();
+    pclose(pipe);
+    if (!read || width != w || height != h)
+        return false;
+    for (const int y : {0, h / 2, h - 1})
+        for (const int x : {0, w / 2, w - 1}) {
+            const unsigned char* p = &pixels[(std::size_t(y) * w + x) * 3];
+            if ((std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2]) != rgb)
+                return false;
+        }
+    return true;
+}
+
+WaylandInput::WaylandInput(const std::string& socket, int width, int height)
+    : width_(width)
+    , height_(height)
+{
+    struct Globals {
+        wl_seat* seat = nullptr;
+        zwlr_virtual_pointer_manager_v1* pointers = nullptr;
+        zwp_virtual_keyboard_manager_v1* keyboards = nullptr;
+    } globals;
+    static const wl_registry_listener listener {
+        [](void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
+            auto& found = *static_cast<Globals*>(data);
+            if (std::strcmp(interface, wl_seat_interface.name) == 0)
+                found.seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+            else if (std::strcmp(interface, zwlr_virtual_pointer_manager_v1_interface.name) == 0)
+                found.pointers = static_cast<zwlr_virtual_pointer_manager_v1*>(
+                    wl_registry_bind(registry, name, &zwlr_virtual_pointer_manager_v1_interface, 1));
+            else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0)
+                found.keyboards = static_cast<zwp_virtual_keyboard_manager_v1*>(
+                    wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
+        },
+        [](void*, wl_registry*, std::uint32_t) {},
+    };
+    display_ = wl_display_connect(socket.c_str());
+    if (!display_)
+        throw std::runtime_error("cannot connect to " + socket);
+    wl_registry_add_listener(wl_display_get_registry(display_), &listener, &globals);
+    wl_display_roundtrip(display_);
+    if (!globals.seat || !globals.pointers || !globals.keyboards)
+        throw std::runtime_error("the compositor offers no virtual pointer or keyboard");
+    pointer_ = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(globals.pointers, globals.seat);
+    keyboard_ = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(globals.keyboards, globals.seat);
+
+    // The keymap real evdev codes mean on a US keyboard.
+    xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    const xkb_rule_names names {"evdev", "pc105", "us", "", ""};
+    keymap_ = xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    xkb_context_unref(context);
+    state_ = xkb_state_new(keymap_);
+    char* text = xkb_keymap_get_as_string(keymap_, XKB_KEYMAP_FORMAT_TEXT_V1);
+    const std::size_t size = std::strlen(text) + 1;
+    const int fd = memfd_create("keymap", MFD_CLOEXEC);
+    if (fd < 0 || write(fd, text, size) != static_cast<ssize_t>(size))
+        throw std::runtime_error("cannot hand the keymap over");
+    std::free(text);
+    zwp_virtual_keyboard_v1_keymap(keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd, static_cast<std::uint32_t>(size));
+    close(fd);
+    sync();
+}
+
+WaylandInput::~WaylandInput()
+{
+    zwlr_virtual_pointer_v1_destroy(pointer_);
+    zwp_virtual_keyboard_v1_destroy(keyboard_);
+    xkb_state_unref(state_);
+    xkb_keymap_unref(keymap_);
+    wl_display_roundtrip(display_);
+    wl_display_disconnect(display_);
+}
+
+void WaylandInput::sync()
+{
+    wl_display_roundtrip(display_);
+}
+
+void WaylandInput::moveTo(int x, int y)
+{
+    zwlr_virtual_pointer_v1_motion_absolute(
+        pointer_, time_++, std::uint32_t(x), std::uint32_t(y), std::uint32_t(width_), std::uint32_t(height_));
+    zwlr_virtual_pointer_v1_frame(pointer_);
+    sync();
+}
+
+void WaylandInput::click(int x, int y, std::uint32_t button)
+{
+    moveTo(x, y);
+    for (const auto state : {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED}) {
+        zwlr_virtual_pointer_v1_button(pointer_, time_++, button, state);
+        zwlr_virtual_pointer_v1_frame(pointer_);
+    }
+    sync();
+}
+
+void WaylandInput::scroll()
+{
+    zwlr_virtual_pointer_v1_axis_source(pointer_, WL_POINTER_AXIS_SOURCE_WHEEL);
+    zwlr_virtual_pointer_v1_axis_discrete(pointer_, time_++, WL_POINTER_AXIS_VERTICAL_SCROLL, wl_fixed_from_int(15), 1);
+    zwlr_virtual_pointer_v1_frame(pointer_);
+    sync();
+}
+
+void WaylandInput::pressKey(std::uint32_t key, bool down)
+{
+    // The key, then the modifier state it leaves, as a keyboard's driver reports them.
+    zwp_virtual_keyboard_v1_key(keyboard_, time_++, key, down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
+    xkb_state_update_key(state_, key + 8, down ? XKB_KEY_DOWN : XKB_KEY_UP);
+    zwp_virtual_keyboard_v1_modifiers(keyboard_, xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
+        xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED), xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED),
+        xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_EFFECTIVE));
+}
+
+void WaylandInput::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers)
+{
+    for (const std::uint32_t modifier : modifiers)
+        pressKey(modifier, true);
+    pressKey(key, true);
+    pressKey(key, false);
+    for (const std::uint32_t modifier : modifiers)
+        pressKey(modifier, false);
+    sync();
+}
+
+} // namespace vesperon::testing

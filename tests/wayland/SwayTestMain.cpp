@@ -1,0 +1,42 @@
+// Tests on a real Wayland compositor: each test process starts its own headless sway, a session
+// bus, and a Qt application that is a Wayland client of that sway.
+#include "support/Daemon.h"
+#include "support/SwayServer.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+std::unique_ptr<vesperon::testing::SwayServer> server;
+}
+
+vesperon::testing::SwayServer& swayServer()
+{
+    return *server;
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests)) // CTest asks before running them: no server needed
+        return RUN_ALL_TESTS();
+    server = std::make_unique<vesperon::testing::SwayServer>();
+    vesperon::testing::SessionBus bus;
+    QTemporaryDir runtime; // this process's own; sway's belongs to nobody
+    setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    setenv("WAYLAND_DISPLAY", server->socket().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "wayland", 1);
+    unsetenv("DISPLAY");
+    int status = 0;
+    {
+        QApplication app(argc, argv); // gone before the compositor, which it would not survive
+        QApplication::setQuitOnLastWindowClosed(false);
+        status = RUN_ALL_TESTS();
+    }
+    server.reset();
+    return status;
+}
