@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Starts the built Vesperon. On a desktop it runs on the current display. Without a display it
+# Starts the built Vesperon. On a desktop (Wayland or X11) it runs there. Without a display it
 # starts a private virtual X server with two monitors and a tray, runs Vesperon there until
 # Ctrl+C, and cleans up after itself.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 program="${BUILD_DIR:-$here/build}/vesperon"
 
-if [ -n "${DISPLAY:-}" ] && xset q >/dev/null 2>&1; then
+if [ -n "${WAYLAND_DISPLAY:-}" ] || { [ -n "${DISPLAY:-}" ] && xset q >/dev/null 2>&1; }; then
     exec "$program"
 fi
 

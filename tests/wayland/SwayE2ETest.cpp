@@ -71,10 +71,10 @@ struct SwayE2E : ::testing::Test {
     }
 
     // `vesperon ARGUMENTS…`, to the end; its exit status.
-    int run(const QStringList& arguments, QString* output = nullptr)
+    int run(const QStringList& arguments, QString* output = nullptr, const QProcessEnvironment& environment = {})
     {
         QProcess process;
-        process.setProcessEnvironment(environment());
+        process.setProcessEnvironment(environment.isEmpty() ? this->environment() : environment);
         process.start(QStringLiteral(VESPERON_EXECUTABLE), arguments);
         EXPECT_TRUE(process.waitForFinished(10000));
         if (output)
@@ -177,6 +177,24 @@ TEST_F(SwayE2E, AnOutputAddedDuringABlackoutStaysLitAndAKilledVesperonLeavesEver
 
     ::kill(static_cast<pid_t>(vesperon.processId()), SIGKILL);
     EXPECT_TRUE(shows(body(left), SwayServer::outputColours[0]) && rightLit());
+}
+
+TEST_F(SwayE2E, ABackendThatCannotRunSaysWhyInOneLine)
+{
+    QProcessEnvironment noX = environment();
+    noX.remove(QStringLiteral("DISPLAY"));
+    QString said;
+    EXPECT_EQ(run({QStringLiteral("--backend"), QStringLiteral("x11")}, &said, noX), 1);
+    EXPECT_EQ(said, QStringLiteral("Vesperon needs an X11 display: DISPLAY is not set.\n"));
+
+    QProcessEnvironment nowhere = noX;
+    nowhere.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("/nonexistent/wayland-9"));
+    EXPECT_EQ(run({QStringLiteral("--backend=wayland")}, &said, nowhere), 1);
+    EXPECT_EQ(said, QStringLiteral("Vesperon cannot run on Wayland here: the compositor at \"/nonexistent/wayland-9\" cannot be "
+                                   "reached or offers no layer-shell.\n"));
+    // Left to choose, it falls back to X11, which is not there either.
+    EXPECT_EQ(run({}, &said, nowhere), 1);
+    EXPECT_EQ(said, QStringLiteral("Vesperon needs an X11 display: DISPLAY is not set.\n"));
 }
 
 } // namespace
