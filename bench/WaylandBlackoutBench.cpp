@@ -1,16 +1,18 @@
-// Request → both outputs black and back on a private headless sway: build/vesperon as a Wayland
-// client, BlackoutAll and WakeAll sent over the session bus, the pixels polled with grim. A poll
-// costs one grim capture, which this prints too: it bounds how finely the times can be read.
+// Request → both outputs black and back on a private headless compositor (COMPOSITOR: sway or
+// KWin), build/vesperon as its Wayland client, BlackoutAll and WakeAll sent over the session bus,
+// the pixels polled (grim on sway, KWin's screenshot interface) over a window of the bench's own on
+// each output. One poll's time is printed too: it bounds how finely the times can be read.
 #include "support/Daemon.h"
-#include "support/SwayServer.h"
+#include COMPOSITOR_HEADER
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,13 +36,13 @@ bool call(const char* method)
 }
 
 // Milliseconds from the request until the strip shows `rgb`; -1 if it never did within 5 s.
-double timeUntil(const SwayServer& sway, const char* method, std::uint32_t rgb)
+double timeUntil(const WaylandCompositor& server, const char* method, std::uint32_t rgb)
 {
     QElapsedTimer timer;
     timer.start();
     if (!call(method))
         return -1;
-    while (!sway.shows(strip, rgb))
+    while (!server.shows(strip, rgb))
         if (timer.hasExpired(5000))
             return -1;
     return double(timer.nsecsElapsed()) / 1e6;
@@ -53,17 +55,13 @@ void print(const char* what, std::vector<double> times)
     std::printf("%-32s p50 %6.1f ms   p90 %6.1f ms   max %6.1f ms\n", what, at(0.5), at(0.9), times.back());
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Runs the rounds against Vesperon on `server`, whose left output shows `lit` when awake.
+int measure(const char* name, WaylandCompositor& server, std::uint32_t lit)
 {
-    SwayServer sway;
-    SessionBus bus;
-    QCoreApplication app(argc, argv);
     QTemporaryDir home;
     QProcess vesperon;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QString::fromStdString(sway.socket()));
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QString::fromStdString(server.socket()));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
     environment.remove(QStringLiteral("DISPLAY"));
@@ -73,33 +71,62 @@ int main(int argc, char** argv)
     started.start();
     while (!QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("io.github.vesperon.Vesperon")))
         if (started.hasExpired(10000)) {
-            std::fprintf(stderr, "Vesperon did not start on sway\n");
+            std::fprintf(stderr, "Vesperon did not start on %s\n", name);
             return 1;
         }
 
-    std::vector<double> black, lit, capture;
-    const std::uint32_t background = SwayServer::outputColours[0]; // both outputs read as their own colour below
+    std::vector<double> black, awake, capture;
     for (int i = 0; i < rounds; ++i) {
-        black.push_back(timeUntil(sway, "BlackoutAll", 0));
-        // Lit: the strip's points lie on two colours, so wait on the left output's alone.
+        black.push_back(timeUntil(server, "BlackoutAll", 0));
+        // Lit: the strip's points lie on two outputs, so wait on the left one's alone.
         QElapsedTimer timer;
         timer.start();
         call("WakeAll");
-        while (!sway.shows({strip.x, strip.y, 1, 1}, background) && !timer.hasExpired(5000)) {}
-        lit.push_back(double(timer.nsecsElapsed()) / 1e6);
+        while (!server.shows({strip.x, strip.y, 1, 1}, lit) && !timer.hasExpired(5000)) {}
+        awake.push_back(double(timer.nsecsElapsed()) / 1e6);
         timer.start();
-        sway.shows(strip, background);
+        server.shows(strip, lit);
         capture.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    if (std::ranges::count(black, -1.0) > 0) {
-        std::fprintf(stderr, "a blackout never showed\n");
-        return 1;
-    }
-    std::printf("headless sway, 2 outputs of 1280x720, %d rounds\n", rounds);
-    print("request -> both outputs black", black);
-    print("wake request -> lit", lit);
-    print("one grim capture (poll step)", capture);
     vesperon.kill();
     vesperon.waitForFinished(5000);
+    if (std::ranges::count(black, -1.0) > 0) {
+        std::fprintf(stderr, "a blackout never showed on %s\n", name);
+        return 1;
+    }
+    std::printf("headless %s, 2 outputs of 1280x720, %d rounds\n", name, rounds);
+    print("  request -> both outputs black", black);
+    print("  wake request -> lit", awake);
+    print("  one capture (the poll step)", capture);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SessionBus bus; // KWin serves its screenshots on it
+    QTemporaryDir runtime;
+    setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    COMPOSITOR server;
+    setenv("WAYLAND_DISPLAY", server.socket().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "wayland", 1);
+    int failed = 0;
+    {
+        QApplication app(argc, argv);
+        // The same picture whatever the compositor draws beneath: a window over each output.
+        constexpr std::uint32_t colours[] = {0xe0d020, 0xffffff};
+        QWidget windows[2];
+        for (int i = 0; i < 2; ++i) {
+            server.focusOutput(i);
+            windows[i].setStyleSheet(QStringLiteral("background: #%1").arg(colours[i], 6, 16, QLatin1Char('0')));
+            windows[i].showMaximized();
+            QElapsedTimer shown;
+            shown.start();
+            while (!server.shows({WaylandCompositor::output(i).x + 600, 300, 1, 1}, colours[i]) && !shown.hasExpired(5000))
+                app.processEvents();
+        }
+        failed = measure(COMPOSITOR_NAME, server, colours[0]);
+    }
+    return failed;
 }

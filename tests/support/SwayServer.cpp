@@ -84,7 +84,7 @@ std::string findEntry(const fs::path& folder, const std::string& prefix)
 
 } // namespace
 
-SwayServer::SwayServer(int outputs)
+SwayServer::SwayServer()
 {
     char pattern[] = "/tmp/vesperon-sway-XXXXXX";
     if (!mkdtemp(pattern))
@@ -102,7 +102,7 @@ SwayServer::SwayServer(int outputs)
     if ((pid_ = fork()) < 0)
         throw std::runtime_error("cannot start sway");
     if (pid_ == 0)
-        execSway(folder_, outputs);
+        execSway(folder_, 2);
     // Ready once it listens on both sockets; it starts in well under a second.
     for (int i = 0; i < 2000 && (socket_.empty() || findEntry(folder_ / "runtime", "sway-ipc").empty()); ++i) {
         if (waitpid(pid_, nullptr, WNOHANG) == pid_)
@@ -112,14 +112,36 @@ SwayServer::SwayServer(int outputs)
     }
     if (socket_.empty())
         throw std::runtime_error("sway did not start");
+    input_ = std::make_unique<WaylandInput>(socket_, 2 * outputWidth, outputHeight);
 }
 
 SwayServer::~SwayServer()
 {
+    input_.reset();
     kill(pid_, SIGTERM);
     waitpid(pid_, nullptr, 0);
     std::error_code ignored;
     fs::remove_all(folder_, ignored);
+}
+
+void SwayServer::moveTo(int x, int y)
+{
+    input_->moveTo(x, y);
+}
+
+void SwayServer::click(int x, int y)
+{
+    input_->click(x, y);
+}
+
+void SwayServer::scroll()
+{
+    input_->scroll();
+}
+
+void SwayServer::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers)
+{
+    input_->typeKey(key, modifiers);
 }
 
 std::string SwayServer::environment() const

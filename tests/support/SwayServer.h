@@ -1,10 +1,11 @@
 #pragma once
 
-#include "core/Geometry.h"
+#include "support/WaylandCompositor.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <sys/types.h>
 
@@ -16,28 +17,31 @@ struct zwp_virtual_keyboard_v1;
 
 namespace vesperon::testing {
 
-// A private headless sway for the test process, with `outputs` outputs of 1280×720 side by side,
-// each filled with its own colour, and a bar along the top. sway will not run as root: it runs as
-// nobody, in a folder of its own; root's clients may use its socket. Ended on destruction, or by
-// the kernel should the test die.
-class SwayServer {
+class WaylandInput;
+
+// A private headless sway with two outputs side by side, each filled with its own colour, and a
+// bar along the top. sway will not run as root: it runs as nobody, in a folder of its own; root's
+// clients may use its socket. Input comes from a virtual pointer and keyboard of this process's.
+class SwayServer : public WaylandCompositor {
 public:
     static constexpr std::uint32_t barColour = 0x102030;
     static constexpr std::uint32_t outputColours[] = {0x3a5f8a, 0x4f7f6a, 0x8a5f3a};
-    static constexpr int outputWidth = 1280, outputHeight = 720;
 
-    explicit SwayServer(int outputs = 2);
-    ~SwayServer();
+    SwayServer();
+    ~SwayServer() override;
     SwayServer(const SwayServer&) = delete;
     SwayServer& operator=(const SwayServer&) = delete;
 
-    // The socket's absolute path: what WAYLAND_DISPLAY names for a client of this server.
-    const std::string& socket() const { return socket_; }
+    const std::string& socket() const override { return socket_; }
+    bool shows(const Rect& area, std::uint32_t rgb) const override;
+    void focusOutput(int index) override { command("focus output HEADLESS-" + std::to_string(index + 1)); }
+    void moveTo(int x, int y) override;
+    void click(int x, int y) override;
+    void scroll() override;
+    void typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers = {}) override;
+
     // A sway command (swaymsg); whether it succeeded.
     bool command(const std::string& command) const;
-    // Whether nine points across `area` (corners, edge middles, centre) all show `rgb` now.
-    bool shows(const Rect& area, std::uint32_t rgb) const;
-    static Rect output(int index) { return {double(index * outputWidth), 0, outputWidth, outputHeight}; }
 
 private:
     std::string environment() const;
@@ -45,6 +49,7 @@ private:
     std::filesystem::path folder_;
     std::string socket_;
     pid_t pid_ = -1;
+    std::unique_ptr<WaylandInput> input_;
 };
 
 // Real input on the server's seat, through a virtual pointer and a virtual keyboard of this
@@ -76,10 +81,5 @@ private:
     int width_, height_;
     std::uint32_t time_ = 1;
 };
-
-// evdev codes the tests type.
-namespace EvdevKey {
-inline constexpr std::uint32_t escape = 1, a = 30, d = 32, space = 57, leftControl = 29, leftShift = 42, leftSuper = 125;
-}
 
 } // namespace vesperon::testing

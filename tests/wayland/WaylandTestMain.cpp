@@ -1,7 +1,8 @@
-// Tests on a real Wayland compositor: each test process starts its own headless sway, a session
-// bus, and a Qt application that is a Wayland client of that sway.
+// Tests on a real Wayland compositor: each test process starts its own session bus, its own
+// headless compositor (COMPOSITOR: sway or KWin) on it, and a Qt application that is a Wayland
+// client of that compositor.
 #include "support/Daemon.h"
-#include "support/SwayServer.h"
+#include COMPOSITOR_HEADER
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -11,10 +12,10 @@
 #include <memory>
 
 namespace {
-std::unique_ptr<vesperon::testing::SwayServer> server;
+std::unique_ptr<vesperon::testing::WaylandCompositor> server;
 }
 
-vesperon::testing::SwayServer& swayServer()
+vesperon::testing::WaylandCompositor& vesperon::testing::compositor()
 {
     return *server;
 }
@@ -24,10 +25,10 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     if (::testing::GTEST_FLAG(list_tests)) // CTest asks before running them: no server needed
         return RUN_ALL_TESTS();
-    server = std::make_unique<vesperon::testing::SwayServer>();
     vesperon::testing::SessionBus bus;
-    QTemporaryDir runtime; // this process's own; sway's belongs to nobody
+    QTemporaryDir runtime; // this process's own
     setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    server = std::make_unique<vesperon::testing::COMPOSITOR>();
     setenv("WAYLAND_DISPLAY", server->socket().c_str(), 1);
     setenv("QT_QPA_PLATFORM", "wayland", 1);
     unsetenv("DISPLAY");

@@ -1,0 +1,180 @@
+#include "support/KWinServer.h"
+
+#include "fake-input-client-protocol.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusUnixFileDescriptor>
+#include <QImage>
+
+#include <wayland-client.h>
+
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace vesperon::testing {
+
+namespace {
+
+[[noreturn]] void execKWin(const fs::path& folder)
+{
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    const int quiet = open("/dev/null", O_WRONLY);
+    dup2(quiet, STDOUT_FILENO);
+    dup2(quiet, STDERR_FILENO);
+    const std::string runtime = (folder / "runtime").string(), home = (folder / "home").string();
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    setenv("HOME", home.c_str(), 1);
+    setenv("KWIN_WAYLAND_NO_PERMISSION_CHECKS", "1", 1); // fake input for any client
+    setenv("KWIN_SCREENSHOT_NO_PERMISSION_CHECKS", "1", 1);
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("QT_QPA_PLATFORM");
+    // The name matters: KWin loads its own Qt platform only into a program called kwin_wayland.
+    const std::string program = (folder / "kwin_wayland").string();
+    const char* argv[] = {program.c_str(), "--virtual", "--width", "1280", "--height", "720", "--output-count", "2",
+        "--socket", "kwin-test", "--no-lockscreen", nullptr};
+    execv(program.c_str(), const_cast<char**>(argv));
+    _exit(127);
+}
+
+} // namespace
+
+KWinServer::KWinServer()
+{
+    char pattern[] = "/tmp/vesperon-kwin-XXXXXX";
+    if (!mkdtemp(pattern))
+        throw std::runtime_error("cannot make a folder for KWin");
+    folder_ = pattern;
+    fs::create_directories(folder_ / "home");
+    fs::create_directories(folder_ / "runtime");
+    fs::permissions(folder_ / "runtime", fs::perms::owner_all);
+    fs::copy_file("/usr/bin/kwin_wayland", folder_ / "kwin_wayland");
+    socket_ = (folder_ / "runtime" / "kwin-test").string();
+    if ((pid_ = fork()) < 0)
+        throw std::runtime_error("cannot start KWin");
+    if (pid_ == 0)
+        execKWin(folder_);
+    // The socket comes before KWin serves it; a client that connects then waits its turn.
+    for (int i = 0; i < 2000 && !(display_ = wl_display_connect(socket_.c_str())); ++i) {
+        if (waitpid(pid_, nullptr, WNOHANG) == pid_)
+            throw std::runtime_error("KWin ended at once (is the kwin-wayland package installed?)");
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (!display_)
+        throw std::runtime_error("KWin did not start");
+
+    static const wl_registry_listener listener {
+        [](void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
+            if (std::strcmp(interface, org_kde_kwin_fake_input_interface.name) == 0)
+                *static_cast<org_kde_kwin_fake_input**>(data) = static_cast<org_kde_kwin_fake_input*>(
+                    wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4));
+        },
+        [](void*, wl_registry*, std::uint32_t) {},
+    };
+    wl_registry_add_listener(wl_display_get_registry(display_), &listener, &input_);
+    sync();
+    if (!input_)
+        throw std::runtime_error("KWin offers no fake input");
+    org_kde_kwin_fake_input_authenticate(input_, "Vesperon tests", "input for the end-to-end tests");
+    sync();
+}
+
+KWinServer::~KWinServer()
+{
+    if (input_)
+        org_kde_kwin_fake_input_destroy(input_);
+    wl_display_disconnect(display_);
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+}
+
+void KWinServer::sync()
+{
+    wl_display_roundtrip(display_);
+}
+
+bool KWinServer::shows(const Rect& area, std::uint32_t rgb) const
+{
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    // KWin may write the picture before it answers: read it meanwhile, or a full pipe stops both.
+    QByteArray data;
+    std::thread reader([&data, fd = fds[0]] {
+        char buffer[65536];
+        for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;)
+            data.append(buffer, n);
+    });
+    QDBusMessage reply;
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.kde.KWin"), QStringLiteral("/org/kde/KWin/ScreenShot2"),
+            QStringLiteral("org.kde.KWin.ScreenShot2"), QStringLiteral("CaptureArea"));
+        call << int(area.x) << int(area.y) << uint(area.width) << uint(area.height) << QVariantMap()
+             << QVariant::fromValue(QDBusUnixFileDescriptor(fds[1])); // a copy of the descriptor, gone with the message
+        reply = QDBusConnection::sessionBus().call(call);
+    }
+    close(fds[1]); // KWin holds its own copy until it has written
+    reader.join();
+    close(fds[0]);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    const QVariantMap image = qdbus_cast<QVariantMap>(reply.arguments().at(0));
+    const int width = image.value(QStringLiteral("width")).toInt(), height = image.value(QStringLiteral("height")).toInt();
+    const int stride = image.value(QStringLiteral("stride")).toInt();
+    if (width <= 0 || height <= 0 || data.size() < qsizetype(stride) * height)
+        return false;
+    const QImage picture(reinterpret_cast<const uchar*>(data.constData()), width, height, stride,
+        QImage::Format(image.value(QStringLiteral("format")).toInt()));
+    for (const int y : {0, height / 2, height - 1})
+        for (const int x : {0, width / 2, width - 1})
+            if ((picture.pixel(x, y) & 0xffffff) != rgb)
+                return false;
+    return true;
+}
+
+void KWinServer::moveTo(int x, int y)
+{
+    org_kde_kwin_fake_input_pointer_motion_absolute(input_, wl_fixed_from_int(x), wl_fixed_from_int(y));
+    sync();
+}
+
+void KWinServer::click(int x, int y)
+{
+    moveTo(x, y);
+    constexpr std::uint32_t left = 0x110; // BTN_LEFT
+    org_kde_kwin_fake_input_button(input_, left, WL_POINTER_BUTTON_STATE_PRESSED);
+    org_kde_kwin_fake_input_button(input_, left, WL_POINTER_BUTTON_STATE_RELEASED);
+    sync();
+}
+
+void KWinServer::scroll()
+{
+    org_kde_kwin_fake_input_axis(input_, WL_POINTER_AXIS_VERTICAL_SCROLL, wl_fixed_from_int(15));
+    sync();
+}
+
+void KWinServer::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers)
+{
+    for (const std::uint32_t modifier : modifiers)
+        org_kde_kwin_fake_input_keyboard_key(input_, modifier, WL_KEYBOARD_KEY_STATE_PRESSED);
+    org_kde_kwin_fake_input_keyboard_key(input_, key, WL_KEYBOARD_KEY_STATE_PRESSED);
+    org_kde_kwin_fake_input_keyboard_key(input_, key, WL_KEYBOARD_KEY_STATE_RELEASED);
+    for (const std::uint32_t modifier : modifiers)
+        org_kde_kwin_fake_input_keyboard_key(input_, modifier, WL_KEYBOARD_KEY_STATE_RELEASED);
+    sync();
+}
+
+} // namespace vesperon::testing

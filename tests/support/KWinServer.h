@@ -1,0 +1,45 @@
+#pragma once
+
+#include "support/WaylandCompositor.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <sys/types.h>
+
+struct wl_display;
+struct org_kde_kwin_fake_input;
+
+namespace vesperon::testing {
+
+// A private headless KWin (its virtual backend) with two outputs side by side and no wallpaper,
+// on this process's session bus, where it serves screenshots (org.kde.KWin.ScreenShot2). Input
+// goes through KWin's fake-input protocol on a connection of this process's own. The program is
+// run from a copy, which drops a file capability that a container may not grant.
+class KWinServer : public WaylandCompositor {
+public:
+    KWinServer();
+    ~KWinServer() override;
+    KWinServer(const KWinServer&) = delete;
+    KWinServer& operator=(const KWinServer&) = delete;
+
+    const std::string& socket() const override { return socket_; }
+    bool shows(const Rect& area, std::uint32_t rgb) const override;
+    // New windows open on the output under the pointer.
+    void focusOutput(int index) override { moveTo(int(output(index).x) + outputWidth / 2, outputHeight / 2); }
+    void moveTo(int x, int y) override;
+    void click(int x, int y) override;
+    void scroll() override;
+    void typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers = {}) override;
+
+private:
+    void sync();
+
+    std::filesystem::path folder_;
+    std::string socket_;
+    pid_t pid_ = -1;
+    wl_display* display_ = nullptr;
+    org_kde_kwin_fake_input* input_ = nullptr;
+};
+
+} // namespace vesperon::testing

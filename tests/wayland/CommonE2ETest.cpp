@@ -1,0 +1,66 @@
+// What Vesperon does on every Wayland compositor with layer-shell.
+#include "wayland/WaylandE2E.h"
+
+#include <csignal>
+
+using namespace vesperon;
+using namespace vesperon::testing;
+
+namespace {
+
+TEST_F(WaylandE2E, OverlaysCoverAFullscreenWindowAndAClickTheWheelOrMovementWakes)
+{
+    const auto fullScreen = openWindow(0, yellow, true);
+    const auto beside = openWindow(1, white);
+    launch(R"({"ignoreMouseMovement": false})");
+    server.moveTo(1900, 400); // where it clicks: an overlay appearing under a resting pointer is no movement
+
+    const auto blackOutThenWake = [&](const std::function<void()>& wake) {
+        EXPECT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+        EXPECT_TRUE(dark(left) && dark(right)) << "a window, a panel or the bar shows through";
+        wake();
+        return shows(left, yellow) && shows(body(right), white);
+    };
+    EXPECT_TRUE(blackOutThenWake([&] { server.click(1900, 400); })) << "a click";
+    EXPECT_TRUE(blackOutThenWake([&] { server.scroll(); })) << "the wheel";
+    EXPECT_TRUE(blackOutThenWake([&] { server.moveTo(300, 300); })) << "movement";
+    EXPECT_EQ(beside->clicks, 0) << "the click woke and went no further";
+
+    QString said;
+    EXPECT_EQ(run({}, &said), 0);
+    EXPECT_TRUE(said.contains(QStringLiteral("already running on display"))) << said.toStdString();
+}
+
+TEST_F(WaylandE2E, BesideAKeptDisplayTheProgramThereGetsItsClicksAndKeysAndAKillLeavesAllLit)
+{
+    const auto leftWindow = openWindow(0, yellow);
+    const auto window = openWindow(1, white);
+    launch();
+    ASSERT_EQ(run({QStringLiteral("--keep-only"), QStringLiteral("2")}), 0);
+    ASSERT_TRUE(dark(left));
+    ASSERT_TRUE(shows(body(right), white));
+
+    server.click(1900, 400);
+    EXPECT_TRUE(spinUntil([&] { return window->clicks == 1; }));
+    server.typeKey(EvdevKey::a);
+    EXPECT_TRUE(spinUntil([&] { return window->keys == 1; })) << "keys still go to the program in front";
+    EXPECT_TRUE(statusStartsWith("Blackout active: 1 of 2"));
+    EXPECT_TRUE(dark(left));
+
+    ::kill(static_cast<pid_t>(vesperon.processId()), SIGKILL);
+    EXPECT_TRUE(shows(body(left), yellow));
+}
+
+TEST_F(WaylandE2E, DuringAFullBlackoutAnAllowedKeyWakesAndNoKeyLeaks)
+{
+    const auto window = openWindow(0, white);
+    launch(R"({"allowedWakeKeys": ["space"]})");
+    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+    ASSERT_TRUE(dark(left) && dark(right));
+    server.typeKey(EvdevKey::a);
+    server.typeKey(EvdevKey::space);
+    EXPECT_TRUE(shows(body(left), white)) << "an allowed key";
+    EXPECT_EQ(window->keys, 0) << "the overlays held the keyboard";
+}
+
+} // namespace
