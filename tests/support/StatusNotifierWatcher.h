@@ -15,6 +15,9 @@ public:
 
     // The bus names of the registered items.
     const QStringList& items() const { return items_; }
+    // What a panel that shows the item's exported menu (DBusMenu) does when the user opens it and
+    // chooses the entry titled `label`; false when there is no such entry.
+    bool choose(const QString& item, const QString& label) const;
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

@@ -35,6 +35,15 @@ TEST_F(SwayE2E, AnOutputAddedDuringABlackoutStaysLitAndTheOthersDark)
     EXPECT_TRUE(dark(left) && dark(right));
 }
 
+TEST_F(SwayE2E, ThePanelShowsTheExportedTrayMenuAndItsEntriesWork)
+{
+    launch();
+    ASSERT_TRUE(tray.choose(tray.items().at(0), QStringLiteral("Blackout All")));
+    EXPECT_TRUE(dark(left) && dark(right));
+    ASSERT_TRUE(tray.choose(tray.items().at(0), QStringLiteral("Wake All Displays")));
+    EXPECT_TRUE(shows(body(left), SwayServer::outputColours[0]));
+}
+
 TEST_F(SwayE2E, ABackendThatCannotRunSaysWhyInOneLine)
 {
     QProcessEnvironment noX = environment();
