@@ -36,6 +36,9 @@ TEST_F(WaylandE2E, BesideAKeptDisplayTheProgramThereGetsItsClicksAndKeysAndAKill
     const auto leftWindow = openWindow(0, yellow);
     const auto window = openWindow(1, white);
     launch();
+    // From a full blackout: the overlay that stays must let go of the keyboard.
+    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+    ASSERT_TRUE(dark(left) && dark(right));
     ASSERT_EQ(run({QStringLiteral("--keep-only"), QStringLiteral("2")}), 0);
     ASSERT_TRUE(dark(left));
     ASSERT_TRUE(shows(body(right), white));
