@@ -102,8 +102,7 @@ void WaylandBlackWindow::configure(std::uint32_t serial, std::uint32_t width, st
     }
     wl_surface_attach(surface_, buffer, 0, 0);
     wl_surface_damage(surface_, 0, 0, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
-    wl_surface_commit(surface_);
-    factory_.connection().flush();
+    wl_surface_commit(surface_); // sent when the dispatch that brought the configure ends
 }
 
 void WaylandBlackWindow::closed()

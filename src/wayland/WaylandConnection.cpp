@@ -11,7 +11,6 @@ namespace vesperon {
 
 namespace {
 
-// Each callback is named for what it is; unused arguments stay unnamed.
 const wl_registry_listener registryListener {
     [](void* data, wl_registry*, std::uint32_t name, const char* interface, std::uint32_t version) {
         static_cast<WaylandConnection*>(data)->addGlobal(name, interface, version);
@@ -87,11 +86,8 @@ WaylandConnection::WaylandConnection(wl_display* display)
 WaylandConnection::~WaylandConnection()
 {
     notifier_.reset();
-    for (const auto& output : outputs_) {
-        if (output->xdgOutput)
-            zxdg_output_v1_destroy(output->xdgOutput);
-        wl_output_release(output->output);
-    }
+    for (const auto& output : outputs_)
+        release(*output);
     // The rest goes with the connection.
     wl_display_disconnect(display_);
 }
@@ -201,9 +197,14 @@ void WaylandConnection::removeGlobal(std::uint32_t name)
     std::unique_ptr<WaylandOutput> gone = std::move(*it);
     outputs_.erase(it);
     outputsChanged.emit();
-    if (gone->xdgOutput)
-        zxdg_output_v1_destroy(gone->xdgOutput);
-    wl_output_release(gone->output);
+    release(*gone);
+}
+
+void WaylandConnection::release(WaylandOutput& output)
+{
+    if (output.xdgOutput)
+        zxdg_output_v1_destroy(output.xdgOutput);
+    wl_output_release(output.output);
 }
 
 void WaylandConnection::outputDone(WaylandOutput& output)

@@ -79,6 +79,7 @@ private:
     void dispatch();
     void addOutput(std::uint32_t name, std::uint32_t version);
     void describe(WaylandOutput& output);
+    void release(WaylandOutput& output);
 
     wl_display* display_;
     wl_registry* registry_ = nullptr;
