@@ -1,6 +1,7 @@
 #include "linux/QtTray.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -37,6 +38,18 @@ QPixmap tinted(QPixmap glyph, const QColor& colour)
 QString menuText(const std::string& text)
 {
     return QString::fromStdString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// A Wayland popup needs a window of the program's own in front to open from; with none, Qt opens
+// the menu as a window of its own. Compositors float a window of fixed size (tiling ones would
+// stretch it over the screen), and it closes as soon as the user turns elsewhere.
+void fitWindowlessPopup(QMenu& menu)
+{
+    const bool windowless = QGuiApplication::platformName() == QLatin1String("wayland") && !QGuiApplication::focusWindow();
+    if (windowless)
+        menu.setFixedSize(menu.sizeHint());
+    else
+        menu.setMinimumSize(0, 0), menu.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 } // namespace
@@ -84,9 +97,12 @@ QtTray::QtTray() : available_(QSystemTrayIcon::isSystemTrayAvailable())
     connect(&menu_, &QMenu::aboutToShow, this, [this] {
         if (aboutToShow_)
             aboutToShow_();
+        fitWindowlessPopup(menu_);
     });
+    // Panels that draw the exported menu themselves never ask. The others do: a left click on any
+    // of them, a right click on an XEmbed tray (Qt has opened the menu by then) or on swaybar.
     connect(&tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
+        if ((reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context) && !menu_.isVisible())
             menu_.popup(QCursor::pos());
     });
 }

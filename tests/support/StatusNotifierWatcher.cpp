@@ -99,4 +99,12 @@ bool StatusNotifierWatcher::choose(const QString& item, const QString& label) co
         == QDBusMessage::ReplyMessage;
 }
 
+void StatusNotifierWatcher::click(const QString& item, const QString& method, int x, int y) const
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
+        QStringLiteral("org.kde.StatusNotifierItem"), method);
+    message.setArguments({x, y});
+    QDBusConnection::sessionBus().send(message); // not waited for: the item may ask this process first
+}
+
 } // namespace vesperon::testing

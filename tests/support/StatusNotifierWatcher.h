@@ -18,6 +18,9 @@ public:
     // What a panel that shows the item's exported menu (DBusMenu) does when the user opens it and
     // chooses the entry titled `label`; false when there is no such entry.
     bool choose(const QString& item, const QString& label) const;
+    // What a panel that draws no menu of its own does on a click: asks the item to `Activate` (a left
+    // click) or to show its `ContextMenu` (a right one) there.
+    void click(const QString& item, const QString& method, int x, int y) const;
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

@@ -66,4 +66,21 @@ TEST_F(WaylandE2E, DuringAFullBlackoutAnAllowedKeyWakesAndNoKeyLeaks)
     EXPECT_EQ(window->keys, 0) << "the overlays held the keyboard";
 }
 
+TEST_F(WaylandE2E, OnAPanelThatDrawsNoMenuALeftOrRightClickOpensOneThatWorks)
+{
+    const auto window = openWindow(0, white);
+    launch();
+    for (const char* click : {"Activate", "ContextMenu"}) {
+        tray.click(tray.items().at(0), QLatin1String(click), 1200, 10);
+        ASSERT_TRUE(spinUntil([&] { return !window->isActiveWindow(); })) << click << ": no menu took the keyboard";
+        EXPECT_TRUE(shows({980, 40, 300, 680}, white)) << click << ": the menu is a small floating window";
+        server.typeKey(EvdevKey::down); // its first entry, Blackout All
+        server.typeKey(EvdevKey::enter);
+        EXPECT_TRUE(dark(left) && dark(right)) << click;
+        server.click(1900, 400);
+        EXPECT_TRUE(shows(body(left), white)) << click;
+    }
+    EXPECT_EQ(window->keys, 0);
+}
+
 } // namespace
