@@ -1,6 +1,7 @@
 #include "linux/QtScreenSource.h"
 
 #include "display/ScreenIdentity.h"
+#include "platform/EdidSource.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -31,6 +32,12 @@ QtScreenSource::QtScreenSource()
         watch(screen);
 }
 
+void QtScreenSource::completeWith(EdidSource* source)
+{
+    edids_ = source;
+    edidsObserver_ = source ? source->changed.connect([this] { settle_.start(); }) : Subscription();
+}
+
 void QtScreenSource::watch(QScreen* screen)
 {
     connect(screen, &QScreen::geometryChanged, this, [this] { settle_.start(); });
@@ -47,6 +54,8 @@ std::vector<ScreenDescription> QtScreenSource::screens() const
     for (const QScreen* screen : screens) {
         identities.push_back(ScreenIdentity{screen->manufacturer().toStdString(), screen->model().toStdString(),
             screen->serialNumber().toStdString(), screen->name().toStdString()});
+        if (edids_)
+            edids_->complete(identities.back());
     }
     const std::vector<std::uint32_t> ids = stableScreenIdentifiers(identities);
 
@@ -58,7 +67,7 @@ std::vector<ScreenDescription> QtScreenSource::screens() const
         // A screen without an area (Qt's stand-in while no monitor is connected) is no display.
         if (!geometry.isEmpty())
             description.id = ids[static_cast<std::size_t>(i)];
-        description.name = screen->model().toStdString();
+        description.name = identities[static_cast<std::size_t>(i)].model;
         description.frame = Rect{static_cast<double>(geometry.x()), static_cast<double>(geometry.y()),
             static_cast<double>(geometry.width()), static_cast<double>(geometry.height())};
         description.connector = screen->name().toStdString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Subscription.h"
 #include "platform/ScreenSource.h"
 
 #include <QObject>
@@ -9,6 +10,8 @@ class QScreen;
 
 namespace vesperon {
 
+class EdidSource;
+
 // The screens Qt knows, primary first, each with a stable identifier. Emits `changed` once per
 // change of the screen set or geometry: the several Qt signals that one change produces are
 // gathered into one.
@@ -17,11 +20,15 @@ public:
     QtScreenSource();
 
     std::vector<ScreenDescription> screens() const override;
+    // Completes what Qt reports of each monitor from `source`, which outlives this; null for none.
+    void completeWith(EdidSource* source);
 
 private:
     void watch(QScreen* screen);
 
     QTimer settle_;
+    EdidSource* edids_ = nullptr;
+    Subscription edidsObserver_;
 };
 
 } // namespace vesperon

@@ -5,6 +5,7 @@ namespace vesperon {
 class Application;
 class Autostart;
 class BlackWindowFactory;
+class EdidSource;
 class HotkeyService;
 class InputAccess;
 class InputTap;
@@ -24,6 +25,8 @@ public:
     virtual InputTap& inputTap() = 0;
     virtual InputAccess& inputAccess() = 0;
     virtual KeyboardMap& keyboard() = 0;
+    // What the server reads from the monitors' EDID beyond what Qt reports; none here by default.
+    virtual EdidSource* edids() { return nullptr; }
 };
 
 // Every service the program is built from. Whoever makes it owns the services; they outlive the

@@ -88,6 +88,7 @@ WaylandConnection::~WaylandConnection()
     notifier_.reset();
     for (const auto& output : outputs_)
         release(*output);
+    kdeOutputDevices_.clear();
     // The rest goes with the connection.
     wl_display_disconnect(display_);
 }
@@ -149,6 +150,8 @@ void WaylandConnection::addGlobal(std::uint32_t name, const char* interface, std
             describe(*output);
     } else if (is(wl_output_interface))
         addOutput(name, version);
+    else if (KdeOutputDevices::isDevice(interface))
+        kdeOutputDevices_.add(registry_, name, version);
 }
 
 void WaylandConnection::addOutput(std::uint32_t name, std::uint32_t version)
@@ -191,6 +194,7 @@ void WaylandConnection::describe(WaylandOutput& output)
 
 void WaylandConnection::removeGlobal(std::uint32_t name)
 {
+    kdeOutputDevices_.remove(name);
     const auto it = std::ranges::find_if(outputs_, [&](const auto& output) { return output->global == name; });
     if (it == outputs_.end())
         return;

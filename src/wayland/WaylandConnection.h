@@ -2,6 +2,7 @@
 
 #include "core/Geometry.h"
 #include "core/Signal.h"
+#include "wayland/KdeOutputDevices.h"
 
 #include <memory>
 #include <string>
@@ -55,6 +56,8 @@ public:
     zwlr_layer_shell_v1* layerShell() const { return layerShell_; }
     wp_viewporter* viewporter() const { return viewporter_; } // may be null
     const std::vector<std::unique_ptr<WaylandOutput>>& outputs() const { return outputs_; }
+    // What KWin reads from the monitors' EDID; nothing on other compositors.
+    KdeOutputDevices& kdeOutputDevices() { return kdeOutputDevices_; }
 
     // Starts reading events from the Qt event loop (the constructor reads
     // synchronously).
@@ -91,6 +94,7 @@ private:
     zxdg_output_manager_v1* xdgOutputs_ = nullptr;
     std::uint32_t seatCapabilities_ = 0;
     std::vector<std::unique_ptr<WaylandOutput>> outputs_;
+    KdeOutputDevices kdeOutputDevices_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -49,6 +49,7 @@ public:
     InputTap& inputTap() override { return inputTap_; }
     InputAccess& inputAccess() override { return access_; }
     KeyboardMap& keyboard() override { return keyboard_; }
+    EdidSource* edids() override { return &connection_->kdeOutputDevices(); }
 
     // A connection to $WAYLAND_DISPLAY whose compositor offers what the backend
     // needs; nothing otherwise.

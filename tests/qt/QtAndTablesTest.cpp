@@ -1,11 +1,14 @@
 // The Qt run loop on a real event loop, and the X11 tables that need no server.
+#include "display/ScreenIdentity.h"
 #include "linux/QtRunLoop.h"
+#include "linux/QtScreenSource.h"
+#include "platform/EdidSource.h"
 #include "model/KeyCombo.h"
 #include "support/QtSpin.h"
 #include "linux/KeyCodeTable.h"
 #include "x11/X11InputTap.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -86,9 +89,37 @@ TEST(RawMotion, ScrollAxesAreScrollAndNeverMovement)
     EXPECT_TRUE(k.scrolled && !k.moved);
 }
 
+TEST(QtScreenSource, WhatTheServerReadsFromAnEdidCompletesTheIdentityQtReports)
+{
+    struct Edids : EdidSource {
+        std::string serial;
+        void complete(ScreenIdentity& identity) const override
+        {
+            if (!serial.empty())
+                identity.model = "U2720Q", identity.serialNumber = serial;
+        }
+    } edids;
+    QtScreenSource source;
+    const ScreenDescription plain = source.screens().at(0);
+    source.completeWith(&edids);
+    int changes = 0;
+    const Subscription counting = source.changed.connect([&] { ++changes; });
+    edids.serial = "7MT0183L1N2S";
+    edids.changed.emit();
+    EXPECT_TRUE(spinUntil([&] { return changes > 0; })) << "new knowledge is a change of the screens";
+
+    const ScreenDescription completed = source.screens().at(0);
+    EXPECT_EQ(completed.name, "U2720Q");
+    EXPECT_EQ(completed.connector, plain.connector);
+    EXPECT_NE(completed.id, plain.id) << "the serial number is part of the identity";
+    edids.serial = "7MT0183L1N2T";
+    EXPECT_NE(source.screens().at(0).id, completed.id) << "another monitor of the same model";
+}
+
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
