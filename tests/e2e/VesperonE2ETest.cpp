@@ -438,7 +438,8 @@ TEST_F(VesperonE2E, WhatSitsAtTheSettingsPathNeverStopsItAndWhatIsNotOursIsLeftA
         fs::remove(file);
         make();
         auto vesperon = launch();
-        EXPECT_TRUE(vesperon->output().contains(QLatin1String(reason))) << vesperon->output().toStdString();
+        EXPECT_TRUE(spinUntil([&] { return vesperon->output().contains(QLatin1String(reason)); }))
+            << vesperon->output().toStdString();
         pressBlackoutAll();
         EXPECT_TRUE(dark()) << reason;
         vesperon->sendSignal(SIGTERM);
