@@ -10,12 +10,9 @@
 
 #include <wayland-client.h>
 
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
-#include <sys/prctl.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -23,32 +20,6 @@
 namespace fs = std::filesystem;
 
 namespace vesperon::testing {
-
-namespace {
-
-[[noreturn]] void execKWin(const fs::path& folder)
-{
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    const int quiet = open("/dev/null", O_WRONLY);
-    dup2(quiet, STDOUT_FILENO);
-    dup2(quiet, STDERR_FILENO);
-    const std::string runtime = (folder / "runtime").string(), home = (folder / "home").string();
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    setenv("HOME", home.c_str(), 1);
-    setenv("KWIN_WAYLAND_NO_PERMISSION_CHECKS", "1", 1); // fake input for any client
-    setenv("KWIN_SCREENSHOT_NO_PERMISSION_CHECKS", "1", 1);
-    unsetenv("DISPLAY");
-    unsetenv("WAYLAND_DISPLAY");
-    unsetenv("QT_QPA_PLATFORM");
-    // The name matters: KWin loads its own Qt platform only into a program called kwin_wayland.
-    const std::string program = (folder / "kwin_wayland").string();
-    const char* argv[] = {program.c_str(), "--virtual", "--width", "1280", "--height", "720", "--output-count", "2",
-        "--socket", "kwin-test", "--no-lockscreen", nullptr};
-    execv(program.c_str(), const_cast<char**>(argv));
-    _exit(127);
-}
-
-} // namespace
 
 KWinServer::KWinServer()
 {
@@ -60,19 +31,17 @@ KWinServer::KWinServer()
     fs::create_directories(folder_ / "runtime");
     fs::permissions(folder_ / "runtime", fs::perms::owner_all);
     fs::copy_file("/usr/bin/kwin_wayland", folder_ / "kwin_wayland");
-    socket_ = (folder_ / "runtime" / "kwin-test").string();
-    if ((pid_ = fork()) < 0)
-        throw std::runtime_error("cannot start KWin");
-    if (pid_ == 0)
-        execKWin(folder_);
-    // The socket comes before KWin serves it; a client that connects then waits its turn.
-    for (int i = 0; i < 2000 && !(display_ = wl_display_connect(socket_.c_str())); ++i) {
-        if (waitpid(pid_, nullptr, WNOHANG) == pid_)
-            throw std::runtime_error("KWin ended at once (is the kwin-wayland package installed?)");
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    if (!display_)
-        throw std::runtime_error("KWin did not start");
+    // KWin runs its session's program, a line to the harness, once it serves. The name matters:
+    // KWin loads its own Qt platform only into a program called kwin_wayland.
+    const std::string runtime = (folder_ / "runtime").string();
+    kwin_ = std::make_unique<Daemon>(std::vector<std::string> {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+        "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR=" + runtime, "HOME=" + (folder_ / "home").string(),
+        "KWIN_WAYLAND_NO_PERMISSION_CHECKS=1", "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1", // fake input for any client
+        (folder_ / "kwin_wayland").string(), "--virtual", "--width", "1280", "--height", "720", "--output-count", "2",
+        "--socket", "kwin-test", "--no-lockscreen", "sh -c 'echo $WAYLAND_DISPLAY >&{fd}'"}, "kwin-wayland");
+    socket_ = runtime + "/" + kwin_->line();
+    if (!(display_ = wl_display_connect(socket_.c_str())))
+        throw std::runtime_error("cannot connect to KWin");
 
     static const wl_registry_listener listener {
         [](void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
@@ -95,8 +64,7 @@ KWinServer::~KWinServer()
     if (input_)
         org_kde_kwin_fake_input_destroy(input_);
     wl_display_disconnect(display_);
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
+    kwin_.reset();
     std::error_code ignored;
     fs::remove_all(folder_, ignored);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "support/Daemon.h"
 #include "support/WaylandCompositor.h"
 
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <sys/types.h>
 
 struct wl_display;
 struct org_kde_kwin_fake_input;
@@ -37,7 +37,7 @@ private:
 
     std::filesystem::path folder_;
     std::string socket_;
-    pid_t pid_ = -1;
+    std::unique_ptr<Daemon> kwin_;
     wl_display* display_ = nullptr;
     org_kde_kwin_fake_input* input_ = nullptr;
 };

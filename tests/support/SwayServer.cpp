@@ -11,13 +11,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <grp.h>
-#include <signal.h>
 #include <stdexcept>
 #include <sys/mman.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -39,47 +34,14 @@ std::string hex(std::uint32_t rgb)
 std::string config()
 {
     // The pointer stays where the test puts it: it shows in screenshots.
-    std::string text = "default_border none\nfocus_follows_mouse no\nmouse_warping none\n";
+    std::string text = "default_border none\nfocus_follows_mouse no\nmouse_warping none\n"
+                       "exec sh -c 'echo \"$WAYLAND_DISPLAY $SWAYSOCK\" >&$READY_FD'\n";
     for (int i = 0; i < 3; ++i) {
         text += "output HEADLESS-" + std::to_string(i + 1) + " mode 1280x720 pos " + std::to_string(i * SwayServer::outputWidth)
             + " 0 bg " + hex(SwayServer::outputColours[i]) + " solid_color\n";
     }
     return text + "bar {\n  position top\n  tray_output none\n  colors {\n    background "
         + hex(SwayServer::barColour) + "\n  }\n}\n";
-}
-
-// Runs sway as nobody, with nothing of this process's environment but what sway needs.
-[[noreturn]] void execSway(const fs::path& folder, int outputs)
-{
-    if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
-        _exit(126);
-    prctl(PR_SET_PDEATHSIG, SIGTERM); // after setuid, which clears it
-    const int quiet = open("/dev/null", O_WRONLY);
-    dup2(quiet, STDOUT_FILENO);
-    dup2(quiet, STDERR_FILENO);
-    const std::vector<std::string> environment {"HOME=" + (folder / "home").string(), "PATH=/usr/bin:/bin",
-        "XDG_RUNTIME_DIR=" + (folder / "runtime").string(), "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1",
-        "WLR_HEADLESS_OUTPUTS=" + std::to_string(outputs), "WLR_RENDERER=pixman"};
-    std::vector<char*> envp;
-    for (const std::string& entry : environment)
-        envp.push_back(const_cast<char*>(entry.c_str()));
-    envp.push_back(nullptr);
-    const std::string configPath = (folder / "config").string();
-    const char* argv[] = {"sway", "-c", configPath.c_str(), nullptr};
-    execve("/usr/bin/sway", const_cast<char**>(argv), envp.data());
-    _exit(127);
-}
-
-// The first entry of `folder` whose name starts with `prefix` and does not end in ".lock".
-std::string findEntry(const fs::path& folder, const std::string& prefix)
-{
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.starts_with(prefix) && !name.ends_with(".lock"))
-            return entry.path().string();
-    }
-    return {};
 }
 
 } // namespace
@@ -99,27 +61,23 @@ SwayServer::SwayServer()
     fs::permissions(folder_, fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
     fs::permissions(folder_ / "runtime", fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
 
-    if ((pid_ = fork()) < 0)
-        throw std::runtime_error("cannot start sway");
-    if (pid_ == 0)
-        execSway(folder_, 2);
-    // Ready once it listens on both sockets; it starts in well under a second.
-    for (int i = 0; i < 2000 && (socket_.empty() || findEntry(folder_ / "runtime", "sway-ipc").empty()); ++i) {
-        if (waitpid(pid_, nullptr, WNOHANG) == pid_)
-            throw std::runtime_error("sway ended at once (is the sway package installed?)");
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        socket_ = findEntry(folder_ / "runtime", "wayland-");
-    }
-    if (socket_.empty())
-        throw std::runtime_error("sway did not start");
+    // As nobody, with nothing of this process's environment but what sway needs; the line it
+    // writes once it serves is its two sockets.
+    const std::string runtime = (folder_ / "runtime").string();
+    sway_ = std::make_unique<Daemon>(std::vector<std::string> {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+        "--pdeathsig=TERM", "env", "-i", "HOME=" + (folder_ / "home").string(), "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime,
+        "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_HEADLESS_OUTPUTS=2", "WLR_RENDERER=pixman", "READY_FD={fd}",
+        "sway", "-c", (folder_ / "config").string()}, "sway");
+    const std::size_t space = sway_->line().find(' ');
+    socket_ = runtime + "/" + sway_->line().substr(0, space);
+    ipcSocket_ = sway_->line().substr(space + 1);
     input_ = std::make_unique<WaylandInput>(socket_, 2 * outputWidth, outputHeight);
 }
 
 SwayServer::~SwayServer()
 {
     input_.reset();
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
+    sway_.reset();
     std::error_code ignored;
     fs::remove_all(folder_, ignored);
 }
@@ -147,7 +105,7 @@ void SwayServer::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t>
 std::string SwayServer::environment() const
 {
     return "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string() + " WAYLAND_DISPLAY=" + socket_
-        + " SWAYSOCK=" + findEntry(folder_ / "runtime", "sway-ipc") + " ";
+        + " SWAYSOCK=" + ipcSocket_ + " ";
 }
 
 bool SwayServer::command(const std::string& command) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/Daemon.h"
 #include "support/WaylandCompositor.h"
 
 #include <cstdint>
@@ -7,7 +8,6 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
-#include <sys/types.h>
 
 struct wl_display;
 struct xkb_keymap;
@@ -47,8 +47,8 @@ private:
     std::string environment() const;
 
     std::filesystem::path folder_;
-    std::string socket_;
-    pid_t pid_ = -1;
+    std::string socket_, ipcSocket_;
+    std::unique_ptr<Daemon> sway_;
     std::unique_ptr<WaylandInput> input_;
 };
 
