@@ -420,39 +420,6 @@ TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
     EXPECT_EQ(vesperon->process.exitCode(), 0);
 }
 
-TEST_F(VesperonE2E, WhatSitsAtTheSettingsPathNeverStopsItAndWhatIsNotOursIsLeftAlone)
-{
-    const fs::path file = home / "config" / "vesperon" / "settings.json", notes = home / "notes.txt", pipe = home / "pipe";
-    fs::create_directories(file.parent_path());
-    std::ofstream(notes) << "my notes";
-    ::mkfifo(pipe.c_str(), 0644);
-    const fs::perms notesPermissions = fs::status(notes).permissions();
-    const std::pair<std::function<void()>, const char*> cases[] = {
-        {[&] { ::mkfifo(file.c_str(), 0600); }, "is not a regular file; using defaults and leaving it untouched"},
-        {[&] { fs::create_symlink(pipe, file); }, "is not a regular file"},
-        {[&] { fs::create_symlink(notes, file); }, "notes.txt is not a JSON object; using defaults and leaving it untouched"},
-        {[&] { std::ofstream(file) << "{\"allowedWakeKeys\": " << std::string(100000, '[') << std::string(100000, ']') << "}"; },
-            "is not a JSON object; moved it to"},
-    };
-    for (const auto& [make, reason] : cases) {
-        fs::remove(file);
-        make();
-        auto vesperon = launch();
-        EXPECT_TRUE(spinUntil([&] { return vesperon->output().contains(QLatin1String(reason)); }))
-            << vesperon->output().toStdString();
-        pressBlackoutAll();
-        EXPECT_TRUE(dark()) << reason;
-        vesperon->sendSignal(SIGTERM);
-        ASSERT_TRUE(vesperon->waitForExit());
-        EXPECT_EQ(vesperon->process.exitCode(), 0);
-        EXPECT_TRUE(lit());
-    }
-    EXPECT_TRUE(fs::is_fifo(pipe));
-    EXPECT_EQ(fs::status(notes).permissions(), notesPermissions);
-    std::ifstream in(notes);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "my notes");
-}
-
 TEST_F(VesperonE2E, ALostXServerEndsItWithOneLineAndStatusOneWhateverItWasDoing)
 {
     // Each state is reached before the server goes: a --status after a command is answered a turn later.
