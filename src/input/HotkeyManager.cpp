@@ -101,13 +101,25 @@ void HotkeyManager::setSuspended(bool suspended)
 bool HotkeyManager::registerHotkey(const KeyCombo& combo, const HotkeyAction& action)
 {
     const std::uint32_t id = nextHotkeyId_++; // used up even when the registration is refused
-    auto handle = services_.hotkeys.registerHotkey(combo, id);
+    auto handle = services_.hotkeys.registerHotkey(combo, id, label(action));
     if (!handle)
         return false;
     hotkeyRefs_[id] = *handle;
     hotkeyActions_[id] = action;
     hotkeyCombos_[id] = combo;
     return true;
+}
+
+HotkeyLabel HotkeyManager::label(const HotkeyAction& action) const
+{
+    if (action.kind == HotkeyAction::Kind::blackoutAll)
+        return {"blackout-all", "Blackout All"};
+    const auto& displays = services_.appState.availableDisplays.get();
+    const auto display = std::ranges::find(displays, action.display, &DisplayInfo::id);
+    const std::string name = display != displays.end() ? display->displayName() : "Display " + std::to_string(action.display);
+    if (action.kind == HotkeyAction::Kind::toggleDisplay)
+        return {"toggle-display-" + std::to_string(action.display), "Blackout or Wake " + name};
+    return {"keep-only-display-" + std::to_string(action.display), "Keep Only " + name};
 }
 
 void HotkeyManager::unregisterAllHotkeys()

@@ -68,6 +68,7 @@ public:
 
 private:
     explicit HotkeyManager(const Services& services);
+    HotkeyLabel label(const HotkeyAction& action) const;
     bool registerHotkey(const KeyCombo& combo, const HotkeyAction& action);
     void perform(const HotkeyAction& action);
     void publishRefused();

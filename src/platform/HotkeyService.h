@@ -5,10 +5,18 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace vesperon {
 
 using HotkeyHandle = std::uint64_t;
+
+// How a desktop that lists the programs' shortcuts (KDE's settings) shows a hotkey: a name that
+// stays the same from run to run, and a title.
+struct HotkeyLabel {
+    std::string name;
+    std::string title;
+};
 
 // System-wide hotkeys that work whatever application is in front.
 class HotkeyService {
@@ -23,7 +31,7 @@ public:
 
     // Nothing when the combination cannot be had (another program holds it, or the key or a
     // modifier cannot be expressed); nothing is left half-registered then.
-    virtual std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id) = 0;
+    virtual std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) = 0;
     virtual void unregisterHotkey(HotkeyHandle handle) = 0;
 
     // False where no program may grab keys (Wayland): the desktop binds them itself, to commands

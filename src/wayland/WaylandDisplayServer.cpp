@@ -1,10 +1,14 @@
 #include "wayland/WaylandDisplayServer.h"
 
+#include "wayland/KdeGlobalShortcuts.h"
+
 namespace vesperon {
 
 WaylandDisplayServer::WaylandDisplayServer(std::unique_ptr<WaylandConnection> connection)
     : connection_(std::move(connection))
     , windows_(*connection_)
+    , hotkeys_(KdeGlobalShortcuts::isAvailable() ? std::unique_ptr<HotkeyService>(std::make_unique<KdeGlobalShortcuts>())
+                                                  : std::make_unique<CompositorBoundHotkeys>())
     , inputTap_(*connection_)
 {
     // Seat capabilities and the keymap arrive on the next read, now that the tap

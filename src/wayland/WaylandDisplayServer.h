@@ -18,7 +18,10 @@ namespace vesperon {
 class CompositorBoundHotkeys : public HotkeyService {
 public:
     void setHandler(Handler) override {}
-    std::optional<HotkeyHandle> registerHotkey(const KeyCombo&, std::uint32_t) override { return std::nullopt; }
+    std::optional<HotkeyHandle> registerHotkey(const KeyCombo&, std::uint32_t, const HotkeyLabel&) override
+    {
+        return std::nullopt;
+    }
     void unregisterHotkey(HotkeyHandle) override {}
     bool grabsKeys() const override { return false; }
 };
@@ -45,7 +48,7 @@ public:
     explicit WaylandDisplayServer(std::unique_ptr<WaylandConnection> connection);
 
     BlackWindowFactory& windows() override { return windows_; }
-    HotkeyService& hotkeys() override { return hotkeys_; }
+    HotkeyService& hotkeys() override { return *hotkeys_; }
     InputTap& inputTap() override { return inputTap_; }
     InputAccess& inputAccess() override { return access_; }
     KeyboardMap& keyboard() override { return keyboard_; }
@@ -58,7 +61,7 @@ public:
 private:
     std::unique_ptr<WaylandConnection> connection_;
     WaylandBlackWindowFactory windows_;
-    CompositorBoundHotkeys hotkeys_;
+    std::unique_ptr<HotkeyService> hotkeys_; // KDE's shortcut service where there is one
     WaylandInputTap inputTap_;
     WaylandInputAccess access_;
     XkbKeyboardMap keyboard_;

@@ -107,7 +107,7 @@ std::uint16_t X11HotkeyService::lockVariants(std::size_t index) const
     return variants[index];
 }
 
-std::optional<HotkeyHandle> X11HotkeyService::registerHotkey(const KeyCombo& combo, std::uint32_t id)
+std::optional<HotkeyHandle> X11HotkeyService::registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel&)
 {
     if (!connection_)
         return std::nullopt;

@@ -25,7 +25,7 @@ public:
     ~X11HotkeyService() override;
 
     void setHandler(Handler handler) override { handler_ = std::move(handler); }
-    std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id) override;
+    std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel&) override;
     void unregisterHotkey(HotkeyHandle handle) override;
 
 private:

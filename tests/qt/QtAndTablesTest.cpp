@@ -3,6 +3,7 @@
 #include "linux/QtRunLoop.h"
 #include "linux/QtScreenSource.h"
 #include "platform/EdidSource.h"
+#include "wayland/KdeGlobalShortcuts.h"
 #include "model/KeyCombo.h"
 #include "support/QtSpin.h"
 #include "linux/KeyCodeTable.h"
@@ -114,6 +115,16 @@ TEST(QtScreenSource, WhatTheServerReadsFromAnEdidCompletesTheIdentityQtReports)
     EXPECT_NE(completed.id, plain.id) << "the serial number is part of the identity";
     edids.serial = "7MT0183L1N2T";
     EXPECT_NE(source.screens().at(0).id, completed.id) << "another monitor of the same model";
+}
+
+TEST(KdeGlobalShortcuts, CombinationsBecomeTheQtKeyCodesKdeKnows)
+{
+    using namespace ModifierMask;
+    const std::pair<KeyCombo, std::optional<int>> cases[] = {{{2, shift | super}, Qt::SHIFT | Qt::META | Qt::Key_D},
+        {{53, control | super}, Qt::CTRL | Qt::META | Qt::Key_Escape}, {{111, alt}, Qt::ALT | Qt::Key_F12},
+        {{43, super}, Qt::META | Qt::Key_Comma}, {{49, 0}, int(Qt::Key_Space)}, {{10, control}, std::nullopt}};
+    for (const auto& [combo, key] : cases)
+        EXPECT_EQ(KdeGlobalShortcuts::qtKey(combo), key) << combo.displayString();
 }
 
 int main(int argc, char** argv)

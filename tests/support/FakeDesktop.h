@@ -84,16 +84,18 @@ struct FakeWindows : BlackWindowFactory {
 // Grants every combination except those taken and those held already.
 struct FakeHotkeys : HotkeyService {
     void setHandler(Handler h) override { handler = std::move(h); }
-    std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id) override
+    std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override
     {
         ++attempts;
         if (taken.contains(combo) || held(combo))
             return std::nullopt;
         live[next] = {combo, id};
+        titles[label.name] = label.title;
         return next++;
     }
     void unregisterHotkey(HotkeyHandle handle) override { live.erase(handle); }
     bool grabsKeys() const override { return grabs; }
+    std::map<std::string, std::string> titles; // by name, of every hotkey held at some time
     bool grabs = true;
     bool held(const KeyCombo& combo) const
     {

@@ -176,6 +176,10 @@ TEST(HotkeyManager, RegistersEverySettingAnewWithIdsFromOne)
     EXPECT_EQ(manager.hotkeyActions(), (std::map<std::uint32_t, HotkeyAction>{{1, HotkeyAction::blackoutAll()},
                                            {3, HotkeyAction::toggleDisplay(3)}, {4, HotkeyAction::keepOnlyDisplay(2)}}));
     EXPECT_EQ(desktop.hotkeys.live.size(), 3u) << "the first registrations were all released";
+    EXPECT_EQ(desktop.hotkeys.titles, (std::map<std::string, std::string>{{"blackout-all", "Blackout All"},
+                                          {"toggle-display-3", "Blackout or Wake Monitor 3 (DP-3)"},
+                                          {"keep-only-display-2", "Keep Only Monitor 2 (DP-2)"}}))
+        << "names that stay from run to run, titles a desktop's shortcut settings can show";
     EXPECT_EQ(desktop.hotkeys.attempts, 1 + 3 + 4);
     EXPECT_FALSE(manager.handleHotkey(42));
 
