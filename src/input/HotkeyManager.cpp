@@ -116,7 +116,9 @@ HotkeyLabel HotkeyManager::label(const HotkeyAction& action) const
         return {"blackout-all", "Blackout All"};
     const auto& displays = services_.appState.availableDisplays.get();
     const auto display = std::ranges::find(displays, action.display, &DisplayInfo::id);
-    const std::string name = display != displays.end() ? display->displayName() : "Display " + std::to_string(action.display);
+    DisplayInfo unknown; // named "Display <id>"
+    unknown.id = action.display;
+    const std::string name = (display != displays.end() ? *display : unknown).displayName();
     if (action.kind == HotkeyAction::Kind::toggleDisplay)
         return {"toggle-display-" + std::to_string(action.display), "Blackout or Wake " + name};
     return {"keep-only-display-" + std::to_string(action.display), "Keep Only " + name};

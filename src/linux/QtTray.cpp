@@ -46,10 +46,12 @@ QString menuText(const std::string& text)
 void fitWindowlessPopup(QMenu& menu)
 {
     const bool windowless = QGuiApplication::platformName() == QLatin1String("wayland") && !QGuiApplication::focusWindow();
-    if (windowless)
+    if (windowless) {
         menu.setFixedSize(menu.sizeHint());
-    else
-        menu.setMinimumSize(0, 0), menu.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        menu.setMinimumSize(0, 0);
+        menu.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
 }
 
 } // namespace
