@@ -21,8 +21,10 @@ std::shared_ptr<HotkeyManager> HotkeyManager::create(const Services& services)
 HotkeyManager::~HotkeyManager()
 {
     unregisterAllHotkeys();
-    if (eventHandlerInstalled_)
+    if (eventHandlerInstalled_) {
         services_.hotkeys.setHandler(nullptr);
+        services_.hotkeys.setChangeHandler(nullptr);
+    }
 }
 
 void HotkeyManager::installEventHandler()
@@ -32,6 +34,12 @@ void HotkeyManager::installEventHandler()
     services_.hotkeys.setHandler([weakSelf = weak_from_this()](std::uint32_t id) {
         auto self = weakSelf.lock();
         return self && self->handleHotkey(id);
+    });
+    // A change made in the desktop's settings is stored like one made in the preferences, a turn
+    // later: storing registers every hotkey again.
+    services_.hotkeys.setChangeHandler([weakSelf = weak_from_this()](std::uint32_t id, std::optional<KeyCombo> combo) {
+        if (auto self = weakSelf.lock())
+            self->changedByDesktop(id, combo);
     });
     eventHandlerInstalled_ = true;
 }
@@ -56,12 +64,14 @@ void HotkeyManager::registerAllHotkeys()
         if (auto id = parseDisplayKey(key))
             add(combo, HotkeyAction::keepOnlyDisplay(*id));
     }
+    if (const auto safety = services_.hotkeys.safetyWakeHotkey())
+        add(*safety, HotkeyAction::safetyWake());
     publishRefused();
 }
 
 void HotkeyManager::retryRefused()
 {
-    if (suspended_ || refused_.empty())
+    if (suspended_ || refused_.empty() || !grabsKeys())
         return;
     std::erase_if(refused_, [this](const auto& entry) { return registerHotkey(entry.first, entry.second); });
     publishRefused();
@@ -85,7 +95,7 @@ void HotkeyManager::publishRefused()
         refusedHotkeys.set(std::move(refused));
     if (refused_.empty() && retryTimer_) {
         std::exchange(retryTimer_, nullptr)->invalidate();
-    } else if (!refused_.empty() && !retryTimer_) {
+    } else if (!refused_.empty() && !retryTimer_ && grabsKeys()) {
         retryTimer_ = services_.runLoop.scheduleTimer(10, true, weakly(shared_from_this(), [](HotkeyManager& m) { m.retryRefused(); }));
     }
 }
@@ -114,6 +124,8 @@ HotkeyLabel HotkeyManager::label(const HotkeyAction& action) const
 {
     if (action.kind == HotkeyAction::Kind::blackoutAll)
         return {"blackout-all", "Blackout All"};
+    if (action.kind == HotkeyAction::Kind::safetyWake)
+        return {"safety-wake", "Wake All Displays (Safety)"};
     const auto& displays = services_.appState.availableDisplays.get();
     const auto display = std::ranges::find(displays, action.display, &DisplayInfo::id);
     DisplayInfo unknown; // named "Display <id>"
@@ -159,7 +171,45 @@ void HotkeyManager::perform(const HotkeyAction& action)
     case HotkeyAction::Kind::keepOnlyDisplay:
         displays.blackoutAllExcept(action.display);
         break;
+    case HotkeyAction::Kind::safetyWake:
+        displays.wakeAll();
+        break;
     }
+}
+
+void HotkeyManager::changedByDesktop(std::uint32_t id, const std::optional<KeyCombo>& combo)
+{
+    const auto it = hotkeyActions_.find(id);
+    if (it == hotkeyActions_.end())
+        return;
+    services_.runLoop.async(weakly(shared_from_this(), [action = it->second, combo](HotkeyManager& manager) {
+        manager.store(action, combo);
+    }));
+}
+
+// A blackout-all hotkey removed in the desktop's settings comes back as the default: there must
+// be one.
+void HotkeyManager::store(const HotkeyAction& action, const std::optional<KeyCombo>& combo)
+{
+    AppState& state = services_.appState;
+    switch (action.kind) {
+    case HotkeyAction::Kind::blackoutAll:
+        state.blackoutAllHotkey.set(combo);
+        break;
+    case HotkeyAction::Kind::toggleDisplay:
+        state.setToggleHotkey(combo, action.display);
+        break;
+    case HotkeyAction::Kind::keepOnlyDisplay:
+        state.setKeepOnlyHotkey(combo, action.display);
+        break;
+    case HotkeyAction::Kind::safetyWake:
+        break; // not a setting: the desktop keeps the change until Vesperon starts again
+    }
+}
+
+KeyCombo HotkeyManager::safetyWakeHotkey() const
+{
+    return services_.hotkeys.safetyWakeHotkey().value_or(KeyCombo::safetyWake);
 }
 
 std::optional<DisplayId> HotkeyManager::parseDisplayKey(std::string_view key)

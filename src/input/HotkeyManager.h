@@ -63,6 +63,9 @@ public:
     // before digits that are all zero. Nothing for anything else or a value over 32 bits.
     static std::optional<DisplayId> parseDisplayKey(std::string_view key);
 
+    // The combination that always wakes at once on this desktop.
+    KeyCombo safetyWakeHotkey() const;
+
     // The registered hotkeys' actions by id.
     const std::map<std::uint32_t, HotkeyAction>& hotkeyActions() const { return hotkeyActions_; }
 
@@ -71,6 +74,8 @@ private:
     HotkeyLabel label(const HotkeyAction& action) const;
     bool registerHotkey(const KeyCombo& combo, const HotkeyAction& action);
     void perform(const HotkeyAction& action);
+    void changedByDesktop(std::uint32_t id, const std::optional<KeyCombo>& combo);
+    void store(const HotkeyAction& action, const std::optional<KeyCombo>& combo);
     void publishRefused();
 
     Services services_;

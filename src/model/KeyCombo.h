@@ -26,6 +26,8 @@ struct KeyCombo {
 
     // The blackout-all hotkey in force while the user has set none: Shift + Super + D.
     static const KeyCombo defaultBlackoutAll;
+    // Control + Super + Escape: wakes every display at once, whatever the settings.
+    static const KeyCombo safetyWake;
 
     // As Linux desktops' shortcut settings write it: "Ctrl+Alt+Shift+Super+D", "Ctrl+Super+Esc";
     // a key without a name is "Key <code>".
@@ -41,5 +43,6 @@ struct KeyCombo {
 };
 
 inline constexpr KeyCombo KeyCombo::defaultBlackoutAll{2, ModifierMask::super | ModifierMask::shift};
+inline constexpr KeyCombo KeyCombo::safetyWake{53, ModifierMask::control | ModifierMask::super};
 
 } // namespace vesperon

@@ -251,13 +251,15 @@ QWidget* PreferencesView::buildGeneral()
     content->addWidget(launchAtLogin_);
 
     auto* safety = row();
-    auto* keyCap = new QLabel(QString::fromStdString(KeyCombo{53, ModifierMask::control | ModifierMask::super}.displayString()));
+    const KeyCombo safetyWake = services_.hotkeys.safetyWakeHotkey();
+    auto* keyCap = new QLabel(QString::fromStdString(safetyWake.displayString()));
+    keyCap->setObjectName(QStringLiteral("safetyWake"));
     const QColor secondary = secondaryColour(keyCap);
     keyCap->setStyleSheet(QStringLiteral("QLabel { background: rgba(%1, %2, %3, 0.2); border-radius: 4px; padding: 4px 8px; }")
                               .arg(secondary.red())
                               .arg(secondary.green())
                               .arg(secondary.blue()));
-    keyCap->setToolTip(QStringLiteral("Control + Super + Escape"));
+    keyCap->setToolTip(QStringLiteral("Wakes every display at once, whatever the settings"));
     safety->addWidget(new QLabel(QStringLiteral("Safety wake:")));
     safety->addWidget(keyCap);
     safety->addWidget(secondaryText(QStringLiteral("(Always works)"), 0.85));
@@ -361,7 +363,10 @@ void PreferencesView::showWakeKeys(const WakeKeySet& keys)
 void PreferencesView::watch(KeyRecorderView* recorder)
 {
     recorder->onRecordingChanged = [this](bool) { recordingMayHaveChanged(); };
-    recorder->isTaken = [this](const KeyCombo& combo) { return services_.hotkeys.refusedHotkeys.get().contains(combo); };
+    // Where the desktop binds every key itself nothing is taken from Vesperon.
+    recorder->isTaken = [this](const KeyCombo& combo) {
+        return services_.hotkeys.grabsKeys() && services_.hotkeys.refusedHotkeys.get().contains(combo);
+    };
 }
 
 std::vector<KeyRecorderView*> PreferencesView::recorders() const

@@ -1,8 +1,10 @@
 #include "wayland/KdeGlobalShortcuts.h"
 
 #include <QDBusConnection>
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 
+#include <algorithm>
 #include <array>
 
 namespace vesperon {
@@ -38,6 +40,26 @@ int namedKey(const std::string& name)
     return name.size() == 1 ? QChar::fromLatin1(name[0]).toUpper().unicode() : 0;
 }
 
+// The first key of a change: newer KDE Frameworks send key sequences, (ai) each, whose first
+// element is the key; older ones plain key codes.
+int firstKey(const QDBusMessage& change)
+{
+    const QVariant keys = change.arguments().value(1);
+    if (!change.signature().endsWith(QLatin1String("a(ai)")))
+        return qdbus_cast<QList<int>>(keys).value(0);
+    const QDBusArgument sequences = keys.value<QDBusArgument>();
+    int key = 0;
+    sequences.beginArray();
+    if (!sequences.atEnd()) {
+        QList<int> sequence;
+        sequences.beginStructure();
+        sequences >> sequence;
+        sequences.endStructure();
+        key = sequence.value(0);
+    }
+    return key;
+}
+
 } // namespace
 
 bool KdeGlobalShortcuts::isAvailable()
@@ -50,6 +72,10 @@ KdeGlobalShortcuts::KdeGlobalShortcuts()
 {
     QDBusConnection::sessionBus().connect(service, componentPath, QStringLiteral("org.kde.kglobalaccel.Component"),
         QStringLiteral("globalShortcutPressed"), this, SLOT(pressed(QDBusMessage)));
+    // What the user sets in the desktop's shortcut settings.
+    for (const QString signal : {QStringLiteral("yourShortcutGotChanged"), QStringLiteral("yourShortcutsChanged")})
+        QDBusConnection::sessionBus().connect(service, QStringLiteral("/kglobalaccel"), QStringLiteral("org.kde.KGlobalAccel"), signal,
+            this, SLOT(changed(QDBusMessage)));
 }
 
 KdeGlobalShortcuts::~KdeGlobalShortcuts()
@@ -73,6 +99,26 @@ std::optional<int> KdeGlobalShortcuts::qtKey(const KeyCombo& combo)
     return code;
 }
 
+std::optional<KeyCombo> KdeGlobalShortcuts::fromQtKey(int key)
+{
+    const std::pair<int, std::uint32_t> modifiers[] = {{Qt::ControlModifier, ModifierMask::control}, {Qt::AltModifier, ModifierMask::alt},
+        {Qt::ShiftModifier, ModifierMask::shift}, {Qt::MetaModifier, ModifierMask::super}};
+    const int code = key & ~int(Qt::KeyboardModifierMask);
+    if (key & Qt::KeypadModifier)
+        return code == Qt::Key_Enter ? fromQtKey(key & ~int(Qt::KeypadModifier)) : std::nullopt;
+    for (std::uint32_t keyCode = 0; keyCode < 128; ++keyCode) {
+        const std::optional<std::string> name = KeyCombo::keyName(keyCode);
+        if (!name || namedKey(*name) != code)
+            continue;
+        KeyCombo combo {keyCode, 0};
+        for (const auto& [qt, bit] : modifiers)
+            if (key & qt)
+                combo.modifiers |= bit;
+        return combo;
+    }
+    return std::nullopt;
+}
+
 std::optional<HotkeyHandle> KdeGlobalShortcuts::registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label)
 {
     const std::optional<int> key = qtKey(combo);
@@ -88,7 +134,7 @@ std::optional<HotkeyHandle> KdeGlobalShortcuts::registerHotkey(const KeyCombo& c
         call(QStringLiteral("setInactive"), {action});
         return std::nullopt;
     }
-    registrations_[nextHandle_] = {action, id};
+    registrations_[nextHandle_] = {action, id, combo};
     return nextHandle_++;
 }
 
@@ -111,6 +157,26 @@ void KdeGlobalShortcuts::pressed(const QDBusMessage& message)
             return;
         }
     }
+}
+
+// Only the first of the keys counts: Vesperon keeps one combination a hotkey.
+void KdeGlobalShortcuts::changed(const QDBusMessage& message)
+{
+    const QStringList action = message.arguments().value(0).toStringList();
+    const int key = firstKey(message);
+    const auto registration = std::ranges::find_if(registrations_, [&](const auto& entry) {
+        return action.value(0) == component && entry.second.action.at(1) == action.value(1);
+    });
+    if (registration == registrations_.end() || !changeHandler_)
+        return;
+    const std::optional<KeyCombo> combo = fromQtKey(key);
+    if (key && !combo) {
+        qWarning("Vesperon: the desktop's new shortcut for %s has a key Vesperon cannot store; it works until Vesperon restarts",
+            qPrintable(action.value(3)));
+        return;
+    }
+    if (combo != std::optional(registration->second.combo))
+        changeHandler_(registration->second.id, combo);
 }
 
 } // namespace vesperon

@@ -22,23 +22,36 @@ public:
     ~KdeGlobalShortcuts() override;
 
     void setHandler(Handler handler) override { handler_ = std::move(handler); }
+    void setChangeHandler(ChangeHandler handler) override { changeHandler_ = std::move(handler); }
     std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override;
     void unregisterHotkey(HotkeyHandle handle) override;
 
     // The Qt key code (key and modifiers) KDE knows a combination by; nothing for a key it has no
     // code for.
     static std::optional<int> qtKey(const KeyCombo& combo);
+    // The combination of a Qt key code; nothing for a key Vesperon has no name for.
+    static std::optional<KeyCombo> fromQtKey(int key);
+
+    // KWin keeps Control+Meta+Escape (Kill Window); with Shift it is free, and Vesperon's input
+    // watch takes it for the safety wake too, so the one combination works everywhere.
+    std::optional<KeyCombo> safetyWakeHotkey() const override
+    {
+        return KeyCombo {KeyCombo::safetyWake.keyCode, KeyCombo::safetyWake.modifiers | ModifierMask::shift};
+    }
 
 private Q_SLOTS:
     void pressed(const QDBusMessage& message);
+    void changed(const QDBusMessage& message);
 
 private:
     struct Registration {
         QStringList action; // component, action name, component title, action title
         std::uint32_t id;
+        KeyCombo combo;
     };
 
     Handler handler_;
+    ChangeHandler changeHandler_;
     std::map<HotkeyHandle, Registration> registrations_;
     HotkeyHandle nextHandle_ = 1;
 };

@@ -117,14 +117,24 @@ TEST(QtScreenSource, WhatTheServerReadsFromAnEdidCompletesTheIdentityQtReports)
     EXPECT_NE(source.screens().at(0).id, completed.id) << "another monitor of the same model";
 }
 
-TEST(KdeGlobalShortcuts, CombinationsBecomeTheQtKeyCodesKdeKnows)
+TEST(KdeGlobalShortcuts, CombinationsAndTheQtKeyCodesKdeKnowsThemBy)
 {
     using namespace ModifierMask;
     const std::pair<KeyCombo, std::optional<int>> cases[] = {{{2, shift | super}, Qt::SHIFT | Qt::META | Qt::Key_D},
         {{53, control | super}, Qt::CTRL | Qt::META | Qt::Key_Escape}, {{111, alt}, Qt::ALT | Qt::Key_F12},
-        {{43, super}, Qt::META | Qt::Key_Comma}, {{49, 0}, int(Qt::Key_Space)}, {{10, control}, std::nullopt}};
-    for (const auto& [combo, key] : cases)
+        {{43, super}, Qt::META | Qt::Key_Comma}, {{49, 0}, int(Qt::Key_Space)}, {{18, control | alt}, Qt::CTRL | Qt::ALT | Qt::Key_1},
+        {{10, control}, std::nullopt}};
+    for (const auto& [combo, key] : cases) {
         EXPECT_EQ(KdeGlobalShortcuts::qtKey(combo), key) << combo.displayString();
+        if (key) {
+            EXPECT_EQ(KdeGlobalShortcuts::fromQtKey(*key), combo) << combo.displayString() << ", back";
+        }
+    }
+    // Back from what the desktop's settings may hold: the keypad's Enter is Enter; keys without a
+    // name of Vesperon's, and no key at all, are nothing.
+    EXPECT_EQ(KdeGlobalShortcuts::fromQtKey((Qt::KeypadModifier | Qt::Key_Enter).toCombined()), (KeyCombo {76, 0}));
+    for (const int unknown : {(Qt::KeypadModifier | Qt::Key_1).toCombined(), (Qt::META | Qt::Key_Print).toCombined(), 0})
+        EXPECT_EQ(KdeGlobalShortcuts::fromQtKey(unknown), std::nullopt) << unknown;
 }
 
 int main(int argc, char** argv)

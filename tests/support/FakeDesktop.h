@@ -95,6 +95,17 @@ struct FakeHotkeys : HotkeyService {
     }
     void unregisterHotkey(HotkeyHandle handle) override { live.erase(handle); }
     bool grabsKeys() const override { return grabs; }
+    void setChangeHandler(ChangeHandler h) override { changeHandler = std::move(h); }
+    std::optional<KeyCombo> safetyWakeHotkey() const override { return safety; }
+    // The user gives a held combination's hotkey another in the desktop's settings.
+    void change(const KeyCombo& from, std::optional<KeyCombo> to)
+    {
+        for (const auto& [handle, entry] : live)
+            if (entry.first == from && changeHandler)
+                return changeHandler(entry.second, to);
+    }
+    ChangeHandler changeHandler;
+    std::optional<KeyCombo> safety;
     std::map<std::string, std::string> titles; // by name, of every hotkey held at some time
     bool grabs = true;
     bool held(const KeyCombo& combo) const

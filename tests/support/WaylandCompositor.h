@@ -10,8 +10,8 @@ namespace vesperon::testing {
 
 // evdev codes the tests type.
 namespace EvdevKey {
-inline constexpr std::uint32_t escape = 1, a = 30, d = 32, space = 57, enter = 28, down = 108, leftControl = 29, leftShift = 42,
-                               leftSuper = 125;
+inline constexpr std::uint32_t escape = 1, a = 30, b = 48, d = 32, space = 57, enter = 28, down = 108, leftControl = 29,
+                               leftShift = 42, leftAlt = 56, leftSuper = 125;
 }
 
 // A private headless Wayland compositor for one test process, with two outputs of 1280×720 side by

@@ -214,3 +214,41 @@ TEST(HotkeyManager, APressActsOnALaterTurn)
     desktop.loop.runUntilIdle();
     EXPECT_EQ(desktop.state().blackedOutDisplays.get(), (DisplaySet{1, 2})) << "keep only 3, whatever was dark";
 }
+
+TEST(HotkeyManager, OnADesktopWithAShortcutSettingsOfItsOwn)
+{
+    const KeyCombo ctrlShiftSuperEsc{escape, 0x1300};
+    FakeDesktop desktop(2);
+    desktop.hotkeys.safety = ctrlShiftSuperEsc;
+    desktop.start();
+    HotkeyManager& manager = desktop.app->hotkeys();
+    EXPECT_EQ(manager.safetyWakeHotkey(), ctrlShiftSuperEsc);
+    desktop.app->displays().blackoutAll();
+    desktop.loop.runUntilIdle();
+    EXPECT_TRUE(desktop.hotkeys.press(ctrlShiftSuperEsc));
+    desktop.loop.runUntilIdle();
+    EXPECT_FALSE(desktop.state().isBlackoutActive.get()) << "the safety wake, registered where the desktop keeps the usual one";
+
+    // Changes made in the desktop's settings are stored, and registered anew.
+    desktop.state().setToggleHotkey(ctrlAlt1, 2);
+    desktop.hotkeys.change(shiftSuperD, ctrlAlt2);
+    desktop.hotkeys.change(ctrlAlt1, std::nullopt);
+    EXPECT_EQ(desktop.state().blackoutAllHotkey.get(), std::nullopt) << "not inside the desktop's callback";
+    desktop.loop.runUntilIdle();
+    EXPECT_EQ(desktop.state().blackoutAllHotkey.get(), ctrlAlt2);
+    EXPECT_TRUE(desktop.state().displayToggleHotkeys.get().empty());
+    EXPECT_TRUE(desktop.hotkeys.held(ctrlAlt2) && !desktop.hotkeys.held(shiftSuperD));
+    desktop.hotkeys.change(ctrlAlt2, std::nullopt);
+    desktop.loop.runUntilIdle();
+    EXPECT_TRUE(desktop.hotkeys.held(shiftSuperD)) << "a removed blackout-all hotkey comes back as the default";
+
+    // Where the desktop binds every key itself nothing is retried.
+    FakeDesktop wayland(2);
+    wayland.hotkeys.grabs = false;
+    wayland.hotkeys.taken.insert(shiftSuperD);
+    wayland.start();
+    const int attempts = wayland.hotkeys.attempts;
+    wayland.loop.advance(60);
+    EXPECT_EQ(wayland.hotkeys.attempts, attempts);
+    EXPECT_EQ(wayland.app->hotkeys().safetyWakeHotkey(), KeyCombo::safetyWake);
+}

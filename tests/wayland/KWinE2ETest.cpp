@@ -1,6 +1,10 @@
 // What only KWin shows: KDE's shortcut service, where Vesperon's hotkeys are actions of its own.
 #include "wayland/WaylandE2E.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QFile>
+
 using namespace vesperon;
 using namespace vesperon::testing;
 
@@ -23,6 +27,32 @@ TEST_F(KWinE2E, KdesShortcutServiceRunsTheHotkeyAndRefusesWhatKWinKeeps)
     EXPECT_TRUE(dark(left) && dark(right));
     server.typeKey(EvdevKey::d, {EvdevKey::leftShift, EvdevKey::leftSuper});
     EXPECT_TRUE(shows(body(left), white)) << "the same hotkey wakes";
+}
+
+TEST_F(KWinE2E, TheSafetyWakeWithShiftAndAShortcutChangedInTheDesktopsSettings)
+{
+    const auto window = openWindow(0, white);
+    launch();
+    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+    ASSERT_TRUE(dark(left) && dark(right));
+    server.typeKey(EvdevKey::escape, {EvdevKey::leftControl, EvdevKey::leftShift, EvdevKey::leftSuper});
+    EXPECT_TRUE(shows(body(left), white)) << "Control+Shift+Super+Escape, where KWin keeps it without Shift";
+
+    // As System Settings › Shortcuts does it: Meta+Alt+B for Blackout All.
+    QDBusMessage change = QDBusMessage::createMethodCall(QStringLiteral("org.kde.kglobalaccel"), QStringLiteral("/kglobalaccel"),
+        QStringLiteral("org.kde.KGlobalAccel"), QStringLiteral("setForeignShortcut"));
+    change << QStringList {QStringLiteral("vesperon"), QStringLiteral("blackout-all"), QStringLiteral("Vesperon"), QStringLiteral("Blackout All")}
+           << QVariant::fromValue(QList<int> {(Qt::META | Qt::ALT | Qt::Key_B).toCombined()});
+    ASSERT_EQ(QDBusConnection::sessionBus().call(change).type(), QDBusMessage::ReplyMessage);
+    QFile file(home.filePath(QStringLiteral("config/vesperon/settings.json")));
+    QByteArray settings;
+    ASSERT_TRUE(spinUntil([&] { return file.open(QIODevice::ReadOnly) && (settings = file.readAll(), file.close(), settings.contains("2304")); }))
+        << "Alt+Super+B stored: " << settings.toStdString() << vesperon.readAllStandardError().toStdString();
+
+    vesperon.kill(), vesperon.waitForFinished(5000);
+    launch(settings.toStdString());
+    server.typeKey(EvdevKey::b, {EvdevKey::leftAlt, EvdevKey::leftSuper});
+    EXPECT_TRUE(dark(left) && dark(right)) << "registered with the stored combination at the next start";
 }
 
 } // namespace
