@@ -73,7 +73,7 @@ KdeGlobalShortcuts::KdeGlobalShortcuts()
     QDBusConnection::sessionBus().connect(service, componentPath, QStringLiteral("org.kde.kglobalaccel.Component"),
         QStringLiteral("globalShortcutPressed"), this, SLOT(pressed(QDBusMessage)));
     // What the user sets in the desktop's shortcut settings.
-    for (const QString signal : {QStringLiteral("yourShortcutGotChanged"), QStringLiteral("yourShortcutsChanged")})
+    for (const QString& signal : {QStringLiteral("yourShortcutGotChanged"), QStringLiteral("yourShortcutsChanged")})
         QDBusConnection::sessionBus().connect(service, QStringLiteral("/kglobalaccel"), QStringLiteral("org.kde.KGlobalAccel"), signal,
             this, SLOT(changed(QDBusMessage)));
 }
