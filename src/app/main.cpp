@@ -3,6 +3,7 @@
 #include "app/DisplayServerChoice.h"
 #include "app/Vesperon.h"
 #include "control/CommandLine.h"
+#include "control/DesktopKeyBinding.h"
 #include "linux/DBusControlClient.h"
 #include "linux/DBusControlServer.h"
 #include "linux/LinuxDesktop.h"
@@ -61,11 +62,13 @@ int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
     const Backend backend = desktop.backend(*server);
     std::function<void()> showPreferences, hidePreferences;
     Vesperon vesperon(backend, std::cout, [&] { showPreferences(); }, [&] { hidePreferences(); });
+    const DesktopKeyBinding binding = DesktopKeyBinding::forDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString(),
+        LinuxDesktop::commandName());
     std::unique_ptr<PreferencesWindow> preferences;
     showPreferences = [&] {
         if (!preferences) {
-            preferences = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{
-                vesperon.appState(), vesperon.permission(), vesperon.launchAtLogin(), backend.keyboard, vesperon.hotkeys()});
+            preferences = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{vesperon.appState(), vesperon.permission(),
+                vesperon.launchAtLogin(), backend.keyboard, vesperon.hotkeys(), binding});
         }
         preferences->showAndActivate();
     };

@@ -1,6 +1,8 @@
 #include "linux/LinuxDesktop.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <iostream>
 
@@ -18,6 +20,13 @@ Backend LinuxDesktop::backend(DisplayServer& server)
     screens.completeWith(server.edids());
     return Backend{runLoop, application, settings, autostart, screens, tray, notifier, server.windows(), server.hotkeys(),
         server.inputTap(), server.inputAccess(), server.keyboard()};
+}
+
+std::string LinuxDesktop::commandName()
+{
+    const QString self = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    const QString found = QStandardPaths::findExecutable(QStringLiteral("vesperon"));
+    return !found.isEmpty() && QFileInfo(found).canonicalFilePath() == self ? "vesperon" : self.toStdString();
 }
 
 } // namespace vesperon

@@ -25,6 +25,10 @@ public:
     // These services and the display server's, as one backend.
     Backend backend(DisplayServer& server);
 
+    // How a command line names this program: "vesperon" where PATH finds this very program, else
+    // its path.
+    static std::string commandName();
+
     QtRunLoop runLoop;
     QtApplication application;
     JsonFileSettingsStore settings;

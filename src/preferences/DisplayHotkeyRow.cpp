@@ -1,6 +1,7 @@
 #include "preferences/DisplayHotkeyRow.h"
 
 #include "model/AppState.h"
+#include "preferences/BindLineView.h"
 #include "preferences/KeyRecorderView.h"
 
 #include <QFrame>
@@ -37,7 +38,8 @@ std::optional<KeyCombo> lookUp(const AppState::HotkeyMap& map, DisplayId id)
 
 } // namespace
 
-DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard, QWidget* parent)
+DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard, const DesktopKeyBinding* binding,
+    QWidget* parent)
     : QWidget(parent)
     , display_(display)
     , state_(state)
@@ -57,7 +59,11 @@ DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, 
     name->setFont(subheadline);
     column->addWidget(name);
     column->addWidget(recorderRow(QStringLiteral("Toggle:"), toggle_, this));
+    if (binding)
+        column->addWidget(new BindLineView(*binding, state_, HotkeyAction::toggleDisplay(display.id), this));
     column->addWidget(recorderRow(QStringLiteral("Keep Only:"), keepOnly_, this));
+    if (binding)
+        column->addWidget(new BindLineView(*binding, state_, HotkeyAction::keepOnlyDisplay(display.id), this));
     auto* divider = new QFrame(this);
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Sunken);

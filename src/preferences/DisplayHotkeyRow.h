@@ -7,6 +7,7 @@
 namespace vesperon {
 
 class AppState;
+struct DesktopKeyBinding;
 class KeyboardMap;
 class KeyRecorderView;
 
@@ -14,7 +15,9 @@ class KeyRecorderView;
 // one for the hotkey that keeps only it lit. Edits go straight to AppState.
 class DisplayHotkeyRow : public QWidget {
 public:
-    DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard, QWidget* parent = nullptr);
+    // With `binding`, each recorder has the line that binds its hotkey beneath it.
+    DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard, const DesktopKeyBinding* binding,
+        QWidget* parent = nullptr);
 
     const DisplayInfo& display() const { return display_; }
     KeyRecorderView* toggleRecorder() const { return toggle_; }

@@ -4,6 +4,7 @@
 #include "input/HotkeyManager.h"
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
+#include "preferences/BindLineView.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
 
@@ -161,6 +162,13 @@ QWidget* PreferencesView::buildHotkeys()
 {
     auto* content = new QVBoxLayout;
     content->setSpacing(12);
+    const bool desktopBinds = !services_.hotkeys.grabsKeys();
+    if (desktopBinds) {
+        auto* instructions = new QLabel(QString::fromStdString(services_.binding.instructions()));
+        instructions->setObjectName(QStringLiteral("bindInstructions"));
+        instructions->setWordWrap(true);
+        content->addWidget(instructions);
+    }
 
     auto* allRow = row();
     auto* title = new QLabel(QStringLiteral("Blackout All:"));
@@ -173,6 +181,8 @@ QWidget* PreferencesView::buildHotkeys()
     allRow->addWidget(blackoutAll_);
     allRow->addStretch();
     content->addWidget(wrap(allRow));
+    if (desktopBinds)
+        content->addWidget(new BindLineView(services_.binding, services_.appState, HotkeyAction::blackoutAll()));
 
     auto* divider = new QFrame;
     divider->setFrameShape(QFrame::HLine);
@@ -299,7 +309,8 @@ void PreferencesView::showDisplays(const std::vector<DisplayInfo>& displays)
     for (const DisplayInfo& display : displays) {
         DisplayHotkeyRow*& rowWidget = rows_[display.id];
         if (!rowWidget) {
-            rowWidget = new DisplayHotkeyRow(display, services_.appState, services_.keyboard, this);
+            rowWidget = new DisplayHotkeyRow(display, services_.appState, services_.keyboard,
+                services_.hotkeys.grabsKeys() ? nullptr : &services_.binding, this);
             watch(rowWidget->toggleRecorder());
             watch(rowWidget->keepOnlyRecorder());
         }

@@ -19,6 +19,7 @@ namespace vesperon {
 
 class AppState;
 class DisplayHotkeyRow;
+struct DesktopKeyBinding;
 class HotkeyManager;
 class KeyboardMap;
 class KeyRecorderView;
@@ -36,6 +37,8 @@ public:
         LaunchAtLogin& launchAtLogin;
         const KeyboardMap& keyboard;
         HotkeyManager& hotkeys;
+        // What to tell a desktop that binds keys itself.
+        const DesktopKeyBinding& binding;
     };
 
     explicit PreferencesView(const Services& services, QWidget* parent = nullptr);

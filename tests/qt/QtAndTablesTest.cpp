@@ -1,15 +1,25 @@
-// The Qt run loop on a real event loop, and the X11 tables that need no server.
+// The Qt run loop on a real event loop, the tables that need no server, and the preferences where the
+// desktop binds keys itself.
+#include "app/Vesperon.h"
 #include "display/ScreenIdentity.h"
 #include "linux/QtRunLoop.h"
 #include "linux/QtScreenSource.h"
 #include "platform/EdidSource.h"
 #include "wayland/KdeGlobalShortcuts.h"
 #include "model/KeyCombo.h"
+#include "preferences/BindLineView.h"
+#include "preferences/DisplayHotkeyRow.h"
+#include "preferences/KeyRecorderView.h"
+#include "preferences/PreferencesView.h"
+#include "support/FakeDesktop.h"
 #include "support/QtSpin.h"
 #include "linux/KeyCodeTable.h"
 #include "x11/X11InputTap.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -137,10 +147,51 @@ TEST(KdeGlobalShortcuts, CombinationsAndTheQtKeyCodesKdeKnowsThemBy)
         EXPECT_EQ(KdeGlobalShortcuts::fromQtKey(unknown), std::nullopt) << unknown;
 }
 
+TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
+{
+    vesperon::testing::FakeDesktop desktop(2);
+    desktop.hotkeys.grabs = false;
+    desktop.start();
+    Vesperon& app = *desktop.app;
+    const DesktopKeyBinding binding {DesktopKeyBinding::Syntax::sway, "vesperon"};
+    PreferencesView view(PreferencesView::Services {app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding});
+    view.show();
+    // The views have no meta-object of their own: found by name.
+    const auto bindLines = [](const QWidget& parent) {
+        std::vector<BindLineView*> found;
+        for (QWidget* widget : parent.findChildren<QWidget*>(QStringLiteral("bindLine")))
+            found.push_back(dynamic_cast<BindLineView*>(widget));
+        return found;
+    };
+    const auto lines = [&] {
+        QStringList shown;
+        for (const BindLineView* line : bindLines(view))
+            if (line->isVisible())
+                shown << line->line();
+        return shown;
+    };
+    EXPECT_EQ(view.findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().toStdString(), binding.instructions());
+    EXPECT_EQ(lines(), QStringList {QStringLiteral("bindsym Shift+Mod4+d exec vesperon --toggle")}) << "no line for a hotkey not set";
+
+    app.appState().setKeepOnlyHotkey(KeyCombo {18, ModifierMask::control | ModifierMask::alt}, 2);
+    EXPECT_TRUE(lines().contains(QStringLiteral("bindsym Ctrl+Mod1+1 exec vesperon --keep-only DP-2"))) << "follows the setting";
+    EXPECT_FALSE(view.rows().at(1)->keepOnlyRecorder()->isTaken(KeyCombo {18, ModifierMask::control | ModifierMask::alt}))
+        << "nothing is taken where no program takes keys";
+    const auto* row = view.rows().at(1);
+    bindLines(*row).back()->findChild<QPushButton*>(QStringLiteral("copy"))->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("bindsym Ctrl+Mod1+1 exec vesperon --keep-only DP-2"));
+
+    vesperon::testing::FakeDesktop grabbing(2);
+    grabbing.start();
+    Vesperon& other = *grabbing.app;
+    PreferencesView plain(PreferencesView::Services {other.appState(), other.permission(), other.launchAtLogin(), grabbing.keyboard, other.hotkeys(), binding});
+    EXPECT_TRUE(bindLines(plain).empty()) << "where Vesperon takes the keys itself";
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

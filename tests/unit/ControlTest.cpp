@@ -1,6 +1,7 @@
 // Driving the running program from outside: the command line, the display names it accepts, what
 // it prints, and the commands over the fake desktop.
 #include "control/ControlService.h"
+#include "control/DesktopKeyBinding.h"
 #include "support/FakeDesktop.h"
 
 #include <gtest/gtest.h>
@@ -125,4 +126,45 @@ TEST(ControlService, CommandsTakeTheMenusPathAndTheStateIsAnnouncedOncePerTurn)
     desktop.loop.runUntilIdle();
     EXPECT_EQ(desktop.application.quits, 1);
     EXPECT_TRUE(desktop.windows.shown().empty());
+}
+
+TEST(DesktopKeyBinding, EachDesktopGetsALineInItsOwnWords)
+{
+    using Syntax = DesktopKeyBinding::Syntax;
+    for (const auto& [desktop, syntax] : std::vector<std::pair<const char*, Syntax>> {{"sway", Syntax::sway}, {"i3", Syntax::sway},
+             {"Hyprland", Syntax::hyprland}, {"niri", Syntax::niri}, {"labwc:wlroots", Syntax::labwc}, {"ubuntu:GNOME", Syntax::command},
+             {"", Syntax::command}, {"swayfx", Syntax::command}})
+        EXPECT_EQ(DesktopKeyBinding::forDesktop(desktop, "vesperon").syntax, syntax) << desktop;
+
+    DisplayInfo dell;
+    dell.id = 7;
+    dell.connector = "DP-1";
+    const std::vector<DisplayInfo> displays {dell};
+    const KeyCombo shiftSuperD {2, 0x0300}, ctrlAltEsc {53, 0x1800}, comma {43, 0};
+    const struct {
+        Syntax syntax;
+        KeyCombo combo;
+        HotkeyAction action;
+        const char* line;
+    } cases[] = {
+        {Syntax::sway, shiftSuperD, HotkeyAction::blackoutAll(), "bindsym Shift+Mod4+d exec vesperon --toggle"},
+        {Syntax::sway, ctrlAltEsc, HotkeyAction::toggleDisplay(7), "bindsym Ctrl+Mod1+Escape exec vesperon --toggle-display DP-1"},
+        {Syntax::hyprland, shiftSuperD, HotkeyAction::keepOnlyDisplay(7), "bind = SHIFT SUPER, D, exec, vesperon --keep-only DP-1"},
+        {Syntax::hyprland, comma, HotkeyAction::toggleDisplay(9), "bind = , comma, exec, vesperon --toggle-display 9"},
+        {Syntax::niri, ctrlAltEsc, HotkeyAction::blackoutAll(), R"(Ctrl+Alt+Escape { spawn "vesperon" "--toggle"; })"},
+        {Syntax::labwc, shiftSuperD, HotkeyAction::toggleDisplay(7),
+            R"(<keybind key="S-W-d"><action name="Execute" command="vesperon --toggle-display DP-1"/></keybind>)"},
+        {Syntax::command, shiftSuperD, HotkeyAction::blackoutAll(), "vesperon --toggle"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ((DesktopKeyBinding {c.syntax, "vesperon"}.line(c.combo, c.action, displays)), c.line);
+
+    // A program outside PATH is named by its path, quoted for the shell or the file where needed.
+    const std::string odd = "/home/me/my \"builds\"/it's & vesperon";
+    EXPECT_EQ((DesktopKeyBinding {Syntax::sway, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),
+        R"(bindsym Shift+Mod4+d exec '/home/me/my "builds"/it'\''s & vesperon' --toggle)");
+    EXPECT_EQ((DesktopKeyBinding {Syntax::niri, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),
+        R"(Shift+Super+D { spawn "/home/me/my \"builds\"/it's & vesperon" "--toggle"; })");
+    EXPECT_EQ((DesktopKeyBinding {Syntax::labwc, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),
+        R"(<keybind key="S-W-d"><action name="Execute" command="'/home/me/my &quot;builds&quot;/it'\''s &amp; vesperon' --toggle"/></keybind>)");
 }

@@ -3,6 +3,7 @@
 // with real key presses through XTEST, so that key codes and modifiers come from the server as they
 // do for a user, and its own hotkeys are real X grabs.
 #include "app/Vesperon.h"
+#include "control/DesktopKeyBinding.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "linux/LinuxDesktop.h"
@@ -85,7 +86,7 @@ struct PreferencesOnX11 : RealVesperon {
         if (!window) {
             app.launch();
             window = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{
-                app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard(), app.hotkeys()});
+                app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard(), app.hotkeys(), binding});
         }
         window->showAndActivate();
         ASSERT_TRUE(spinUntil([&] { return QApplication::activeWindow() == window.get() && client.inputFocus() == window->winId(); }));
@@ -116,6 +117,7 @@ struct PreferencesOnX11 : RealVesperon {
         return spinUntil([&] { return !recorder->isRecording(); }) && recorder->keyCombo() == expected;
     }
 
+    const DesktopKeyBinding binding;
     std::unique_ptr<PreferencesWindow> window;
     int activations = 0;
     Subscription activation = desktop.application.activated.connect([this] { ++activations; });

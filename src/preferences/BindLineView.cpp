@@ -1,0 +1,71 @@
+#include "preferences/BindLineView.h"
+
+#include "model/AppState.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vesperon {
+
+namespace {
+
+std::optional<KeyCombo> comboFor(const AppState& state, const HotkeyAction& action)
+{
+    const auto inMap = [&](const AppState::HotkeyMap& map) -> std::optional<KeyCombo> {
+        const auto it = map.find(AppState::displayKey(action.display));
+        return it != map.end() ? std::optional(it->second) : std::nullopt;
+    };
+    switch (action.kind) {
+    case HotkeyAction::Kind::blackoutAll:
+        return state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
+    case HotkeyAction::Kind::toggleDisplay:
+        return inMap(state.displayToggleHotkeys.get());
+    case HotkeyAction::Kind::keepOnlyDisplay:
+        return inMap(state.displayKeepOnlyHotkeys.get());
+    case HotkeyAction::Kind::safetyWake:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+BindLineView::BindLineView(const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent)
+    : QWidget(parent)
+    , binding_(binding)
+    , state_(state)
+    , action_(action)
+    , text_(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("bindLine"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    text_->setReadOnly(true);
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* copy = new QPushButton(QIcon::fromTheme(QStringLiteral("edit-copy")), QStringLiteral("Copy"), this);
+    copy->setObjectName(QStringLiteral("copy"));
+    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(line()); });
+    layout->addWidget(text_, 1);
+    layout->addWidget(copy);
+    cancellables_.push_back(state_.hotkeysChanged.connect([this] { refresh(); }));
+    cancellables_.push_back(state_.availableDisplays.subscribe([this](const auto&) { refresh(); }));
+}
+
+QString BindLineView::line() const
+{
+    return text_->text();
+}
+
+void BindLineView::refresh()
+{
+    const std::optional<KeyCombo> combo = comboFor(state_, action_);
+    text_->setText(combo ? QString::fromStdString(binding_.line(*combo, action_, state_.availableDisplays.get())) : QString());
+    text_->setCursorPosition(0);
+    setVisible(combo.has_value());
+}
+
+} // namespace vesperon

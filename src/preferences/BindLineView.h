@@ -1,0 +1,32 @@
+#pragma once
+
+#include "control/DesktopKeyBinding.h"
+#include "core/Subscription.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace vesperon {
+
+class AppState;
+
+// Where the desktop binds keys itself: the line that binds one hotkey, kept in step with the
+// setting, and a button that copies it. Hidden while the hotkey has no combination.
+class BindLineView : public QWidget {
+public:
+    BindLineView(const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent = nullptr);
+
+    QString line() const;
+
+private:
+    void refresh();
+
+    const DesktopKeyBinding& binding_;
+    AppState& state_;
+    HotkeyAction action_;
+    QLineEdit* text_;
+    Cancellables cancellables_;
+};
+
+} // namespace vesperon
