@@ -63,23 +63,42 @@ SwayServer::SwayServer()
 
     // As nobody, with nothing of this process's environment but what sway needs; the line it
     // writes once it serves is its two sockets.
-    const std::string runtime = (folder_ / "runtime").string();
-    sway_ = std::make_unique<Daemon>(std::vector<std::string> {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
-        "--pdeathsig=TERM", "env", "-i", "HOME=" + (folder_ / "home").string(), "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime,
-        "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_HEADLESS_OUTPUTS=2", "WLR_RENDERER=pixman", "READY_FD={fd}",
-        "sway", "-c", (folder_ / "config").string()}, "sway");
+    sway_ = std::make_unique<Daemon>(asUser({"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_HEADLESS_OUTPUTS=2",
+        "WLR_RENDERER=pixman", "READY_FD={fd}", "sway", "-c", (folder_ / "config").string()}), "sway");
     const std::size_t space = sway_->line().find(' ');
-    socket_ = runtime + "/" + sway_->line().substr(0, space);
+    socket_ = (folder_ / "runtime").string() + "/" + sway_->line().substr(0, space);
     ipcSocket_ = sway_->line().substr(space + 1);
     input_ = std::make_unique<WaylandInput>(socket_, 2 * outputWidth, outputHeight);
 }
 
 SwayServer::~SwayServer()
 {
+    userBus_.reset();
     input_.reset();
     sway_.reset();
     std::error_code ignored;
     fs::remove_all(folder_, ignored);
+}
+
+std::vector<std::string> SwayServer::asUser(const std::vector<std::string>& arguments) const
+{
+    std::vector<std::string> words {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--pdeathsig=TERM", "env", "-i",
+        "HOME=" + (folder_ / "home").string(), "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string()};
+    if (!socket_.empty())
+        words.push_back("WAYLAND_DISPLAY=" + socket_);
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    return words;
+}
+
+std::string SwayServer::userSession(const fs::path& program)
+{
+    const fs::path copy = folder_ / program.filename();
+    fs::copy_file(program, copy, fs::copy_options::overwrite_existing);
+    if (chown(copy.c_str(), nobody, nobody) != 0)
+        throw std::runtime_error("cannot hand " + copy.string() + " to nobody");
+    userBus_ = std::make_unique<Daemon>(asUser({"dbus-daemon", "--session", "--nofork",
+        "--address=unix:path=" + (folder_ / "runtime" / "bus").string(), "--print-address={fd}"}), "dbus-daemon");
+    return copy.string();
 }
 
 void SwayServer::moveTo(int x, int y)

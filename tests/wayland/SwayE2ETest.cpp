@@ -1,5 +1,6 @@
 // What only sway shows: its bar under the overlays, its way to add an output, and the safety
 // combination (KWin keeps Control+Meta+Escape for itself).
+#include "control/DesktopKeyBinding.h"
 #include "support/SwayServer.h"
 #include "wayland/WaylandE2E.h"
 
@@ -22,6 +23,34 @@ TEST_F(SwayE2E, TheSafetyCombinationWakesWhateverKeysAreAllowed)
     ASSERT_TRUE(dark(left) && dark(right));
     server.typeKey(EvdevKey::escape, {EvdevKey::leftControl, EvdevKey::leftSuper});
     EXPECT_TRUE(shows(body(left), SwayServer::outputColours[0]) && shows({right.x + 600, 2, 100, 4}, SwayServer::barColour));
+}
+
+TEST_F(SwayE2E, TheLineThePreferencesGiveMakesSwaysBindingRunTheControlCommand)
+{
+    // As on a real desktop, sway, the bus and Vesperon are one user's.
+    const std::string program = sway().userSession(VESPERON_EXECUTABLE);
+    const auto asUser = [&](const std::vector<std::string>& arguments) {
+        QStringList words;
+        for (const std::string& word : sway().asUser(arguments))
+            words << QString::fromStdString(word);
+        auto process = std::make_unique<QProcess>();
+        process->start(words.takeFirst(), words);
+        return process;
+    };
+    const auto window = openWindow(0, white);
+    const auto user = asUser({program});
+    ASSERT_TRUE(spinUntil([&] {
+        const auto status = asUser({program, "--status"});
+        return spinUntil([&] { return status->state() == QProcess::NotRunning; }) && status->exitCode() == 0;
+    })) << user->readAll().toStdString();
+
+    const DesktopKeyBinding binding {DesktopKeyBinding::Syntax::sway, program};
+    ASSERT_TRUE(sway().command(binding.line(KeyCombo::defaultBlackoutAll, HotkeyAction::blackoutAll(), {})));
+    server.typeKey(EvdevKey::d, {EvdevKey::leftShift, EvdevKey::leftSuper});
+    EXPECT_TRUE(dark(left) && dark(right));
+    server.typeKey(EvdevKey::d, {EvdevKey::leftShift, EvdevKey::leftSuper});
+    EXPECT_TRUE(shows(body(left), white)) << "bound while the overlays hold the keyboard too";
+    user->kill(), user->waitForFinished(5000);
 }
 
 TEST_F(SwayE2E, AnOutputAddedDuringABlackoutStaysLitAndTheOthersDark)
