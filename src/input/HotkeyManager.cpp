@@ -239,4 +239,9 @@ bool HotkeyManager::grabsKeys() const
     return services_.hotkeys.grabsKeys();
 }
 
+bool HotkeyManager::desktopBindsKeys() const
+{
+    return services_.hotkeys.desktopBindsKeys();
+}
+
 } // namespace vesperon

@@ -48,6 +48,7 @@ public:
     void setSuspended(bool suspended);
     bool isSuspended() const { return suspended_; }
     bool grabsKeys() const;
+    bool desktopBindsKeys() const;
 
     // Combinations the desktop refused because another program holds them; a row, the menu and the
     // recorder show them as taken.

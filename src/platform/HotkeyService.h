@@ -43,6 +43,9 @@ public:
     // False where no program may grab keys (Wayland): the desktop binds them itself, to commands
     // such as `vesperon --toggle`, and every registration is refused.
     virtual bool grabsKeys() const { return true; }
+    // Whether the user should bind the hotkeys in the desktop's own settings: where no program may
+    // grab keys, and where grabs see only some windows' keys (X11 through XWayland).
+    virtual bool desktopBindsKeys() const { return !grabsKeys(); }
 
     // Where the desktop keeps Control+Super+Escape for itself before Vesperon can see it (KWin:
     // Kill Window): another combination, registered like a hotkey, that wakes every display.

@@ -162,9 +162,10 @@ QWidget* PreferencesView::buildHotkeys()
 {
     auto* content = new QVBoxLayout;
     content->setSpacing(12);
-    const bool desktopBinds = !services_.hotkeys.grabsKeys();
+    const bool desktopBinds = services_.hotkeys.desktopBindsKeys();
     if (desktopBinds) {
-        auto* instructions = new QLabel(QString::fromStdString(services_.binding.instructions()));
+        const std::string partly = services_.hotkeys.grabsKeys() ? "Keys pressed in Wayland windows do not reach these hotkeys. " : "";
+        auto* instructions = new QLabel(QString::fromStdString(partly + services_.binding.instructions()));
         instructions->setObjectName(QStringLiteral("bindInstructions"));
         instructions->setWordWrap(true);
         content->addWidget(instructions);
@@ -310,7 +311,7 @@ void PreferencesView::showDisplays(const std::vector<DisplayInfo>& displays)
         DisplayHotkeyRow*& rowWidget = rows_[display.id];
         if (!rowWidget) {
             rowWidget = new DisplayHotkeyRow(display, services_.appState, services_.keyboard,
-                services_.hotkeys.grabsKeys() ? nullptr : &services_.binding, this);
+                services_.hotkeys.desktopBindsKeys() ? &services_.binding : nullptr, this);
             watch(rowWidget->toggleRecorder());
             watch(rowWidget->keepOnlyRecorder());
         }

@@ -7,7 +7,7 @@ namespace vesperon {
 X11DisplayServer::X11DisplayServer(std::string limits)
     : stackKeeper_(XcbConnection::open("keeping blackout windows on top"))
     , windows_(XcbConnection::open("black windows"), &stackKeeper_)
-    , hotkeys_(XcbConnection::open("global hotkeys"))
+    , hotkeys_(XcbConnection::open("global hotkeys"), !limits.empty())
     , access_(std::move(limits))
 {
 }

@@ -69,7 +69,9 @@ std::uint16_t findNumLockMask(xcb_connection_t* c)
 
 } // namespace
 
-X11HotkeyService::X11HotkeyService(std::unique_ptr<XcbConnection> connection) : connection_(std::move(connection))
+X11HotkeyService::X11HotkeyService(std::unique_ptr<XcbConnection> connection, bool throughXWayland)
+    : connection_(std::move(connection))
+    , throughXWayland_(throughXWayland)
 {
     if (!connection_)
         return;

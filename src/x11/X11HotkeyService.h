@@ -20,11 +20,13 @@ class XcbConnection;
 // grabbed anew.
 class X11HotkeyService : public HotkeyService {
 public:
-    // Inert (every registration refused) when `connection` is null.
-    explicit X11HotkeyService(std::unique_ptr<XcbConnection> connection);
+    // Inert (every registration refused) when `connection` is null. `throughXWayland`: the server
+    // sees only the keys pressed in X11 windows.
+    explicit X11HotkeyService(std::unique_ptr<XcbConnection> connection, bool throughXWayland = false);
     ~X11HotkeyService() override;
 
     void setHandler(Handler handler) override { handler_ = std::move(handler); }
+    bool desktopBindsKeys() const override { return throughXWayland_; }
     std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel&) override;
     void unregisterHotkey(HotkeyHandle handle) override;
 
@@ -41,6 +43,7 @@ private:
     std::uint16_t lockVariants(std::size_t index) const;
 
     std::unique_ptr<XcbConnection> connection_;
+    bool throughXWayland_;
     Handler handler_;
     std::map<HotkeyHandle, Grab> grabs_;
     HotkeyHandle nextHandle_ = 1;

@@ -181,6 +181,17 @@ TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
     bindLines(*row).back()->findChild<QPushButton*>(QStringLiteral("copy"))->click();
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("bindsym Ctrl+Mod1+1 exec vesperon --keep-only DP-2"));
 
+    // Through XWayland grabs see only X11 windows' keys: bound by the desktop too.
+    vesperon::testing::FakeDesktop xwayland(2);
+    xwayland.hotkeys.binds = true;
+    xwayland.start();
+    Vesperon& partly = *xwayland.app;
+    const DesktopKeyBinding gnome {DesktopKeyBinding::Syntax::command, "vesperon"};
+    PreferencesView both(PreferencesView::Services {partly.appState(), partly.permission(), partly.launchAtLogin(), xwayland.keyboard, partly.hotkeys(), gnome});
+    EXPECT_TRUE(both.findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().startsWith(QStringLiteral("Keys pressed in Wayland windows")));
+    ASSERT_EQ(bindLines(both).size(), 5u);
+    EXPECT_EQ(bindLines(both).front()->line(), QStringLiteral("vesperon --toggle"));
+
     vesperon::testing::FakeDesktop grabbing(2);
     grabbing.start();
     Vesperon& other = *grabbing.app;

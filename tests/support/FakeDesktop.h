@@ -95,6 +95,7 @@ struct FakeHotkeys : HotkeyService {
     }
     void unregisterHotkey(HotkeyHandle handle) override { live.erase(handle); }
     bool grabsKeys() const override { return grabs; }
+    bool desktopBindsKeys() const override { return binds || !grabs; }
     void setChangeHandler(ChangeHandler h) override { changeHandler = std::move(h); }
     std::optional<KeyCombo> safetyWakeHotkey() const override { return safety; }
     // The user gives a held combination's hotkey another in the desktop's settings.
@@ -107,7 +108,7 @@ struct FakeHotkeys : HotkeyService {
     ChangeHandler changeHandler;
     std::optional<KeyCombo> safety;
     std::map<std::string, std::string> titles; // by name, of every hotkey held at some time
-    bool grabs = true;
+    bool grabs = true, binds = false;
     bool held(const KeyCombo& combo) const
     {
         return std::ranges::any_of(live, [&](const auto& entry) { return entry.second.first == combo; });
