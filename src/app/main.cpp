@@ -68,7 +68,7 @@ int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
     showPreferences = [&] {
         if (!preferences) {
             preferences = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{vesperon.appState(), vesperon.permission(),
-                vesperon.launchAtLogin(), backend.keyboard, vesperon.hotkeys(), binding});
+                vesperon.launchAtLogin(), backend.keyboard, vesperon.hotkeys(), binding, backend.windows});
         }
         preferences->showAndActivate();
     };

@@ -1,6 +1,8 @@
 #include "control/CommandLine.h"
 
 #include <array>
+#include <cstdlib>
+#include <optional>
 #include <string_view>
 
 namespace vesperon {
@@ -27,6 +29,20 @@ constexpr std::array options{
     Option{"--status", Action::status},
     Option{"--list-displays", Action::listDisplays},
 };
+
+// "0.75" or "75%", from half to full black.
+std::optional<double> parseLevel(const std::string& text)
+{
+    const bool percent = text.ends_with('%');
+    const std::string number = percent ? text.substr(0, text.size() - 1) : text;
+    if (number.empty() || number.find_first_not_of("0123456789.") != std::string::npos)
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(number.c_str(), &end) / (percent ? 100.0 : 1.0);
+    if (*end != '\0' || !(value >= 0.5 && value <= 1.0))
+        return std::nullopt;
+    return value;
+}
 
 CommandLine usageError(std::string error)
 {
@@ -65,6 +81,16 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
             line.backend = value == "x11" ? Backend::x11 : Backend::wayland;
             continue;
         }
+        if (name == "--dim") {
+            const std::string value = equals != std::string::npos ? argument.substr(equals + 1)
+                : i + 1 < arguments.size()                       ? arguments[++i]
+                                                                 : std::string();
+            const std::optional<double> level = parseLevel(value);
+            if (!level)
+                return usageError("--dim takes a level from 0.5 (dim) to 1 (black), or 50% to 100%");
+            line.commands.push_back({Action::setDimLevel, {}, *level});
+            continue;
+        }
         const Option* option = nullptr;
         for (const Option& candidate : options)
             if (candidate.name == name)
@@ -95,7 +121,7 @@ const std::string& CommandLine::usage()
 {
     static const std::string text = "Usage: vesperon [--blackout-all | --wake | --toggle | --blackout DISPLAY | "
                                     "--wake-display DISPLAY | --toggle-display DISPLAY | --keep-only DISPLAY | "
-                                    "--preferences | --quit | --status [--json] | --list-displays [--json] | --help]\n"
+                                    "--dim LEVEL | --preferences | --quit | --status [--json] | --list-displays [--json] | --help]\n"
                                     "       vesperon [--backend x11|wayland]";
     return text;
 }
@@ -116,6 +142,8 @@ With options, tell the running Vesperon what to do, in the order given:
   --wake-display DISPLAY    wake one monitor
   --toggle-display DISPLAY  black out one monitor, or wake it when it is dark
   --keep-only DISPLAY       black out every monitor but this one
+  --dim LEVEL               let a blackout dim instead, from 0.5 (half) to 1 (black,
+                            the default), or 50% to 100%; it needs a compositor
   --preferences             open the preferences window
   --quit                    wake every monitor and quit
   --status                  say whether a blackout is active and which monitors are dark

@@ -19,9 +19,11 @@ struct ControlCommand {
         quit,
         status,
         listDisplays,
+        setDimLevel,
     };
     Action action;
     std::string display; // for the one-display actions: identifier, connector name or position
+    double level = 1.0;  // for setDimLevel: the blackout's opacity, 0.5 to 1
 
     static bool needsDisplay(Action action)
     {

@@ -85,6 +85,11 @@ void DisplayManager::setupStateObserver()
 {
     cancellables_.push_back(services_.appState.blackedOutDisplays.subscribeOnMainQueue(services_.runLoop,
         weakly(shared_from_this(), [](DisplayManager& m, const DisplaySet& set) { m.updateBlackoutWindows(set); })));
+    AppState& state = services_.appState;
+    cancellables_.push_back(state.blackoutOpacity.subscribe([&state, &windows = services_.windows](double) {
+        windows.setOpacity(state.effectiveBlackoutOpacity());
+        windows.commit();
+    }));
 }
 
 void DisplayManager::updateBlackoutWindows(const DisplaySet& requested)

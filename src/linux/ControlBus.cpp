@@ -30,6 +30,7 @@ constexpr std::array methods{
     Method{Action::showPreferences, "ShowPreferences"},
     Method{Action::quit, "Quit"},
     Method{Action::listDisplays, "ListDisplays"},
+    Method{Action::setDimLevel, "SetDimLevel"},
 };
 
 } // namespace

@@ -73,6 +73,8 @@ DBusControlClient::Status DBusControlClient::perform(const ControlCommand& comma
     QVariantList arguments;
     if (ControlCommand::needsDisplay(command.action))
         arguments.append(QString::fromStdString(command.display));
+    if (command.action == Action::setDimLevel)
+        arguments.append(command.level);
     const bool quitting = command.action == Action::quit;
     if (!call(ControlBus::interface(), ControlBus::method(command.action), arguments) && !(quitting && failure_ == done))
         return failure_;

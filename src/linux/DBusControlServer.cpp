@@ -35,6 +35,7 @@ constexpr const char* introspection = R"(<interface name="%1">
   <method name="WakeDisplay"><arg name="display" type="s" direction="in"/></method>
   <method name="ToggleDisplay"><arg name="display" type="s" direction="in"/></method>
   <method name="KeepOnlyDisplay"><arg name="display" type="s" direction="in"/></method>
+  <method name="SetDimLevel"><arg name="level" type="d" direction="in"/></method>
   <method name="ShowPreferences"/>
   <method name="Quit"/>
   <method name="ListDisplays"><arg name="displays" type="aa{sv}" direction="out"/></method>
@@ -110,8 +111,12 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
         return call.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No method ") + call.member());
 
     const bool needsDisplay = ControlCommand::needsDisplay(*action);
-    if (call.signature() != (needsDisplay ? QStringLiteral("s") : QString()))
+    const bool needsLevel = *action == ControlCommand::Action::setDimLevel;
+    if (call.signature() != (needsDisplay ? QStringLiteral("s") : needsLevel ? QStringLiteral("d") : QString()))
         return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("Wrong arguments for ") + call.member());
+    const double level = needsLevel ? call.arguments().at(0).toDouble() : 1.0;
+    if (!(level >= 0.5 && level <= 1.0))
+        return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("The dim level is from 0.5 to 1"));
     if (*action == ControlCommand::Action::listDisplays) {
         QList<QVariantMap> displays;
         for (const DisplayReport& display : service_.status().displays)
@@ -119,7 +124,7 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
         return call.createReply(QVariant::fromValue(displays));
     }
     const std::string display = needsDisplay ? call.arguments().at(0).toString().toStdString() : std::string();
-    if (const auto refused = service_.perform({*action, display}))
+    if (const auto refused = service_.perform({*action, display, level}))
         return call.createErrorReply(ControlBus::unknownDisplayError(), QString::fromStdString(*refused));
     return call.createReply();
 }

@@ -42,6 +42,7 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
               saveHotkeyDict(value, SettingsKey::displayKeepOnlyHotkeys);
               hotkeysChanged.emit();
           })
+    , blackoutOpacity(loadBlackoutOpacity(), [this](double value) { store_.setDouble(SettingsKey::blackoutOpacity, value); })
 {
     // Assigned through the properties: each is written back, which normalises the store.
     blackoutAllHotkey.set(loadHotkey(SettingsKey::blackoutAllHotkey));

@@ -23,6 +23,7 @@ inline constexpr const char* allowedWakeKeys = "allowedWakeKeys";
 inline constexpr const char* blackoutAllHotkey = "blackoutAllHotkey";
 inline constexpr const char* displayToggleHotkeys = "displayToggleHotkeys";
 inline constexpr const char* displayKeepOnlyHotkeys = "displayKeepOnlyHotkeys";
+inline constexpr const char* blackoutOpacity = "blackoutOpacity";
 } // namespace SettingsKey
 
 // The one application state: which displays are blacked out, which exist, and the user's
@@ -52,6 +53,10 @@ public:
     Published<std::optional<KeyCombo>> blackoutAllHotkey;
     Published<HotkeyMap> displayToggleHotkeys;
     Published<HotkeyMap> displayKeepOnlyHotkeys;
+    // 1 is black; below it the monitors are dimmed, where the desktop can show that.
+    Published<double> blackoutOpacity;
+    // The stored opacity within the range offered (0.5 to 1); anything unreadable is black.
+    double effectiveBlackoutOpacity() const;
 
     void blackoutAll();
     void blackoutDisplay(DisplayId id);
@@ -67,6 +72,7 @@ public:
 private:
     bool loadIgnoreMouseMovement() const;
     double loadWakeDelay() const;
+    double loadBlackoutOpacity() const;
     WakeKeySet loadAllowedWakeKeys() const;
     std::optional<KeyCombo> loadHotkey(const std::string& key) const;
     void saveHotkey(const std::optional<KeyCombo>& combo, const std::string& key);

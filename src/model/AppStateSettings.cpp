@@ -4,6 +4,7 @@
 #include "model/BoundedJson.h"
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <nlohmann/json.hpp>
@@ -31,6 +32,18 @@ double AppState::loadWakeDelay() const
     const auto value = store_.object(SettingsKey::wakeDelay);
     // A number too large for a double reads as infinity; that is no delay anyone set.
     return value && value->is_number() && std::isfinite(value->get<double>()) ? value->get<double>() : 0.0;
+}
+
+double AppState::loadBlackoutOpacity() const
+{
+    const auto value = store_.object(SettingsKey::blackoutOpacity);
+    return value && value->is_number() && std::isfinite(value->get<double>()) ? value->get<double>() : 1.0;
+}
+
+double AppState::effectiveBlackoutOpacity() const
+{
+    const double stored = blackoutOpacity.get();
+    return std::isfinite(stored) ? std::clamp(stored, 0.5, 1.0) : 1.0;
 }
 
 WakeKeySet AppState::loadAllowedWakeKeys() const

@@ -3,6 +3,8 @@
 #include "core/Geometry.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace vesperon {
 
@@ -27,6 +29,12 @@ public:
     // What the windows were told since the last call reaches the screen together; until then it
     // may wait (a backend may send each change at once, and then this does nothing).
     virtual void commit() {}
+
+    // Every window, shown or not, lets `opacity` (0.5 to 1) of black over what lies beneath: a dim
+    // level. Where nothing composites the windows stay black.
+    virtual void setOpacity(double /*opacity*/) {}
+    // Why a dim level cannot show now (no compositing manager runs); nothing when it can.
+    virtual std::optional<std::string> cannotDim() const { return std::nullopt; }
 };
 
 } // namespace vesperon

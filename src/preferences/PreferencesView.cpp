@@ -4,6 +4,7 @@
 #include "input/HotkeyManager.h"
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
+#include "platform/BlackWindow.h"
 #include "preferences/BindLineView.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
@@ -128,6 +129,7 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     }));
     cancellables_.push_back(state.wakeDelay.subscribe([this](double seconds) { showWakeDelay(seconds); }));
     cancellables_.push_back(state.allowedWakeKeys.subscribe([this](const WakeKeySet& keys) { showWakeKeys(keys); }));
+    cancellables_.push_back(state.blackoutOpacity.subscribe([this](double) { showDimLevel(services_.appState.effectiveBlackoutOpacity()); }));
     cancellables_.push_back(services_.hotkeys.refusedHotkeys.subscribe([this](const auto&) {
         for (KeyRecorderView* recorder : recorders())
             recorder->refresh();
@@ -261,6 +263,26 @@ QWidget* PreferencesView::buildGeneral()
     connect(launchAtLogin_, &QCheckBox::toggled, this, [this](bool enabled) { services_.launchAtLogin.setEnabled(enabled); });
     content->addWidget(launchAtLogin_);
 
+    // Black at the right end, as the setting's default; dimmer to the left.
+    auto* dimRow = row();
+    dimLevel_ = new QSlider(Qt::Horizontal);
+    dimLevel_->setObjectName(QStringLiteral("dimLevel"));
+    dimLevel_->setRange(10, 20); // opacity in twentieths: 50 % to 100 %
+    dimLevel_->setPageStep(1);
+    dimLevel_->setTickPosition(QSlider::TicksBelow);
+    dimLevelText_ = new QLabel;
+    dimLevelText_->setObjectName(QStringLiteral("dimLevelText"));
+    dimLevelText_->setFixedWidth(48);
+    connect(dimLevel_, &QSlider::valueChanged, this, [this](int step) { services_.appState.blackoutOpacity.set(step / 20.0); });
+    dimRow->addWidget(new QLabel(QStringLiteral("Blackout opacity:")));
+    dimRow->addWidget(dimLevel_);
+    dimRow->addWidget(dimLevelText_);
+    content->addWidget(wrap(dimRow));
+    cannotDim_ = secondaryText({}, 0.85);
+    cannotDim_->setObjectName(QStringLiteral("cannotDim"));
+    cannotDim_->setWordWrap(true);
+    content->addWidget(cannotDim_);
+
     auto* safety = row();
     const KeyCombo safetyWake = services_.hotkeys.safetyWakeHotkey();
     auto* keyCap = new QLabel(QString::fromStdString(safetyWake.displayString()));
@@ -282,6 +304,7 @@ QWidget* PreferencesView::buildGeneral()
 void PreferencesView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    showWhetherDimmingWorks(); // a compositing manager may have started or stopped since
     const KeyCombo inForce = services_.appState.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
     blackoutAll_->setKeyCombo(inForce);
     services_.appState.blackoutAllHotkey.set(inForce);
@@ -340,6 +363,7 @@ void PreferencesView::updateTabOrder()
     for (WakeKey key : allWakeKeys)
         order.push_back(wakeKeys_.at(key));
     order.push_back(launchAtLogin_);
+    order.push_back(dimLevel_);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -370,6 +394,22 @@ void PreferencesView::showWakeKeys(const WakeKeySet& keys)
     }
     // "Any Key" cannot be the one to leave no key at all; the others may empty the set.
     wakeKeys_.at(WakeKey::anyKey)->setEnabled(keys != WakeKeySet{WakeKey::anyKey});
+}
+
+void PreferencesView::showDimLevel(double opacity)
+{
+    const QSignalBlocker quiet(dimLevel_);
+    dimLevel_->setValue(static_cast<int>(std::lround(opacity * 20)));
+    dimLevelText_->setText(QString::number(std::lround(opacity * 100)) + QStringLiteral("%"));
+}
+
+// Without a compositor the blackout stays black whatever is set: the slider waits, saying why.
+void PreferencesView::showWhetherDimmingWorks()
+{
+    const std::optional<std::string> reason = services_.windows.cannotDim();
+    dimLevel_->setEnabled(!reason);
+    cannotDim_->setText(QString::fromStdString(reason.value_or(std::string())));
+    cannotDim_->setVisible(reason.has_value());
 }
 
 void PreferencesView::watch(KeyRecorderView* recorder)

@@ -18,6 +18,7 @@ class QVBoxLayout;
 namespace vesperon {
 
 class AppState;
+class BlackWindowFactory;
 class DisplayHotkeyRow;
 struct DesktopKeyBinding;
 class HotkeyManager;
@@ -39,6 +40,8 @@ public:
         HotkeyManager& hotkeys;
         // What to tell a desktop that binds keys itself.
         const DesktopKeyBinding& binding;
+        // Whether a blackout can dim here.
+        const BlackWindowFactory& windows;
     };
 
     explicit PreferencesView(const Services& services, QWidget* parent = nullptr);
@@ -70,6 +73,8 @@ private:
     void updateTabOrder();
     void showWakeDelay(double seconds);
     void showWakeKeys(const WakeKeySet& keys);
+    void showDimLevel(double opacity);
+    void showWhetherDimmingWorks();
 
     Services services_;
     KeyRecorderView* blackoutAll_ = nullptr;
@@ -81,6 +86,9 @@ private:
     QLabel* wakeDelayText_ = nullptr;
     std::map<WakeKey, QCheckBox*> wakeKeys_;
     QCheckBox* launchAtLogin_ = nullptr;
+    QSlider* dimLevel_ = nullptr;
+    QLabel* dimLevelText_ = nullptr;
+    QLabel* cannotDim_ = nullptr;
     QLabel* permissionIcon_ = nullptr;
     QLabel* granted_ = nullptr;
     QPushButton* grantAccess_ = nullptr;

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace vesperon {
 
@@ -21,6 +23,16 @@ const zwlr_layer_surface_v1_listener layerListener {
     },
     [](void* data, zwlr_layer_surface_v1*) { static_cast<WaylandBlackWindow*>(data)->closed(); },
 };
+
+bool fillAlpha(int fd, std::size_t size, std::uint8_t alpha)
+{
+    void* memory = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    if (memory == MAP_FAILED)
+        return false;
+    std::fill_n(static_cast<std::uint32_t*>(memory), size / 4, std::uint32_t {alpha} << 24);
+    munmap(memory, size);
+    return true;
+}
 
 } // namespace
 
@@ -89,19 +101,26 @@ void WaylandBlackWindow::map(const WaylandOutput& output)
 void WaylandBlackWindow::configure(std::uint32_t serial, std::uint32_t width, std::uint32_t height)
 {
     zwlr_layer_surface_v1_ack_configure(layer_, serial);
-    if (width == 0 || height == 0)
+    width_ = width, height_ = height;
+    if (viewport_ && width && height)
+        wp_viewport_set_destination(viewport_, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    paint();
+}
+
+void WaylandBlackWindow::paint()
+{
+    if (!layer_ || width_ == 0 || height_ == 0)
         return;
     wl_buffer* buffer = nullptr;
     if (viewport_) {
-        wp_viewport_set_destination(viewport_, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
         buffer = factory_.blackPixel();
     } else {
         if (ownBuffer_)
             wl_buffer_destroy(ownBuffer_);
-        buffer = ownBuffer_ = factory_.makeBlackBuffer(width, height);
+        buffer = ownBuffer_ = factory_.makeBlackBuffer(width_, height_);
     }
     wl_surface_attach(surface_, buffer, 0, 0);
-    wl_surface_damage(surface_, 0, 0, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    wl_surface_damage(surface_, 0, 0, static_cast<std::int32_t>(width_), static_cast<std::int32_t>(height_));
     wl_surface_commit(surface_); // sent when the dispatch that brought the configure ends
 }
 
@@ -149,8 +168,17 @@ WaylandBlackWindowFactory::WaylandBlackWindowFactory(WaylandConnection& connecti
 
 WaylandBlackWindowFactory::~WaylandBlackWindowFactory()
 {
-    if (pixel_)
-        wl_buffer_destroy(pixel_);
+    for (const auto& [alpha, pixel] : pixels_)
+        wl_buffer_destroy(pixel);
+}
+
+void WaylandBlackWindowFactory::setOpacity(double opacity)
+{
+    const auto alpha = static_cast<std::uint8_t>(std::lround(std::clamp(opacity, 0.0, 1.0) * 255));
+    if (std::exchange(alpha_, alpha) == alpha)
+        return;
+    for (WaylandBlackWindow* window : windows_)
+        window->paint();
 }
 
 std::unique_ptr<BlackWindow> WaylandBlackWindowFactory::create(const Rect& frame)
@@ -192,25 +220,30 @@ const WaylandOutput* WaylandBlackWindowFactory::outputFor(const Rect& frame) con
 
 wl_buffer* WaylandBlackWindowFactory::blackPixel()
 {
-    if (!pixel_)
-        pixel_ = makeBlackBuffer(1, 1);
-    return pixel_;
+    wl_buffer*& pixel = pixels_[alpha_];
+    if (!pixel)
+        pixel = makeBlackBuffer(1, 1);
+    return pixel;
 }
 
 wl_buffer* WaylandBlackWindowFactory::makeBlackBuffer(std::uint32_t width, std::uint32_t height) const
 {
-    // A new memory file reads as zeros: black in XRGB8888, with nothing written.
+    // A new memory file reads as zeros: black in XRGB8888, with nothing written. Dimmed, every
+    // pixel is black premultiplied by its alpha: the alpha alone.
     const std::size_t size = std::size_t {width} * height * 4;
     const int fd = memfd_create("vesperon-black", MFD_CLOEXEC);
     if (fd < 0)
         return nullptr;
-    if (ftruncate(fd, static_cast<off_t>(size)) != 0) {
+    // The stretched pixel always has an alpha channel: KWin keeps a surface opaque once its
+    // buffer had none, and would not dim it later.
+    const bool withAlpha = alpha_ != 255 || size == 4;
+    if (ftruncate(fd, static_cast<off_t>(size)) != 0 || (withAlpha && !fillAlpha(fd, size, alpha_))) {
         close(fd);
         return nullptr;
     }
     wl_shm_pool* pool = wl_shm_create_pool(connection_.shm(), fd, static_cast<std::int32_t>(size));
     wl_buffer* buffer = wl_shm_pool_create_buffer(pool, 0, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height),
-        static_cast<std::int32_t>(width * 4), WL_SHM_FORMAT_XRGB8888);
+        static_cast<std::int32_t>(width * 4), withAlpha ? WL_SHM_FORMAT_ARGB8888 : WL_SHM_FORMAT_XRGB8888);
     wl_shm_pool_destroy(pool);
     close(fd);
     return buffer;

@@ -4,6 +4,7 @@
 #include "platform/BlackWindow.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -43,6 +44,8 @@ public:
 
     void configure(std::uint32_t serial, std::uint32_t width, std::uint32_t height);
     void closed();
+    // Draws its black again, at the factory's opacity, if it shows.
+    void paint();
 
 private:
     void map(const WaylandOutput& output);
@@ -56,6 +59,7 @@ private:
     zwlr_layer_surface_v1* layer_ = nullptr;
     wp_viewport* viewport_ = nullptr;
     wl_buffer* ownBuffer_ = nullptr; // full size, without a viewporter
+    std::uint32_t width_ = 0, height_ = 0; // as configured
 };
 
 class WaylandBlackWindowFactory : public BlackWindowFactory {
@@ -66,13 +70,15 @@ public:
     std::unique_ptr<BlackWindow> create(const Rect& frame) override;
     // Keys go to the overlays only while every output is dark; then sends it all.
     void commit() override;
+    // Black with that alpha, which the compositor always blends.
+    void setOpacity(double opacity) override;
 
     WaylandConnection& connection() const { return connection_; }
     // The output whose frame is `frame`, else the one holding its centre; null if
     // none.
     const WaylandOutput* outputFor(const Rect& frame) const;
-    // A black buffer: one pixel (to be stretched) or `width` × `height`; null
-    // when it cannot be had.
+    // A black buffer at the current opacity: one pixel (to be stretched) or
+    // `width` × `height`; null when it cannot be had.
     wl_buffer* blackPixel();
     wl_buffer* makeBlackBuffer(std::uint32_t width, std::uint32_t height) const;
     std::uint32_t keyboardInteractivity() const { return interactivity_; }
@@ -82,7 +88,8 @@ private:
 
     WaylandConnection& connection_;
     std::vector<WaylandBlackWindow*> windows_;
-    wl_buffer* pixel_ = nullptr;
+    std::map<std::uint8_t, wl_buffer*> pixels_; // by alpha
+    std::uint8_t alpha_ = 255;
     std::uint32_t interactivity_ = 0;
     Subscription outputsWatch_;
 };

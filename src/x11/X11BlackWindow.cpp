@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -109,7 +111,7 @@ std::unique_ptr<BlackWindow> X11BlackWindowFactory::create(const Rect& frame)
         window = ready_.back();
         ready_.pop_back();
     }
-    ++inUse_;
+    inUse_.push_back(window);
     return std::make_unique<X11BlackWindow>(*this, window, frame);
 }
 
@@ -117,7 +119,7 @@ std::unique_ptr<BlackWindow> X11BlackWindowFactory::create(const Rect& frame)
 void X11BlackWindowFactory::keepReady()
 {
     const std::size_t monitors = static_cast<std::size_t>(QGuiApplication::screens().size());
-    const std::size_t wanted = monitors > inUse_ ? monitors - inUse_ : 0;
+    const std::size_t wanted = monitors > inUse_.size() ? monitors - inUse_.size() : 0;
     if (ready_.size() == wanted)
         return;
     while (ready_.size() < wanted)
@@ -137,7 +139,7 @@ void X11BlackWindowFactory::commit()
 
 void X11BlackWindowFactory::giveBack(xcb_window_t window)
 {
-    --inUse_;
+    inUse_.erase(std::ranges::find(inUse_, window)); // one: without a server every window is None
     if (!connection_)
         return;
     ready_.push_back(window);
@@ -170,10 +172,40 @@ xcb_window_t X11BlackWindowFactory::make()
     setProperty(c, window, "_NET_WM_NAME", internAtom(c, "UTF8_STRING"), 8, sizeof title - 1, title);
     // A compositor must not make the blackout see-through: picom and its forerunners dim windows
     // they think inactive (override-redirect ones included) and cast shadows onto the monitor beside.
-    const std::uint32_t opaque = 0xffffffff, noShadow = 0;
-    setProperty(c, window, "_NET_WM_WINDOW_OPACITY", XCB_ATOM_CARDINAL, 32, 1, &opaque);
+    const std::uint32_t noShadow = 0;
+    applyOpacity(window);
     setProperty(c, window, "_COMPTON_SHADOW", XCB_ATOM_CARDINAL, 32, 1, &noShadow);
     return window;
+}
+
+void X11BlackWindowFactory::applyOpacity(xcb_window_t window) const
+{
+    setProperty(connection_->get(), window, "_NET_WM_WINDOW_OPACITY", XCB_ATOM_CARDINAL, 32, 1, &opacity_);
+}
+
+void X11BlackWindowFactory::setOpacity(double opacity)
+{
+    const auto value = static_cast<std::uint32_t>(std::lround(std::clamp(opacity, 0.0, 1.0) * 0xffffffff));
+    if (value == opacity_ || !connection_)
+        return;
+    opacity_ = value;
+    for (const auto* windows : {&ready_, &inUse_})
+        for (xcb_window_t window : *windows)
+            applyOpacity(window);
+}
+
+std::optional<std::string> X11BlackWindowFactory::cannotDim() const
+{
+    if (!connection_)
+        return "Needs an X server";
+    xcb_connection_t* c = connection_->get();
+    const std::string selection = "_NET_WM_CM_S" + std::to_string(connection_->screenNumber());
+    xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, internAtom(c, selection.c_str())), nullptr);
+    const bool compositing = reply && reply->owner != XCB_WINDOW_NONE;
+    std::free(reply);
+    if (compositing)
+        return std::nullopt;
+    return "Needs a compositing manager (such as picom); none is running";
 }
 
 } // namespace vesperon

@@ -49,6 +49,10 @@ public:
     std::unique_ptr<BlackWindow> create(const Rect& frame) override;
     // Sends the maps, raises and unmaps of one update in one write.
     void commit() override;
+    // As _NET_WM_WINDOW_OPACITY, which compositing managers apply and the X server ignores.
+    void setOpacity(double opacity) override;
+    // A compositing manager owns _NET_WM_CM_S<screen> while it runs.
+    std::optional<std::string> cannotDim() const override;
 
 private:
     friend class X11BlackWindow;
@@ -59,8 +63,11 @@ private:
 
     std::unique_ptr<XcbConnection> connection_;
     X11StackKeeper* keeper_;
+    void applyOpacity(xcb_window_t window) const;
+
     std::vector<xcb_window_t> ready_;
-    std::size_t inUse_ = 0;
+    std::vector<xcb_window_t> inUse_;
+    std::uint32_t opacity_ = 0xffffffff;
     QObject screenWatch_;
 };
 

@@ -24,12 +24,13 @@ std::unique_ptr<XcbConnection> XcbConnection::open(const std::string& purpose, c
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
     for (int i = 0; i < screenNumber && it.rem > 0; ++i)
         xcb_screen_next(&it);
-    return std::unique_ptr<XcbConnection>(new XcbConnection(connection, it.data));
+    return std::unique_ptr<XcbConnection>(new XcbConnection(connection, it.data, screenNumber));
 }
 
-XcbConnection::XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen)
+XcbConnection::XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen, int screenNumber)
     : connection_(connection)
     , screen_(screen)
+    , screenNumber_(screenNumber)
     , notifier_(std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read))
 {
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] { dispatchPending(); });

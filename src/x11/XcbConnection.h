@@ -27,6 +27,7 @@ public:
     xcb_connection_t* get() const { return connection_; }
     xcb_window_t root() const { return screen_->root; }
     const xcb_screen_t& screen() const { return *screen_; }
+    int screenNumber() const { return screenNumber_; }
 
     void setEventHandler(EventHandler handler) { handler_ = std::move(handler); }
     // Called once after each batch of events, when none is left to read.
@@ -40,7 +41,7 @@ public:
     void rest(int milliseconds);
 
 private:
-    XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen);
+    XcbConnection(xcb_connection_t* connection, xcb_screen_t* screen, int screenNumber);
     // What libxcb queued without the socket telling: events read during a reply wait.
     void dispatchQueued();
     // Handles `first` and every event queued after it.
@@ -49,6 +50,7 @@ private:
 
     xcb_connection_t* connection_;
     xcb_screen_t* screen_;
+    int screenNumber_;
     std::unique_ptr<QSocketNotifier> notifier_;
     EventHandler handler_;
     std::function<void()> batchEnd_;

@@ -321,6 +321,27 @@ TEST_F(VesperonE2E, ACompositorNeitherDimsTheBlackoutNorShadowsTheLitMonitor)
     compositor.kill(), compositor.waitForFinished(5000);
 }
 
+TEST_F(VesperonE2E, ADimLevelLetsTheRestThroughWhereACompositorRunsAndStaysBlackWithout)
+{
+    client.createWindow(leftMonitor, 0xffffff);
+    auto vesperon = launch();
+    ASSERT_EQ(command({QStringLiteral("--dim"), QStringLiteral("75%"), QStringLiteral("--blackout"), QStringLiteral("L")}).status, 0);
+    EXPECT_TRUE(shows(leftMonitor, black)) << "nothing composites: black";
+
+    QProcess compositor;
+    compositor.start(QStringLiteral("picom"), QStringLiteral("--config /dev/null --backend xrender").split(QLatin1Char(' ')));
+    ASSERT_TRUE(compositor.waitForStarted(5000)) << "is picom installed?";
+    std::uint32_t seen = 0;
+    const auto quarterWhite = [&] {
+        seen = client.pixel(960, 540);
+        return std::ranges::all_of(std::array {seen >> 16, (seen >> 8) & 0xff, seen & 0xff}, [](std::uint32_t c) { return c >= 0x3c && c <= 0x44; });
+    };
+    EXPECT_TRUE(spinUntil(quarterWhite)) << std::hex << seen << ": a quarter of the white beneath";
+    EXPECT_TRUE(shows(rightMonitor, green)) << "the lit monitor untouched";
+    compositor.kill(), compositor.waitForFinished(5000);
+    EXPECT_TRUE(shows(leftMonitor, black)) << "black again when the compositor goes";
+}
+
 TEST_F(VesperonE2E, TheIconReadsOnDarkAndLightPanels)
 {
     auto vesperon = launch();

@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 
 #include <gtest/gtest.h>
 
@@ -154,7 +155,7 @@ TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
     desktop.start();
     Vesperon& app = *desktop.app;
     const DesktopKeyBinding binding {DesktopKeyBinding::Syntax::sway, "vesperon"};
-    PreferencesView view(PreferencesView::Services {app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding});
+    PreferencesView view(PreferencesView::Services {app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding, desktop.windows});
     view.show();
     // The views have no meta-object of their own: found by name.
     const auto bindLines = [](const QWidget& parent) {
@@ -187,7 +188,7 @@ TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
     xwayland.start();
     Vesperon& partly = *xwayland.app;
     const DesktopKeyBinding gnome {DesktopKeyBinding::Syntax::command, "vesperon"};
-    PreferencesView both(PreferencesView::Services {partly.appState(), partly.permission(), partly.launchAtLogin(), xwayland.keyboard, partly.hotkeys(), gnome});
+    PreferencesView both(PreferencesView::Services {partly.appState(), partly.permission(), partly.launchAtLogin(), xwayland.keyboard, partly.hotkeys(), gnome, xwayland.windows});
     EXPECT_TRUE(both.findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().startsWith(QStringLiteral("Keys pressed in Wayland windows")));
     ASSERT_EQ(bindLines(both).size(), 5u);
     EXPECT_EQ(bindLines(both).front()->line(), QStringLiteral("vesperon --toggle"));
@@ -195,8 +196,33 @@ TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
     vesperon::testing::FakeDesktop grabbing(2);
     grabbing.start();
     Vesperon& other = *grabbing.app;
-    PreferencesView plain(PreferencesView::Services {other.appState(), other.permission(), other.launchAtLogin(), grabbing.keyboard, other.hotkeys(), binding});
+    PreferencesView plain(PreferencesView::Services {other.appState(), other.permission(), other.launchAtLogin(), grabbing.keyboard, other.hotkeys(), binding, grabbing.windows});
     EXPECT_TRUE(bindLines(plain).empty()) << "where Vesperon takes the keys itself";
+}
+
+TEST(PreferencesView, TheDimLevelWritesTheSettingAndWaitsWhereNothingComposites)
+{
+    vesperon::testing::FakeDesktop desktop(1);
+    desktop.start();
+    Vesperon& app = *desktop.app;
+    const DesktopKeyBinding binding;
+    PreferencesView view(PreferencesView::Services {app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding, desktop.windows});
+    auto* slider = view.findChild<QSlider*>(QStringLiteral("dimLevel"));
+    const auto* text = view.findChild<QLabel*>(QStringLiteral("dimLevelText"));
+    view.show();
+    EXPECT_TRUE(slider->isEnabled());
+    EXPECT_EQ(text->text(), QStringLiteral("100%"));
+    slider->setValue(15);
+    EXPECT_EQ(app.appState().blackoutOpacity.get(), 0.75);
+    EXPECT_EQ(desktop.windows.opacity, 0.75);
+    EXPECT_EQ(text->text(), QStringLiteral("75%"));
+    app.appState().blackoutOpacity.set(0.1); // a hand-edited file: shown as what is used
+    EXPECT_EQ(slider->value(), 10);
+
+    desktop.windows.whyNot = "Needs a compositing manager";
+    view.hide(), view.show();
+    EXPECT_FALSE(slider->isEnabled());
+    EXPECT_EQ(view.findChild<QLabel*>(QStringLiteral("cannotDim"))->text(), QStringLiteral("Needs a compositing manager"));
 }
 
 int main(int argc, char** argv)

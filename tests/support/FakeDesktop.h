@@ -61,6 +61,10 @@ struct FakeWindows : BlackWindowFactory {
         Rect rect;
         bool visible = false;
     };
+    void setOpacity(double o) override { opacity = o; }
+    std::optional<std::string> cannotDim() const override { return whyNot; }
+    double opacity = 1;
+    std::optional<std::string> whyNot;
     std::unique_ptr<BlackWindow> create(const Rect& frame) override
     {
         auto window = std::make_unique<Window>(*this, ++made, frame);

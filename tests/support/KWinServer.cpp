@@ -74,7 +74,7 @@ void KWinServer::sync()
     wl_display_roundtrip(display_);
 }
 
-bool KWinServer::shows(const Rect& area, std::uint32_t rgb) const
+bool KWinServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
 {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
@@ -108,7 +108,7 @@ bool KWinServer::shows(const Rect& area, std::uint32_t rgb) const
         QImage::Format(image.value(QStringLiteral("format")).toInt()));
     for (const int y : {0, height / 2, height - 1})
         for (const int x : {0, width / 2, width - 1})
-            if ((picture.pixel(x, y) & 0xffffff) != rgb)
+            if (!near(picture.pixel(x, y) & 0xffffff, rgb, tolerance))
                 return false;
     return true;
 }

@@ -24,7 +24,7 @@ public:
     KWinServer& operator=(const KWinServer&) = delete;
 
     const std::string& socket() const override { return socket_; }
-    bool shows(const Rect& area, std::uint32_t rgb) const override;
+    bool shows(const Rect& area, std::uint32_t rgb, int tolerance = 0) const override;
     // New windows open on the output under the pointer.
     void focusOutput(int index) override { moveTo(int(output(index).x) + outputWidth / 2, outputHeight / 2); }
     void moveTo(int x, int y) override;

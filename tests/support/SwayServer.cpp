@@ -132,7 +132,7 @@ bool SwayServer::command(const std::string& command) const
     return std::system((environment() + "swaymsg '" + command + "' >/dev/null").c_str()) == 0;
 }
 
-bool SwayServer::shows(const Rect& area, std::uint32_t rgb) const
+bool SwayServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
 {
     const int x0 = int(area.x), y0 = int(area.y), w = int(area.width), h = int(area.height);
     const std::string grim = environment() + "grim -g '" + std::to_string(x0) + "," + std::to_string(y0) + " " + std::to_string(w)
@@ -150,7 +150,7 @@ bool SwayServer::shows(const Rect& area, std::uint32_t rgb) const
     for (const int y : {0, h / 2, h - 1})
         for (const int x : {0, w / 2, w - 1}) {
             const unsigned char* p = &pixels[(std::size_t(y) * w + x) * 3];
-            if ((std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2]) != rgb)
+            if (!near(std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2], rgb, tolerance))
                 return false;
         }
     return true;

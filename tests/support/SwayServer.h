@@ -34,7 +34,7 @@ public:
     SwayServer& operator=(const SwayServer&) = delete;
 
     const std::string& socket() const override { return socket_; }
-    bool shows(const Rect& area, std::uint32_t rgb) const override;
+    bool shows(const Rect& area, std::uint32_t rgb, int tolerance = 0) const override;
     void focusOutput(int index) override { command("focus output HEADLESS-" + std::to_string(index + 1)); }
     void moveTo(int x, int y) override;
     void click(int x, int y) override;

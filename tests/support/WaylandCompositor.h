@@ -3,6 +3,7 @@
 #include "core/Geometry.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
 
@@ -25,8 +26,17 @@ public:
     virtual ~WaylandCompositor() = default;
     // The socket's absolute path: what WAYLAND_DISPLAY names for a client.
     virtual const std::string& socket() const = 0;
-    // Whether nine points across `area` (corners, edge middles, centre) all show `rgb` now.
-    virtual bool shows(const Rect& area, std::uint32_t rgb) const = 0;
+    // Whether nine points across `area` (corners, edge middles, centre) all show `rgb` now, each
+    // channel within `tolerance`.
+    virtual bool shows(const Rect& area, std::uint32_t rgb, int tolerance = 0) const = 0;
+
+    static bool near(std::uint32_t seen, std::uint32_t rgb, int tolerance)
+    {
+        for (const int shift : {16, 8, 0})
+            if (std::abs(int(seen >> shift & 0xff) - int(rgb >> shift & 0xff)) > tolerance)
+                return false;
+        return true;
+    }
     // Makes `index` the output where the next window opens.
     virtual void focusOutput(int index) = 0;
 

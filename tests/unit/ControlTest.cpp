@@ -36,7 +36,14 @@ TEST(CommandLine, CommandsRunInTheOrderGivenAndMistakesAreNamed)
         {{"--backend=mir"}, Mode::usageError, {}, "--backend takes x11 or wayland"},
         {{"--backend"}, Mode::usageError, {}, "--backend takes x11 or wayland"},
         {{"--backend=x11", "--wake"}, Mode::usageError, {}, "--backend goes with starting Vesperon, not with commands to it"},
+        {{"--dim", "0.75", "--dim=80%", "--dim", "1"}, Mode::control,
+            {{Action::setDimLevel, "", 0.75}, {Action::setDimLevel, "", 0.8}, {Action::setDimLevel, "", 1.0}}, ""},
     };
+    for (const char* level : {"0.4", "1.01", "49%", "x", "0.5.1", "-0.7", "", "nan", "1e0"})
+        EXPECT_EQ(CommandLine::parse({"--dim", level}).error, "--dim takes a level from 0.5 (dim) to 1 (black), or 50% to 100%") << level;
+    EXPECT_EQ(CommandLine::parse({"--dim"}).mode, Mode::usageError);
+    EXPECT_NE(CommandLine::help().find("--dim LEVEL"), std::string::npos);
+    EXPECT_NE(CommandLine::usage().find("--dim LEVEL"), std::string::npos);
     for (const Case& c : cases) {
         const CommandLine line = CommandLine::parse(c.arguments);
         EXPECT_EQ(line.mode, c.mode) << c.arguments.size();
@@ -121,6 +128,9 @@ TEST(ControlService, CommandsTakeTheMenusPathAndTheStateIsAnnouncedOncePerTurn)
 
     perform(Action::showPreferences);
     EXPECT_EQ(desktop.preferencesShown, 1);
+    EXPECT_FALSE(control.perform({Action::setDimLevel, "", 0.6}));
+    EXPECT_EQ(desktop.windows.opacity, 0.6) << "the dim level, stored and shown at once";
+    EXPECT_EQ(desktop.store.values.at("blackoutOpacity"), 0.6);
     control.perform({Action::quit, ""});
     EXPECT_EQ(desktop.application.quits, 0) << "the caller hears back first";
     desktop.loop.runUntilIdle();

@@ -168,22 +168,26 @@ TEST(Settings, StoredValuesLoadByTypeAndUnreadableOnesFallBack)
 {
     FakeDesktop good;
     good.store.values = {{"ignoreMouseMovement", false}, {"wakeDelay", 2.5}, {"allowedWakeKeys", {"space", "sparkle", "space"}},
+        {"blackoutOpacity", 0.75},
         {"blackoutAllHotkey", R"({"keyCode":12,"modifiers":4352})"},
         {"displayToggleHotkeys", R"({"1":{"keyCode":18,"modifiers":6144},"2":{"keyCode":19},"abc":{"keyCode":0,"modifiers":256}})"}};
-    const AppState& loaded = good.build().appState();
+    const AppState& loaded = good.start().appState();
     EXPECT_FALSE(loaded.ignoreMouseMovement.get());
     EXPECT_EQ(loaded.wakeDelay.get(), 2.5);
+    EXPECT_EQ(loaded.effectiveBlackoutOpacity(), 0.75);
+    EXPECT_EQ(good.windows.opacity, 0.75) << "the windows are told at start";
     EXPECT_EQ(loaded.allowedWakeKeys.get(), WakeKeySet{WakeKey::space}) << "unknown names are skipped";
     EXPECT_EQ(loaded.blackoutAllHotkey.get(), (KeyCombo{12, 4352}));
     EXPECT_EQ(loaded.displayToggleHotkeys.get(), (AppState::HotkeyMap{{"1", {18, 6144}}, {"abc", {0, 256}}}))
         << "an unreadable entry costs only itself";
 
     FakeDesktop bad;
-    bad.store.values = {{"ignoreMouseMovement", "false"}, {"wakeDelay", "2"}, {"allowedWakeKeys", {"space", 3}},
+    bad.store.values = {{"ignoreMouseMovement", "false"}, {"wakeDelay", "2"}, {"allowedWakeKeys", {"space", 3}}, {"blackoutOpacity", "0.5"},
         {"blackoutAllHotkey", "not json"}, {"displayToggleHotkeys", "[1,2"}, {"displayKeepOnlyHotkeys", 17}};
     const AppState& fallen = bad.build().appState();
     EXPECT_TRUE(fallen.ignoreMouseMovement.get());
     EXPECT_EQ(fallen.wakeDelay.get(), 0);
+    EXPECT_EQ(fallen.blackoutOpacity.get(), 1.0);
     EXPECT_EQ(fallen.allowedWakeKeys.get(), WakeKeySet{WakeKey::anyKey});
     EXPECT_EQ(fallen.blackoutAllHotkey.get(), std::nullopt);
     EXPECT_TRUE(fallen.displayToggleHotkeys.get().empty() && fallen.displayKeepOnlyHotkeys.get().empty());
@@ -193,6 +197,14 @@ TEST(Settings, StoredValuesLoadByTypeAndUnreadableOnesFallBack)
         FakeDesktop desktop;
         desktop.store.values["allowedWakeKeys"] = stored;
         EXPECT_EQ(desktop.build().appState().allowedWakeKeys.get(), keys) << stored.dump();
+    }
+    // Out of range: kept as stored, used within the range offered.
+    for (const auto& [stored, used] : std::vector<std::pair<double, double>>{{0.2, 0.5}, {-1, 0.5}, {1.5, 1.0}, {0.55, 0.55}, {1e308 * 10, 1.0}}) {
+        FakeDesktop desktop;
+        desktop.store.values["blackoutOpacity"] = stored;
+        desktop.start();
+        EXPECT_EQ(desktop.state().effectiveBlackoutOpacity(), used) << stored;
+        EXPECT_EQ(desktop.windows.opacity, used) << stored;
     }
     for (const json& stored : {json(R"({"keyCode":2})"), json{{"keyCode", 2}, {"modifiers", 768}} /* not text */}) {
         FakeDesktop desktop;
@@ -219,6 +231,7 @@ TEST(Settings, AFreshUserGetsTheDefaultsAndEverySettingSurvivesARestart)
         });
         state.ignoreMouseMovement.set(false);
         state.wakeDelay.set(7.25); // no range is enforced here
+        state.blackoutOpacity.set(0.6);
         state.allowedWakeKeys.set({});
         state.blackoutAllHotkey.set(KeyCombo{2, 0x1200});
         state.setToggleHotkey(KeyCombo{18, 0x1800}, 4294967295u);
@@ -233,6 +246,7 @@ TEST(Settings, AFreshUserGetsTheDefaultsAndEverySettingSurvivesARestart)
     AppState& state = desktop.build().appState();
     EXPECT_FALSE(state.ignoreMouseMovement.get());
     EXPECT_EQ(state.wakeDelay.get(), 7.25);
+    EXPECT_EQ(state.blackoutOpacity.get(), 0.6);
     EXPECT_TRUE(state.allowedWakeKeys.get().empty());
     EXPECT_EQ(state.blackoutAllHotkey.get(), (KeyCombo{2, 0x1200}));
     EXPECT_EQ(state.displayToggleHotkeys.get(), (AppState::HotkeyMap{{"4294967295", {18, 0x1800}}}));

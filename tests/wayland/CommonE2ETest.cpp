@@ -54,6 +54,19 @@ TEST_F(WaylandE2E, BesideAKeptDisplayTheProgramThereGetsItsClicksAndKeysAndAKill
     EXPECT_TRUE(shows(body(left), yellow));
 }
 
+TEST_F(WaylandE2E, ADimLevelLetsTheRestOfTheWindowBeneathThroughAtOnce)
+{
+    const auto window = openWindow(0, white);
+    launch();
+    ASSERT_EQ(run({QStringLiteral("--blackout"), QStringLiteral("1")}), 0);
+    ASSERT_TRUE(dark(left));
+    ASSERT_EQ(run({QStringLiteral("--dim"), QStringLiteral("0.75")}), 0);
+    EXPECT_TRUE(spinUntil([&] { return server.shows(body(left), 0x404040, 3); })) << "a quarter of the white, while dark";
+    server.click(200, 300);
+    EXPECT_TRUE(shows(body(left), white)) << "a click on it wakes";
+    EXPECT_EQ(window->clicks, 0) << "and never reaches the window beneath";
+}
+
 TEST_F(WaylandE2E, DuringAFullBlackoutAnAllowedKeyWakesAndNoKeyLeaks)
 {
     const auto window = openWindow(0, white);

@@ -86,7 +86,7 @@ struct PreferencesOnX11 : RealVesperon {
         if (!window) {
             app.launch();
             window = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{
-                app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard(), app.hotkeys(), binding});
+                app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard(), app.hotkeys(), binding, x11.windows()});
         }
         window->showAndActivate();
         ASSERT_TRUE(spinUntil([&] { return QApplication::activeWindow() == window.get() && client.inputFocus() == window->winId(); }));
@@ -256,6 +256,8 @@ TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
     EXPECT_EQ(find<QLabel>("wakeDelayText")->text(), "2.5s");
     find<QCheckBox>("ignoreMouseMovement")->click();
     EXPECT_FALSE(app.appState().ignoreMouseMovement.get());
+    EXPECT_FALSE(find<QSlider>("dimLevel")->isEnabled()) << "no compositing manager on this server";
+    EXPECT_EQ(find<QLabel>("cannotDim")->text(), "Needs a compositing manager (such as picom); none is running");
 
     find<QCheckBox>("launchAtLogin")->click();
     EXPECT_TRUE(fs::exists(folder / "autostart" / "vesperon.desktop"));
