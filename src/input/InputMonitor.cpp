@@ -46,12 +46,16 @@ void InputMonitor::start()
     // Movement only matters while a blackout is active; the tap need not watch it otherwise.
     blackoutObserver_ = services_.appState.isBlackoutActive.subscribe(
         [&tap = services_.tap](bool active) { tap.setMotionWanted(active); });
+    // Where the pointer is matters only while input on lit displays must not wake.
+    litDisplaysObserver_ = services_.appState.wakeOnLitDisplays.subscribe(
+        [&tap = services_.tap](bool wakes) { tap.setPositionWanted(!wakes); });
 }
 
 void InputMonitor::stop()
 {
     if (isRunning_) {
         blackoutObserver_.cancel();
+        litDisplaysObserver_.cancel();
         services_.tap.stop();
         isRunning_ = false;
     }
@@ -68,6 +72,9 @@ void InputMonitor::handleEvent(const InputEvent& event)
     const AppState& state = services_.appState;
     if (!state.isBlackoutActive.get())
         return;
+    const bool key = event.type == Type::keyDown || event.type == Type::keyUp;
+    if (!key && event.position && !state.wakeOnLitDisplays.get() && !isOverDarkDisplay(*event.position))
+        return; // the user works on a lit display
     switch (event.type) {
     case Type::leftMouseDown:
     case Type::rightMouseDown:
@@ -113,6 +120,14 @@ bool InputMonitor::isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags
         }
     }
     return false;
+}
+
+bool InputMonitor::isOverDarkDisplay(const Point& position) const
+{
+    const AppState& state = services_.appState;
+    return std::ranges::any_of(state.availableDisplays.get(), [&](const DisplayInfo& display) {
+        return state.blackedOutDisplays.get().contains(display.id) && display.frame.contains(position);
+    });
 }
 
 bool InputMonitor::shouldWakeForKey(std::uint16_t keyCode) const

@@ -47,6 +47,7 @@ private:
     void handleKeyEvent(const InputEvent& event, bool isKeyDown);
     bool isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags) const;
     bool shouldWakeForKey(std::uint16_t keyCode) const;
+    bool isOverDarkDisplay(const Point& position) const;
     void triggerWake();
     void wakeSoon();
 
@@ -55,6 +56,7 @@ private:
     std::shared_ptr<Timer> wakeDelayTimer_;
     bool isWaking_ = false;
     Subscription blackoutObserver_;
+    Subscription litDisplaysObserver_;
 };
 
 } // namespace vesperon

@@ -63,6 +63,11 @@ bool PermissionManager::isPolling() const
     return permissionCheckTimer_ && permissionCheckTimer_->isValid();
 }
 
+bool PermissionManager::seesLitDisplays() const
+{
+    return services_.access.seesLitDisplays();
+}
+
 std::string PermissionManager::whatIsSeen() const
 {
     return services_.access.whatIsSeen();

@@ -33,6 +33,7 @@ public:
     void openAccessibilitySettings();
     void requestPermission();
     std::string whatIsSeen() const;
+    bool seesLitDisplays() const;
 
     bool isPolling() const;
 

@@ -21,8 +21,10 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
     , isBlackoutActive(false)
     , blackedOutDisplays({})
     , availableDisplays({})
-    , ignoreMouseMovement(loadIgnoreMouseMovement(),
+    , ignoreMouseMovement(loadBool(SettingsKey::ignoreMouseMovement, true),
           [this](bool value) { store_.setBool(SettingsKey::ignoreMouseMovement, value); })
+    , wakeOnLitDisplays(loadBool(SettingsKey::wakeOnLitDisplays, true),
+          [this](bool value) { store_.setBool(SettingsKey::wakeOnLitDisplays, value); })
     , wakeDelay(loadWakeDelay(),
           [this](double value) { store_.setDouble(SettingsKey::wakeDelay, value); })
     , allowedWakeKeys(loadAllowedWakeKeys(),

@@ -24,6 +24,7 @@ inline constexpr const char* blackoutAllHotkey = "blackoutAllHotkey";
 inline constexpr const char* displayToggleHotkeys = "displayToggleHotkeys";
 inline constexpr const char* displayKeepOnlyHotkeys = "displayKeepOnlyHotkeys";
 inline constexpr const char* blackoutOpacity = "blackoutOpacity";
+inline constexpr const char* wakeOnLitDisplays = "wakeOnLitDisplays";
 } // namespace SettingsKey
 
 // The one application state: which displays are blacked out, which exist, and the user's
@@ -48,6 +49,8 @@ public:
     Published<DisplaySet> blackedOutDisplays;
     Published<std::vector<DisplayInfo>> availableDisplays;
     Published<bool> ignoreMouseMovement;
+    // False: only pointer input on a dark display wakes, so the lit ones can be worked on.
+    Published<bool> wakeOnLitDisplays;
     Published<double> wakeDelay;
     Published<WakeKeySet> allowedWakeKeys;
     Published<std::optional<KeyCombo>> blackoutAllHotkey;
@@ -70,7 +73,7 @@ public:
     static std::string displayKey(DisplayId id);
 
 private:
-    bool loadIgnoreMouseMovement() const;
+    bool loadBool(const char* key, bool fallback) const;
     double loadWakeDelay() const;
     double loadBlackoutOpacity() const;
     WakeKeySet loadAllowedWakeKeys() const;

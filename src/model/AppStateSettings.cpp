@@ -21,10 +21,10 @@ std::string compactText(const nlohmann::json& json)
 
 } // namespace
 
-bool AppState::loadIgnoreMouseMovement() const
+bool AppState::loadBool(const char* key, bool fallback) const
 {
-    const auto value = store_.object(SettingsKey::ignoreMouseMovement);
-    return value && value->is_boolean() ? value->get<bool>() : true;
+    const auto value = store_.object(key);
+    return value && value->is_boolean() ? value->get<bool>() : fallback;
 }
 
 double AppState::loadWakeDelay() const

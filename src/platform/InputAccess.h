@@ -16,6 +16,8 @@ public:
     virtual void explain() = 0;
     // What Vesperon sees of the user's input on this desktop, in a line for the preferences.
     virtual std::string whatIsSeen() const { return "Keys, clicks and pointer movement, to wake the displays"; }
+    // Whether input on lit displays is seen at all (not on Wayland: only over Vesperon's windows).
+    virtual bool seesLitDisplays() const { return true; }
 };
 
 } // namespace vesperon

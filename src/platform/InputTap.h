@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/Geometry.h"
+
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace vesperon {
 
@@ -11,6 +14,7 @@ struct InputEvent {
     Type type = Type::mouseMoved;
     std::uint16_t keyCode = 0; // key events: the program's key code
     std::uint64_t flags = 0;   // modifier flags held at the time (EventFlags bits)
+    std::optional<Point> position; // pointer events, while positions are wanted: where the pointer is
 };
 
 // Watches system-wide keyboard and mouse input on the main thread. It only observes: every event
@@ -28,6 +32,9 @@ public:
     // Mouse movement (and smooth scrolling, which arrives with it) is only needed while a blackout
     // is active; a tap may stop watching it otherwise. Buttons and keys are always delivered.
     virtual void setMotionWanted(bool wanted) = 0;
+    // Whether pointer events should say where the pointer is; it may cost a question to the
+    // display server per click and per batch of movement. Movement may then come once per batch.
+    virtual void setPositionWanted(bool /*wanted*/) {}
 };
 
 } // namespace vesperon

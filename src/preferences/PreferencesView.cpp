@@ -127,6 +127,10 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
         const QSignalBlocker quiet(ignoreMouse_);
         ignoreMouse_->setChecked(ignore);
     }));
+    cancellables_.push_back(state.wakeOnLitDisplays.subscribe([this](bool wakes) {
+        const QSignalBlocker quiet(wakeOnLit_);
+        wakeOnLit_->setChecked(wakes && services_.permission.seesLitDisplays());
+    }));
     cancellables_.push_back(state.wakeDelay.subscribe([this](double seconds) { showWakeDelay(seconds); }));
     cancellables_.push_back(state.allowedWakeKeys.subscribe([this](const WakeKeySet& keys) { showWakeKeys(keys); }));
     cancellables_.push_back(state.blackoutOpacity.subscribe([this](double) { showDimLevel(services_.appState.effectiveBlackoutOpacity()); }));
@@ -215,6 +219,18 @@ QWidget* PreferencesView::buildWakeSettings()
     ignoreMouse_->setObjectName(QStringLiteral("ignoreMouseMovement"));
     connect(ignoreMouse_, &QCheckBox::toggled, this, [&state](bool ignore) { state.ignoreMouseMovement.set(ignore); });
     content->addWidget(ignoreMouse_);
+
+    wakeOnLit_ = new QCheckBox(QStringLiteral("Clicks and movement on a lit display wake too"));
+    wakeOnLit_->setObjectName(QStringLiteral("wakeOnLitDisplays"));
+    connect(wakeOnLit_, &QCheckBox::toggled, this, [&state](bool wakes) { state.wakeOnLitDisplays.set(wakes); });
+    content->addWidget(wakeOnLit_);
+    if (!services_.permission.seesLitDisplays()) {
+        // Nothing on a lit display reaches Vesperon here: it is always free to work on.
+        wakeOnLit_->setEnabled(false);
+        auto* note = secondaryText(QStringLiteral("On this desktop only input on a dark display is seen: the lit ones are always yours to work on"), 0.85);
+        note->setWordWrap(true);
+        content->addWidget(note);
+    }
 
     auto* delayRow = row();
     wakeDelay_ = new QSlider(Qt::Horizontal);
@@ -359,6 +375,7 @@ void PreferencesView::updateTabOrder()
         }
     }
     order.push_back(ignoreMouse_);
+    order.push_back(wakeOnLit_);
     order.push_back(wakeDelay_);
     for (WakeKey key : allWakeKeys)
         order.push_back(wakeKeys_.at(key));

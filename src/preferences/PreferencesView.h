@@ -82,6 +82,7 @@ private:
     std::map<DisplayId, DisplayHotkeyRow*> rows_;
     QLabel* noDisplays_ = nullptr;
     QCheckBox* ignoreMouse_ = nullptr;
+    QCheckBox* wakeOnLit_ = nullptr;
     QSlider* wakeDelay_ = nullptr;
     QLabel* wakeDelayText_ = nullptr;
     std::map<WakeKey, QCheckBox*> wakeKeys_;

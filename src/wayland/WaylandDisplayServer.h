@@ -38,6 +38,7 @@ public:
                "while every display is dark: "
                "Wayland shows Vesperon nothing of what happens on a lit display";
     }
+    bool seesLitDisplays() const override { return false; }
 };
 
 // The Wayland backend, for compositors with layer-shell (KDE Plasma, sway and

@@ -194,7 +194,7 @@ void WaylandInputTap::key(std::uint32_t key, std::uint32_t state)
 void WaylandInputTap::deliver(InputEvent::Type type, std::uint16_t keyCode)
 {
     if (handler_)
-        handler_(InputEvent {type, keyCode, flags_});
+        handler_(InputEvent {type, keyCode, flags_, {}}); // only input over the dark outputs is seen: no position needed
 }
 
 } // namespace vesperon

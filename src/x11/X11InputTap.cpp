@@ -4,6 +4,9 @@
 #include "linux/KeyCodeTable.h"
 #include "x11/XcbConnection.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <cstdlib>
 #include <utility>
 
@@ -78,6 +81,8 @@ bool X11InputTap::start(Handler handler)
         if (now - burstStart_ > std::chrono::milliseconds(10))
             burstStart_ = now, burstMotions_ = 0;
         burstMotions_ += std::exchange(motionsInBatch_, 0);
+        if (std::exchange(movedInBatch_, false))
+            deliver(InputEvent::Type::mouseMoved);
         if (burstMotions_ > 20)
             connection_->rest(10);
     });
@@ -192,7 +197,9 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
         const MotionKind kind = classifyMotion(mask, words, axes == scrollAxes_.end() ? nullptr : &axes->second);
         if (kind.scrolled)
             deliver(InputEvent::Type::scrollWheel);
-        if (kind.moved)
+        if (kind.moved && positionWanted_)
+            movedInBatch_ = true; // where it ended is what counts
+        else if (kind.moved)
             deliver(InputEvent::Type::mouseMoved);
         return;
     }
@@ -233,8 +240,30 @@ X11InputTap::MotionKind X11InputTap::classifyMotion(const std::uint32_t* mask, i
 
 void X11InputTap::deliver(InputEvent::Type type, std::uint16_t keyCode)
 {
-    if (handler_)
-        handler_(InputEvent{type, keyCode, flags_});
+    if (!handler_)
+        return;
+    const bool pointer = type != InputEvent::Type::keyDown && type != InputEvent::Type::keyUp;
+    handler_(InputEvent{type, keyCode, flags_, pointer && positionWanted_ ? pointerPosition() : std::nullopt});
+}
+
+// In Qt's screen coordinates, which keep a screen's native top-left and divide its size by the
+// device pixel ratio.
+std::optional<Point> X11InputTap::pointerPosition() const
+{
+    xcb_connection_t* c = connection_->get();
+    auto* reply = xcb_query_pointer_reply(c, xcb_query_pointer(c, connection_->root()), nullptr);
+    if (!reply)
+        return std::nullopt;
+    const QPoint native(reply->root_x, reply->root_y);
+    std::free(reply);
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect logical = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        const QPointF offset = QPointF(native - logical.topLeft()) / ratio;
+        if (QRectF(logical).contains(logical.topLeft() + offset))
+            return Point{logical.x() + offset.x(), logical.y() + offset.y()};
+    }
+    return Point{double(native.x()), double(native.y())};
 }
 
 } // namespace vesperon

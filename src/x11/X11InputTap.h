@@ -24,6 +24,8 @@ public:
     bool start(Handler handler) override;
     void stop() override;
     void setMotionWanted(bool wanted) override;
+    // One QueryPointer per click and per batch of movement, which then comes once per batch.
+    void setPositionWanted(bool wanted) override { positionWanted_ = wanted; }
 
     // What one raw motion event is: movement on the pointer axes, scrolling on the device's scroll
     // axes (smooth scrolling), or both. `mask` is the event's valuator mask.
@@ -43,10 +45,13 @@ private:
     void selectEvents();
     void readScrollAxes();
     void deliver(InputEvent::Type type, std::uint16_t keyCode = 0);
+    std::optional<Point> pointerPosition() const;
 
     std::unique_ptr<XcbConnection> connection_;
     Handler handler_;
     bool motionWanted_ = false;
+    bool positionWanted_ = false;
+    bool movedInBatch_ = false; // while positions are wanted: movement to deliver at the batch's end
     int motionsInBatch_ = 0;
     int burstMotions_ = 0; // motion events since `burstStart_`
     std::chrono::steady_clock::time_point burstStart_;

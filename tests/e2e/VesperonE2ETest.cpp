@@ -321,6 +321,21 @@ TEST_F(VesperonE2E, ACompositorNeitherDimsTheBlackoutNorShadowsTheLitMonitor)
     compositor.kill(), compositor.waitForFinished(5000);
 }
 
+TEST_F(VesperonE2E, WithWakeOnLitDisplaysOffTheLitMonitorCanBeWorkedOnBesideADarkOne)
+{
+    writeSettings(home, R"({"wakeOnLitDisplays": false, "ignoreMouseMovement": false})");
+    auto vesperon = launch();
+    ASSERT_EQ(command({QStringLiteral("--keep-only"), QStringLiteral("L")}).status, 0);
+    ASSERT_TRUE(shows(rightMonitor, black));
+    client.moveTo(600, 500);
+    client.click(500, 500);
+    ASSERT_TRUE(spinUntil([&] { return client.buttonPresses(leftWindow) == 1; })) << "the click reaches the window there";
+    ASSERT_TRUE(client.pingAnswered(windows(isIcon).at(0).id));
+    EXPECT_EQ(command({QStringLiteral("--status")}).out.rfind("Blackout active: 1 of 2", 0), 0u) << "and wakes nothing";
+    client.click(2500, 500);
+    EXPECT_TRUE(shows(rightMonitor, green)) << "a click on the dark one wakes";
+}
+
 TEST_F(VesperonE2E, ADimLevelLetsTheRestThroughWhereACompositorRunsAndStaysBlackWithout)
 {
     client.createWindow(leftMonitor, 0xffffff);

@@ -136,13 +136,15 @@ struct FakeInputTap : InputTap {
     bool start(Handler h) override { return refuse ? false : (handler = std::move(h), true); }
     void stop() override { handler = nullptr; }
     void setMotionWanted(bool wanted) override { motionWanted = wanted; }
-    void send(InputEvent::Type type, std::uint16_t keyCode = 0, std::uint64_t flags = 0)
+    void setPositionWanted(bool wanted) override { positionWanted = wanted; }
+    // A pointer event carries `at` only while positions are wanted, as a real tap.
+    void send(InputEvent::Type type, std::uint16_t keyCode = 0, std::uint64_t flags = 0, std::optional<Point> at = {})
     {
         if (handler)
-            handler(InputEvent{type, keyCode, flags});
+            handler(InputEvent{type, keyCode, flags, positionWanted ? at : std::nullopt});
     }
     Handler handler;
-    bool refuse = false, motionWanted = false;
+    bool refuse = false, motionWanted = false, positionWanted = false;
 };
 
 struct FakeInputAccess : InputAccess {

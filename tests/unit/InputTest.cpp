@@ -95,6 +95,29 @@ TEST(InputMonitor, WhatWakesADisplayOnTheNextTurn)
         EXPECT_EQ(!desktop.dark(), c.wakes) << c.what;
     }
 
+    // Working beside a blackout: only pointer input over a dark display wakes; keys keep their rules.
+    FakeDesktop beside(2);
+    beside.start();
+    EXPECT_FALSE(beside.tap.positionWanted) << "no pointer questions while every display's input wakes";
+    beside.state().wakeOnLitDisplays.set(false);
+    beside.state().ignoreMouseMovement.set(false);
+    EXPECT_TRUE(beside.tap.positionWanted);
+    const struct {
+        Type type;
+        std::uint16_t key;
+        Point at;
+        bool wakes;
+    } besideCases[] = {{Type::leftMouseDown, 0, {100, 100}, false}, {Type::scrollWheel, 0, {1919, 1079}, false},
+        {Type::mouseMoved, 0, {500, 500}, false}, {Type::keyDown, keyA, {500, 500}, true}, {Type::rightMouseDown, 0, {1920, 0}, true},
+        {Type::mouseMoved, 0, {3000, 900}, true}};
+    for (const auto& c : besideCases) {
+        beside.app->displays().blackoutAllExcept(1); // the second, from x 1920, dark
+        beside.loop.runUntilIdle();
+        beside.tap.send(c.type, c.key, 0, c.at);
+        beside.loop.runUntilIdle();
+        EXPECT_EQ(!beside.dark(), c.wakes) << int(c.type) << " at " << c.at.x << "," << c.at.y;
+    }
+
     FakeDesktop lit;
     lit.start();
     lit.state().ignoreMouseMovement.set(false);

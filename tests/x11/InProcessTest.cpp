@@ -256,6 +256,9 @@ TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
     EXPECT_EQ(find<QLabel>("wakeDelayText")->text(), "2.5s");
     find<QCheckBox>("ignoreMouseMovement")->click();
     EXPECT_FALSE(app.appState().ignoreMouseMovement.get());
+    ASSERT_TRUE(find<QCheckBox>("wakeOnLitDisplays")->isChecked());
+    find<QCheckBox>("wakeOnLitDisplays")->click();
+    EXPECT_FALSE(app.appState().wakeOnLitDisplays.get());
     EXPECT_FALSE(find<QSlider>("dimLevel")->isEnabled()) << "no compositing manager on this server";
     EXPECT_EQ(find<QLabel>("cannotDim")->text(), "Needs a compositing manager (such as picom); none is running");
 
