@@ -148,81 +148,83 @@ TEST(KdeGlobalShortcuts, CombinationsAndTheQtKeyCodesKdeKnowsThemBy)
         EXPECT_EQ(KdeGlobalShortcuts::fromQtKey(unknown), std::nullopt) << unknown;
 }
 
-TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
-{
-    vesperon::testing::FakeDesktop desktop(2);
-    desktop.hotkeys.grabs = false;
-    desktop.start();
-    Vesperon& app = *desktop.app;
-    const DesktopKeyBinding binding {DesktopKeyBinding::Syntax::sway, "vesperon"};
-    PreferencesView view(PreferencesView::Services {app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding, desktop.windows});
-    view.show();
+// The preferences over a fake desktop that `setUp` shapes before the program starts.
+struct FakePreferences {
+    explicit FakePreferences(DesktopKeyBinding syntax, const std::function<void(vesperon::testing::FakeDesktop&)>& setUp = {})
+        : binding(std::move(syntax))
+    {
+        if (setUp)
+            setUp(desktop);
+        Vesperon& app = desktop.start();
+        view = std::make_unique<PreferencesView>(PreferencesView::Services {
+            app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding, desktop.windows});
+        view->show();
+    }
+    AppState& state() { return desktop.state(); }
     // The views have no meta-object of their own: found by name.
-    const auto bindLines = [](const QWidget& parent) {
+    static std::vector<BindLineView*> bindLines(const QWidget& parent)
+    {
         std::vector<BindLineView*> found;
         for (QWidget* widget : parent.findChildren<QWidget*>(QStringLiteral("bindLine")))
             found.push_back(dynamic_cast<BindLineView*>(widget));
         return found;
-    };
-    const auto lines = [&] {
+    }
+    QStringList shownLines() const
+    {
         QStringList shown;
-        for (const BindLineView* line : bindLines(view))
+        for (const BindLineView* line : bindLines(*view))
             if (line->isVisible())
                 shown << line->line();
         return shown;
-    };
-    EXPECT_EQ(view.findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().toStdString(), binding.instructions());
-    EXPECT_EQ(lines(), QStringList {QStringLiteral("bindsym Shift+Mod4+d exec vesperon --toggle")}) << "no line for a hotkey not set";
+    }
+    const DesktopKeyBinding binding;
+    vesperon::testing::FakeDesktop desktop {2};
+    std::unique_ptr<PreferencesView> view;
+};
 
-    app.appState().setKeepOnlyHotkey(KeyCombo {18, ModifierMask::control | ModifierMask::alt}, 2);
-    EXPECT_TRUE(lines().contains(QStringLiteral("bindsym Ctrl+Mod1+1 exec vesperon --keep-only DP-2"))) << "follows the setting";
-    EXPECT_FALSE(view.rows().at(1)->keepOnlyRecorder()->isTaken(KeyCombo {18, ModifierMask::control | ModifierMask::alt}))
-        << "nothing is taken where no program takes keys";
-    const auto* row = view.rows().at(1);
-    bindLines(*row).back()->findChild<QPushButton*>(QStringLiteral("copy"))->click();
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("bindsym Ctrl+Mod1+1 exec vesperon --keep-only DP-2"));
+TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
+{
+    FakePreferences sway({DesktopKeyBinding::Syntax::sway, "vesperon"}, [](auto& desktop) { desktop.hotkeys.grabs = false; });
+    EXPECT_EQ(sway.view->findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().toStdString(), sway.binding.instructions());
+    EXPECT_EQ(sway.shownLines(), QStringList {QStringLiteral("bindsym Shift+Mod4+d exec vesperon --toggle")}) << "no line for a hotkey not set";
+
+    const KeyCombo ctrlAlt1 {18, ModifierMask::control | ModifierMask::alt};
+    sway.state().setKeepOnlyHotkey(ctrlAlt1, 2);
+    const QString keepOnly = QStringLiteral("bindsym Ctrl+Mod1+1 exec vesperon --keep-only DP-2");
+    EXPECT_TRUE(sway.shownLines().contains(keepOnly)) << "follows the setting";
+    const DisplayHotkeyRow* row = sway.view->rows().at(1);
+    EXPECT_FALSE(row->keepOnlyRecorder()->isTaken(ctrlAlt1)) << "nothing is taken where no program takes keys";
+    FakePreferences::bindLines(*row).back()->findChild<QPushButton*>(QStringLiteral("copy"))->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), keepOnly);
 
     // Through XWayland grabs see only X11 windows' keys: bound by the desktop too.
-    vesperon::testing::FakeDesktop xwayland(2);
-    xwayland.hotkeys.binds = true;
-    xwayland.start();
-    Vesperon& partly = *xwayland.app;
-    const DesktopKeyBinding gnome {DesktopKeyBinding::Syntax::command, "vesperon"};
-    PreferencesView both(PreferencesView::Services {partly.appState(), partly.permission(), partly.launchAtLogin(), xwayland.keyboard, partly.hotkeys(), gnome, xwayland.windows});
-    EXPECT_TRUE(both.findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().startsWith(QStringLiteral("Keys pressed in Wayland windows")));
-    ASSERT_EQ(bindLines(both).size(), 5u);
-    EXPECT_EQ(bindLines(both).front()->line(), QStringLiteral("vesperon --toggle"));
+    FakePreferences gnome({DesktopKeyBinding::Syntax::command, "vesperon"}, [](auto& desktop) { desktop.hotkeys.binds = true; });
+    EXPECT_TRUE(gnome.view->findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().startsWith(QStringLiteral("Keys pressed in Wayland windows")));
+    ASSERT_EQ(FakePreferences::bindLines(*gnome.view).size(), 5u);
+    EXPECT_EQ(FakePreferences::bindLines(*gnome.view).front()->line(), QStringLiteral("vesperon --toggle"));
 
-    vesperon::testing::FakeDesktop grabbing(2);
-    grabbing.start();
-    Vesperon& other = *grabbing.app;
-    PreferencesView plain(PreferencesView::Services {other.appState(), other.permission(), other.launchAtLogin(), grabbing.keyboard, other.hotkeys(), binding, grabbing.windows});
-    EXPECT_TRUE(bindLines(plain).empty()) << "where Vesperon takes the keys itself";
+    FakePreferences x11({DesktopKeyBinding::Syntax::sway, "vesperon"});
+    EXPECT_TRUE(FakePreferences::bindLines(*x11.view).empty()) << "where Vesperon takes the keys itself";
 }
 
 TEST(PreferencesView, TheDimLevelWritesTheSettingAndWaitsWhereNothingComposites)
 {
-    vesperon::testing::FakeDesktop desktop(1);
-    desktop.start();
-    Vesperon& app = *desktop.app;
-    const DesktopKeyBinding binding;
-    PreferencesView view(PreferencesView::Services {app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding, desktop.windows});
-    auto* slider = view.findChild<QSlider*>(QStringLiteral("dimLevel"));
-    const auto* text = view.findChild<QLabel*>(QStringLiteral("dimLevelText"));
-    view.show();
+    FakePreferences preferences({});
+    auto* slider = preferences.view->findChild<QSlider*>(QStringLiteral("dimLevel"));
+    const auto* text = preferences.view->findChild<QLabel*>(QStringLiteral("dimLevelText"));
     EXPECT_TRUE(slider->isEnabled());
     EXPECT_EQ(text->text(), QStringLiteral("100%"));
     slider->setValue(15);
-    EXPECT_EQ(app.appState().blackoutOpacity.get(), 0.75);
-    EXPECT_EQ(desktop.windows.opacity, 0.75);
+    EXPECT_EQ(preferences.state().blackoutOpacity.get(), 0.75);
+    EXPECT_EQ(preferences.desktop.windows.opacity, 0.75);
     EXPECT_EQ(text->text(), QStringLiteral("75%"));
-    app.appState().blackoutOpacity.set(0.1); // a hand-edited file: shown as what is used
+    preferences.state().blackoutOpacity.set(0.1); // a hand-edited file: shown as what is used
     EXPECT_EQ(slider->value(), 10);
 
-    desktop.windows.whyNot = "Needs a compositing manager";
-    view.hide(), view.show();
+    preferences.desktop.windows.whyNot = "Needs a compositing manager";
+    preferences.view->hide(), preferences.view->show();
     EXPECT_FALSE(slider->isEnabled());
-    EXPECT_EQ(view.findChild<QLabel*>(QStringLiteral("cannotDim"))->text(), QStringLiteral("Needs a compositing manager"));
+    EXPECT_EQ(preferences.view->findChild<QLabel*>(QStringLiteral("cannotDim"))->text(), QStringLiteral("Needs a compositing manager"));
 }
 
 int main(int argc, char** argv)
