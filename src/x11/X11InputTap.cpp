@@ -119,7 +119,12 @@ void X11InputTap::selectEvents()
         // Devices come and go; their scroll axes are read again when they do.
         {{XCB_INPUT_DEVICE_ALL, 1}, XCB_INPUT_XI_EVENT_MASK_HIERARCHY | XCB_INPUT_XI_EVENT_MASK_DEVICE_CHANGED},
     };
-    xcb_input_xi_select_events(c, connection_->root(), 2, &masks[0].head);
+    const xcb_void_cookie_t selected = xcb_input_xi_select_events(c, connection_->root(), 2, &masks[0].head);
+    // Movement is wanted from the moment a blackout begins. A press the server made before it
+    // read this request (the very key that chose a menu's blackout, read late on a busy machine)
+    // came before the blackout and must not end it.
+    if (motionWanted_)
+        blackoutBegan_ = selected.sequence;
     connection_->flush();
 }
 
@@ -171,6 +176,8 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
     case XCB_INPUT_RAW_KEY_PRESS:
     case XCB_INPUT_RAW_KEY_RELEASE: {
         const auto& raw = reinterpret_cast<const xcb_input_raw_key_press_event_t&>(event);
+        if (type == XCB_INPUT_RAW_KEY_PRESS && cameBeforeBlackout(event))
+            return;
         const auto keyCode = static_cast<std::uint8_t>(raw.detail);
         if (KeyCodeTable::isModifier(keyCode))
             return; // a modifier alone is no key press
@@ -180,6 +187,8 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
     }
     case XCB_INPUT_RAW_BUTTON_PRESS: {
         const auto& raw = reinterpret_cast<const xcb_input_raw_button_press_event_t&>(event);
+        if (cameBeforeBlackout(event))
+            return;
         if (raw.detail == 1)
             deliver(InputEvent::Type::leftMouseDown);
         else if (raw.detail == 3)
@@ -206,6 +215,12 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
     default:
         return;
     }
+}
+
+// An event carries the sequence number of the last request the server had read when it made it.
+bool X11InputTap::cameBeforeBlackout(const xcb_generic_event_t& event) const
+{
+    return motionWanted_ && static_cast<std::int32_t>(event.full_sequence - blackoutBegan_) < 0;
 }
 
 bool X11InputTap::offersRawInput(xcb_connection_t* c)

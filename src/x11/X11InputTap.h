@@ -45,11 +45,13 @@ private:
     void selectEvents();
     void readScrollAxes();
     void deliver(InputEvent::Type type, std::uint16_t keyCode = 0);
+    bool cameBeforeBlackout(const xcb_generic_event_t& event) const;
     std::optional<Point> pointerPosition() const;
 
     std::unique_ptr<XcbConnection> connection_;
     Handler handler_;
     bool motionWanted_ = false;
+    std::uint32_t blackoutBegan_ = 0; // the sequence number of the request that asked for movement
     bool positionWanted_ = false;
     bool movedInBatch_ = false; // while positions are wanted: movement to deliver at the batch's end
     int motionsInBatch_ = 0;
