@@ -33,27 +33,18 @@ std::string lower(std::string text)
 // The combination as the desktop writes it: its names for the modifiers, then the key.
 std::string keys(Syntax syntax, const KeyCombo& combo)
 {
-    static const std::array<std::uint32_t, 4> order {ModifierMask::control, ModifierMask::alt, ModifierMask::shift, ModifierMask::super};
-    const auto modifier = [syntax](std::uint32_t bit) -> std::string {
-        const std::size_t i = bit == ModifierMask::control ? 0 : bit == ModifierMask::alt ? 1 : bit == ModifierMask::shift ? 2 : 3;
-        switch (syntax) {
-        case Syntax::sway:
-            return std::array {"Ctrl", "Mod1", "Shift", "Mod4"}[i];
-        case Syntax::hyprland:
-            return std::array {"CTRL", "ALT", "SHIFT", "SUPER"}[i];
-        case Syntax::labwc:
-            return std::array {"C", "A", "S", "W"}[i];
-        case Syntax::niri:
-        case Syntax::command:
-            break;
-        }
-        return std::array {"Ctrl", "Alt", "Shift", "Super"}[i];
-    };
+    // Control, Alt, Shift, Super, in each desktop's words.
+    static constexpr std::array<std::uint32_t, 4> order {ModifierMask::control, ModifierMask::alt, ModifierMask::shift, ModifierMask::super};
+    using Names = std::array<const char*, 4>;
+    const Names names = syntax == Syntax::sway ? Names {"Ctrl", "Mod1", "Shift", "Mod4"}
+        : syntax == Syntax::hyprland           ? Names {"CTRL", "ALT", "SHIFT", "SUPER"}
+        : syntax == Syntax::labwc              ? Names {"C", "A", "S", "W"}
+                                               : Names {"Ctrl", "Alt", "Shift", "Super"};
     const std::string separator = syntax == Syntax::hyprland ? " " : syntax == Syntax::labwc ? "-" : "+";
     std::string text;
-    for (const std::uint32_t bit : order)
-        if (combo.modifiers & bit)
-            text += (text.empty() ? "" : separator) + modifier(bit);
+    for (std::size_t i = 0; i < order.size(); ++i)
+        if (combo.modifiers & order[i])
+            text += (text.empty() ? "" : separator) + names[i];
     const std::optional<std::string> name = KeyCombo::keyName(combo.keyCode);
     // Letters are lower case where the key's own symbol is meant.
     const std::string key = name ? keysym(*name) : "";

@@ -104,6 +104,12 @@ void AppState::setHotkey(Published<HotkeyMap>& property, const std::optional<Key
     property.set(std::move(map));
 }
 
+std::optional<KeyCombo> AppState::hotkeyOf(const HotkeyMap& map, DisplayId id)
+{
+    const auto it = map.find(displayKey(id));
+    return it != map.end() ? std::optional(it->second) : std::nullopt;
+}
+
 std::string AppState::displayKey(DisplayId id)
 {
     return std::to_string(id);

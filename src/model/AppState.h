@@ -71,6 +71,8 @@ public:
 
     // The key of a display in the per-display hotkey maps: decimal, no sign, no leading zeros.
     static std::string displayKey(DisplayId id);
+    // A display's combination in a per-display hotkey map, if it has one.
+    static std::optional<KeyCombo> hotkeyOf(const HotkeyMap& map, DisplayId id);
 
 private:
     bool loadBool(const char* key, bool fallback) const;

@@ -15,17 +15,13 @@ namespace {
 
 std::optional<KeyCombo> comboFor(const AppState& state, const HotkeyAction& action)
 {
-    const auto inMap = [&](const AppState::HotkeyMap& map) -> std::optional<KeyCombo> {
-        const auto it = map.find(AppState::displayKey(action.display));
-        return it != map.end() ? std::optional(it->second) : std::nullopt;
-    };
     switch (action.kind) {
     case HotkeyAction::Kind::blackoutAll:
         return state.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
     case HotkeyAction::Kind::toggleDisplay:
-        return inMap(state.displayToggleHotkeys.get());
+        return AppState::hotkeyOf(state.displayToggleHotkeys.get(), action.display);
     case HotkeyAction::Kind::keepOnlyDisplay:
-        return inMap(state.displayKeepOnlyHotkeys.get());
+        return AppState::hotkeyOf(state.displayKeepOnlyHotkeys.get(), action.display);
     case HotkeyAction::Kind::safetyWake:
         break;
     }

@@ -29,12 +29,6 @@ QWidget* recorderRow(const QString& title, KeyRecorderView* recorder, QWidget* p
     return row;
 }
 
-std::optional<KeyCombo> lookUp(const AppState::HotkeyMap& map, DisplayId id)
-{
-    if (auto it = map.find(AppState::displayKey(id)); it != map.end())
-        return it->second;
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -76,8 +70,8 @@ DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, 
 void DisplayHotkeyRow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    const auto toggle = lookUp(state_.displayToggleHotkeys.get(), display_.id);
-    const auto keepOnly = lookUp(state_.displayKeepOnlyHotkeys.get(), display_.id);
+    const auto toggle = AppState::hotkeyOf(state_.displayToggleHotkeys.get(), display_.id);
+    const auto keepOnly = AppState::hotkeyOf(state_.displayKeepOnlyHotkeys.get(), display_.id);
     toggle_->setKeyCombo(toggle);
     keepOnly_->setKeyCombo(keepOnly);
     if (toggle)
