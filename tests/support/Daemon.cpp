@@ -1,17 +1,20 @@
 #include "support/Daemon.h"
 
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/prctl.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace vesperon::testing {
 
-Daemon::Daemon(const std::vector<std::string>& arguments, const std::string& package)
+Daemon::Daemon(const std::vector<std::string>& arguments, const std::string& package) : name_(package)
 {
     int fds[2];
     if (pipe(fds) != 0 || (pid_ = fork()) < 0)
@@ -44,6 +47,15 @@ Daemon::Daemon(const std::vector<std::string>& arguments, const std::string& pac
 Daemon::~Daemon()
 {
     kill(pid_, SIGTERM);
+    // A server that hangs on its way out must not hang the test run after its tests passed.
+    using namespace std::chrono;
+    for (const auto deadline = steady_clock::now() + seconds(15); steady_clock::now() < deadline;) {
+        if (waitpid(pid_, nullptr, WNOHANG) == pid_)
+            return;
+        std::this_thread::sleep_for(milliseconds(20));
+    }
+    std::fprintf(stderr, "%s did not end within 15 s of SIGTERM; killed\n", name_.c_str());
+    kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
 }
 

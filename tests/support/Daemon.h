@@ -19,6 +19,7 @@ public:
     const std::string& line() const { return line_; }
 
 private:
+    std::string name_;
     pid_t pid_ = -1;
     std::string line_;
 };
