@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     Backend backend = desktop.backend();
     Vesperon vesperon(Backend{runLoop, backend.application, backend.settings, backend.autostart, backend.screens,
                           backend.tray, backend.notifier, backend.windows, backend.hotkeys, backend.inputTap, backend.inputAccess,
-                          backend.keyboard},
+                          backend.keyboard, backend.idle, backend.idleInhibition},
         std::cout, {});
     vesperon.launch();
     DBusControlServer server(vesperon.control(), std::cout);

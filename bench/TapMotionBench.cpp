@@ -89,7 +89,8 @@ int main(int argc, char** argv)
     CountingTap tap(x11Tap);
     Backend backend = desktop.backend();
     Vesperon vesperon(Backend{runLoop, backend.application, backend.settings, backend.autostart, backend.screens,
-                          backend.tray, backend.notifier, backend.windows, backend.hotkeys, tap, backend.inputAccess, backend.keyboard},
+                          backend.tray, backend.notifier, backend.windows, backend.hotkeys, tap, backend.inputAccess, backend.keyboard,
+                          backend.idle, backend.idleInhibition},
         std::cout, {});
     vesperon.launch();
     if (!spinUntil([&] { return vesperon.inputMonitor().isRunning(); }))

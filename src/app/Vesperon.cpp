@@ -7,6 +7,7 @@
 #include "control/ControlService.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
+#include "input/IdleBlackout.h"
 #include "input/InputMonitor.h"
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
@@ -30,6 +31,7 @@ Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function
     displays_ = DisplayManager::create({*appState_, b.runLoop, b.windows, b.screens});
     hotkeys_ = HotkeyManager::create({*appState_, b.runLoop, b.hotkeys, *displays_});
     inputMonitor_ = InputMonitor::create({*appState_, b.runLoop, b.inputTap, *displays_, messages});
+    idleBlackout_ = IdleBlackout::create({*appState_, b.runLoop, b.idle, b.idleInhibition, *displays_});
     launchAtLogin_ = std::make_unique<LaunchAtLogin>(b.autostart, messages);
     menuBar_ = MenuBarController::create(
         {b.runLoop, b.tray, *permission_, *appState_, *displays_, *hotkeys_, showPreferences, [this] { quit(); }});

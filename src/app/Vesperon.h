@@ -13,6 +13,7 @@ class AppState;
 class ControlService;
 class DisplayManager;
 class HotkeyManager;
+class IdleBlackout;
 class InputMonitor;
 class LaunchAtLogin;
 class MenuBarController;
@@ -42,6 +43,7 @@ public:
     DisplayManager& displays() { return *displays_; }
     HotkeyManager& hotkeys() { return *hotkeys_; }
     InputMonitor& inputMonitor() { return *inputMonitor_; }
+    IdleBlackout& idleBlackout() { return *idleBlackout_; }
     LaunchAtLogin& launchAtLogin() { return *launchAtLogin_; }
     ControlService& control() { return *control_; }
 
@@ -54,6 +56,7 @@ private:
     std::shared_ptr<DisplayManager> displays_;
     std::shared_ptr<HotkeyManager> hotkeys_;
     std::shared_ptr<InputMonitor> inputMonitor_;
+    std::shared_ptr<IdleBlackout> idleBlackout_;
     std::unique_ptr<LaunchAtLogin> launchAtLogin_;
     std::shared_ptr<MenuBarController> menuBar_;
     std::shared_ptr<AppDelegate> delegate_;

@@ -44,6 +44,15 @@ std::optional<double> parseLevel(const std::string& text)
     return value;
 }
 
+// Whole minutes from 0 (never) to 120.
+std::optional<int> parseMinutes(const std::string& text)
+{
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int value = std::stoi(text);
+    return value <= 120 ? std::optional(value) : std::nullopt;
+}
+
 CommandLine usageError(std::string error)
 {
     CommandLine line;
@@ -81,14 +90,23 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
             line.backend = value == "x11" ? Backend::x11 : Backend::wayland;
             continue;
         }
+        const auto value = [&] {
+            return equals != std::string::npos ? argument.substr(equals + 1)
+                : i + 1 < arguments.size()     ? arguments[++i]
+                                               : std::string();
+        };
         if (name == "--dim") {
-            const std::string value = equals != std::string::npos ? argument.substr(equals + 1)
-                : i + 1 < arguments.size()                       ? arguments[++i]
-                                                                 : std::string();
-            const std::optional<double> level = parseLevel(value);
+            const std::optional<double> level = parseLevel(value());
             if (!level)
                 return usageError("--dim takes a level from 0.5 (dim) to 1 (black), or 50% to 100%");
             line.commands.push_back({Action::setDimLevel, {}, *level});
+            continue;
+        }
+        if (name == "--idle-minutes") {
+            const std::optional<int> minutes = parseMinutes(value());
+            if (!minutes)
+                return usageError("--idle-minutes takes whole minutes from 1 to 120, or 0 for never");
+            line.commands.push_back({Action::setIdleMinutes, {}, 1.0, *minutes});
             continue;
         }
         const Option* option = nullptr;
@@ -121,7 +139,7 @@ const std::string& CommandLine::usage()
 {
     static const std::string text = "Usage: vesperon [--blackout-all | --wake | --toggle | --blackout DISPLAY | "
                                     "--wake-display DISPLAY | --toggle-display DISPLAY | --keep-only DISPLAY | "
-                                    "--dim LEVEL | --preferences | --quit | --status [--json] | --list-displays [--json] | --help]\n"
+                                    "--dim LEVEL | --idle-minutes N | --preferences | --quit | --status [--json] | --list-displays [--json] | --help]\n"
                                     "       vesperon [--backend x11|wayland]";
     return text;
 }
@@ -144,6 +162,8 @@ With options, tell the running Vesperon what to do, in the order given:
   --keep-only DISPLAY       black out every monitor but this one
   --dim LEVEL               let a blackout dim instead, from 0.5 (half) to 1 (black,
                             the default), or 50% to 100%; it needs a compositor
+  --idle-minutes N          black out by itself after N minutes (1 to 120) without
+                            input; 0 never does
   --preferences             open the preferences window
   --quit                    wake every monitor and quit
   --status                  say whether a blackout is active and which monitors are dark

@@ -64,6 +64,7 @@ std::optional<std::string> ControlService::perform(const ControlCommand& command
     case Action::keepOnly: displays.blackoutAllExcept(id); break;
     case Action::showPreferences: services_.showPreferences(); break;
     case Action::setDimLevel: services_.appState.blackoutOpacity.set(command.level); break;
+    case Action::setIdleMinutes: services_.appState.idleBlackoutMinutes.set(command.minutes); break;
     // On a later turn, so that the caller hears back first.
     case Action::quit: services_.runLoop.async(services_.quit); break;
     case Action::status:

@@ -31,6 +31,7 @@ constexpr std::array methods{
     Method{Action::quit, "Quit"},
     Method{Action::listDisplays, "ListDisplays"},
     Method{Action::setDimLevel, "SetDimLevel"},
+    Method{Action::setIdleMinutes, "SetIdleMinutes"},
 };
 
 } // namespace

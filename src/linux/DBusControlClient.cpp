@@ -75,6 +75,8 @@ DBusControlClient::Status DBusControlClient::perform(const ControlCommand& comma
         arguments.append(QString::fromStdString(command.display));
     if (command.action == Action::setDimLevel)
         arguments.append(command.level);
+    if (command.action == Action::setIdleMinutes)
+        arguments.append(static_cast<uint>(command.minutes));
     const bool quitting = command.action == Action::quit;
     if (!call(ControlBus::interface(), ControlBus::method(command.action), arguments) && !(quitting && failure_ == done))
         return failure_;

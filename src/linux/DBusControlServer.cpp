@@ -36,6 +36,7 @@ constexpr const char* introspection = R"(<interface name="%1">
   <method name="ToggleDisplay"><arg name="display" type="s" direction="in"/></method>
   <method name="KeepOnlyDisplay"><arg name="display" type="s" direction="in"/></method>
   <method name="SetDimLevel"><arg name="level" type="d" direction="in"/></method>
+  <method name="SetIdleMinutes"><arg name="minutes" type="u" direction="in"/></method>
   <method name="ShowPreferences"/>
   <method name="Quit"/>
   <method name="ListDisplays"><arg name="displays" type="aa{sv}" direction="out"/></method>
@@ -112,11 +113,19 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
 
     const bool needsDisplay = ControlCommand::needsDisplay(*action);
     const bool needsLevel = *action == ControlCommand::Action::setDimLevel;
-    if (call.signature() != (needsDisplay ? QStringLiteral("s") : needsLevel ? QStringLiteral("d") : QString()))
+    const bool needsMinutes = *action == ControlCommand::Action::setIdleMinutes;
+    const QString signature = needsDisplay ? QStringLiteral("s")
+        : needsLevel                       ? QStringLiteral("d")
+        : needsMinutes                     ? QStringLiteral("u")
+                                           : QString();
+    if (call.signature() != signature)
         return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("Wrong arguments for ") + call.member());
     const double level = needsLevel ? call.arguments().at(0).toDouble() : 1.0;
     if (!(level >= 0.5 && level <= 1.0))
         return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("The dim level is from 0.5 to 1"));
+    const uint minutes = needsMinutes ? call.arguments().at(0).toUInt() : 0;
+    if (minutes > 120)
+        return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("The idle minutes are from 0 (never) to 120"));
     if (*action == ControlCommand::Action::listDisplays) {
         QList<QVariantMap> displays;
         for (const DisplayReport& display : service_.status().displays)
@@ -124,7 +133,7 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
         return call.createReply(QVariant::fromValue(displays));
     }
     const std::string display = needsDisplay ? call.arguments().at(0).toString().toStdString() : std::string();
-    if (const auto refused = service_.perform({*action, display, level}))
+    if (const auto refused = service_.perform({*action, display, level, static_cast<int>(minutes)}))
         return call.createErrorReply(ControlBus::unknownDisplayError(), QString::fromStdString(*refused));
     return call.createReply();
 }

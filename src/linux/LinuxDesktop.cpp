@@ -19,7 +19,7 @@ Backend LinuxDesktop::backend(DisplayServer& server)
 {
     screens.completeWith(server.edids());
     return Backend{runLoop, application, settings, autostart, screens, tray, notifier, server.windows(), server.hotkeys(),
-        server.inputTap(), server.inputAccess(), server.keyboard()};
+        server.inputTap(), server.inputAccess(), server.keyboard(), server.idle(), idleInhibition};
 }
 
 std::string LinuxDesktop::commandName()

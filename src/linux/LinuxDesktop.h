@@ -7,6 +7,7 @@
 #include "linux/QtRunLoop.h"
 #include "linux/QtScreenSource.h"
 #include "linux/QtTray.h"
+#include "linux/ScreenSaverInhibition.h"
 #include "platform/Backend.h"
 
 #include <filesystem>
@@ -36,6 +37,7 @@ public:
     QtScreenSource screens;
     QtTray tray;
     DBusNotifier notifier;
+    ScreenSaverInhibition idleInhibition;
 };
 
 } // namespace vesperon

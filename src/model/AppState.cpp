@@ -45,6 +45,13 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
               hotkeysChanged.emit();
           })
     , blackoutOpacity(loadBlackoutOpacity(), [this](double value) { store_.setDouble(SettingsKey::blackoutOpacity, value); })
+    , idleBlackoutMinutes(loadIdleBlackoutMinutes(),
+          [this](int value) { store_.setObject(SettingsKey::idleBlackoutMinutes, value); })
+    , idleBlackoutScope(loadIdleBlackoutScope(),
+          [this](IdleScope value) {
+              store_.setObject(SettingsKey::idleBlackoutScope, value == IdleScope::all ? "all" : "allButPointer");
+          })
+    , idleHeldBy(std::nullopt)
 {
     // Assigned through the properties: each is written back, which normalises the store.
     blackoutAllHotkey.set(loadHotkey(SettingsKey::blackoutAllHotkey));

@@ -25,7 +25,12 @@ inline constexpr const char* displayToggleHotkeys = "displayToggleHotkeys";
 inline constexpr const char* displayKeepOnlyHotkeys = "displayKeepOnlyHotkeys";
 inline constexpr const char* blackoutOpacity = "blackoutOpacity";
 inline constexpr const char* wakeOnLitDisplays = "wakeOnLitDisplays";
+inline constexpr const char* idleBlackoutMinutes = "idleBlackoutMinutes";
+inline constexpr const char* idleBlackoutScope = "idleBlackoutScope";
 } // namespace SettingsKey
+
+// What an idle blackout darkens: every display, or all but the one the pointer rests on.
+enum class IdleScope { all, allButPointer };
 
 // The one application state: which displays are blacked out, which exist, and the user's
 // settings. Its commands change only its own properties; everything else observes them.
@@ -60,6 +65,14 @@ public:
     Published<double> blackoutOpacity;
     // The stored opacity within the range offered (0.5 to 1); anything unreadable is black.
     double effectiveBlackoutOpacity() const;
+    // Minutes without input before the displays black out by themselves; 0 is never.
+    Published<int> idleBlackoutMinutes;
+    Published<IdleScope> idleBlackoutScope;
+    // The stored minutes within the range offered (1 to 120), or 0: off.
+    int effectiveIdleBlackoutMinutes() const;
+    // Not a setting: who kept the screen awake when the idle time last ran out ("" when the
+    // desktop does not say who), or nothing.
+    Published<std::optional<std::string>> idleHeldBy;
 
     void blackoutAll();
     void blackoutDisplay(DisplayId id);
@@ -78,6 +91,8 @@ private:
     bool loadBool(const char* key, bool fallback) const;
     double loadWakeDelay() const;
     double loadBlackoutOpacity() const;
+    int loadIdleBlackoutMinutes() const;
+    IdleScope loadIdleBlackoutScope() const;
     WakeKeySet loadAllowedWakeKeys() const;
     std::optional<KeyCombo> loadHotkey(const std::string& key) const;
     void saveHotkey(const std::optional<KeyCombo>& combo, const std::string& key);

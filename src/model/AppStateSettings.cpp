@@ -46,6 +46,28 @@ double AppState::effectiveBlackoutOpacity() const
     return std::isfinite(stored) ? std::clamp(stored, 0.5, 1.0) : 1.0;
 }
 
+int AppState::loadIdleBlackoutMinutes() const
+{
+    const auto value = store_.object(SettingsKey::idleBlackoutMinutes);
+    if (!value || !value->is_number() || !std::isfinite(value->get<double>()))
+        return 0;
+    // Kept as stored where it fits, so that a value out of range is clamped only when used.
+    return static_cast<int>(std::clamp(std::round(value->get<double>()), -1e6, 1e6));
+}
+
+int AppState::effectiveIdleBlackoutMinutes() const
+{
+    const int stored = idleBlackoutMinutes.get();
+    return stored <= 0 ? 0 : std::min(stored, 120);
+}
+
+IdleScope AppState::loadIdleBlackoutScope() const
+{
+    const auto value = store_.object(SettingsKey::idleBlackoutScope);
+    return value && value->is_string() && value->get<std::string>() == "allButPointer" ? IdleScope::allButPointer
+                                                                                       : IdleScope::all;
+}
+
 WakeKeySet AppState::loadAllowedWakeKeys() const
 {
     const auto array = store_.array(SettingsKey::allowedWakeKeys);

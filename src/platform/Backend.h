@@ -7,6 +7,8 @@ class Autostart;
 class BlackWindowFactory;
 class EdidSource;
 class HotkeyService;
+class IdleInhibition;
+class IdleMonitor;
 class InputAccess;
 class InputTap;
 class KeyboardMap;
@@ -25,6 +27,7 @@ public:
     virtual InputTap& inputTap() = 0;
     virtual InputAccess& inputAccess() = 0;
     virtual KeyboardMap& keyboard() = 0;
+    virtual IdleMonitor& idle() = 0;
     // What the server reads from the monitors' EDID beyond what Qt reports; none here by default.
     virtual EdidSource* edids() { return nullptr; }
 };
@@ -44,6 +47,8 @@ struct Backend {
     InputTap& inputTap;
     InputAccess& inputAccess;
     KeyboardMap& keyboard;
+    IdleMonitor& idle;
+    IdleInhibition& idleInhibition;
 };
 
 } // namespace vesperon

@@ -144,6 +144,10 @@ void WaylandConnection::addGlobal(std::uint32_t name, const char* interface, std
         layerShell_ = static_cast<zwlr_layer_shell_v1*>(bind(zwlr_layer_shell_v1_interface, 4));
     else if (is(wp_viewporter_interface))
         viewporter_ = static_cast<wp_viewporter*>(bind(wp_viewporter_interface, 1));
+    else if (is(ext_idle_notifier_v1_interface))
+        idleNotifier_ = static_cast<ext_idle_notifier_v1*>(bind(ext_idle_notifier_v1_interface, 1));
+    else if (is(org_kde_kwin_idle_interface))
+        kdeIdle_ = static_cast<org_kde_kwin_idle*>(bind(org_kde_kwin_idle_interface, 1));
     else if (is(zxdg_output_manager_v1_interface)) {
         xdgOutputs_ = static_cast<zxdg_output_manager_v1*>(bind(zxdg_output_manager_v1_interface, 3));
         for (const auto& output : outputs_)

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+struct ext_idle_notifier_v1;
+struct org_kde_kwin_idle;
 struct wl_compositor;
 struct wl_display;
 struct wl_output;
@@ -55,6 +57,9 @@ public:
     wl_seat* seat() const { return seat_; }
     zwlr_layer_shell_v1* layerShell() const { return layerShell_; }
     wp_viewporter* viewporter() const { return viewporter_; } // may be null
+    // Idle time: the standard notifier, or KWin's and older wlroots' own; either may be null.
+    ext_idle_notifier_v1* idleNotifier() const { return idleNotifier_; }
+    org_kde_kwin_idle* kdeIdle() const { return kdeIdle_; }
     const std::vector<std::unique_ptr<WaylandOutput>>& outputs() const { return outputs_; }
     // What KWin reads from the monitors' EDID; nothing on other compositors.
     KdeOutputDevices& kdeOutputDevices() { return kdeOutputDevices_; }
@@ -91,6 +96,8 @@ private:
     wl_seat* seat_ = nullptr;
     zwlr_layer_shell_v1* layerShell_ = nullptr;
     wp_viewporter* viewporter_ = nullptr;
+    ext_idle_notifier_v1* idleNotifier_ = nullptr;
+    org_kde_kwin_idle* kdeIdle_ = nullptr;
     zxdg_output_manager_v1* xdgOutputs_ = nullptr;
     std::uint32_t seatCapabilities_ = 0;
     std::vector<std::unique_ptr<WaylandOutput>> outputs_;

@@ -10,6 +10,7 @@ WaylandDisplayServer::WaylandDisplayServer(std::unique_ptr<WaylandConnection> co
     , hotkeys_(KdeGlobalShortcuts::isAvailable() ? std::unique_ptr<HotkeyService>(std::make_unique<KdeGlobalShortcuts>())
                                                   : std::make_unique<CompositorBoundHotkeys>())
     , inputTap_(*connection_)
+    , idle_(*connection_)
 {
     // Seat capabilities and the keymap arrive on the next read, now that the tap
     // listens.

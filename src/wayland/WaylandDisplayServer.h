@@ -6,6 +6,7 @@
 #include "platform/InputAccess.h"
 #include "wayland/WaylandBlackWindow.h"
 #include "wayland/WaylandConnection.h"
+#include "wayland/WaylandIdleMonitor.h"
 #include "wayland/WaylandInputTap.h"
 
 #include <memory>
@@ -53,6 +54,7 @@ public:
     InputTap& inputTap() override { return inputTap_; }
     InputAccess& inputAccess() override { return access_; }
     KeyboardMap& keyboard() override { return keyboard_; }
+    IdleMonitor& idle() override { return idle_; }
     EdidSource* edids() override { return &connection_->kdeOutputDevices(); }
 
     // A connection to $WAYLAND_DISPLAY whose compositor offers what the backend
@@ -66,6 +68,7 @@ private:
     WaylandInputTap inputTap_;
     WaylandInputAccess access_;
     XkbKeyboardMap keyboard_;
+    WaylandIdleMonitor idle_;
 };
 
 } // namespace vesperon

@@ -9,6 +9,7 @@ X11DisplayServer::X11DisplayServer(std::string limits)
     , windows_(XcbConnection::open("black windows"), &stackKeeper_)
     , hotkeys_(XcbConnection::open("global hotkeys"), !limits.empty())
     , access_(std::move(limits))
+    , idle_(XcbConnection::open("idle time"))
 {
 }
 

@@ -4,6 +4,7 @@
 #include "linux/KeyCodeTable.h"
 #include "x11/X11BlackWindow.h"
 #include "x11/X11HotkeyService.h"
+#include "x11/X11IdleMonitor.h"
 #include "x11/X11InputAccess.h"
 #include "x11/X11InputTap.h"
 #include "x11/X11StackKeeper.h"
@@ -22,6 +23,7 @@ public:
     InputTap& inputTap() override { return inputTap_; }
     InputAccess& inputAccess() override { return access_; }
     KeyboardMap& keyboard() override { return keyboard_; }
+    IdleMonitor& idle() override { return idle_; }
 
     // Whether an X server can be reached at $DISPLAY.
     static bool isReachable();
@@ -33,6 +35,7 @@ private:
     X11InputTap inputTap_;
     X11InputAccess access_;
     XkbKeyboardMap keyboard_;
+    X11IdleMonitor idle_;
 };
 
 } // namespace vesperon

@@ -7,6 +7,7 @@
 #include "platform/Backend.h"
 #include "platform/BlackWindow.h"
 #include "platform/HotkeyService.h"
+#include "platform/IdleMonitor.h"
 #include "platform/InputAccess.h"
 #include "platform/InputTap.h"
 #include "platform/KeyboardMap.h"
@@ -201,6 +202,57 @@ struct FakeKeyboard : KeyboardMap {
     }
 };
 
+// Idle time in the run loop's virtual time: input() is the user touching something.
+struct FakeIdleMonitor : IdleMonitor {
+    explicit FakeIdleMonitor(RunLoop& runLoop) : loop(runLoop) {}
+    bool watch(double s, std::function<void()> handler) override
+    {
+        if (!available)
+            return false;
+        seconds = s, idle = std::move(handler), ++watches;
+        restart();
+        return true;
+    }
+    void stop() override
+    {
+        if (timer)
+            timer->invalidate();
+        idle = nullptr;
+    }
+    std::optional<Point> pointerPosition() const override { return pointer; }
+    void input()
+    {
+        if (idle)
+            restart();
+    }
+    void restart()
+    {
+        if (timer)
+            timer->invalidate();
+        timer = loop.scheduleTimer(seconds, false, [this] { std::exchange(idle, nullptr)(); });
+    }
+    RunLoop& loop;
+    std::shared_ptr<Timer> timer;
+    std::function<void()> idle;
+    double seconds = 0;
+    bool available = true;
+    int watches = 0;
+    std::optional<Point> pointer;
+};
+
+// The desktop's screen saver service: `holder` keeps the screen awake.
+struct FakeIdleInhibition : IdleInhibition {
+    explicit FakeIdleInhibition(RunLoop& runLoop) : loop(runLoop) {}
+    void check(std::function<void(std::optional<std::string>)> answer) override
+    {
+        ++checks;
+        loop.async([answer, held = holder] { answer(held); });
+    }
+    RunLoop& loop;
+    std::optional<std::string> holder;
+    int checks = 0;
+};
+
 // The whole desktop faked, and the program built over it by its own composition root.
 struct FakeDesktop {
     explicit FakeDesktop(int monitors = 2)
@@ -208,7 +260,7 @@ struct FakeDesktop {
         for (int i = 1; i <= monitors; ++i)
             screens.add(static_cast<std::uint32_t>(i), "Monitor " + std::to_string(i));
     }
-    Backend backend() { return {loop, application, store, autostart, screens, tray, notifier, windows, hotkeys, tap, access, keyboard}; }
+    Backend backend() { return {loop, application, store, autostart, screens, tray, notifier, windows, hotkeys, tap, access, keyboard, idle, inhibition}; }
     Vesperon& build()
     {
         app.reset(); // the old graph lets go of the backend first, as at a restart
@@ -237,6 +289,8 @@ struct FakeDesktop {
     FakeInputTap tap;
     FakeInputAccess access;
     FakeKeyboard keyboard;
+    FakeIdleMonitor idle {loop};
+    FakeIdleInhibition inhibition {loop};
     std::ostringstream messages;
     int preferencesShown = 0, preferencesHidden = 0;
     std::unique_ptr<Vesperon> app;

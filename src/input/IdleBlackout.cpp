@@ -1,0 +1,87 @@
+#include "input/IdleBlackout.h"
+
+#include "core/Weak.h"
+#include "display/DisplayManager.h"
+#include "model/AppState.h"
+#include "platform/IdleMonitor.h"
+
+#include <algorithm>
+
+namespace vesperon {
+
+IdleBlackout::IdleBlackout(const Services& services) : services_(services) {}
+
+std::shared_ptr<IdleBlackout> IdleBlackout::create(const Services& services)
+{
+    auto blackout = std::shared_ptr<IdleBlackout>(new IdleBlackout(services));
+    blackout->observe();
+    return blackout;
+}
+
+IdleBlackout::~IdleBlackout()
+{
+    services_.idle.stop();
+}
+
+void IdleBlackout::observe()
+{
+    // Any change of what is dark, of the displays or of the minutes starts the count again.
+    const auto rearm = [this](const auto&) { this->rearm(); };
+    const AppState& state = services_.appState;
+    cancellables_.push_back(state.idleBlackoutMinutes.subscribeOnMainQueue(services_.runLoop, rearm));
+    cancellables_.push_back(state.blackedOutDisplays.subscribeOnMainQueue(services_.runLoop, rearm));
+    cancellables_.push_back(state.availableDisplays.subscribeOnMainQueue(services_.runLoop, rearm));
+}
+
+void IdleBlackout::rearm()
+{
+    const std::uint64_t generation = ++generation_;
+    const AppState& state = services_.appState;
+    const int minutes = state.effectiveIdleBlackoutMinutes();
+    const bool allDark = std::ranges::all_of(state.availableDisplays.get(),
+        [&](const DisplayInfo& display) { return state.blackedOutDisplays.get().contains(display.id); });
+    if (minutes == 0 || allDark) {
+        services_.idle.stop();
+        return;
+    }
+    available_ = services_.idle.watch(minutes * 60.0,
+        weakly(shared_from_this(), [generation](IdleBlackout& self) { self.idleTimeRanOut(generation); }));
+}
+
+void IdleBlackout::idleTimeRanOut(std::uint64_t generation)
+{
+    if (generation != generation_)
+        return;
+    services_.inhibition.check(weakly(shared_from_this(),
+        [generation](IdleBlackout& self, const std::optional<std::string>& holder) { self.decide(generation, holder); }));
+}
+
+void IdleBlackout::decide(std::uint64_t generation, const std::optional<std::string>& holder)
+{
+    if (generation != generation_)
+        return; // the user came back, or the settings changed, while the desktop was asked
+    services_.appState.idleHeldBy.set(holder);
+    if (holder)
+        rearm(); // the film plays on: ask again after another idle period
+    else
+        blackOut();
+}
+
+void IdleBlackout::blackOut()
+{
+    const AppState& state = services_.appState;
+    const auto pointer = state.idleBlackoutScope.get() == IdleScope::allButPointer ? services_.idle.pointerPosition()
+                                                                                    : std::nullopt;
+    const auto& displays = state.availableDisplays.get();
+    const auto lit = pointer ? std::ranges::find_if(displays, [&](const DisplayInfo& d) { return d.frame.contains(*pointer); })
+                             : displays.end();
+    if (lit == displays.end()) {
+        services_.displayManager.blackoutAll(); // where the pointer is cannot be told: every display
+        return;
+    }
+    for (const DisplayInfo& display : displays)
+        if (display.id != lit->id && !state.blackedOutDisplays.get().contains(display.id))
+            services_.displayManager.blackoutDisplay(display.id);
+}
+
+} // namespace vesperon
