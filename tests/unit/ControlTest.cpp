@@ -38,12 +38,19 @@ TEST(CommandLine, CommandsRunInTheOrderGivenAndMistakesAreNamed)
         {{"--backend=x11", "--wake"}, Mode::usageError, {}, "--backend goes with starting Vesperon, not with commands to it"},
         {{"--dim", "0.75", "--dim=80%", "--dim", "1"}, Mode::control,
             {{Action::setDimLevel, "", 0.75}, {Action::setDimLevel, "", 0.8}, {Action::setDimLevel, "", 1.0}}, ""},
+        {{"--idle-minutes", "10", "--idle-minutes=0", "--idle-minutes=120"}, Mode::control,
+            {{Action::setIdleMinutes, "", 1.0, 10}, {Action::setIdleMinutes, "", 1.0, 0}, {Action::setIdleMinutes, "", 1.0, 120}}, ""},
     };
+    for (const char* minutes : {"121", "-1", "1.5", "", "x", "0120 ", "99999999999"})
+        EXPECT_EQ(CommandLine::parse({"--idle-minutes", minutes}).error,
+            "--idle-minutes takes whole minutes from 1 to 120, or 0 for never") << minutes;
     for (const char* level : {"0.4", "1.01", "49%", "x", "0.5.1", "-0.7", "", "nan", "1e0"})
         EXPECT_EQ(CommandLine::parse({"--dim", level}).error, "--dim takes a level from 0.5 (dim) to 1 (black), or 50% to 100%") << level;
     EXPECT_EQ(CommandLine::parse({"--dim"}).mode, Mode::usageError);
     EXPECT_NE(CommandLine::help().find("--dim LEVEL"), std::string::npos);
     EXPECT_NE(CommandLine::usage().find("--dim LEVEL"), std::string::npos);
+    EXPECT_NE(CommandLine::help().find("--idle-minutes N"), std::string::npos);
+    EXPECT_NE(CommandLine::usage().find("--idle-minutes N"), std::string::npos);
     for (const Case& c : cases) {
         const CommandLine line = CommandLine::parse(c.arguments);
         EXPECT_EQ(line.mode, c.mode) << c.arguments.size();

@@ -1,6 +1,8 @@
 // Waking by input and the hotkeys, over the fake desktop.
 #include "display/DisplayManager.h"
+#include "control/ControlService.h"
 #include "input/HotkeyManager.h"
+#include "input/IdleBlackout.h"
 #include "input/InputMonitor.h"
 #include "model/EventFlags.h"
 #include "support/FakeDesktop.h"
@@ -274,4 +276,119 @@ TEST(HotkeyManager, OnADesktopWithAShortcutSettingsOfItsOwn)
     wayland.loop.advance(60);
     EXPECT_EQ(wayland.hotkeys.attempts, attempts);
     EXPECT_EQ(wayland.app->hotkeys().safetyWakeHotkey(), KeyCombo::safetyWake);
+}
+
+namespace {
+
+// Three monitors side by side, 1920 wide, with idle blackout after `minutes`.
+struct Idle : FakeDesktop {
+    explicit Idle(nlohmann::json minutes, const char* scope = "all") : FakeDesktop(3)
+    {
+        store.values["idleBlackoutMinutes"] = std::move(minutes);
+        store.values["idleBlackoutScope"] = scope;
+        start();
+    }
+    DisplaySet darkSet() { return state().blackedOutDisplays.get(); }
+    // Whether more displays are dark after `seconds` more of no input, and not a second before.
+    bool darkAfterExactly(double seconds)
+    {
+        const DisplaySet before = darkSet();
+        loop.advance(seconds - 1);
+        if (darkSet() != before)
+            return false;
+        loop.advance(1);
+        return darkSet() != before;
+    }
+};
+
+} // namespace
+
+TEST(IdleBlackout, CountsFromTheLastInputAndAgainFromEachWake)
+{
+    Idle desktop(5);
+    desktop.loop.advance(200);
+    desktop.idle.input();
+    EXPECT_TRUE(desktop.darkAfterExactly(300)) << "five minutes from the last input";
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 2, 3}));
+
+    desktop.tap.send(Type::leftMouseDown); // an idle blackout wakes like any other
+    desktop.loop.runUntilIdle();
+    EXPECT_FALSE(desktop.dark());
+    EXPECT_TRUE(desktop.darkAfterExactly(300)) << "counted anew from the wake";
+
+    // A display blacked out or woken by hand starts the count again too.
+    desktop.app->displays().wakeAll();
+    desktop.loop.advance(100);
+    desktop.app->displays().blackoutDisplay(1);
+    EXPECT_TRUE(desktop.darkAfterExactly(300));
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 2, 3}));
+    EXPECT_EQ(desktop.inhibition.checks, 3) << "the desktop is asked each time the period runs out";
+}
+
+TEST(IdleBlackout, AllButThePointersDisplayOrAllWhereThePointerCannotBeTold)
+{
+    Idle desktop(1, "allButPointer");
+    desktop.idle.pointer = Point {2000, 500};
+    EXPECT_TRUE(desktop.darkAfterExactly(60));
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 3})) << "the film on the second display plays on";
+    desktop.loop.advance(3600);
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 3})) << "and stays lit however long it plays";
+
+    desktop.app->displays().wakeAll();
+    desktop.idle.pointer.reset(); // Wayland
+    EXPECT_TRUE(desktop.darkAfterExactly(60));
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 2, 3}));
+}
+
+TEST(IdleBlackout, AnApplicationThatKeepsTheScreenAwakeHoldsItBackUntilItLetsGo)
+{
+    Idle desktop(10);
+    desktop.inhibition.holder = "Firefox";
+    desktop.loop.advance(3 * 600);
+    EXPECT_FALSE(desktop.dark());
+    EXPECT_EQ(desktop.inhibition.checks, 3) << "asked again after each further period";
+    EXPECT_EQ(desktop.state().idleHeldBy.get(), std::optional<std::string>("Firefox"));
+
+    desktop.inhibition.holder.reset(); // the film ended
+    EXPECT_TRUE(desktop.darkAfterExactly(600));
+    EXPECT_EQ(desktop.state().idleHeldBy.get(), std::nullopt);
+}
+
+TEST(IdleBlackout, TheMinutesAreClampedWhenUsedAndChangeAtOnceFromTheCommandLine)
+{
+    struct Case {
+        nlohmann::json stored;
+        std::optional<double> darkAfter; // seconds; nothing: never
+    };
+    for (const auto& [stored, darkAfter] : {Case {0, {}}, Case {-5, {}}, Case {"5", {}}, Case {nullptr, {}},
+             Case {500, 7200.0}, Case {2.6, 180.0}}) {
+        Idle desktop(stored);
+        if (darkAfter)
+            EXPECT_TRUE(desktop.darkAfterExactly(*darkAfter)) << stored;
+        else {
+            desktop.loop.advance(10 * 3600);
+            EXPECT_FALSE(desktop.dark()) << stored;
+            EXPECT_TRUE(desktop.app->idleBlackout().isAvailable());
+        }
+    }
+
+    Idle desktop(0);
+    ASSERT_FALSE(desktop.app->control().perform({ControlCommand::Action::setIdleMinutes, "", 1.0, 2}));
+    EXPECT_TRUE(desktop.darkAfterExactly(120));
+    EXPECT_EQ(desktop.store.values.at("idleBlackoutMinutes"), 2);
+    desktop.app->displays().wakeAll();
+    ASSERT_FALSE(desktop.app->control().perform({ControlCommand::Action::setIdleMinutes, "", 1.0, 0}));
+    desktop.loop.advance(3600);
+    EXPECT_FALSE(desktop.dark()) << "0 turns it off";
+}
+
+TEST(IdleBlackout, WhereIdleTimeCannotBeToldItSaysSo)
+{
+    FakeDesktop desktop;
+    desktop.idle.available = false;
+    desktop.store.values["idleBlackoutMinutes"] = 3;
+    desktop.start();
+    EXPECT_FALSE(desktop.app->idleBlackout().isAvailable());
+    desktop.loop.advance(3600);
+    EXPECT_FALSE(desktop.dark());
 }
