@@ -83,9 +83,9 @@ struct VesperonE2E : ::testing::Test {
     ~VesperonE2E() override { tray.kill(), tray.waitForFinished(5000); }
 
     // Starts Vesperon and waits until its icon sits in the tray and it has finished launching.
-    std::unique_ptr<VesperonProcess> launch()
+    std::unique_ptr<VesperonProcess> launch(const std::function<void(QProcessEnvironment&)>& adjust = {})
     {
-        auto vesperon = std::make_unique<VesperonProcess>(home);
+        auto vesperon = std::make_unique<VesperonProcess>(home, adjust);
         EXPECT_TRUE(spinUntil([&] { return !windows(isIcon).empty(); })) << vesperon->output().toStdString();
         EXPECT_TRUE(client.pingAnswered(windows(isIcon).at(0).id)) << "Vesperon does not answer";
         return vesperon;
@@ -335,6 +335,22 @@ TEST_F(VesperonE2E, WithWakeOnLitDisplaysOffTheLitMonitorCanBeWorkedOnBesideADar
     EXPECT_EQ(command({QStringLiteral("--status")}).out.rfind("Blackout active: 1 of 2", 0), 0u) << "and wakes nothing";
     client.click(2500, 500);
     EXPECT_TRUE(shows(rightMonitor, green)) << "a click on the dark one wakes";
+}
+
+TEST_F(VesperonE2E, LeftAloneAllButThePointersMonitorGoDarkByThemselvesAndAClickWakes)
+{
+    writeSettings(home, R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "allButPointer"})");
+    client.moveTo(2500, 500); // on the right monitor
+    auto vesperon = launch([](QProcessEnvironment& environment) {
+        environment.insert(QStringLiteral("VESPERON_TEST_IDLE_SCALE"), QStringLiteral("0.03")); // a minute lasts 1.8 s
+    });
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(shows(leftMonitor, black)) << round;
+        EXPECT_TRUE(shows(rightMonitor, green)) << "the pointer's monitor stays lit";
+        EXPECT_EQ(command({QStringLiteral("--status")}).out.rfind("Blackout active: 1 of 2", 0), 0u);
+        client.click(2500, 500);
+        ASSERT_TRUE(shows(leftMonitor, red)) << "a click wakes it like any blackout";
+    }
 }
 
 TEST_F(VesperonE2E, ADimLevelLetsTheRestThroughWhereACompositorRunsAndStaysBlackWithout)
