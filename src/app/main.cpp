@@ -68,7 +68,8 @@ int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
     showPreferences = [&] {
         if (!preferences) {
             preferences = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{vesperon.appState(), vesperon.permission(),
-                vesperon.launchAtLogin(), backend.keyboard, vesperon.hotkeys(), binding, backend.windows});
+                vesperon.launchAtLogin(), backend.keyboard, vesperon.hotkeys(), binding, backend.windows,
+                vesperon.idleBlackout()});
         }
         preferences->showAndActivate();
     };

@@ -44,8 +44,13 @@ void IdleBlackout::rearm()
         services_.idle.stop();
         return;
     }
-    available_ = services_.idle.watch(minutes * 60.0,
+    services_.idle.watch(minutes * 60.0,
         weakly(shared_from_this(), [generation](IdleBlackout& self) { self.idleTimeRanOut(generation); }));
+}
+
+bool IdleBlackout::isAvailable() const
+{
+    return services_.idle.canTell();
 }
 
 void IdleBlackout::idleTimeRanOut(std::uint64_t generation)

@@ -33,7 +33,7 @@ public:
     ~IdleBlackout();
 
     // False when this desktop does not tell how long input has been left alone.
-    bool isAvailable() const { return available_; }
+    bool isAvailable() const;
 
 private:
     explicit IdleBlackout(const Services& services);
@@ -46,7 +46,6 @@ private:
 
     Services services_;
     std::uint64_t generation_ = 0;
-    bool available_ = true;
     Cancellables cancellables_;
 };
 

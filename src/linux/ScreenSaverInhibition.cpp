@@ -23,33 +23,32 @@ constexpr const char* introspection = R"(<interface name="org.freedesktop.Screen
 
 } // namespace
 
-ScreenSaverInhibition::ScreenSaverInhibition()
+ScreenSaverInhibition::ScreenSaverInhibition(const QDBusConnection& bus) : bus_(bus)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || bus.interface()->isServiceRegistered(screenSaver))
+    if (!bus_.isConnected() || bus_.interface()->isServiceRegistered(screenSaver))
         return;
     for (const QString& path : paths)
-        bus.registerVirtualObject(path, this);
-    const auto claimed = bus.interface()->registerService(
+        bus_.registerVirtualObject(path, this);
+    const auto claimed = bus_.interface()->registerService(
         screenSaver, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::AllowReplacement);
     if (claimed.value() != QDBusConnectionInterface::ServiceRegistered) {
         for (const QString& path : paths)
-            bus.unregisterObject(path);
+            bus_.unregisterObject(path);
         return;
     }
-    bus_ = bus;
+    serving_ = true;
     callers_ = std::make_unique<QDBusServiceWatcher>();
-    callers_->setConnection(bus);
+    callers_->setConnection(bus_);
     callers_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
     QObject::connect(callers_.get(), &QDBusServiceWatcher::serviceUnregistered, [this](const QString& caller) { release(caller); });
 }
 
 ScreenSaverInhibition::~ScreenSaverInhibition()
 {
-    if (bus_) {
+    if (serving_) {
         for (const QString& path : paths)
-            bus_->unregisterObject(path);
-        bus_->interface()->unregisterService(screenSaver);
+            bus_.unregisterObject(path);
+        bus_.interface()->unregisterService(screenSaver);
     }
 }
 
@@ -79,7 +78,7 @@ void ScreenSaverInhibition::ask(const QString& service, const QString& path, con
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, service, method);
     call << argument;
     call.setAutoStartService(false);
-    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, 2000));
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, 2000));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [watcher, answer] {
         watcher->deleteLater();
         const QDBusPendingReply<bool> reply = *watcher;

@@ -19,7 +19,7 @@ namespace vesperon {
 // over. An application's inhibitions end with its connection.
 class ScreenSaverInhibition : public QDBusVirtualObject, public IdleInhibition {
 public:
-    ScreenSaverInhibition();
+    explicit ScreenSaverInhibition(const QDBusConnection& bus = QDBusConnection::sessionBus());
     ~ScreenSaverInhibition() override;
 
     void check(std::function<void(std::optional<std::string>)> answer) override;
@@ -38,7 +38,8 @@ private:
     void ask(const QString& service, const QString& path, const QString& method, uint argument,
         std::function<void(std::optional<bool>)> answer);
 
-    std::optional<QDBusConnection> bus_;
+    QDBusConnection bus_;
+    bool serving_ = false;
     std::unique_ptr<QDBusServiceWatcher> callers_;
     std::map<uint, Holder> holders_;
     uint nextCookie_ = 1;

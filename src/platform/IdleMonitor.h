@@ -14,10 +14,12 @@ class IdleMonitor {
 public:
     virtual ~IdleMonitor() = default;
 
+    // Whether idle time can be told on this desktop.
+    virtual bool canTell() const = 0;
     // Calls `idle` once, when no input has come for `seconds` counted from now: input before the
-    // call does not count towards it. A new watch replaces the one before. False when idle time
-    // cannot be told on this desktop.
-    virtual bool watch(double seconds, std::function<void()> idle) = 0;
+    // call does not count towards it. A new watch replaces the one before. Nothing happens where
+    // idle time cannot be told.
+    virtual void watch(double seconds, std::function<void()> idle) = 0;
     virtual void stop() = 0;
     // Where the pointer rests, where the display server says.
     virtual std::optional<Point> pointerPosition() const { return std::nullopt; }

@@ -2,6 +2,7 @@
 
 #include "app/LaunchAtLogin.h"
 #include "input/HotkeyManager.h"
+#include "input/IdleBlackout.h"
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
 #include "platform/BlackWindow.h"
@@ -10,6 +11,7 @@
 #include "preferences/KeyRecorderView.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -134,6 +137,16 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     cancellables_.push_back(state.wakeDelay.subscribe([this](double seconds) { showWakeDelay(seconds); }));
     cancellables_.push_back(state.allowedWakeKeys.subscribe([this](const WakeKeySet& keys) { showWakeKeys(keys); }));
     cancellables_.push_back(state.blackoutOpacity.subscribe([this](double) { showDimLevel(services_.appState.effectiveBlackoutOpacity()); }));
+    cancellables_.push_back(state.idleBlackoutMinutes.subscribe([this](int) {
+        const QSignalBlocker quiet(idleMinutes_);
+        idleMinutes_->setValue(services_.appState.effectiveIdleBlackoutMinutes());
+        idleScope_->setEnabled(idleMinutes_->value() > 0);
+    }));
+    cancellables_.push_back(state.idleBlackoutScope.subscribe([this](IdleScope scope) {
+        const QSignalBlocker quiet(idleScope_);
+        idleScope_->setCurrentIndex(scope == IdleScope::all ? 0 : 1);
+    }));
+    cancellables_.push_back(state.idleHeldBy.subscribe([this](const auto&) { showIdleNote(); }));
     cancellables_.push_back(services_.hotkeys.refusedHotkeys.subscribe([this](const auto&) {
         for (KeyRecorderView* recorder : recorders())
             recorder->refresh();
@@ -298,6 +311,7 @@ QWidget* PreferencesView::buildGeneral()
     cannotDim_->setObjectName(QStringLiteral("cannotDim"));
     cannotDim_->setWordWrap(true);
     content->addWidget(cannotDim_);
+    content->addWidget(buildIdleBlackout(content));
 
     auto* safety = row();
     const KeyCombo safetyWake = services_.hotkeys.safetyWakeHotkey();
@@ -321,6 +335,7 @@ void PreferencesView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     showWhetherDimmingWorks(); // a compositing manager may have started or stopped since
+    showIdleNote();
     const KeyCombo inForce = services_.appState.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
     blackoutAll_->setKeyCombo(inForce);
     services_.appState.blackoutAllHotkey.set(inForce);
@@ -381,6 +396,8 @@ void PreferencesView::updateTabOrder()
         order.push_back(wakeKeys_.at(key));
     order.push_back(launchAtLogin_);
     order.push_back(dimLevel_);
+    order.push_back(idleMinutes_);
+    order.push_back(idleScope_);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -427,6 +444,45 @@ void PreferencesView::showWhetherDimmingWorks()
     dimLevel_->setEnabled(!reason);
     cannotDim_->setText(QString::fromStdString(reason.value_or(std::string())));
     cannotDim_->setVisible(reason.has_value());
+}
+
+QWidget* PreferencesView::buildIdleBlackout(QVBoxLayout* content)
+{
+    auto* idleRow = row();
+    idleMinutes_ = new QSpinBox;
+    idleMinutes_->setObjectName(QStringLiteral("idleMinutes"));
+    idleMinutes_->setRange(0, 120);
+    idleMinutes_->setSpecialValueText(QStringLiteral("Never"));
+    idleMinutes_->setSuffix(QStringLiteral(" min"));
+    connect(idleMinutes_, &QSpinBox::valueChanged, this, [this](int minutes) { services_.appState.idleBlackoutMinutes.set(minutes); });
+    idleScope_ = new QComboBox;
+    idleScope_->setObjectName(QStringLiteral("idleScope"));
+    idleScope_->addItems({QStringLiteral("All displays"), QStringLiteral("All but the display with the pointer")});
+    connect(idleScope_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        services_.appState.idleBlackoutScope.set(index == 0 ? IdleScope::all : IdleScope::allButPointer);
+    });
+    idleRow->addWidget(new QLabel(QStringLiteral("Black out when idle for:")));
+    idleRow->addWidget(idleMinutes_);
+    idleRow->addWidget(idleScope_);
+    idleRow->addStretch();
+    idleNote_ = secondaryText({}, 0.85);
+    idleNote_->setObjectName(QStringLiteral("idleNote"));
+    idleNote_->setWordWrap(true);
+    content->addWidget(wrap(idleRow));
+    return idleNote_;
+}
+
+// Why an idle blackout does not come: the desktop cannot tell, or an application holds it back.
+void PreferencesView::showIdleNote()
+{
+    QString note;
+    if (!services_.idle.isAvailable())
+        note = QStringLiteral("This desktop does not tell Vesperon how long input has been left alone");
+    else if (const auto& holder = services_.appState.idleHeldBy.get())
+        note = QStringLiteral("Held back: %1 keeps the screen awake")
+                   .arg(holder->empty() ? QStringLiteral("an application") : QString::fromStdString(*holder));
+    idleNote_->setText(note);
+    idleNote_->setVisible(!note.isEmpty());
 }
 
 void PreferencesView::watch(KeyRecorderView* recorder)

@@ -10,9 +10,11 @@
 #include <map>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QVBoxLayout;
 
 namespace vesperon {
@@ -22,6 +24,7 @@ class BlackWindowFactory;
 class DisplayHotkeyRow;
 struct DesktopKeyBinding;
 class HotkeyManager;
+class IdleBlackout;
 class KeyboardMap;
 class KeyRecorderView;
 class LaunchAtLogin;
@@ -42,6 +45,8 @@ public:
         const DesktopKeyBinding& binding;
         // Whether a blackout can dim here.
         const BlackWindowFactory& windows;
+        // Whether idle time can be told here.
+        const IdleBlackout& idle;
     };
 
     explicit PreferencesView(const Services& services, QWidget* parent = nullptr);
@@ -75,6 +80,8 @@ private:
     void showWakeKeys(const WakeKeySet& keys);
     void showDimLevel(double opacity);
     void showWhetherDimmingWorks();
+    QWidget* buildIdleBlackout(QVBoxLayout* content);
+    void showIdleNote();
 
     Services services_;
     KeyRecorderView* blackoutAll_ = nullptr;
@@ -90,6 +97,9 @@ private:
     QSlider* dimLevel_ = nullptr;
     QLabel* dimLevelText_ = nullptr;
     QLabel* cannotDim_ = nullptr;
+    QSpinBox* idleMinutes_ = nullptr;
+    QComboBox* idleScope_ = nullptr;
+    QLabel* idleNote_ = nullptr;
     QLabel* permissionIcon_ = nullptr;
     QLabel* granted_ = nullptr;
     QPushButton* grantAccess_ = nullptr;

@@ -34,17 +34,25 @@ PreferencesWindow::PreferencesWindow(const Services& services)
 
 void PreferencesWindow::showAndActivate()
 {
-    if (!placed_) {
-        placed_ = true;
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        const QSize content = view_->sizeHint();
-        resize(std::max(460, content.width()), std::min(content.height(), available.height() - 80));
-        move(available.center() - rect().center());
-    }
     hotkeys_.retryRefused();
     show();
     raise();
     activateWindow();
+}
+
+// Placed here, after the view has shown what it shows only when on screen and before the window
+// is mapped, so that it opens at its final size.
+void PreferencesWindow::showEvent(QShowEvent* event)
+{
+    if (!placed_) {
+        placed_ = true;
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const int width = std::max(460, view_->sizeHint().width());
+        const int height = view_->hasHeightForWidth() ? view_->heightForWidth(width) : view_->sizeHint().height();
+        resize(width, std::min(height, available.height() - 80));
+        move(available.center() - rect().center());
+    }
+    QWidget::showEvent(event);
 }
 
 void PreferencesWindow::hideEvent(QHideEvent* event)

@@ -22,6 +22,7 @@ public:
     void showAndActivate();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

@@ -31,12 +31,17 @@ WaylandIdleMonitor::~WaylandIdleMonitor()
     stop();
 }
 
-bool WaylandIdleMonitor::watch(double seconds, std::function<void()> idle)
+bool WaylandIdleMonitor::canTell() const
+{
+    return connection_.seat() && (connection_.idleNotifier() || connection_.kdeIdle());
+}
+
+void WaylandIdleMonitor::watch(double seconds, std::function<void()> idle)
 {
     stop();
     wl_seat* seat = connection_.seat();
-    if (!seat || (!connection_.idleNotifier() && !connection_.kdeIdle()))
-        return false;
+    if (!canTell())
+        return;
     // A new notification counts from now, whatever input came before.
     const auto timeout = static_cast<std::uint32_t>(std::clamp(std::lround(seconds * scale_ * 1000), 1L, 0x7fffffffL));
     if (connection_.idleNotifier()) {
@@ -48,7 +53,6 @@ bool WaylandIdleMonitor::watch(double seconds, std::function<void()> idle)
     }
     idle_ = std::move(idle);
     connection_.flush();
-    return true;
 }
 
 void WaylandIdleMonitor::stop()

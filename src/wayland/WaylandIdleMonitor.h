@@ -19,7 +19,8 @@ public:
     WaylandIdleMonitor(const WaylandIdleMonitor&) = delete;
     WaylandIdleMonitor& operator=(const WaylandIdleMonitor&) = delete;
 
-    bool watch(double seconds, std::function<void()> idle) override;
+    bool canTell() const override;
+    void watch(double seconds, std::function<void()> idle) override;
     void stop() override;
 
     // The compositor's word that the time ran out.

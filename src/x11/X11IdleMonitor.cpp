@@ -27,15 +27,14 @@ X11IdleMonitor::X11IdleMonitor(std::unique_ptr<XcbConnection> connection)
 
 X11IdleMonitor::~X11IdleMonitor() = default;
 
-bool X11IdleMonitor::watch(double seconds, std::function<void()> idle)
+void X11IdleMonitor::watch(double seconds, std::function<void()> idle)
 {
     if (!offered_)
-        return false;
+        return;
     period_ = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds * scale_));
     watchedSince_ = Clock::now();
     idle_ = std::move(idle);
     timer_->start(std::chrono::ceil<std::chrono::milliseconds>(period_));
-    return true;
 }
 
 void X11IdleMonitor::stop()

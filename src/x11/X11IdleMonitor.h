@@ -21,7 +21,8 @@ public:
     explicit X11IdleMonitor(std::unique_ptr<XcbConnection> connection);
     ~X11IdleMonitor() override;
 
-    bool watch(double seconds, std::function<void()> idle) override;
+    bool canTell() const override { return offered_; }
+    void watch(double seconds, std::function<void()> idle) override;
     void stop() override;
     std::optional<Point> pointerPosition() const override;
 

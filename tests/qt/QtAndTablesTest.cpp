@@ -18,9 +18,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
@@ -157,7 +159,7 @@ struct FakePreferences {
             setUp(desktop);
         Vesperon& app = desktop.start();
         view = std::make_unique<PreferencesView>(PreferencesView::Services {
-            app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding, desktop.windows});
+            app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding, desktop.windows, app.idleBlackout()});
         view->show();
     }
     AppState& state() { return desktop.state(); }
@@ -225,6 +227,33 @@ TEST(PreferencesView, TheDimLevelWritesTheSettingAndWaitsWhereNothingComposites)
     preferences.view->hide(), preferences.view->show();
     EXPECT_FALSE(slider->isEnabled());
     EXPECT_EQ(preferences.view->findChild<QLabel*>(QStringLiteral("cannotDim"))->text(), QStringLiteral("Needs a compositing manager"));
+}
+
+TEST(PreferencesView, TheIdleBlackoutWritesItsSettingsAndSaysWhatHoldsItBack)
+{
+    FakePreferences preferences({});
+    auto* minutes = preferences.view->findChild<QSpinBox*>(QStringLiteral("idleMinutes"));
+    auto* scope = preferences.view->findChild<QComboBox*>(QStringLiteral("idleScope"));
+    const auto* note = preferences.view->findChild<QLabel*>(QStringLiteral("idleNote"));
+    EXPECT_EQ(minutes->text(), QStringLiteral("Never"));
+    EXPECT_FALSE(scope->isEnabled());
+    minutes->setValue(15);
+    EXPECT_EQ(preferences.state().idleBlackoutMinutes.get(), 15);
+    EXPECT_TRUE(scope->isEnabled());
+    scope->setCurrentIndex(1);
+    EXPECT_EQ(preferences.desktop.store.values.at("idleBlackoutScope"), "allButPointer");
+    preferences.state().idleBlackoutMinutes.set(400); // a hand-edited file: shown as what is used
+    EXPECT_EQ(minutes->value(), 120);
+    EXPECT_TRUE(note->isHidden());
+
+    preferences.desktop.inhibition.holder = "Firefox";
+    preferences.desktop.loop.advance(7200);
+    EXPECT_EQ(note->text(), QStringLiteral("Held back: Firefox keeps the screen awake"));
+    EXPECT_FALSE(note->isHidden());
+
+    FakePreferences blind({}, [](vesperon::testing::FakeDesktop& desktop) { desktop.idle.available = false; });
+    EXPECT_EQ(blind.view->findChild<QLabel*>(QStringLiteral("idleNote"))->text(),
+        QStringLiteral("This desktop does not tell Vesperon how long input has been left alone"));
 }
 
 int main(int argc, char** argv)

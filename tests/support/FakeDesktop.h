@@ -205,13 +205,11 @@ struct FakeKeyboard : KeyboardMap {
 // Idle time in the run loop's virtual time: input() is the user touching something.
 struct FakeIdleMonitor : IdleMonitor {
     explicit FakeIdleMonitor(RunLoop& runLoop) : loop(runLoop) {}
-    bool watch(double s, std::function<void()> handler) override
+    bool canTell() const override { return available; }
+    void watch(double s, std::function<void()> handler) override
     {
-        if (!available)
-            return false;
-        seconds = s, idle = std::move(handler), ++watches;
-        restart();
-        return true;
+        if (available)
+            seconds = s, idle = std::move(handler), restart();
     }
     void stop() override
     {
@@ -236,7 +234,6 @@ struct FakeIdleMonitor : IdleMonitor {
     std::function<void()> idle;
     double seconds = 0;
     bool available = true;
-    int watches = 0;
     std::optional<Point> pointer;
 };
 

@@ -6,12 +6,15 @@
 #include "control/DesktopKeyBinding.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
+#include "input/IdleBlackout.h"
 #include "linux/LinuxDesktop.h"
 #include "linux/QtTray.h"
+#include "linux/ScreenSaverInhibition.h"
 #include "model/AppState.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
 #include "preferences/PreferencesWindow.h"
+#include "support/Daemon.h"
 #include "support/QtSpin.h"
 #include "support/XServer.h"
 #include "x11/X11DisplayServer.h"
@@ -19,6 +22,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -86,7 +91,7 @@ struct PreferencesOnX11 : RealVesperon {
         if (!window) {
             app.launch();
             window = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{
-                app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard(), app.hotkeys(), binding, x11.windows()});
+                app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard(), app.hotkeys(), binding, x11.windows(), app.idleBlackout()});
         }
         window->showAndActivate();
         ASSERT_TRUE(spinUntil([&] { return QApplication::activeWindow() == window.get() && client.inputFocus() == window->winId(); }));
@@ -345,4 +350,63 @@ TEST(Tray, AnOpenMenuAndItsSubmenuStayOpenWhileOnlyTheStateOfTheirItemsChanges)
     EXPECT_TRUE(spinUntil([&] { return submenu.isNull(); }));
     EXPECT_EQ(top->actions().at(0)->menu()->actions().size(), 3);
     top->hide();
+}
+
+namespace {
+
+// GNOME's session manager as far as the idle flag goes.
+struct FakeSessionManager : QDBusVirtualObject {
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& call, const QDBusConnection& connection) override
+    {
+        return connection.send(call.createReply(inhibited && call.arguments().value(0).toUInt() == 8));
+    }
+    bool inhibited = true;
+};
+
+} // namespace
+
+TEST(ScreenSaverInhibition, ServedWhereNoDesktopServesItAndAnInhibitionEndsWithItsProgram)
+{
+    SessionBus bus;
+    const QString address = QString::fromStdString(bus.address());
+    ScreenSaverInhibition inhibition(QDBusConnection::connectToBus(address, QStringLiteral("vesperon")));
+    const auto heldBy = [&] {
+        std::optional<std::optional<std::string>> answer;
+        inhibition.check([&](std::optional<std::string> holder) { answer = holder; });
+        EXPECT_TRUE(spinUntil([&] { return answer.has_value(); }));
+        return answer.value_or(std::nullopt);
+    };
+    EXPECT_EQ(heldBy(), std::nullopt);
+
+    std::optional<QDBusConnection> player = QDBusConnection::connectToBus(address, QStringLiteral("player"));
+    const auto call = [&](const char* method, const QVariantList& arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
+            QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("org.freedesktop.ScreenSaver"), QLatin1String(method));
+        message.setArguments(arguments);
+        QDBusPendingCall pending = player->asyncCall(message); // this thread serves it: no blocking call
+        EXPECT_TRUE(spinUntil([&] { return pending.isFinished(); }));
+        return pending.reply();
+    };
+    const QDBusMessage cookie = call("Inhibit", {QStringLiteral("Firefox"), QStringLiteral("Playing video")});
+    ASSERT_EQ(cookie.type(), QDBusMessage::ReplyMessage) << cookie.errorMessage().toStdString();
+    EXPECT_EQ(heldBy(), std::optional<std::string>("Firefox"));
+    call("UnInhibit", {cookie.arguments().at(0)});
+    EXPECT_EQ(heldBy(), std::nullopt);
+
+    call("Inhibit", {QStringLiteral("mpv"), QStringLiteral("")});
+    EXPECT_EQ(heldBy(), std::optional<std::string>("mpv"));
+    player.reset(); // it quits without letting go
+    QDBusConnection::disconnectFromBus(QStringLiteral("player"));
+    EXPECT_TRUE(spinUntil([&] { return heldBy() == std::nullopt; }));
+
+    // On GNOME the session manager knows.
+    FakeSessionManager gnome;
+    QDBusConnection session = QDBusConnection::connectToBus(address, QStringLiteral("gnome"));
+    session.registerVirtualObject(QStringLiteral("/org/gnome/SessionManager"), &gnome);
+    ASSERT_TRUE(session.registerService(QStringLiteral("org.gnome.SessionManager")));
+    EXPECT_EQ(heldBy(), std::optional<std::string>(""));
+    gnome.inhibited = false;
+    EXPECT_EQ(heldBy(), std::nullopt);
+    session.unregisterObject(QStringLiteral("/org/gnome/SessionManager"));
 }
