@@ -79,6 +79,17 @@ TEST_F(WaylandE2E, DuringAFullBlackoutAnAllowedKeyWakesAndNoKeyLeaks)
     EXPECT_EQ(window->keys, 0) << "the overlays held the keyboard";
 }
 
+TEST_F(WaylandE2E, LeftAloneEveryOutputGoesDarkByItselfAndAClickWakes)
+{
+    const auto window = openWindow(0, white);
+    qputenv("VESPERON_TEST_IDLE_SCALE", "0.03"); // a minute lasts 1.8 s
+    launch(R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "allButPointer"})");
+    EXPECT_TRUE(dark(left) && dark(right)) << "the compositor's idle notifier; where the pointer is, Wayland does not say";
+    server.click(200, 300);
+    EXPECT_TRUE(shows(body(left), white));
+    EXPECT_EQ(window->clicks, 0);
+}
+
 TEST_F(WaylandE2E, OnAPanelThatDrawsNoMenuALeftOrRightClickOpensOneThatWorks)
 {
     const auto window = openWindow(0, white);
