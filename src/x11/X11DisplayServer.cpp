@@ -8,8 +8,10 @@ X11DisplayServer::X11DisplayServer(std::string limits)
     : stackKeeper_(XcbConnection::open("keeping blackout windows on top"))
     , windows_(XcbConnection::open("black windows"), &stackKeeper_)
     , hotkeys_(XcbConnection::open("global hotkeys"), !limits.empty())
-    , access_(std::move(limits))
-    , idle_(XcbConnection::open("idle time"))
+    , access_(limits)
+    // XWayland counts only the input of X11 windows: its idle time would black out under a user
+    // typing in a Wayland window.
+    , idle_(limits.empty() ? XcbConnection::open("idle time") : nullptr)
 {
 }
 

@@ -17,6 +17,7 @@
 #include "support/Daemon.h"
 #include "support/QtSpin.h"
 #include "support/XServer.h"
+#include "platform/IdleMonitor.h"
 #include "x11/X11DisplayServer.h"
 #include "x11/XcbConnection.h"
 
@@ -409,4 +410,13 @@ TEST(ScreenSaverInhibition, ServedWhereNoDesktopServesItAndAnInhibitionEndsWithI
     gnome.inhibited = false;
     EXPECT_EQ(heldBy(), std::nullopt);
     session.unregisterObject(QStringLiteral("/org/gnome/SessionManager"));
+}
+
+TEST(X11IdleMonitor, TellsIdleTimeButNotThroughXWaylandWhichSeesOnlyX11WindowsInput)
+{
+    X11DisplayServer plain, throughXWayland("Keys pressed in Wayland windows do not reach these hotkeys.");
+    EXPECT_TRUE(plain.idle().canTell());
+    EXPECT_FALSE(throughXWayland.idle().canTell());
+    XClient().moveTo(700, 300);
+    EXPECT_TRUE(spinUntil([&] { return plain.idle().pointerPosition() == Point {700, 300}; })) << "where allButPointer looks";
 }
