@@ -1,7 +1,7 @@
 // What watching for idle time costs build/vesperon: CPU time and wake-ups (voluntary context
 // switches) over 10 s, with the idle blackout off, on with 5 minutes, and on with a period of 1 s
 // (the test scale), first with nothing happening, then with the pointer moving ten times a second.
-// On a private Xvfb with two monitors and its own session bus.
+// On a private Xvfb with two monitors, a tray (trayer) and its own session bus.
 #include "support/Daemon.h"
 #include "support/QtSpin.h"
 #include "support/XServer.h"
@@ -64,15 +64,20 @@ Usage measure(const char* settings, const char* scale, bool moving, XClient& cli
     environment.insert(QStringLiteral("VESPERON_TEST_IDLE_SCALE"), QLatin1String(scale));
     vesperon.setProcessEnvironment(environment);
     vesperon.start(QStringLiteral(VESPERON_EXECUTABLE), {});
-    if (!spinUntil([] { return answers(); }))
+    // The pointer moves from the start, so that the user is never away for a whole period.
+    int tick = 0;
+    const auto live = [&](int ticks) {
+        for (const int end = tick + ticks; tick < end; ++tick) {
+            if (moving)
+                client.moveTo(100 + tick % 2 * 10, 100);
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    };
+    if (!spinUntil([&] { return live(1), answers(); }))
         return {-1, -1};
-    std::this_thread::sleep_for(std::chrono::seconds(1)); // start-up settles
+    live(20); // start-up settles
     const Usage before = usage(vesperon.processId());
-    for (int tick = 0; tick < 100; ++tick) {
-        if (moving)
-            client.moveTo(100 + tick % 2 * 10, 100);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+    live(100);
     const Usage after = usage(vesperon.processId());
     vesperon.kill();
     vesperon.waitForFinished(5000);
@@ -88,6 +93,8 @@ int main(int argc, char** argv)
     server.setMonitor("R", {640, 0, 640, 480});
     SessionBus bus;
     QCoreApplication app(argc, argv);
+    QProcess tray; // as on a desktop: without one the preferences window would open meanwhile
+    tray.start(QStringLiteral("trayer"), {});
     XClient client;
     struct Case {
         const char* name;
@@ -106,5 +113,7 @@ int main(int argc, char** argv)
         std::printf("%s  %6.2f ms CPU, %4ld wake-ups   %6.2f ms CPU, %4ld wake-ups\n", c.name, still.cpuMs, still.wakeUps,
             moving.cpuMs, moving.wakeUps);
     }
+    tray.kill();
+    tray.waitForFinished(5000);
     return 0;
 }
