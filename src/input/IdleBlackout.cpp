@@ -53,6 +53,11 @@ bool IdleBlackout::isAvailable() const
     return services_.idle.canTell();
 }
 
+bool IdleBlackout::knowsPointer() const
+{
+    return services_.idle.pointerPosition().has_value();
+}
+
 void IdleBlackout::idleTimeRanOut(std::uint64_t generation)
 {
     if (generation != generation_)

@@ -34,6 +34,8 @@ public:
 
     // False when this desktop does not tell how long input has been left alone.
     bool isAvailable() const;
+    // Whether the display under the pointer can be told, so as to stay lit.
+    bool knowsPointer() const;
 
 private:
     explicit IdleBlackout(const Services& services);

@@ -145,6 +145,7 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     cancellables_.push_back(state.idleBlackoutScope.subscribe([this](IdleScope scope) {
         const QSignalBlocker quiet(idleScope_);
         idleScope_->setCurrentIndex(scope == IdleScope::all ? 0 : 1);
+        showIdleNote();
     }));
     cancellables_.push_back(state.idleHeldBy.subscribe([this](const auto&) { showIdleNote(); }));
     cancellables_.push_back(services_.hotkeys.refusedHotkeys.subscribe([this](const auto&) {
@@ -481,6 +482,8 @@ void PreferencesView::showIdleNote()
     else if (const auto& holder = services_.appState.idleHeldBy.get())
         note = QStringLiteral("Held back: %1 keeps the screen awake")
                    .arg(holder->empty() ? QStringLiteral("an application") : QString::fromStdString(*holder));
+    else if (services_.appState.idleBlackoutScope.get() == IdleScope::allButPointer && !services_.idle.knowsPointer())
+        note = QStringLiteral("This desktop does not tell where the pointer is: every display goes dark");
     idleNote_->setText(note);
     idleNote_->setVisible(!note.isEmpty());
 }

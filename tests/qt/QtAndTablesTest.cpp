@@ -231,7 +231,7 @@ TEST(PreferencesView, TheDimLevelWritesTheSettingAndWaitsWhereNothingComposites)
 
 TEST(PreferencesView, TheIdleBlackoutWritesItsSettingsAndSaysWhatHoldsItBack)
 {
-    FakePreferences preferences({});
+    FakePreferences preferences({}, [](vesperon::testing::FakeDesktop& desktop) { desktop.idle.pointer = Point {10, 10}; });
     auto* minutes = preferences.view->findChild<QSpinBox*>(QStringLiteral("idleMinutes"));
     auto* scope = preferences.view->findChild<QComboBox*>(QStringLiteral("idleScope"));
     const auto* note = preferences.view->findChild<QLabel*>(QStringLiteral("idleNote"));
@@ -254,6 +254,12 @@ TEST(PreferencesView, TheIdleBlackoutWritesItsSettingsAndSaysWhatHoldsItBack)
     FakePreferences blind({}, [](vesperon::testing::FakeDesktop& desktop) { desktop.idle.available = false; });
     EXPECT_EQ(blind.view->findChild<QLabel*>(QStringLiteral("idleNote"))->text(),
         QStringLiteral("This desktop does not tell Vesperon how long input has been left alone"));
+
+    FakePreferences wayland({}); // no pointer position
+    EXPECT_TRUE(wayland.view->findChild<QLabel*>(QStringLiteral("idleNote"))->isHidden());
+    wayland.view->findChild<QComboBox*>(QStringLiteral("idleScope"))->setCurrentIndex(1);
+    EXPECT_EQ(wayland.view->findChild<QLabel*>(QStringLiteral("idleNote"))->text(),
+        QStringLiteral("This desktop does not tell where the pointer is: every display goes dark"));
 }
 
 int main(int argc, char** argv)
