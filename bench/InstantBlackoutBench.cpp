@@ -178,7 +178,9 @@ void blackoutRounds(int monitors)
     vesperon.start(program(), {});
     for (const auto& [key, who] : {std::pair{keyB, "the bare client"}, std::pair{X11Key::d, "Vesperon"}}) {
         if (!ready(client, monitors, key)) {
-            std::printf("%d monitors: %s does not answer its hotkey\n", monitors, who);
+            std::printf("%d monitors: %s does not answer its hotkey; Vesperon %s and said:\n%s\n", monitors, who,
+                vesperon.state() == QProcess::Running ? "runs" : "has ended",
+                (vesperon.readAllStandardOutput() + vesperon.readAllStandardError()).constData());
             std::exit(1);
         }
     }
