@@ -25,7 +25,7 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
           [this](bool value) { store_.setBool(SettingsKey::ignoreMouseMovement, value); })
     , wakeOnLitDisplays(loadBool(SettingsKey::wakeOnLitDisplays, true),
           [this](bool value) { store_.setBool(SettingsKey::wakeOnLitDisplays, value); })
-    , wakeDelay(loadWakeDelay(),
+    , wakeDelay(loadNumber(SettingsKey::wakeDelay, 0.0),
           [this](double value) { store_.setDouble(SettingsKey::wakeDelay, value); })
     , allowedWakeKeys(loadAllowedWakeKeys(),
           [this](const WakeKeySet& value) { saveAllowedWakeKeys(value); })
@@ -44,7 +44,7 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
               saveHotkeyDict(value, SettingsKey::displayKeepOnlyHotkeys);
               hotkeysChanged.emit();
           })
-    , blackoutOpacity(loadBlackoutOpacity(), [this](double value) { store_.setDouble(SettingsKey::blackoutOpacity, value); })
+    , blackoutOpacity(loadNumber(SettingsKey::blackoutOpacity, 1.0), [this](double value) { store_.setDouble(SettingsKey::blackoutOpacity, value); })
     , idleBlackoutMinutes(loadIdleBlackoutMinutes(),
           [this](int value) { store_.setObject(SettingsKey::idleBlackoutMinutes, value); })
     , idleBlackoutScope(loadIdleBlackoutScope(),

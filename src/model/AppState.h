@@ -89,8 +89,8 @@ public:
 
 private:
     bool loadBool(const char* key, bool fallback) const;
-    double loadWakeDelay() const;
-    double loadBlackoutOpacity() const;
+    // A finite number, else `fallback`.
+    double loadNumber(const char* key, double fallback) const;
     int loadIdleBlackoutMinutes() const;
     IdleScope loadIdleBlackoutScope() const;
     WakeKeySet loadAllowedWakeKeys() const;

@@ -27,17 +27,11 @@ bool AppState::loadBool(const char* key, bool fallback) const
     return value && value->is_boolean() ? value->get<bool>() : fallback;
 }
 
-double AppState::loadWakeDelay() const
+double AppState::loadNumber(const char* key, double fallback) const
 {
-    const auto value = store_.object(SettingsKey::wakeDelay);
-    // A number too large for a double reads as infinity; that is no delay anyone set.
-    return value && value->is_number() && std::isfinite(value->get<double>()) ? value->get<double>() : 0.0;
-}
-
-double AppState::loadBlackoutOpacity() const
-{
-    const auto value = store_.object(SettingsKey::blackoutOpacity);
-    return value && value->is_number() && std::isfinite(value->get<double>()) ? value->get<double>() : 1.0;
+    const auto value = store_.object(key);
+    // A number too large for a double reads as infinity; that is no value anyone set.
+    return value && value->is_number() && std::isfinite(value->get<double>()) ? value->get<double>() : fallback;
 }
 
 double AppState::effectiveBlackoutOpacity() const
@@ -48,11 +42,8 @@ double AppState::effectiveBlackoutOpacity() const
 
 int AppState::loadIdleBlackoutMinutes() const
 {
-    const auto value = store_.object(SettingsKey::idleBlackoutMinutes);
-    if (!value || !value->is_number() || !std::isfinite(value->get<double>()))
-        return 0;
     // Kept as stored where it fits, so that a value out of range is clamped only when used.
-    return static_cast<int>(std::clamp(std::round(value->get<double>()), -1e6, 1e6));
+    return static_cast<int>(std::clamp(std::round(loadNumber(SettingsKey::idleBlackoutMinutes, 0)), -1e6, 1e6));
 }
 
 int AppState::effectiveIdleBlackoutMinutes() const
