@@ -1,5 +1,6 @@
 #include "app/DisplayServerChoice.h"
 
+#include "gnome/GnomeDisplayServer.h"
 #include "wayland/WaylandDisplayServer.h"
 #include "wayland/WaylandInstanceClaim.h"
 #include "x11/X11DisplayServer.h"
@@ -17,6 +18,13 @@ constexpr const char* xwaylandLimits = "This Wayland desktop offers no layer-she
                                        "keys pressed in Wayland windows reach neither its hotkeys nor its wake keys, and "
                                        "the desktop's own overlays may show above the black windows";
 
+constexpr const char* gnomeNotLoaded = "Vesperon's GNOME Shell extension is installed, but GNOME Shell loads new "
+                                       "extensions only when the session starts: log out and in once to use it";
+constexpr const char* gnomeAbsent = "Vesperon's GNOME Shell extension is not installed. Without it Vesperon runs "
+                                    "through XWayland: keys pressed in Wayland windows reach neither its hotkeys nor "
+                                    "its wake keys (bind its commands in GNOME's keyboard settings instead), and the "
+                                    "Overview and the shell's popups show above the black windows";
+
 std::string environment(const char* name)
 {
     const char* value = std::getenv(name);
@@ -30,6 +38,13 @@ DisplayServerChoice wayland(std::unique_ptr<WaylandConnection> connection)
     auto shared = std::make_shared<std::unique_ptr<WaylandConnection>>(std::move(connection));
     return {[] { return std::make_unique<WaylandInstanceClaim>(); },
         [shared] { return std::make_unique<WaylandDisplayServer>(std::move(*shared)); }, environment("WAYLAND_DISPLAY")};
+}
+
+DisplayServerChoice gnome()
+{
+    setenv("QT_QPA_PLATFORM", "wayland", 1);
+    return {[] { return std::make_unique<WaylandInstanceClaim>(); }, [] { return std::make_unique<GnomeDisplayServer>(); },
+        environment("WAYLAND_DISPLAY")};
 }
 
 DisplayServerChoice x11(std::ostream& messages, const std::string& limits)
@@ -60,8 +75,13 @@ DisplayServerChoice chooseDisplayServer(std::ostream& messages, CommandLine::Bac
         return x11(messages, {});
     if (auto connection = WaylandDisplayServer::connectIfSupported())
         return wayland(std::move(connection));
+    const auto shell = waylandDisplay.empty() ? GnomeShellExtension::State::noShell : GnomeShellExtension::probe();
+    if (shell == GnomeShellExtension::State::loaded)
+        return gnome();
     if (backend == CommandLine::Backend::automatic)
-        return x11(messages, xwaylandLimits);
+        return x11(messages, shell == GnomeShellExtension::State::installedNotLoaded ? gnomeNotLoaded
+                : shell == GnomeShellExtension::State::absent                     ? gnomeAbsent
+                                                                                  : xwaylandLimits);
     if (waylandDisplay.empty())
         messages << "Vesperon cannot run on Wayland: WAYLAND_DISPLAY is not set." << std::endl;
     else

@@ -23,7 +23,8 @@ struct DisplayServerChoice {
     explicit operator bool() const { return static_cast<bool>(make); }
 };
 
-// Wayland where the session is Wayland and its compositor offers layer-shell, else X11 (through
+// Wayland where the session is Wayland and its compositor offers layer-shell, or on GNOME Shell
+// where Vesperon's extension runs in it, else X11 (through
 // XWayland under other Wayland compositors, said once on `messages`); `backend` forces one.
 // Empty, with the reason said on `messages`, when Vesperon cannot run.
 DisplayServerChoice chooseDisplayServer(std::ostream& messages, CommandLine::Backend backend);

@@ -135,6 +135,21 @@ std::string DesktopKeyBinding::instructions() const
     return "This desktop binds keys itself: add a custom shortcut in its keyboard settings for each command below.";
 }
 
+std::string DesktopKeyBinding::accelerator(const KeyCombo& combo)
+{
+    const std::optional<std::string> name = KeyCombo::keyName(combo.keyCode);
+    if (!name)
+        return {};
+    static constexpr std::array<std::pair<std::uint32_t, const char*>, 4> modifiers {{{ModifierMask::control, "<Control>"},
+        {ModifierMask::alt, "<Alt>"}, {ModifierMask::shift, "<Shift>"}, {ModifierMask::super, "<Super>"}}};
+    std::string text;
+    for (const auto& [mask, written] : modifiers)
+        if (combo.modifiers & mask)
+            text += written;
+    const std::string key = keysym(*name);
+    return text + (key.size() == 1 ? lower(key) : key);
+}
+
 std::vector<std::string> DesktopKeyBinding::command(const HotkeyAction& action, const std::vector<DisplayInfo>& displays) const
 {
     const auto display = std::ranges::find(displays, action.display, &DisplayInfo::id);

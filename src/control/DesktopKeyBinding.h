@@ -30,6 +30,9 @@ struct DesktopKeyBinding {
     std::string instructions() const;
     // The line that makes `combo` do `action`; a display is named by its connector where it has one.
     std::string line(const KeyCombo& combo, const HotkeyAction& action, const std::vector<DisplayInfo>& displays) const;
+    // As GNOME writes a combination in its key bindings: "<Shift><Super>d"; empty for a key
+    // without a name.
+    static std::string accelerator(const KeyCombo& combo);
     // The control command's words for `action`, program first.
     std::vector<std::string> command(const HotkeyAction& action, const std::vector<DisplayInfo>& displays) const;
 };

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "gnome/GnomeHotkeys.h"
+#include "gnome/GnomeIdleMonitor.h"
+#include "gnome/GnomeInputTap.h"
+#include "gnome/GnomeOverlays.h"
+#include "gnome/GnomeShellExtension.h"
+#include "linux/KeyCodeTable.h"
+#include "platform/Backend.h"
+#include "platform/InputAccess.h"
+
+namespace vesperon {
+
+// What the shell shows Vesperon of the user's input; nothing needs granting.
+class GnomeInputAccess : public InputAccess {
+public:
+    bool isGranted() const override { return true; }
+    void request() override {}
+    void explain() override {}
+    std::string whatIsSeen() const override
+    {
+        return "Clicks, wheel and pointer movement, and that a key was pressed but not which: "
+               "on GNOME a key wakes the displays only where any key may";
+    }
+};
+
+// GNOME Shell on Wayland, which has no layer-shell and lets no program bind keys: Vesperon's
+// extension in the shell holds the black actors, binds the hotkeys and reports the user's input.
+class GnomeDisplayServer : public DisplayServer {
+public:
+    GnomeDisplayServer() : overlays_(extension_), hotkeys_(extension_), inputTap_(extension_), idle_(extension_) {}
+
+    BlackWindowFactory& windows() override { return overlays_; }
+    HotkeyService& hotkeys() override { return hotkeys_; }
+    InputTap& inputTap() override { return inputTap_; }
+    InputAccess& inputAccess() override { return access_; }
+    KeyboardMap& keyboard() override { return keyboard_; }
+    IdleMonitor& idle() override { return idle_; }
+
+private:
+    GnomeShellExtension extension_;
+    GnomeOverlays overlays_;
+    GnomeHotkeys hotkeys_;
+    GnomeInputTap inputTap_;
+    GnomeInputAccess access_;
+    XkbKeyboardMap keyboard_;
+    GnomeIdleMonitor idle_;
+};
+
+} // namespace vesperon

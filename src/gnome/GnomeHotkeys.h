@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/Subscription.h"
+#include "platform/HotkeyService.h"
+
+#include <map>
+
+namespace vesperon {
+
+class GnomeShellExtension;
+
+// Hotkeys bound by GNOME Shell's window manager on the extension's word: they work whatever window
+// has focus, in the Overview and over the black actors. A combination the shell or another
+// program has is refused.
+class GnomeHotkeys : public HotkeyService {
+public:
+    explicit GnomeHotkeys(GnomeShellExtension& extension);
+
+    void setHandler(Handler handler) override { handler_ = std::move(handler); }
+    std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override;
+    void unregisterHotkey(HotkeyHandle handle) override;
+    // Vesperon's own input watch sees no keys in other windows here: the shell binds this too.
+    std::optional<KeyCombo> safetyWakeHotkey() const override { return KeyCombo::safetyWake; }
+
+private:
+    GnomeShellExtension& extension_;
+    Handler handler_;
+    std::map<HotkeyHandle, std::uint32_t> ids_; // by the shell's action number
+    Subscription pressed_;
+};
+
+} // namespace vesperon

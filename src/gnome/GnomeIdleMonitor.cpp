@@ -1,0 +1,34 @@
+#include "gnome/GnomeIdleMonitor.h"
+
+#include "gnome/GnomeShellExtension.h"
+#include "linux/IdleTestScale.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vesperon {
+
+GnomeIdleMonitor::GnomeIdleMonitor(GnomeShellExtension& extension)
+    : extension_(extension)
+    , scale_(idleTestScale())
+    , fired_(extension.idle.connect([this] {
+        if (auto idle = std::exchange(idle_, nullptr))
+            idle();
+    }))
+{
+}
+
+void GnomeIdleMonitor::watch(double seconds, std::function<void()> idle)
+{
+    idle_ = std::move(idle);
+    const double ms = std::clamp(std::round(seconds * scale_ * 1000), 1.0, double(UINT32_MAX));
+    extension_.watchIdle(static_cast<std::uint32_t>(ms));
+}
+
+void GnomeIdleMonitor::stop()
+{
+    idle_ = nullptr;
+    extension_.watchIdle(0);
+}
+
+} // namespace vesperon

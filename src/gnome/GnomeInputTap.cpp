@@ -1,0 +1,44 @@
+#include "gnome/GnomeInputTap.h"
+
+#include "gnome/GnomeShellExtension.h"
+#include "linux/KeyCodeTable.h"
+
+namespace vesperon {
+
+bool GnomeInputTap::start(Handler handler)
+{
+    handler_ = std::move(handler);
+    pointer_ = extension_.pointer.connect([this](const std::string& kind, const Point& at) { pointer(kind, at); });
+    active_ = extension_.userActive.connect([this] {
+        if (handler_)
+            handler_(InputEvent {InputEvent::Type::keyDown, KeyCodeTable::unknownKey, 0, std::nullopt});
+    });
+    return true;
+}
+
+void GnomeInputTap::stop()
+{
+    handler_ = {};
+    pointer_.cancel();
+    active_.cancel();
+}
+
+void GnomeInputTap::setMotionWanted(bool wanted)
+{
+    if (wanted != motionWanted_)
+        extension_.watchActivity(wanted);
+    motionWanted_ = wanted;
+}
+
+void GnomeInputTap::pointer(const std::string& kind, const Point& at)
+{
+    using Type = InputEvent::Type;
+    const Type type = kind == "left" ? Type::leftMouseDown
+        : kind == "right"            ? Type::rightMouseDown
+        : kind == "scroll"           ? Type::scrollWheel
+                                     : Type::mouseMoved;
+    if (handler_ && (type != Type::mouseMoved || motionWanted_))
+        handler_(InputEvent {type, 0, 0, at});
+}
+
+} // namespace vesperon

@@ -1,0 +1,133 @@
+#include "gnome/GnomeShellExtension.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace vesperon {
+
+namespace {
+
+const QString shell = QStringLiteral("org.gnome.Shell");
+const QString path = QStringLiteral("/org/gnome/Shell/Extensions/Vesperon");
+const QString interface = QStringLiteral("io.github.vesperon.Vesperon.Shell");
+
+QDBusMessage method(const QString& name, const QVariantList& arguments = {})
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(shell, path, interface, name);
+    message.setArguments(arguments);
+    return message;
+}
+
+QDBusMessage shellCall(const QString& name, const QString& argument)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(shell, QStringLiteral("/org/gnome/Shell"),
+        QStringLiteral("org.gnome.Shell.Extensions"), name);
+    message.setArguments({argument});
+    return QDBusConnection::sessionBus().call(message, QDBus::Block, 5000);
+}
+
+bool isLoaded()
+{
+    QDBusMessage introspect = QDBusMessage::createMethodCall(shell, path,
+        QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"));
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(introspect, QDBus::Block, 5000);
+    return reply.arguments().value(0).toString().contains(interface);
+}
+
+bool isOnDisk()
+{
+    const QString folder = QStringLiteral("gnome-shell/extensions/") + QLatin1String(GnomeShellExtension::uuid);
+    return !QStandardPaths::locate(QStandardPaths::GenericDataLocation, folder, QStandardPaths::LocateDirectory).isEmpty();
+}
+
+// The shell loads an extension it has just been told to enable on its next turns.
+bool awaitLoaded()
+{
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (isLoaded())
+            return true;
+        QThread::msleep(40);
+    }
+    return false;
+}
+
+} // namespace
+
+GnomeShellExtension::State GnomeShellExtension::probe()
+{
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    if (!bus || !bus->isServiceRegistered(shell))
+        return State::noShell;
+    if (isLoaded())
+        return State::loaded;
+    const QDBusMessage info = shellCall(QStringLiteral("GetExtensionInfo"), QLatin1String(uuid));
+    const bool known = info.type() == QDBusMessage::ReplyMessage
+        && !qdbus_cast<QVariantMap>(info.arguments().value(0)).isEmpty();
+    if (known && shellCall(QStringLiteral("EnableExtension"), QLatin1String(uuid)).arguments().value(0).toBool()
+        && awaitLoaded())
+        return State::loaded;
+    return known || isOnDisk() ? State::installedNotLoaded : State::absent;
+}
+
+GnomeShellExtension::GnomeShellExtension()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.connect(shell, path, interface, QStringLiteral("Pointer"), this, SLOT(pointerSignal(QString, int, int)));
+    bus.connect(shell, path, interface, QStringLiteral("Hotkey"), this, SLOT(hotkeySignal(uint)));
+    bus.connect(shell, path, interface, QStringLiteral("UserActive"), this, SLOT(userActiveSignal()));
+    bus.connect(shell, path, interface, QStringLiteral("Idle"), this, SLOT(idleSignal()));
+}
+
+void GnomeShellExtension::setOverlays(const std::vector<Rect>& frames, double opacity)
+{
+    QList<int> corners; // x, y, width and height of each frame in turn
+    for (const Rect& frame : frames)
+        corners << qRound(frame.x) << qRound(frame.y) << qRound(frame.width) << qRound(frame.height);
+    QDBusConnection::sessionBus().call(method(QStringLiteral("SetOverlays"), {QVariant::fromValue(corners), opacity}),
+        QDBus::NoBlock);
+}
+
+std::optional<std::uint32_t> GnomeShellExtension::grabKey(const std::string& accelerator)
+{
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(
+        method(QStringLiteral("GrabKey"), {QString::fromStdString(accelerator)}), QDBus::Block, 5000);
+    const uint action = reply.arguments().value(0).toUInt();
+    return action ? std::optional<std::uint32_t>(action) : std::nullopt;
+}
+
+void GnomeShellExtension::ungrabKey(std::uint32_t action)
+{
+    QDBusConnection::sessionBus().call(method(QStringLiteral("UngrabKey"), {uint(action)}), QDBus::NoBlock);
+}
+
+void GnomeShellExtension::watchActivity(bool wanted)
+{
+    QDBusConnection::sessionBus().call(method(QStringLiteral("WatchActivity"), {wanted}), QDBus::NoBlock);
+}
+
+void GnomeShellExtension::watchIdle(std::uint32_t ms)
+{
+    QDBusConnection::sessionBus().call(method(QStringLiteral("WatchIdle"), {uint(ms)}), QDBus::NoBlock);
+}
+
+void GnomeShellExtension::pointerSignal(const QString& kind, int x, int y)
+{
+    pointer.emit(kind.toStdString(), Point {double(x), double(y)});
+}
+
+void GnomeShellExtension::hotkeySignal(uint action)
+{
+    hotkey.emit(action);
+}
+
+void GnomeShellExtension::userActiveSignal()
+{
+    userActive.emit();
+}
+
+} // namespace vesperon

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/Geometry.h"
+#include "core/Signal.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vesperon {
+
+// Vesperon's extension inside GNOME Shell, reached over the session bus: the one place that knows
+// its names. The shell does what it is told; every decision stays in Vesperon.
+class GnomeShellExtension : public QObject {
+    Q_OBJECT
+public:
+    static constexpr char uuid[] = "vesperon@vesperon.github.io";
+
+    enum class State {
+        noShell,           // not a GNOME Shell session
+        loaded,            // running in the shell now
+        installedNotLoaded, // on disk, but the shell scans for extensions only at log-in
+        absent,
+    };
+    // Asks the shell, before or after the application object exists; enables the extension when
+    // the shell knows it but has it switched off.
+    static State probe();
+
+    GnomeShellExtension();
+
+    // Black actors exactly over `frames`, letting `opacity` of black over what lies beneath; none
+    // for an empty list.
+    void setOverlays(const std::vector<Rect>& frames, double opacity);
+    // The shell's action number for a combination in GNOME's accelerator syntax; nothing when the
+    // shell or another program has it.
+    std::optional<std::uint32_t> grabKey(const std::string& accelerator);
+    void ungrabKey(std::uint32_t action);
+    // While wanted, `userActive` fires once per burst of input of any kind, anywhere.
+    void watchActivity(bool wanted);
+
+    // `idle` fires once when no input came for `ms` from now; 0 stops watching.
+    void watchIdle(std::uint32_t ms);
+
+    Signal<std::string, Point> pointer; // "left", "right", "scroll" or "motion", and where
+    Signal<std::uint32_t> hotkey;
+    Signal<> userActive;
+    Signal<> idle;
+
+private Q_SLOTS:
+    void pointerSignal(const QString& kind, int x, int y);
+    void hotkeySignal(uint action);
+    void userActiveSignal();
+    void idleSignal() { idle.emit(); }
+};
+
+} // namespace vesperon

@@ -1,0 +1,271 @@
+// Vesperon's hand inside GNOME Shell, which lets no other program put windows above its own or
+// bind keys: black actors on the stage, key bindings, and the user's input over them, all on
+// Vesperon's word over D-Bus. Every decision stays in Vesperon.
+'use strict';
+
+const {Clutter, Gio, GLib, GObject, Meta, Shell} = imports.gi;
+const Main = imports.ui.main;
+
+const objectPath = '/org/gnome/Shell/Extensions/Vesperon';
+const interfaceXml = `<node><interface name="io.github.vesperon.Vesperon.Shell">
+  <method name="SetOverlays"><arg type="ai" direction="in"/><arg type="d" direction="in"/></method>
+  <method name="GrabKey"><arg type="s" direction="in"/><arg type="u" direction="out"/></method>
+  <method name="UngrabKey"><arg type="u" direction="in"/></method>
+  <method name="WatchActivity"><arg type="b" direction="in"/></method>
+  <method name="WatchIdle"><arg type="u" direction="in"/></method>
+  <signal name="Pointer"><arg type="s" name="kind"/><arg type="i" name="x"/><arg type="i" name="y"/></signal>
+  <signal name="Hotkey"><arg type="u" name="action"/></signal>
+  <signal name="UserActive"/>
+  <signal name="Idle"/>
+</interface></node>`;
+
+const motionInterval = 50; // ms: one movement report per interval is enough to wake
+
+class Overlays {
+    constructor(report) {
+        this._report = report;
+        this._actors = [];
+        this._lastMotion = 0;
+        // 'actor-added' until GNOME 45, 'child-added' after
+        const added = GObject.signal_lookup('child-added', global.stage) ? 'child-added' : 'actor-added';
+        this._raise = global.stage.connect(added, () => this._raiseAll());
+    }
+
+    // x, y, width and height of each overlay in turn
+    set(corners, opacity) {
+        this._actors.forEach(actor => actor.destroy());
+        this._actors = [];
+        for (let i = 0; i + 3 < corners.length; i += 4)
+            this._actors.push(this._make(...corners.slice(i, i + 4), opacity));
+    }
+
+    _make(x, y, width, height, opacity) {
+        const actor = new Clutter.Actor({x, y, width, height, reactive: true,
+            background_color: new Clutter.Color({alpha: 255}),
+            opacity: Math.round(255 * Math.min(Math.max(opacity, 0), 1))});
+        actor.connect('button-press-event', (_, event) =>
+            this._pointer(event, event.get_button() === Clutter.BUTTON_SECONDARY ? 'right' : 'left'));
+        actor.connect('scroll-event', (_, event) => this._pointer(event, 'scroll'));
+        actor.connect('motion-event', (_, event) => {
+            if (event.get_time() - this._lastMotion < motionInterval)
+                return Clutter.EVENT_STOP;
+            this._lastMotion = event.get_time();
+            return this._pointer(event, 'motion');
+        });
+        global.stage.add_child(actor);
+        return actor;
+    }
+
+    _pointer(event, kind) {
+        const [x, y] = event.get_coords();
+        this._report('Pointer', new GLib.Variant('(sii)', [kind, Math.round(x), Math.round(y)]));
+        return Clutter.EVENT_STOP;
+    }
+
+    // Whatever the shell adds to the stage later (a notification, the OSD) stays beneath.
+    _raiseAll() {
+        this._actors.forEach(actor => global.stage.set_child_above_sibling(actor, null));
+    }
+
+    destroy() {
+        global.stage.disconnect(this._raise);
+        this.set([], 1);
+    }
+}
+
+class Keys {
+    constructor(report) {
+        this._report = report;
+        this._actions = new Set();
+        this._activated = global.display.connect('accelerator-activated', (_, action) => {
+            if (this._actions.has(action))
+                this._report('Hotkey', new GLib.Variant('(u)', [action]));
+        });
+    }
+
+    // 0 when the shell or another program has the combination already.
+    grab(accelerator) {
+        const action = global.display.grab_accelerator(accelerator, Meta.KeyBindingFlags.NONE);
+        if (action === Meta.KeyBindingAction.NONE)
+            return 0;
+        Main.wm.allowKeybinding(Meta.external_binding_name_for_action(action), Shell.ActionMode.ALL);
+        this._actions.add(action);
+        return action;
+    }
+
+    ungrab(action) {
+        if (!this._actions.delete(action))
+            return;
+        Main.wm.allowKeybinding(Meta.external_binding_name_for_action(action), Shell.ActionMode.NONE);
+        global.display.ungrab_accelerator(action);
+    }
+
+    clear() {
+        [...this._actions].forEach(action => this.ungrab(action));
+    }
+
+    destroy() {
+        this.clear();
+        global.display.disconnect(this._activated);
+    }
+}
+
+// The next input of any kind, wherever it goes: keys reach the focused window unchanged. Input
+// counts once the user has been still for a moment with no modifier held, so that letting go of
+// the hotkey that began a blackout does not end it; one report per burst.
+const settleTime = 300; // ms
+const heldModifiers = Clutter.ModifierType.SHIFT_MASK | Clutter.ModifierType.CONTROL_MASK |
+    Clutter.ModifierType.MOD1_MASK | Clutter.ModifierType.MOD4_MASK | Clutter.ModifierType.SUPER_MASK;
+
+class Activity {
+    constructor(report) {
+        this._report = report;
+        this._monitor = global.backend.get_core_idle_monitor();
+        this._settled = 0;
+        this._active = 0;
+    }
+
+    watch(wanted) {
+        this._remove();
+        if (!wanted)
+            return;
+        this._settled = this._monitor.add_idle_watch(settleTime, () => {
+            const [x, y, modifiers] = global.get_pointer();
+            if (this._active || modifiers & heldModifiers)
+                return;
+            this._active = this._monitor.add_user_active_watch(() => {
+                this._active = 0;
+                // Movement is told apart from the rest: Vesperon may ignore it.
+                const [nowX, nowY] = global.get_pointer();
+                if (nowX !== x || nowY !== y)
+                    this._report('Pointer', new GLib.Variant('(sii)', ['motion', nowX, nowY]));
+                else
+                    this._report('UserActive', null);
+            });
+        });
+    }
+
+    _remove() {
+        for (const watch of [this._settled, this._active].filter(id => id))
+            this._monitor.remove_watch(watch);
+        this._settled = this._active = 0;
+    }
+}
+
+// No input for a period counted from when the watch began (input before it does not count); once.
+class IdleTime {
+    constructor(report) {
+        this._report = report;
+        this._monitor = global.backend.get_core_idle_monitor();
+        this._idle = this._active = 0;
+    }
+
+    watch(period) {
+        this._remove();
+        if (!period)
+            return;
+        const fire = () => {
+            this._remove();
+            this._report('Idle', null);
+        };
+        this._idle = this._monitor.add_idle_watch(this._monitor.get_idletime() + period, fire);
+        this._active = this._monitor.add_user_active_watch(() => {
+            this._active = 0;
+            this._monitor.remove_watch(this._idle);
+            this._idle = this._monitor.add_idle_watch(period, fire);
+        });
+    }
+
+    _remove() {
+        for (const watch of [this._idle, this._active].filter(id => id))
+            this._monitor.remove_watch(watch);
+        this._idle = this._active = 0;
+    }
+}
+
+class Service {
+    constructor() {
+        const report = (name, parameters) => this._object.emit_signal(name, parameters);
+        this._overlays = new Overlays(report);
+        this._keys = new Keys(report);
+        this._activity = new Activity(report);
+        this._idleTime = new IdleTime(report);
+        this._owner = null;
+        this._ownerWatch = 0;
+        this._object = Gio.DBusExportedObject.wrapJSObject(interfaceXml, this);
+        this._object.export(Gio.DBus.session, objectPath);
+    }
+
+    SetOverlaysAsync([corners, opacity], invocation) {
+        this._adopt(invocation);
+        this._overlays.set(corners, opacity);
+        invocation.return_value(null);
+    }
+
+    GrabKeyAsync([accelerator], invocation) {
+        this._adopt(invocation);
+        invocation.return_value(new GLib.Variant('(u)', [this._keys.grab(accelerator)]));
+    }
+
+    UngrabKeyAsync([action], invocation) {
+        this._keys.ungrab(action);
+        invocation.return_value(null);
+    }
+
+    WatchActivityAsync([wanted], invocation) {
+        this._adopt(invocation);
+        this._activity.watch(wanted);
+        invocation.return_value(null);
+    }
+
+    WatchIdleAsync([period], invocation) {
+        this._adopt(invocation);
+        this._idleTime.watch(period);
+        invocation.return_value(null);
+    }
+
+    // What a program set up goes when it leaves the bus, however it ends: nobody is left behind
+    // a black screen by a crash.
+    _adopt(invocation) {
+        const sender = invocation.get_sender();
+        if (sender === this._owner)
+            return;
+        this._release();
+        this._owner = sender;
+        this._ownerWatch = Gio.bus_watch_name_on_connection(Gio.DBus.session, sender,
+            Gio.BusNameWatcherFlags.NONE, null, () => this._release());
+    }
+
+    _release() {
+        if (this._ownerWatch)
+            Gio.bus_unwatch_name(this._ownerWatch);
+        this._owner = null;
+        this._ownerWatch = 0;
+        this._activity.watch(false);
+        this._idleTime.watch(0);
+        this._keys.clear();
+        this._overlays.set([], 1);
+    }
+
+    destroy() {
+        this._release();
+        this._object.unexport();
+        this._keys.destroy();
+        this._overlays.destroy();
+    }
+}
+
+class Extension {
+    enable() {
+        this._service = new Service();
+    }
+
+    disable() {
+        this._service.destroy();
+        this._service = null;
+    }
+}
+
+function init() {
+    return new Extension();
+}
