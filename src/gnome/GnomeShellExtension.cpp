@@ -13,12 +13,13 @@ namespace vesperon {
 namespace {
 
 const QString shell = QStringLiteral("org.gnome.Shell");
+const QString extension = QStringLiteral("io.github.vesperon.Vesperon.Shell"); // the bus name it owns
 const QString path = QStringLiteral("/org/gnome/Shell/Extensions/Vesperon");
 const QString interface = QStringLiteral("io.github.vesperon.Vesperon.Shell");
 
 QDBusMessage method(const QString& name, const QVariantList& arguments = {})
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(shell, path, interface, name);
+    QDBusMessage message = QDBusMessage::createMethodCall(extension, path, interface, name);
     message.setArguments(arguments);
     return message;
 }
@@ -33,10 +34,8 @@ QDBusMessage shellCall(const QString& name, const QString& argument)
 
 bool isLoaded()
 {
-    QDBusMessage introspect = QDBusMessage::createMethodCall(shell, path,
-        QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"));
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(introspect, QDBus::Block, 5000);
-    return reply.arguments().value(0).toString().contains(interface);
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(extension);
 }
 
 bool isOnDisk()
@@ -77,10 +76,10 @@ GnomeShellExtension::State GnomeShellExtension::probe()
 GnomeShellExtension::GnomeShellExtension()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    bus.connect(shell, path, interface, QStringLiteral("Pointer"), this, SLOT(pointerSignal(QString, int, int)));
-    bus.connect(shell, path, interface, QStringLiteral("Hotkey"), this, SLOT(hotkeySignal(uint)));
-    bus.connect(shell, path, interface, QStringLiteral("UserActive"), this, SLOT(userActiveSignal()));
-    bus.connect(shell, path, interface, QStringLiteral("Idle"), this, SLOT(idleSignal()));
+    bus.connect(extension, path, interface, QStringLiteral("Pointer"), this, SLOT(pointerSignal(QString, int, int)));
+    bus.connect(extension, path, interface, QStringLiteral("Hotkey"), this, SLOT(hotkeySignal(uint)));
+    bus.connect(extension, path, interface, QStringLiteral("UserActive"), this, SLOT(userActiveSignal()));
+    bus.connect(extension, path, interface, QStringLiteral("Idle"), this, SLOT(idleSignal()));
 }
 
 void GnomeShellExtension::setOverlays(const std::vector<Rect>& frames, double opacity)

@@ -1,6 +1,7 @@
 #include "support/Daemon.h"
 
 #include <csignal>
+#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -59,9 +60,22 @@ Daemon::~Daemon()
     waitpid(pid_, nullptr, 0);
 }
 
-SessionBus::SessionBus() : daemon_({"dbus-daemon", "--session", "--nofork", "--print-address={fd}"}, "dbus-daemon")
+SessionBus::SessionBus()
 {
+    char pattern[] = "/tmp/vesperon-bus-XXXXXX";
+    if (!mkdtemp(pattern))
+        throw std::runtime_error("cannot make a home for the session bus");
+    home_ = pattern;
+    daemon_ = std::make_unique<Daemon>(std::vector<std::string> {"env", "HOME=" + home_, "XDG_CONFIG_HOME=" + home_ + "/config",
+        "XDG_DATA_HOME=" + home_ + "/data", "dbus-daemon", "--session", "--nofork", "--print-address={fd}"}, "dbus-daemon");
     setenv("DBUS_SESSION_BUS_ADDRESS", address().c_str(), 1);
+}
+
+SessionBus::~SessionBus()
+{
+    daemon_.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(home_, ignored);
 }
 
 } // namespace vesperon::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -25,13 +26,19 @@ private:
 };
 
 // A private session bus that becomes this process's DBUS_SESSION_BUS_ADDRESS; never the user's.
+// The services it starts on demand (KDE's shortcut service, dconf) get a home of their own, so
+// that they write nothing into the user's.
 class SessionBus {
 public:
     SessionBus();
-    const std::string& address() const { return daemon_.line(); }
+    ~SessionBus();
+    SessionBus(const SessionBus&) = delete;
+    SessionBus& operator=(const SessionBus&) = delete;
+    const std::string& address() const { return daemon_->line(); }
 
 private:
-    Daemon daemon_;
+    std::string home_;
+    std::unique_ptr<Daemon> daemon_;
 };
 
 } // namespace vesperon::testing

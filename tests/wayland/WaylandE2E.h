@@ -7,6 +7,7 @@
 #include "support/StatusNotifierWatcher.h"
 #include "support/WaylandCompositor.h"
 
+#include <QKeyEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -31,8 +32,9 @@ struct Window : QWidget {
         setPalette(colours);
     }
     void mousePressEvent(QMouseEvent*) override { ++clicks; }
-    void keyPressEvent(QKeyEvent*) override { ++keys; }
+    void keyPressEvent(QKeyEvent* event) override { ++keys, typed += event->text(); }
     int clicks = 0, keys = 0;
+    QString typed;
 };
 
 struct WaylandE2E : ::testing::Test {

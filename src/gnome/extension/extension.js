@@ -6,6 +6,8 @@
 const {Clutter, Gio, GLib, GObject, Meta, Shell} = imports.gi;
 const Main = imports.ui.main;
 
+// Owned while the extension runs, so Vesperon can tell at once whether it is there.
+const busName = 'io.github.vesperon.Vesperon.Shell';
 const objectPath = '/org/gnome/Shell/Extensions/Vesperon';
 const interfaceXml = `<node><interface name="io.github.vesperon.Vesperon.Shell">
   <method name="SetOverlays"><arg type="ai" direction="in"/><arg type="d" direction="in"/></method>
@@ -194,6 +196,7 @@ class Service {
         this._ownerWatch = 0;
         this._object = Gio.DBusExportedObject.wrapJSObject(interfaceXml, this);
         this._object.export(Gio.DBus.session, objectPath);
+        this._name = Gio.bus_own_name_on_connection(Gio.DBus.session, busName, Gio.BusNameOwnerFlags.NONE, null, null);
     }
 
     SetOverlaysAsync([corners, opacity], invocation) {
@@ -249,6 +252,7 @@ class Service {
 
     destroy() {
         this._release();
+        Gio.bus_unown_name(this._name);
         this._object.unexport();
         this._keys.destroy();
         this._overlays.destroy();

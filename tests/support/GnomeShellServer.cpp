@@ -1,0 +1,162 @@
+#include "support/GnomeShellServer.h"
+
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QImage>
+
+#include <fstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace vesperon::testing {
+
+namespace {
+
+const QString shellName = QStringLiteral("org.gnome.Shell");
+const QString remoteName = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
+
+QDBusMessage call(const QString& service, const QString& path, const QString& interface, const QString& method,
+    const QVariantList& arguments = {})
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(message, QDBus::Block, 10000);
+}
+
+} // namespace
+
+GnomeShellServer::GnomeShellServer()
+{
+    char pattern[] = "/tmp/vesperon-gnome-XXXXXX";
+    if (!mkdtemp(pattern))
+        throw std::runtime_error("cannot make a folder for GNOME Shell");
+    folder_ = pattern;
+    const fs::path extensions = folder_ / "home/.local/share/gnome-shell/extensions";
+    fs::create_directories(extensions);
+    fs::copy(VESPERON_GNOME_EXTENSION, extensions / "vesperon@vesperon.github.io");
+    fs::create_directories(folder_ / "config/glib-2.0/settings");
+    // Settings from a key file: no dconf service, nothing of the user's.
+    std::ofstream(folder_ / "config/glib-2.0/settings/keyfile")
+        << "[org/gnome/shell]\nenabled-extensions=['vesperon@vesperon.github.io']\n"
+           "[org/gnome/desktop/interface]\nenable-hot-corners=false\n";
+    fs::create_directories(folder_ / "runtime");
+    fs::permissions(folder_ / "runtime", fs::perms::owner_all);
+    const std::string bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    // The line comes once Vesperon's extension has its name on the bus, which it takes when the
+    // shell enables it; exec keeps the shell this process's child.
+    shell_ = std::make_unique<Daemon>(std::vector<std::string> {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
+        "-u", "QT_QPA_PLATFORM", "HOME=" + (folder_ / "home").string(), "XDG_CONFIG_HOME=" + (folder_ / "config").string(),
+        "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string(), "GSETTINGS_BACKEND=keyfile", "DBUS_SYSTEM_BUS_ADDRESS=" + bus,
+        "sh", "-c", "(gdbus wait --session --timeout 20 io.github.vesperon.Vesperon.Shell && echo up >&{fd}) & "
+        "exec gnome-shell --headless --wayland --wayland-display=vesperon-test "
+        "--virtual-monitor 1280x720 --virtual-monitor 1280x720"}, "gnome-shell");
+    socket_ = (folder_ / "runtime/vesperon-test").string();
+    // The shell's screenshots go only to the programs it knows.
+    QDBusConnection::sessionBus().registerService(QStringLiteral("org.gnome.Screenshot"));
+}
+
+GnomeShellServer::~GnomeShellServer()
+{
+    shell_.reset();
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+}
+
+QDBusMessage GnomeShellServer::remote(const QString& method, const QVariantList& arguments)
+{
+    const QString session = remoteName + QStringLiteral(".Session");
+    if (session_.isEmpty()) { // once the shell has started up: it offers remote desktop only then
+        const QDBusMessage created = call(remoteName, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), remoteName,
+            QStringLiteral("CreateSession"));
+        session_ = created.arguments().value(0).value<QDBusObjectPath>().path();
+        if (session_.isEmpty())
+            throw std::runtime_error("no remote desktop session: " + created.errorMessage().toStdString());
+        call(remoteName, session_, session, QStringLiteral("Start"));
+        // The pointer starts on the primary monitor: into its bottom left corner, away from the hot one.
+        call(remoteName, session_, session, QStringLiteral("NotifyPointerMotionRelative"), {-10000.0, 10000.0});
+        x_ = 0, y_ = outputHeight - 1;
+    }
+    return call(remoteName, session_, session, method, arguments);
+}
+
+void GnomeShellServer::setOverview(bool open)
+{
+    call(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Set"), {shellName, QStringLiteral("OverviewActive"), QVariant::fromValue(QDBusVariant(open))});
+}
+
+bool GnomeShellServer::overviewIsOpen() const
+{
+    const QDBusMessage reply = call(shellName, QStringLiteral("/org/gnome/Shell"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"), {shellName, QStringLiteral("OverviewActive")});
+    return reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
+}
+
+QImage GnomeShellServer::capture(const Rect& area) const
+{
+    const QString file = QString::fromStdString((folder_ / "shot.png").string());
+    const QDBusMessage reply = call(shellName, QStringLiteral("/org/gnome/Shell/Screenshot"),
+        QStringLiteral("org.gnome.Shell.Screenshot"), QStringLiteral("ScreenshotArea"),
+        {int(area.x), int(area.y), int(area.width), int(area.height), false, file});
+    QImage picture;
+    std::filesystem::copy_file(file.toStdString(), "/tmp/gs/last.png", std::filesystem::copy_options::overwrite_existing);
+    if (reply.arguments().value(0).toBool())
+        picture.load(file);
+    return picture;
+}
+
+bool GnomeShellServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
+{
+    const QImage picture = capture(area);
+    if (picture.isNull())
+        return false;
+    for (const int y : {0, picture.height() / 2, picture.height() - 1})
+        for (const int x : {0, picture.width() / 2, picture.width() - 1})
+            if (!near(picture.pixel(x, y) & 0xffffff, rgb, tolerance))
+                return false;
+    return true;
+}
+
+bool GnomeShellServer::showsAnythingIn(const Rect& area) const
+{
+    const QImage picture = capture(area);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) & 0xffffff)
+                return true;
+    return false;
+}
+
+void GnomeShellServer::moveTo(int x, int y)
+{
+    remote(QStringLiteral("NotifyPointerMotionRelative"), {double(x - x_), double(y - y_)});
+    x_ = x, y_ = y;
+}
+
+void GnomeShellServer::click(int x, int y)
+{
+    moveTo(x, y);
+    constexpr int left = 0x110; // BTN_LEFT
+    remote(QStringLiteral("NotifyPointerButton"), {left, true});
+    remote(QStringLiteral("NotifyPointerButton"), {left, false});
+}
+
+void GnomeShellServer::scroll()
+{
+    remote(QStringLiteral("NotifyPointerAxisDiscrete"), {0u, 1}); // vertical, one step
+}
+
+void GnomeShellServer::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers)
+{
+    const auto send = [&](std::uint32_t code, bool pressed) { remote(QStringLiteral("NotifyKeyboardKeycode"), {code, pressed}); };
+    for (const std::uint32_t modifier : modifiers)
+        send(modifier, true);
+    send(key, true);
+    send(key, false);
+    for (const std::uint32_t modifier : modifiers)
+        send(modifier, false);
+}
+
+} // namespace vesperon::testing

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "support/Daemon.h"
+#include "support/WaylandCompositor.h"
+
+#include <QDBusMessage>
+#include <QImage>
+#include <QString>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace vesperon::testing {
+
+// A private headless GNOME Shell with two virtual monitors side by side, on this process's session
+// bus (which stands in for the system bus too), with Vesperon's extension installed for its user
+// and enabled, and hot corners off. The shell opens the Overview as it starts up. Pixels come
+// from the shell's screenshot
+// interface, input from one Mutter remote-desktop session.
+class GnomeShellServer : public WaylandCompositor {
+public:
+    GnomeShellServer();
+    ~GnomeShellServer() override;
+    GnomeShellServer(const GnomeShellServer&) = delete;
+    GnomeShellServer& operator=(const GnomeShellServer&) = delete;
+
+    const std::string& socket() const override { return socket_; }
+    bool shows(const Rect& area, std::uint32_t rgb, int tolerance = 0) const override;
+    // New windows open on the monitor under the pointer.
+    void focusOutput(int index) override { moveTo(int(output(index).x) + outputWidth / 2, outputHeight / 2); }
+    void moveTo(int x, int y) override;
+    void click(int x, int y) override;
+    void scroll() override;
+    void typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers = {}) override;
+
+    // Whether any pixel in `area` is not black.
+    bool showsAnythingIn(const Rect& area) const;
+    void setOverview(bool open);
+    // Whether the shell reports the Overview as open.
+    bool overviewIsOpen() const;
+
+private:
+    QDBusMessage remote(const QString& method, const QVariantList& arguments);
+    QImage capture(const Rect& area) const; // null when the shell gave none
+
+    std::filesystem::path folder_;
+    std::string socket_;
+    std::unique_ptr<Daemon> shell_;
+    QString session_;
+    int x_ = 0, y_ = 0; // where the pointer is: remote input without a screen cast moves it only relatively
+};
+
+} // namespace vesperon::testing

@@ -1,0 +1,80 @@
+// What Vesperon does on GNOME Shell through its extension.
+#include "support/GnomeShellServer.h"
+#include "wayland/WaylandE2E.h"
+
+#include <csignal>
+
+using namespace vesperon;
+using namespace vesperon::testing;
+
+namespace {
+
+GnomeShellServer& shell()
+{
+    return static_cast<GnomeShellServer&>(compositor());
+}
+
+const Rect topBar {0, 0, 1280, 30};
+
+// Each test begins on the desktop, once the shell has opened its Overview for the start-up.
+struct GnomeE2E : WaylandE2E {
+    GnomeE2E()
+    {
+        EXPECT_TRUE(spinUntil([] { return shell().overviewIsOpen(); }));
+        shell().setOverview(false);
+        EXPECT_TRUE(spinUntil([] { return !shell().overviewIsOpen(); }));
+    }
+};
+
+TEST_F(GnomeE2E, TheBlackoutCoversAFullscreenWindowTheTopBarAndTheOverviewAndAClickWakes)
+{
+    const auto fullScreen = openWindow(0, white, true);
+    launch();
+    for (const bool overview : {false, true}) { // the Overview shows the top bar above the window
+        shell().setOverview(overview);
+        const auto lit = [&] { return overview ? shell().showsAnythingIn(topBar) : server.shows(left, white); };
+        ASSERT_TRUE(spinUntil([&] { return shell().overviewIsOpen() == overview && lit(); }));
+        ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+        EXPECT_TRUE(dark(left) && dark(right)) << "with the Overview " << (overview ? "open" : "closed");
+        EXPECT_FALSE(shell().showsAnythingIn(topBar));
+        server.click(1900, 400);
+        EXPECT_TRUE(spinUntil(lit)) << "a click wakes";
+    }
+    EXPECT_EQ(fullScreen->clicks, 0) << "the click woke and went no further";
+}
+
+TEST_F(GnomeE2E, WithAWaylandWindowFocusedTheHotkeysWorkAndAnyKeyWakesAndStillReachesIt)
+{
+    const auto window = openWindow(0, white, true);
+    server.click(300, 300);
+    ASSERT_TRUE(spinUntil([&] { return window->isActiveWindow(); }));
+    launch();
+    const auto hotkey = [&] { server.typeKey(EvdevKey::d, {EvdevKey::leftShift, EvdevKey::leftSuper}); };
+    hotkey();
+    ASSERT_TRUE(dark(left) && dark(right)) << "Shift+Super+D";
+    // The shell reports input once the hotkey's keys have rested a moment: a key before that counts for nothing.
+    const auto typeAndWake = [&] {
+        server.typeKey(EvdevKey::a);
+        return spinUntil([&] { return server.shows(left, white); }, 1000);
+    };
+    EXPECT_TRUE(typeAndWake() || typeAndWake()) << "a key wakes";
+    EXPECT_TRUE(window->typed.contains(QLatin1Char('a'))) << "and reaches the window in front";
+    EXPECT_FALSE(window->typed.contains(QLatin1Char('d'))) << "the hotkey does not";
+
+    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+    ASSERT_TRUE(dark(left));
+    server.typeKey(EvdevKey::escape, {EvdevKey::leftControl, EvdevKey::leftSuper});
+    EXPECT_TRUE(shows(left, white)) << "Ctrl+Super+Esc, the safety wake";
+}
+
+TEST_F(GnomeE2E, WhenVesperonDiesItsBlackGoesWithIt)
+{
+    const auto window = openWindow(0, white, true);
+    launch();
+    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+    ASSERT_TRUE(dark(left) && dark(right));
+    ::kill(static_cast<pid_t>(vesperon.processId()), SIGKILL);
+    EXPECT_TRUE(shows(left, white));
+}
+
+} // namespace
