@@ -14,6 +14,8 @@ expected="usr/bin/vesperon
 usr/share/applications/$id.desktop
 usr/share/doc/vesperon/changelog.gz
 usr/share/doc/vesperon/copyright
+usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/extension.js
+usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/metadata.json
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/icons/hicolor/symbolic/apps/$id-symbolic.svg
 usr/share/man/man1/vesperon.1.gz
@@ -27,6 +29,14 @@ check_files() {
     [ "$installed" = "$expected" ] || fail "installed files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$installed"))"
     [ -x "$root/usr/bin/vesperon" ] || fail "the program is not executable"
     [ "$("$root/usr/bin/vesperon" --version)" = "Vesperon $version" ] || fail "--version does not say $version"
+
+    # GNOME Shell loads the extension only from a folder named after its uuid, and only for the
+    # shell versions it names.
+    local extension=$root/usr/share/gnome-shell/extensions/vesperon@vesperon.github.io shell
+    grep -q '"uuid": "vesperon@vesperon.github.io"' "$extension/metadata.json" || fail "the extension's uuid is not its folder's"
+    if shell=$(gnome-shell --version 2>/dev/null | grep -o -E '[0-9]+' | head -1); then
+        grep -q "\"$shell\"" "$extension/metadata.json" || fail "the extension is not for the installed GNOME Shell $shell"
+    fi
 
     local said page=$scratch/page warnings
     said=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1) || fail "desktop entry: $said"

@@ -1,10 +1,7 @@
 // Vesperon's hand inside GNOME Shell, which lets no other program put windows above its own or
 // bind keys: black actors on the stage, key bindings, and the user's input over them, all on
-// Vesperon's word over D-Bus. Every decision stays in Vesperon.
-'use strict';
-
-const {Clutter, Gio, GLib, GObject, Meta, Shell} = imports.gi;
-const Main = imports.ui.main;
+// Vesperon's word over D-Bus. Every decision stays in Vesperon. The build puts this between the
+// imports and the entry point of the shell's module format (entry-43.js, entry-45.js).
 
 // Owned while the extension runs, so Vesperon can tell at once whether it is there.
 const busName = 'io.github.vesperon.Vesperon.Shell';
@@ -29,7 +26,7 @@ class Overlays {
         this._actors = [];
         this._lastMotion = 0;
         // 'actor-added' until GNOME 45, 'child-added' after
-        const added = GObject.signal_lookup('child-added', global.stage) ? 'child-added' : 'actor-added';
+        const added = GObject.signal_lookup('child-added', global.stage.constructor.$gtype) ? 'child-added' : 'actor-added';
         this._raise = global.stage.connect(added, () => this._raiseAll());
     }
 
@@ -42,8 +39,7 @@ class Overlays {
     }
 
     _make(x, y, width, height, opacity) {
-        const actor = new Clutter.Actor({x, y, width, height, reactive: true,
-            background_color: new Clutter.Color({alpha: 255}),
+        const actor = new St.Widget({x, y, width, height, reactive: true, style: 'background-color: black;',
             opacity: Math.round(255 * Math.min(Math.max(opacity, 0), 1))});
         actor.connect('button-press-event', (_, event) =>
             this._pointer(event, event.get_button() === Clutter.BUTTON_SECONDARY ? 'right' : 'left'));
@@ -257,19 +253,4 @@ class Service {
         this._keys.destroy();
         this._overlays.destroy();
     }
-}
-
-class Extension {
-    enable() {
-        this._service = new Service();
-    }
-
-    disable() {
-        this._service.destroy();
-        this._service = null;
-    }
-}
-
-function init() {
-    return new Extension();
 }

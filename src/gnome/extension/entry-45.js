@@ -1,0 +1,23 @@
+// Vesperon's GNOME Shell extension for GNOME 45 and later (ES modules).
+import Clutter from 'gi://Clutter';
+import Gio from 'gi://Gio';
+import GLib from 'gi://GLib';
+import GObject from 'gi://GObject';
+import Meta from 'gi://Meta';
+import Shell from 'gi://Shell';
+import St from 'gi://St';
+import * as Main from 'resource:///org/gnome/shell/ui/main.js';
+import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';
+
+//@service@
+
+export default class VesperonExtension extends Extension {
+    enable() {
+        this._service = new Service();
+    }
+
+    disable() {
+        this._service.destroy();
+        this._service = null;
+    }
+}
