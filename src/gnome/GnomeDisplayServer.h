@@ -19,8 +19,8 @@ public:
     void explain() override {}
     std::string whatIsSeen() const override
     {
-        return "Clicks, wheel and pointer movement, and that a key was pressed but not which: "
-               "on GNOME a key wakes the displays only where any key may";
+        return "Through Vesperon's GNOME Shell extension: clicks, wheel and pointer movement, and that a key "
+               "was pressed but not which, so a key wakes the displays only where any key may";
     }
 };
 

@@ -176,6 +176,12 @@ TEST(DesktopKeyBinding, EachDesktopGetsALineInItsOwnWords)
     for (const auto& c : cases)
         EXPECT_EQ((DesktopKeyBinding {c.syntax, "vesperon"}.line(c.combo, c.action, displays)), c.line);
 
+    // GNOME's accelerators: the modifiers in its order, letters lower case, XKB's key names.
+    EXPECT_EQ(DesktopKeyBinding::accelerator(shiftSuperD), "<Shift><Super>d");
+    EXPECT_EQ(DesktopKeyBinding::accelerator(ctrlAltEsc), "<Control><Alt>Escape");
+    EXPECT_EQ(DesktopKeyBinding::accelerator(comma), "comma");
+    EXPECT_EQ(DesktopKeyBinding::accelerator(KeyCombo {0xFFFF, 0x1000}), "") << "a key without a name";
+
     // A program outside PATH is named by its path, quoted for the shell or the file where needed.
     const std::string odd = "/home/me/my \"builds\"/it's & vesperon";
     EXPECT_EQ((DesktopKeyBinding {Syntax::sway, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),

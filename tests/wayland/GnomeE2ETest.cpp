@@ -67,6 +67,17 @@ TEST_F(GnomeE2E, WithAWaylandWindowFocusedTheHotkeysWorkAndAnyKeyWakesAndStillRe
     EXPECT_TRUE(shows(left, white)) << "Ctrl+Super+Esc, the safety wake";
 }
 
+TEST_F(GnomeE2E, LeftAloneEveryDisplayGoesDarkByItselfAndAClickWakes)
+{
+    const auto window = openWindow(0, white, true);
+    qputenv("VESPERON_TEST_IDLE_SCALE", "0.03"); // a minute lasts 1.8 s
+    launch(R"({"idleBlackoutMinutes": 1})");
+    EXPECT_TRUE(dark(left) && dark(right)) << "the shell's idle monitor";
+    server.click(200, 300);
+    EXPECT_TRUE(shows(left, white));
+    EXPECT_EQ(window->clicks, 0);
+}
+
 TEST_F(GnomeE2E, WhenVesperonDiesItsBlackGoesWithIt)
 {
     const auto window = openWindow(0, white, true);
