@@ -70,9 +70,12 @@ public:
     // The registered hotkeys' actions by id.
     const std::map<std::uint32_t, HotkeyAction>& hotkeyActions() const { return hotkeyActions_; }
 
+    // How a desktop that lists programs' shortcuts names `action`: a name that stays the same from
+    // run to run, and a title.
+    HotkeyLabel label(const HotkeyAction& action) const;
+
 private:
     explicit HotkeyManager(const Services& services);
-    HotkeyLabel label(const HotkeyAction& action) const;
     bool registerHotkey(const KeyCombo& combo, const HotkeyAction& action);
     void perform(const HotkeyAction& action);
     void changedByDesktop(std::uint32_t id, const std::optional<KeyCombo>& combo);

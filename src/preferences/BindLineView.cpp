@@ -11,9 +11,7 @@
 
 namespace vesperon {
 
-namespace {
-
-std::optional<KeyCombo> comboFor(const AppState& state, const HotkeyAction& action)
+std::optional<KeyCombo> BindLineView::comboFor(const AppState& state, const HotkeyAction& action)
 {
     switch (action.kind) {
     case HotkeyAction::Kind::blackoutAll:
@@ -27,8 +25,6 @@ std::optional<KeyCombo> comboFor(const AppState& state, const HotkeyAction& acti
     }
     return std::nullopt;
 }
-
-} // namespace
 
 BindLineView::BindLineView(const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent)
     : QWidget(parent)

@@ -18,6 +18,8 @@ public:
     BindLineView(const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent = nullptr);
 
     QString line() const;
+    // The combination `action` has now; nothing while it has none.
+    static std::optional<KeyCombo> comboFor(const AppState& state, const HotkeyAction& action);
 
 private:
     void refresh();

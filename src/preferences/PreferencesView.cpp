@@ -4,6 +4,7 @@
 #include "input/HotkeyManager.h"
 #include "input/IdleBlackout.h"
 #include "input/PermissionManager.h"
+#include "linux/GnomeCustomShortcuts.h"
 #include "model/AppState.h"
 #include "platform/BlackWindow.h"
 #include "preferences/BindLineView.h"
@@ -189,6 +190,8 @@ QWidget* PreferencesView::buildHotkeys()
         instructions->setObjectName(QStringLiteral("bindInstructions"));
         instructions->setWordWrap(true);
         content->addWidget(instructions);
+        if (services_.binding.syntax == DesktopKeyBinding::Syntax::command && GnomeCustomShortcuts::isAvailable())
+            content->addWidget(buildGnomeShortcuts());
     }
 
     auto* allRow = row();
@@ -221,6 +224,49 @@ QWidget* PreferencesView::buildHotkeys()
     noDisplays_->setFont(italic);
     content->addWidget(noDisplays_);
     return group(QStringLiteral("Hotkeys"), content);
+}
+
+// GNOME runs custom shortcuts whatever window is in front: one click puts every hotkey there.
+QWidget* PreferencesView::buildGnomeShortcuts()
+{
+    auto* layout = row();
+    auto* add = new QPushButton(QStringLiteral("Add to GNOME's Keyboard Shortcuts"));
+    add->setObjectName(QStringLiteral("addGnomeShortcuts"));
+    auto* said = secondaryText({});
+    said->setObjectName(QStringLiteral("gnomeShortcutsSaid"));
+    said->setWordWrap(true);
+    connect(add, &QPushButton::clicked, this, [this, said] {
+        const bool added = GnomeCustomShortcuts::add(gnomeShortcuts());
+        said->setText(added ? QStringLiteral("Added to Settings › Keyboard › Custom Shortcuts; add them again after a change here")
+                            : QStringLiteral("GNOME's keyboard settings could not be changed"));
+    });
+    layout->addWidget(add);
+    layout->addWidget(said, 1);
+    return wrap(layout);
+}
+
+std::vector<GnomeCustomShortcuts::Shortcut> PreferencesView::gnomeShortcuts() const
+{
+    const AppState& state = services_.appState;
+    std::vector<HotkeyAction> actions {HotkeyAction::blackoutAll()};
+    for (const DisplayInfo& display : state.availableDisplays.get()) {
+        actions.push_back(HotkeyAction::toggleDisplay(display.id));
+        actions.push_back(HotkeyAction::keepOnlyDisplay(display.id));
+    }
+    std::vector<GnomeCustomShortcuts::Shortcut> shortcuts;
+    const auto addOne = [&](const HotkeyAction& action, const KeyCombo& combo) {
+        const std::string accelerator = DesktopKeyBinding::accelerator(combo);
+        const HotkeyLabel label = services_.hotkeys.label(action);
+        // The command as a shell would take it: GNOME splits it so.
+        const std::string command = services_.binding.line(combo, action, state.availableDisplays.get());
+        if (!accelerator.empty())
+            shortcuts.push_back({label.name, label.title, command, accelerator});
+    };
+    for (const HotkeyAction& action : actions)
+        if (const auto combo = BindLineView::comboFor(state, action))
+            addOne(action, *combo);
+    addOne(HotkeyAction::safetyWake(), KeyCombo::safetyWake); // grabs miss it over Wayland windows too
+    return shortcuts;
 }
 
 QWidget* PreferencesView::buildWakeSettings()

@@ -2,6 +2,7 @@
 
 #include "core/Subscription.h"
 #include "display/DisplayInfo.h"
+#include "linux/GnomeCustomShortcuts.h"
 #include "model/WakeKey.h"
 
 #include <QWidget>
@@ -68,6 +69,8 @@ protected:
 private:
     QWidget* buildPermissions();
     QWidget* buildHotkeys();
+    QWidget* buildGnomeShortcuts();
+    std::vector<GnomeCustomShortcuts::Shortcut> gnomeShortcuts() const;
     QWidget* buildWakeSettings();
     QWidget* buildGeneral();
     void watch(KeyRecorderView* recorder);

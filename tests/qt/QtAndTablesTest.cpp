@@ -20,9 +20,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -207,6 +209,42 @@ TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
 
     FakePreferences x11({DesktopKeyBinding::Syntax::sway, "vesperon"});
     EXPECT_TRUE(FakePreferences::bindLines(*x11.view).empty()) << "where Vesperon takes the keys itself";
+}
+
+TEST(PreferencesView, OnGnomeThroughXWaylandTheHotkeysGoIntoGnomesCustomShortcutsBesideTheUsersOwn)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    qputenv("GSETTINGS_BACKEND", "keyfile"); // GNOME's settings in a file of the test's own
+    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    const auto gsettings = [](const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral("gsettings"), arguments);
+        process.waitForFinished();
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    };
+    const QString schema = QStringLiteral("org.gnome.settings-daemon.plugins.media-keys");
+    const QString path = QStringLiteral("/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/");
+    gsettings({QStringLiteral("set"), schema, QStringLiteral("custom-keybindings"), QStringLiteral("['") + path + QStringLiteral("custom0/']")});
+
+    FakePreferences gnome({DesktopKeyBinding::Syntax::command, "/opt/my apps/vesperon"}, [](auto& desktop) { desktop.hotkeys.binds = true; });
+    auto* add = gnome.view->findChild<QPushButton*>(QStringLiteral("addGnomeShortcuts"));
+    ASSERT_TRUE(add);
+    add->click();
+    add->click(); // again: Vesperon's entries are updated, not doubled
+    EXPECT_EQ(gsettings({QStringLiteral("get"), schema, QStringLiteral("custom-keybindings")}),
+        QStringLiteral("['") + path + QStringLiteral("custom0/', '") + path + QStringLiteral("vesperon-blackout-all/', '") + path
+            + QStringLiteral("vesperon-safety-wake/']"));
+    const auto entry = [&](const char* name, const char* key) {
+        return gsettings({QStringLiteral("get"), schema + QStringLiteral(".custom-keybinding:") + path + QLatin1String(name) + QLatin1Char('/'),
+            QLatin1String(key)});
+    };
+    EXPECT_EQ(entry("vesperon-blackout-all", "binding"), QStringLiteral("'<Shift><Super>d'"));
+    EXPECT_EQ(entry("vesperon-blackout-all", "command"), QStringLiteral("\"'/opt/my apps/vesperon' --toggle\""));
+    EXPECT_EQ(entry("vesperon-safety-wake", "binding"), QStringLiteral("'<Control><Super>Escape'"));
+    EXPECT_TRUE(gnome.view->findChild<QLabel*>(QStringLiteral("gnomeShortcutsSaid"))->text().startsWith(QStringLiteral("Added")));
+    for (const char* name : {"XDG_CONFIG_HOME", "GSETTINGS_BACKEND", "XDG_CURRENT_DESKTOP"})
+        qunsetenv(name);
 }
 
 TEST(PreferencesView, TheDimLevelWritesTheSettingAndWaitsWhereNothingComposites)
