@@ -115,24 +115,65 @@ const settleTime = 300; // ms
 const heldModifiers = Clutter.ModifierType.SHIFT_MASK | Clutter.ModifierType.CONTROL_MASK |
     Clutter.ModifierType.MOD1_MASK | Clutter.ModifierType.MOD4_MASK | Clutter.ModifierType.SUPER_MASK;
 
+// Watches on the shell's idle monitor, removed together.
+class Watches {
+    constructor() {
+        this._monitor = global.backend.get_core_idle_monitor();
+        this._ids = new Set();
+    }
+
+    get idleTime() {
+        return this._monitor.get_idletime();
+    }
+
+    // Fires each time no input came for `period` ms.
+    idle(period, callback) {
+        const id = this._monitor.add_idle_watch(period, callback);
+        this._ids.add(id);
+        return id;
+    }
+
+    // Fires once, on the next input.
+    active(callback) {
+        const id = this._monitor.add_user_active_watch(() => {
+            this._ids.delete(id);
+            callback();
+        });
+        this._ids.add(id);
+        return id;
+    }
+
+    has(id) {
+        return this._ids.has(id);
+    }
+
+    remove(id) {
+        if (this._ids.delete(id))
+            this._monitor.remove_watch(id);
+    }
+
+    clear() {
+        this._ids.forEach(id => this._monitor.remove_watch(id));
+        this._ids.clear();
+    }
+}
+
 class Activity {
     constructor(report) {
         this._report = report;
-        this._monitor = global.backend.get_core_idle_monitor();
-        this._settled = 0;
+        this._watches = new Watches();
         this._active = 0;
     }
 
     watch(wanted) {
-        this._remove();
+        this._watches.clear();
         if (!wanted)
             return;
-        this._settled = this._monitor.add_idle_watch(settleTime, () => {
+        this._watches.idle(settleTime, () => {
             const [x, y, modifiers] = global.get_pointer();
-            if (this._active || modifiers & heldModifiers)
+            if (this._watches.has(this._active) || modifiers & heldModifiers)
                 return;
-            this._active = this._monitor.add_user_active_watch(() => {
-                this._active = 0;
+            this._active = this._watches.active(() => {
                 // Movement is told apart from the rest: Vesperon may ignore it.
                 const [nowX, nowY] = global.get_pointer();
                 if (nowX !== x || nowY !== y)
@@ -142,42 +183,28 @@ class Activity {
             });
         });
     }
-
-    _remove() {
-        for (const watch of [this._settled, this._active].filter(id => id))
-            this._monitor.remove_watch(watch);
-        this._settled = this._active = 0;
-    }
 }
 
 // No input for a period counted from when the watch began (input before it does not count); once.
 class IdleTime {
     constructor(report) {
         this._report = report;
-        this._monitor = global.backend.get_core_idle_monitor();
-        this._idle = this._active = 0;
+        this._watches = new Watches();
     }
 
     watch(period) {
-        this._remove();
+        this._watches.clear();
         if (!period)
             return;
         const fire = () => {
-            this._remove();
+            this._watches.clear();
             this._report('Idle', null);
         };
-        this._idle = this._monitor.add_idle_watch(this._monitor.get_idletime() + period, fire);
-        this._active = this._monitor.add_user_active_watch(() => {
-            this._active = 0;
-            this._monitor.remove_watch(this._idle);
-            this._idle = this._monitor.add_idle_watch(period, fire);
+        let idle = this._watches.idle(this._watches.idleTime + period, fire);
+        this._watches.active(() => {
+            this._watches.remove(idle);
+            idle = this._watches.idle(period, fire);
         });
-    }
-
-    _remove() {
-        for (const watch of [this._idle, this._active].filter(id => id))
-            this._monitor.remove_watch(watch);
-        this._idle = this._active = 0;
     }
 }
 
