@@ -87,6 +87,13 @@ void GnomeShellServer::setOverview(bool open)
         QStringLiteral("Set"), {shellName, QStringLiteral("OverviewActive"), QVariant::fromValue(QDBusVariant(open))});
 }
 
+bool GnomeShellServer::disableExtension()
+{
+    const QDBusMessage reply = call(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.gnome.Shell.Extensions"),
+        QStringLiteral("DisableExtension"), {QStringLiteral("vesperon@vesperon.github.io")});
+    return reply.arguments().value(0).toBool();
+}
+
 bool GnomeShellServer::overviewIsOpen() const
 {
     const QDBusMessage reply = call(shellName, QStringLiteral("/org/gnome/Shell"),

@@ -37,6 +37,8 @@ public:
     // Whether any pixel in `area` is not black.
     bool showsAnythingIn(const Rect& area) const;
     void setOverview(bool open);
+    // Switches Vesperon's extension off, as the user can in GNOME's Extensions; true once it is.
+    bool disableExtension();
     // Whether the shell reports the Overview as open.
     bool overviewIsOpen() const;
 

@@ -2,6 +2,9 @@
 #include "support/GnomeShellServer.h"
 #include "wayland/WaylandE2E.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+
 #include <csignal>
 
 using namespace vesperon;
@@ -78,9 +81,13 @@ TEST_F(GnomeE2E, LeftAloneEveryDisplayGoesDarkByItselfAndAClickWakes)
     EXPECT_EQ(window->clicks, 0);
 }
 
-TEST_F(GnomeE2E, WhenVesperonDiesItsBlackGoesWithIt)
+TEST_F(GnomeE2E, AnExtensionSwitchedOffIsSwitchedOnAndWhenVesperonDiesItsBlackGoesWithIt)
 {
     const auto window = openWindow(0, white, true);
+    ASSERT_TRUE(shell().disableExtension());
+    ASSERT_TRUE(spinUntil([] {
+        return !QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("io.github.vesperon.Vesperon.Shell"));
+    }));
     launch();
     ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
     ASSERT_TRUE(dark(left) && dark(right));
