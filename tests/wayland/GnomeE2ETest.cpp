@@ -81,7 +81,7 @@ TEST_F(GnomeE2E, LeftAloneEveryDisplayGoesDarkByItselfAndAClickWakes)
     EXPECT_EQ(window->clicks, 0);
 }
 
-TEST_F(GnomeE2E, AnExtensionSwitchedOffIsSwitchedOnAndWhenVesperonDiesItsBlackGoesWithIt)
+TEST_F(GnomeE2E, AnExtensionSwitchedOffIsSwitchedOnADimLevelShowsAndWhenVesperonDiesItsBlackGoesWithIt)
 {
     const auto window = openWindow(0, white, true);
     ASSERT_TRUE(shell().disableExtension());
@@ -91,6 +91,8 @@ TEST_F(GnomeE2E, AnExtensionSwitchedOffIsSwitchedOnAndWhenVesperonDiesItsBlackGo
     launch();
     ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
     ASSERT_TRUE(dark(left) && dark(right));
+    ASSERT_EQ(run({QStringLiteral("--dim"), QStringLiteral("0.75")}), 0);
+    EXPECT_TRUE(spinUntil([&] { return server.shows(left, 0x404040, 3); })) << "a quarter of the white, while dark";
     ::kill(static_cast<pid_t>(vesperon.processId()), SIGKILL);
     EXPECT_TRUE(shows(left, white));
 }
