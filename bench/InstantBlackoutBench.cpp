@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -83,8 +84,9 @@ bool allBlack(XClient& client, int monitors, bool black)
     return true;
 }
 
-// Presses `key` until the program behind it answers with a blackout (it is ready then), and wakes it.
-bool ready(XClient& client, int monitors, std::uint8_t key)
+// Presses `key` until the program behind it answers with a blackout (it is ready then), and wakes it
+// with a click; what did not happen, or nothing.
+const char* ready(XClient& client, int monitors, std::uint8_t key)
 {
     // One press per attempt, then its own wait: a second press would wake what the first blacked out.
     bool answered = false;
@@ -92,22 +94,37 @@ bool ready(XClient& client, int monitors, std::uint8_t key)
         client.typeKey(key, {X11Key::super, X11Key::shift});
         answered = spinUntil([&] { return allBlack(client, monitors, true); }, 2000);
     }
+    if (!answered)
+        return "does not answer its hotkey";
     client.click(monitorWidth / 2, monitorHeight / 2);
-    return answered && spinUntil([&] { return allBlack(client, monitors, false); });
+    return spinUntil([&] { return allBlack(client, monitors, false); }) ? nullptr : "does not wake on a click";
+}
+
+// Busy-waits for `done`, as the measurements must; gives up after 5 s with a line saying on what.
+void await(const std::function<bool()>& done, const std::string& what)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done())
+        if (waited.elapsed() > 5000) {
+            std::printf("%s did not happen within 5 s\n", what.c_str());
+            std::exit(1);
+        }
 }
 
 // Hotkey → every monitor black, and click → every monitor lit.
 void measure(XClient& client, int monitors, std::uint8_t key, std::pair<Figures, Figures>& figures)
 {
     const auto all = [&](bool black) { return allBlack(client, monitors, black); };
+    const std::string who = std::to_string(monitors) + " monitors, " + (key == keyB ? "the bare client" : "Vesperon") + ": ";
     QElapsedTimer timer;
     timer.start();
     client.typeKey(key, {X11Key::super, X11Key::shift});
-    while (!all(true)) {}
+    await([&] { return all(true); }, who + "the blackout after the hotkey");
     figures.first.ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     timer.start();
     client.click(monitorWidth / 2, monitorHeight / 2);
-    while (!all(false)) {}
+    await([&] { return all(false); }, who + "the wake after a click");
     figures.second.ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
 }
 
@@ -177,8 +194,8 @@ void blackoutRounds(int monitors)
     useHome(vesperon, home);
     vesperon.start(program(), {});
     for (const auto& [key, who] : {std::pair{keyB, "the bare client"}, std::pair{X11Key::d, "Vesperon"}}) {
-        if (!ready(client, monitors, key)) {
-            std::printf("%d monitors: %s does not answer its hotkey; Vesperon %s and said:\n%s\n", monitors, who,
+        if (const char* failed = ready(client, monitors, key)) {
+            std::printf("%d monitors: %s %s; Vesperon %s and said:\n%s\n", monitors, who, failed,
                 vesperon.state() == QProcess::Running ? "runs" : "has ended",
                 (vesperon.readAllStandardOutput() + vesperon.readAllStandardError()).constData());
             std::exit(1);
@@ -231,7 +248,7 @@ double startUp(XClient& client, const QString& path, const QStringList& argument
                 return true;
         return false;
     };
-    while (!docked()) {}
+    await(docked, std::string(wmClass) + "'s tray icon");
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     if (pid) {
         spinUntil([] { return false; }, 500); // settled
@@ -253,16 +270,17 @@ void startUpRounds(const char* self)
     QProcess tray;
     tray.start(QStringLiteral("trayer"), {});
     spinUntil([&] { return !client.findWindows("trayer").empty(); });
-    std::vector<double> vesperon, bare;
+    Figures vesperon, bare;
     qint64 pid = 0;
-    for (int i = 0; i < 10; ++i) {
-        vesperon.push_back(startUp(client, program(), {}, "vesperon", i == 9 ? &pid : nullptr));
-        bare.push_back(startUp(client, QString::fromLocal8Bit(self), {QStringLiteral("--bare-tray")}, "barebench"));
+    // As many runs as rounds above: with ten, the p90 would be the slowest run.
+    for (int i = 0; i < rounds; ++i) {
+        vesperon.ms.push_back(startUp(client, program(), {}, "vesperon", i == rounds - 1 ? &pid : nullptr));
+        bare.ms.push_back(startUp(client, QString::fromLocal8Bit(self), {QStringLiteral("--bare-tray")}, "barebench"));
     }
-    std::ranges::sort(vesperon);
-    std::ranges::sort(bare);
-    std::printf("start-up to docked icon, 10 runs: Vesperon p50 %.1f p90 %.1f ms   bare Qt tray p50 %.1f p90 %.1f ms   p90 ratio %.2f\n",
-        vesperon[5], vesperon[9], bare[5], bare[9], vesperon[9] / bare[9]);
+    std::ranges::sort(vesperon.ms);
+    std::ranges::sort(bare.ms);
+    std::printf("start-up to docked icon, %d runs: Vesperon p50 %.1f p90 %.1f ms   bare Qt tray p50 %.1f p90 %.1f ms   p90 ratio %.2f\n",
+        rounds, vesperon.at(0.5), vesperon.at(0.9), bare.at(0.5), bare.at(0.9), vesperon.at(0.9) / bare.at(0.9));
     tray.kill();
     tray.waitForFinished();
 }
