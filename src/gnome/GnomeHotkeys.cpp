@@ -8,9 +8,14 @@ namespace vesperon {
 GnomeHotkeys::GnomeHotkeys(GnomeShellExtension& extension)
     : extension_(extension)
     , pressed_(extension.hotkey.connect([this](std::uint32_t action) {
-        const auto found = ids_.find(action);
-        if (found != ids_.end() && handler_)
-            handler_(found->second);
+        for (const auto& [handle, registration] : registrations_)
+            if (registration.action == action && handler_)
+                handler_(registration.id);
+    }))
+    // Back from the lock screen: the same combinations again, under the shell's new numbers.
+    , returned_(extension.returned.connect([this] {
+        for (auto& [handle, registration] : registrations_)
+            registration.action = extension_.grabKey(registration.accelerator).value_or(0);
     }))
 {
 }
@@ -18,18 +23,21 @@ GnomeHotkeys::GnomeHotkeys(GnomeShellExtension& extension)
 std::optional<HotkeyHandle> GnomeHotkeys::registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel&)
 {
     const std::string accelerator = DesktopKeyBinding::accelerator(combo);
-    if (accelerator.empty())
+    const std::optional<std::uint32_t> action = accelerator.empty() ? std::nullopt : extension_.grabKey(accelerator);
+    if (!action)
         return std::nullopt;
-    const std::optional<std::uint32_t> action = extension_.grabKey(accelerator);
-    if (action)
-        ids_[*action] = id;
-    return action;
+    registrations_[nextHandle_] = {accelerator, id, *action};
+    return nextHandle_++;
 }
 
 void GnomeHotkeys::unregisterHotkey(HotkeyHandle handle)
 {
-    if (ids_.erase(handle))
-        extension_.ungrabKey(static_cast<std::uint32_t>(handle));
+    const auto found = registrations_.find(handle);
+    if (found == registrations_.end())
+        return;
+    if (found->second.action)
+        extension_.ungrabKey(found->second.action);
+    registrations_.erase(found);
 }
 
 } // namespace vesperon

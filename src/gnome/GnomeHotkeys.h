@@ -4,6 +4,7 @@
 #include "platform/HotkeyService.h"
 
 #include <map>
+#include <string>
 
 namespace vesperon {
 
@@ -23,10 +24,18 @@ public:
     std::optional<KeyCombo> safetyWakeHotkey() const override { return KeyCombo::safetyWake; }
 
 private:
+    struct Registration {
+        std::string accelerator;
+        std::uint32_t id;
+        std::uint32_t action; // the shell's number for it; 0 while the shell does not grant it
+    };
+
     GnomeShellExtension& extension_;
     Handler handler_;
-    std::map<HotkeyHandle, std::uint32_t> ids_; // by the shell's action number
+    std::map<HotkeyHandle, Registration> registrations_;
+    HotkeyHandle nextHandle_ = 1;
     Subscription pressed_;
+    Subscription returned_;
 };
 
 } // namespace vesperon

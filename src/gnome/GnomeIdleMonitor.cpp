@@ -15,14 +15,18 @@ GnomeIdleMonitor::GnomeIdleMonitor(GnomeShellExtension& extension)
         if (auto idle = std::exchange(idle_, nullptr))
             idle();
     }))
+    , returned_(extension.returned.connect([this] {
+        if (idle_)
+            extension_.watchIdle(period_);
+    }))
 {
 }
 
 void GnomeIdleMonitor::watch(double seconds, std::function<void()> idle)
 {
     idle_ = std::move(idle);
-    const double ms = std::clamp(std::round(seconds * scale_ * 1000), 1.0, double(UINT32_MAX));
-    extension_.watchIdle(static_cast<std::uint32_t>(ms));
+    period_ = static_cast<std::uint32_t>(std::clamp(std::round(seconds * scale_ * 1000), 1.0, double(UINT32_MAX)));
+    extension_.watchIdle(period_);
 }
 
 void GnomeIdleMonitor::stop()

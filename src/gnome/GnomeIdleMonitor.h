@@ -3,6 +3,8 @@
 #include "core/Subscription.h"
 #include "platform/IdleMonitor.h"
 
+#include <cstdint>
+
 namespace vesperon {
 
 class GnomeShellExtension;
@@ -21,7 +23,9 @@ private:
     GnomeShellExtension& extension_;
     const double scale_;
     std::function<void()> idle_;
+    std::uint32_t period_ = 0; // ms, as last asked
     Subscription fired_;
+    Subscription returned_;
 };
 
 } // namespace vesperon

@@ -5,6 +5,15 @@
 
 namespace vesperon {
 
+GnomeInputTap::GnomeInputTap(GnomeShellExtension& extension)
+    : extension_(extension)
+    , returned_(extension.returned.connect([this] {
+        if (motionWanted_)
+            extension_.watchActivity(true);
+    }))
+{
+}
+
 bool GnomeInputTap::start(Handler handler)
 {
     handler_ = std::move(handler);

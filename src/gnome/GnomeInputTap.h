@@ -15,7 +15,7 @@ class GnomeShellExtension;
 // wakes where any key does.
 class GnomeInputTap : public InputTap {
 public:
-    explicit GnomeInputTap(GnomeShellExtension& extension) : extension_(extension) {}
+    explicit GnomeInputTap(GnomeShellExtension& extension);
 
     bool start(Handler handler) override;
     void stop() override;
@@ -29,6 +29,7 @@ private:
     bool motionWanted_ = false;
     Subscription pointer_;
     Subscription active_;
+    Subscription returned_;
 };
 
 } // namespace vesperon

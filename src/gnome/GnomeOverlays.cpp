@@ -34,6 +34,15 @@ void GnomeBlackWindow::hide()
     overlays_.changed();
 }
 
+GnomeOverlays::GnomeOverlays(GnomeShellExtension& extension)
+    : extension_(extension)
+    , returned_(extension.returned.connect([this] {
+        changed_ = true;
+        commit();
+    }))
+{
+}
+
 std::unique_ptr<BlackWindow> GnomeOverlays::create(const Rect& frame)
 {
     return std::make_unique<GnomeBlackWindow>(*this, frame);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Subscription.h"
 #include "platform/BlackWindow.h"
 
 #include <vector>
@@ -31,7 +32,7 @@ private:
 
 class GnomeOverlays : public BlackWindowFactory {
 public:
-    explicit GnomeOverlays(GnomeShellExtension& extension) : extension_(extension) {}
+    explicit GnomeOverlays(GnomeShellExtension& extension);
 
     std::unique_ptr<BlackWindow> create(const Rect& frame) override;
     void commit() override;
@@ -47,6 +48,7 @@ private:
     std::vector<GnomeBlackWindow*> windows_; // in order of creation, the shell's stacking order too
     double opacity_ = 1.0;
     bool changed_ = false;
+    Subscription returned_;
 };
 
 } // namespace vesperon

@@ -74,7 +74,9 @@ GnomeShellExtension::State GnomeShellExtension::probe()
 }
 
 GnomeShellExtension::GnomeShellExtension()
+    : watcher_(new QDBusServiceWatcher(extension, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForRegistration, this))
 {
+    connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, [this] { returned.emit(); });
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.connect(extension, path, interface, QStringLiteral("Pointer"), this, SLOT(pointerSignal(QString, int, int)));
     bus.connect(extension, path, interface, QStringLiteral("Hotkey"), this, SLOT(hotkeySignal(uint)));

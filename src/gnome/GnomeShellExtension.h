@@ -3,6 +3,7 @@
 #include "core/Geometry.h"
 #include "core/Signal.h"
 
+#include <QDBusServiceWatcher>
 #include <QObject>
 
 #include <cstdint>
@@ -44,6 +45,9 @@ public:
     // `idle` fires once when no input came for `ms` from now; 0 stops watching.
     void watchIdle(std::uint32_t ms);
 
+    // The shell switched the extension off and on again, as it does around the lock screen, and
+    // forgot all it had been told: whoever told it something tells it again.
+    Signal<> returned;
     Signal<std::string, Point> pointer; // "left", "right", "scroll" or "motion", and where
     Signal<std::uint32_t> hotkey;
     Signal<> userActive;
@@ -54,6 +58,9 @@ private Q_SLOTS:
     void hotkeySignal(uint action);
     void userActiveSignal();
     void idleSignal() { idle.emit(); }
+
+private:
+    QDBusServiceWatcher* watcher_;
 };
 
 } // namespace vesperon

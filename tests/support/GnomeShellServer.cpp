@@ -87,10 +87,10 @@ void GnomeShellServer::setOverview(bool open)
         QStringLiteral("Set"), {shellName, QStringLiteral("OverviewActive"), QVariant::fromValue(QDBusVariant(open))});
 }
 
-bool GnomeShellServer::disableExtension()
+bool GnomeShellServer::setExtensionEnabled(bool enabled)
 {
     const QDBusMessage reply = call(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.gnome.Shell.Extensions"),
-        QStringLiteral("DisableExtension"), {QStringLiteral("vesperon@vesperon.github.io")});
+        enabled ? QStringLiteral("EnableExtension") : QStringLiteral("DisableExtension"), {QStringLiteral("vesperon@vesperon.github.io")});
     return reply.arguments().value(0).toBool();
 }
 

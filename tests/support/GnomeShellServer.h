@@ -37,8 +37,9 @@ public:
     // Whether any pixel in `area` is not black.
     bool showsAnythingIn(const Rect& area) const;
     void setOverview(bool open);
-    // Switches Vesperon's extension off, as the user can in GNOME's Extensions; true once it is.
-    bool disableExtension();
+    // Switches Vesperon's extension off or on, as the user can in GNOME's Extensions and as the
+    // shell does around its lock screen; true once the shell has done it.
+    bool setExtensionEnabled(bool enabled);
     // Whether the shell reports the Overview as open.
     bool overviewIsOpen() const;
 

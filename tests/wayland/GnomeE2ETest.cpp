@@ -19,6 +19,11 @@ GnomeShellServer& shell()
 
 const Rect topBar {0, 0, 1280, 30};
 
+bool extensionRuns()
+{
+    return QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("io.github.vesperon.Vesperon.Shell"));
+}
+
 // Each test begins on the desktop, once the shell has opened its Overview for the start-up.
 struct GnomeE2E : WaylandE2E {
     GnomeE2E()
@@ -68,6 +73,17 @@ TEST_F(GnomeE2E, WithAWaylandWindowFocusedTheHotkeysWorkAndAnyKeyWakesAndStillRe
     ASSERT_TRUE(dark(left));
     server.typeKey(EvdevKey::escape, {EvdevKey::leftControl, EvdevKey::leftSuper});
     EXPECT_TRUE(shows(left, white)) << "Ctrl+Super+Esc, the safety wake";
+
+    // Around its lock screen the shell switches extensions off and on: the black and the keys come back.
+    hotkey();
+    ASSERT_TRUE(dark(left));
+    ASSERT_TRUE(shell().setExtensionEnabled(false));
+    ASSERT_TRUE(spinUntil([] { return !extensionRuns(); }));
+    ASSERT_TRUE(shell().setExtensionEnabled(true));
+    EXPECT_TRUE(spinUntil(extensionRuns));
+    EXPECT_TRUE(dark(left) && dark(right)) << "still dark, as Vesperon says";
+    hotkey();
+    EXPECT_TRUE(shows(left, white)) << "the hotkey is bound again";
 }
 
 TEST_F(GnomeE2E, LeftAloneEveryDisplayGoesDarkByItselfAndAClickWakes)
@@ -84,10 +100,8 @@ TEST_F(GnomeE2E, LeftAloneEveryDisplayGoesDarkByItselfAndAClickWakes)
 TEST_F(GnomeE2E, AnExtensionSwitchedOffIsSwitchedOnADimLevelShowsAndWhenVesperonDiesItsBlackGoesWithIt)
 {
     const auto window = openWindow(0, white, true);
-    ASSERT_TRUE(shell().disableExtension());
-    ASSERT_TRUE(spinUntil([] {
-        return !QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("io.github.vesperon.Vesperon.Shell"));
-    }));
+    ASSERT_TRUE(shell().setExtensionEnabled(false));
+    ASSERT_TRUE(spinUntil([] { return !extensionRuns(); }));
     launch();
     ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
     ASSERT_TRUE(dark(left) && dark(right));
