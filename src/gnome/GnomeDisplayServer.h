@@ -28,7 +28,7 @@ public:
 // extension in the shell holds the black actors, binds the hotkeys and reports the user's input.
 class GnomeDisplayServer : public DisplayServer {
 public:
-    GnomeDisplayServer() : overlays_(extension_), hotkeys_(extension_), inputTap_(extension_), idle_(extension_) {}
+    GnomeDisplayServer() : hotkeys_(extension_), overlays_(extension_), inputTap_(extension_), idle_(extension_) {}
 
     BlackWindowFactory& windows() override { return overlays_; }
     HotkeyService& hotkeys() override { return hotkeys_; }
@@ -39,8 +39,10 @@ public:
 
 private:
     GnomeShellExtension extension_;
-    GnomeOverlays overlays_;
+    // Before the overlays: when the extension returns, the keys (the safety wake among them) are
+    // bound again before the black comes back.
     GnomeHotkeys hotkeys_;
+    GnomeOverlays overlays_;
     GnomeInputTap inputTap_;
     GnomeInputAccess access_;
     XkbKeyboardMap keyboard_;

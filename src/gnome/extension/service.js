@@ -72,12 +72,14 @@ class Overlays {
 }
 
 class Keys {
-    constructor(report) {
+    constructor(report, pressed) {
         this._report = report;
         this._actions = new Set();
         this._activated = global.display.connect('accelerator-activated', (_, action) => {
-            if (this._actions.has(action))
-                this._report('Hotkey', new GLib.Variant('(u)', [action]));
+            if (!this._actions.has(action))
+                return;
+            pressed();
+            this._report('Hotkey', new GLib.Variant('(u)', [action]));
         });
     }
 
@@ -110,7 +112,8 @@ class Keys {
 
 // The next input of any kind, wherever it goes: keys reach the focused window unchanged. Input
 // counts once the user has been still for a moment with no modifier held, so that letting go of
-// the hotkey that began a blackout does not end it; one report per burst.
+// the hotkey that began a blackout does not end it; one report per burst. Neither a hotkey nor a
+// modifier pressed for one counts.
 const settleTime = 300; // ms
 const heldModifiers = Clutter.ModifierType.SHIFT_MASK | Clutter.ModifierType.CONTROL_MASK |
     Clutter.ModifierType.MOD1_MASK | Clutter.ModifierType.MOD4_MASK | Clutter.ModifierType.SUPER_MASK;
@@ -163,25 +166,44 @@ class Activity {
         this._report = report;
         this._watches = new Watches();
         this._active = 0;
+        this._pending = 0;
     }
 
     watch(wanted) {
         this._watches.clear();
+        this.suppress();
         if (!wanted)
             return;
         this._watches.idle(settleTime, () => {
             const [x, y, modifiers] = global.get_pointer();
             if (this._watches.has(this._active) || modifiers & heldModifiers)
                 return;
+            // Told once the shell has handled the input in full: a hotkey of Vesperon's, or a
+            // modifier held for one, is no return of the user.
             this._active = this._watches.active(() => {
-                // Movement is told apart from the rest: Vesperon may ignore it.
-                const [nowX, nowY] = global.get_pointer();
-                if (nowX !== x || nowY !== y)
-                    this._report('Pointer', new GLib.Variant('(sii)', ['motion', nowX, nowY]));
-                else
-                    this._report('UserActive', null);
+                this._pending = GLib.idle_add(GLib.PRIORITY_DEFAULT, () => {
+                    this._pending = 0;
+                    this._told(x, y);
+                    return GLib.SOURCE_REMOVE;
+                });
             });
         });
+    }
+
+    // Movement is told apart from the rest: Vesperon may ignore it.
+    _told(x, y) {
+        const [nowX, nowY, modifiers] = global.get_pointer();
+        if (nowX !== x || nowY !== y)
+            this._report('Pointer', new GLib.Variant('(sii)', ['motion', nowX, nowY]));
+        else if (!(modifiers & heldModifiers))
+            this._report('UserActive', null);
+    }
+
+    // The input that came with a hotkey of Vesperon's.
+    suppress() {
+        if (this._pending)
+            GLib.source_remove(this._pending);
+        this._pending = 0;
     }
 }
 
@@ -212,8 +234,8 @@ class Service {
     constructor() {
         const report = (name, parameters) => this._object.emit_signal(name, parameters);
         this._overlays = new Overlays(report);
-        this._keys = new Keys(report);
         this._activity = new Activity(report);
+        this._keys = new Keys(report, () => this._activity.suppress());
         this._idleTime = new IdleTime(report);
         this._owner = null;
         this._ownerWatch = 0;
