@@ -83,7 +83,8 @@ check_package() {
         [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
     done
     # Errors fail; warnings are listed.
-    said=$(lintian --fail-on error --tag-display-limit 0 "$deb" 2>&1) || status=$?
+    # lintian leaves files of its own in TMPDIR: the scratch folder, removed with the rest.
+    said=$(TMPDIR=$scratch lintian --fail-on error --tag-display-limit 0 "$deb" 2>&1) || status=$?
     echo "$said" | grep -v 'running with root privileges' || true
     [ "$status" = 0 ] || fail "lintian reports errors"
 }
