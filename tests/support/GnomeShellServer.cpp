@@ -108,7 +108,6 @@ QImage GnomeShellServer::capture(const Rect& area) const
         QStringLiteral("org.gnome.Shell.Screenshot"), QStringLiteral("ScreenshotArea"),
         {int(area.x), int(area.y), int(area.width), int(area.height), false, file});
     QImage picture;
-    std::filesystem::copy_file(file.toStdString(), "/tmp/gs/last.png", std::filesystem::copy_options::overwrite_existing);
     if (reply.arguments().value(0).toBool())
         picture.load(file);
     return picture;
