@@ -176,7 +176,7 @@ void blackoutRounds(int monitors)
 {
     XvfbServer server(std::to_string(monitors * monitorWidth) + "x" + std::to_string(monitorHeight) + "x24");
     for (int i = 0; i < monitors; ++i)
-        server.setMonitor("M" + std::to_string(i), Rect{i * 1280.0, 0, 1280, 720}, monitors == 1);
+        server.setMonitor("M" + std::to_string(i), Rect{i * 1280.0, 0, 1280, 720}, i == 0);
     XClient client;
     for (int i = 0; i < monitors; ++i)
         client.createWindow(Rect{i * 1280.0, 0, 1280, 720}, 0x3a5f8a);
