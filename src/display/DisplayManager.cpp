@@ -26,7 +26,7 @@ std::shared_ptr<DisplayManager> DisplayManager::create(const Services& services)
 {
     std::shared_ptr<DisplayManager> manager(new DisplayManager(services));
     manager->screenObserver_ = services.screens.changed.connect(weakly(manager, [](DisplayManager& m) { m.displaysChanged(); }));
-    services.runLoop.async(weakly(manager, [](DisplayManager& m) { m.setupStateObserver(); }));
+    manager->setupStateObserver();
     return manager;
 }
 
