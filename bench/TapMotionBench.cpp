@@ -9,6 +9,7 @@
 #include "support/QtSpin.h"
 #include "support/XServer.h"
 #include "x11/X11InputTap.h"
+#include "x11/XcbConnection.h"
 
 #include <QCoreApplication>
 
@@ -85,7 +86,8 @@ int main(int argc, char** argv)
     // The real program's graph over fake windows and screens, with the real tap and run loop.
     FakeDesktop desktop(1); // mouse movement is ignored: the default
     QtRunLoop runLoop;
-    X11InputTap x11Tap;
+    const auto connection = XcbConnection::open("the tap");
+    X11InputTap x11Tap(connection.get());
     CountingTap tap(x11Tap);
     Backend backend = desktop.backend();
     Vesperon vesperon(Backend{runLoop, backend.application, backend.settings, backend.autostart, backend.screens,

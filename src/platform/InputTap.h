@@ -29,8 +29,9 @@ public:
     virtual bool start(Handler handler) = 0;
     virtual void stop() = 0;
 
-    // Mouse movement (and smooth scrolling, which arrives with it) is only needed while a blackout
-    // is active; a tap may stop watching it otherwise. Buttons and keys are always delivered.
+    // Input is only needed while a blackout is active. Mouse movement (and smooth scrolling, which
+    // arrives with it) is delivered only while wanted; a tap may stop watching keys and buttons
+    // then too, so that the program does not wake at every keystroke between blackouts.
     virtual void setMotionWanted(bool wanted) = 0;
     // Whether pointer events should say where the pointer is; it may cost a question to the
     // display server per click and per batch of movement. Movement may then come once per batch.

@@ -64,12 +64,12 @@ void X11BlackWindow::show()
     if (!factory_.connection_)
         return;
     xcb_connection_t* c = factory_.connection_->get();
+    if (factory_.keeper_)
+        factory_.keeper_->keepAbove(window_);
     // Raised while still unmapped, so that the server paints it once, on top, when it maps.
     const std::uint32_t above = XCB_STACK_MODE_ABOVE;
     xcb_configure_window(c, window_, XCB_CONFIG_WINDOW_STACK_MODE, &above); // sent on commit
     xcb_map_window(c, window_);
-    if (factory_.keeper_)
-        factory_.keeper_->keepAbove(window_);
 }
 
 void X11BlackWindow::hide()
@@ -81,8 +81,8 @@ void X11BlackWindow::hide()
         factory_.keeper_->release(window_);
 }
 
-X11BlackWindowFactory::X11BlackWindowFactory(std::unique_ptr<XcbConnection> connection, X11StackKeeper* keeper)
-    : connection_(std::move(connection)), keeper_(keeper)
+X11BlackWindowFactory::X11BlackWindowFactory(XcbConnection* connection, X11StackKeeper* keeper)
+    : connection_(connection), keeper_(keeper)
 {
     if (!connection_)
         return;

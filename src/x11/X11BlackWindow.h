@@ -42,8 +42,8 @@ private:
 // blackout only moves and maps windows that exist already.
 class X11BlackWindowFactory : public BlackWindowFactory {
 public:
-    // Inert without a connection (no X server for it).
-    X11BlackWindowFactory(std::unique_ptr<XcbConnection> connection, X11StackKeeper* keeper);
+    // Inert without a connection (no X server for it). The keeper (may be null) shares it.
+    X11BlackWindowFactory(XcbConnection* connection, X11StackKeeper* keeper);
     ~X11BlackWindowFactory() override;
 
     std::unique_ptr<BlackWindow> create(const Rect& frame) override;
@@ -61,7 +61,7 @@ private:
     void configure(xcb_window_t window, const Rect& frame);
     xcb_window_t make();
 
-    std::unique_ptr<XcbConnection> connection_;
+    XcbConnection* connection_;
     X11StackKeeper* keeper_;
     void applyOpacity(xcb_window_t window) const;
 

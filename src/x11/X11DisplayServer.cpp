@@ -5,9 +5,11 @@
 namespace vesperon {
 
 X11DisplayServer::X11DisplayServer(std::string limits)
-    : stackKeeper_(XcbConnection::open("keeping blackout windows on top"))
-    , windows_(XcbConnection::open("black windows"), &stackKeeper_)
+    : blackWindows_(XcbConnection::open("black windows and watching input"))
+    , stackKeeper_(blackWindows_.get())
+    , windows_(blackWindows_.get(), &stackKeeper_)
     , hotkeys_(XcbConnection::open("global hotkeys"), !limits.empty())
+    , inputTap_(blackWindows_.get())
     , access_(limits)
     // XWayland counts only the input of X11 windows: its idle time would black out under a user
     // typing in a Wayland window.

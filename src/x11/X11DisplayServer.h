@@ -8,11 +8,14 @@
 #include "x11/X11InputAccess.h"
 #include "x11/X11InputTap.h"
 #include "x11/X11StackKeeper.h"
+#include "x11/XcbConnection.h"
+
+#include <memory>
 
 namespace vesperon {
 
 // The X11 backend: black override-redirect windows kept on top, XGrabKey hotkeys, the XInput 2
-// raw-event tap, each on an X connection of its own. Needs a QApplication on the xcb platform.
+// raw-event tap. Needs a QApplication on the xcb platform.
 class X11DisplayServer : public DisplayServer {
 public:
     // `limits`: what does not work on this desktop, for the preferences (XWayland under Wayland).
@@ -29,6 +32,9 @@ public:
     static bool isReachable();
 
 private:
+    // The black windows', their stack keeper's and the input tap's: the server reads their requests
+    // in the order they were made.
+    std::unique_ptr<XcbConnection> blackWindows_;
     X11StackKeeper stackKeeper_;
     X11BlackWindowFactory windows_;
     X11HotkeyService hotkeys_;

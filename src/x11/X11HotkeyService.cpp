@@ -91,7 +91,7 @@ X11HotkeyService::X11HotkeyService(std::unique_ptr<XcbConnection> connection, bo
         xcb_xkb_per_client_flags(c, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
             XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0),
         nullptr));
-    connection_->setEventHandler([this](const xcb_generic_event_t& event) { handle(event); });
+    connection_->addReader([this](const xcb_generic_event_t& event) { handle(event); });
 }
 
 X11HotkeyService::~X11HotkeyService()

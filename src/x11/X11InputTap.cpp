@@ -38,7 +38,7 @@ struct RawEventMask {
 
 } // namespace
 
-X11InputTap::X11InputTap() = default;
+X11InputTap::X11InputTap(XcbConnection* connection) : connection_(connection) {}
 
 X11InputTap::~X11InputTap()
 {
@@ -48,35 +48,17 @@ X11InputTap::~X11InputTap()
 bool X11InputTap::start(Handler handler)
 {
     stop();
-    auto connection = XcbConnection::open("watching input");
-    if (!connection)
+    if (!connection_ || !offersRawInput(connection_->get()))
         return false;
-    xcb_connection_t* c = connection->get();
-
-    if (!offersRawInput(c))
-        return false;
+    xcb_connection_t* c = connection_->get();
     xinputOpcode_ = xcb_get_extension_data(c, &xcb_input_id)->major_opcode;
-
-    // Follow the modifier state: raw events carry none.
-    if (const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(c, &xcb_xkb_id); xkb && xkb->present) {
-        std::free(xcb_xkb_use_extension_reply(c, xcb_xkb_use_extension(c, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION), nullptr));
-        xkbFirstEvent_ = xkb->first_event;
-        xcb_xkb_select_events(c, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_EVENT_TYPE_STATE_NOTIFY, 0,
-            XCB_XKB_EVENT_TYPE_STATE_NOTIFY, 0, 0, nullptr);
-        if (auto* state = xcb_xkb_get_state_reply(c, xcb_xkb_get_state(c, XCB_XKB_ID_USE_CORE_KBD), nullptr)) {
-            flags_ = flagsFromModifiers(state->mods);
-            std::free(state);
-        }
-    }
-
-    connection_ = std::move(connection);
+    followModifiers(true);
     handler_ = std::move(handler);
-    connection_->setEventHandler([this](const xcb_generic_event_t& event) { handle(event); });
     // Raw motion can come thousands of times a second. What it can wake for (movement, smooth
     // scrolling) may wait 10 ms, so in a burst faster than a 2 kHz mouse the event loop wakes once
     // per 10 ms rather than once per event; anything slower, and a lone move before a click, is
-    // read at once.
-    connection_->setBatchEndHandler([this] {
+    // read at once. The stack keeper, which shares the connection, rests with it.
+    reader_ = connection_->addReader([this](const xcb_generic_event_t& event) { handle(event); }, [this] {
         const auto now = std::chrono::steady_clock::now();
         if (now - burstStart_ > std::chrono::milliseconds(10))
             burstStart_ = now, burstMotions_ = 0;
@@ -93,9 +75,36 @@ bool X11InputTap::start(Handler handler)
 
 void X11InputTap::stop()
 {
-    connection_.reset();
     handler_ = nullptr;
     scrollAxes_.clear();
+    const std::size_t reader = std::exchange(reader_, 0);
+    if (!reader)
+        return;
+    motionWanted_ = false;
+    followModifiers(false);
+    selectEvents(); // nothing, now
+    connection_->removeReader(reader);
+}
+
+// Raw events carry no modifier state; XKB tells of every change.
+void X11InputTap::followModifiers(bool follow)
+{
+    xcb_connection_t* c = connection_->get();
+    const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(c, &xcb_xkb_id);
+    if (!xkb || !xkb->present)
+        return;
+    if (follow)
+        std::free(xcb_xkb_use_extension_reply(c, xcb_xkb_use_extension(c, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION), nullptr));
+    xkbFirstEvent_ = xkb->first_event;
+    // All state changes, or none: no details to name.
+    constexpr std::uint16_t changes = XCB_XKB_EVENT_TYPE_STATE_NOTIFY;
+    xcb_xkb_select_events(c, XCB_XKB_ID_USE_CORE_KBD, changes, follow ? 0 : changes, follow ? changes : 0, 0, 0, nullptr);
+    if (!follow)
+        return;
+    if (auto* state = xcb_xkb_get_state_reply(c, xcb_xkb_get_state(c, XCB_XKB_ID_USE_CORE_KBD), nullptr)) {
+        flags_ = flagsFromModifiers(state->mods);
+        std::free(state);
+    }
 }
 
 void X11InputTap::setMotionWanted(bool wanted)
@@ -103,28 +112,24 @@ void X11InputTap::setMotionWanted(bool wanted)
     if (wanted == motionWanted_)
         return;
     motionWanted_ = wanted;
-    if (connection_)
+    if (reader_)
         selectEvents();
 }
 
 void X11InputTap::selectEvents()
 {
     xcb_connection_t* c = connection_->get();
-    std::uint32_t raw = XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE
-        | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS;
-    if (motionWanted_)
-        raw |= XCB_INPUT_XI_EVENT_MASK_RAW_MOTION;
-    const RawEventMask masks[] = {
-        {{XCB_INPUT_DEVICE_ALL_MASTER, 1}, raw},
-        // Devices come and go; their scroll axes are read again when they do.
-        {{XCB_INPUT_DEVICE_ALL, 1}, XCB_INPUT_XI_EVENT_MASK_HIERARCHY | XCB_INPUT_XI_EVENT_MASK_DEVICE_CHANGED},
-    };
-    const xcb_void_cookie_t selected = xcb_input_xi_select_events(c, connection_->root(), 2, &masks[0].head);
-    // Movement is wanted from the moment a blackout begins. A press the server made before it
-    // read this request (the very key that chose a menu's blackout, read late on a busy machine)
-    // came before the blackout and must not end it.
-    if (motionWanted_)
-        blackoutBegan_ = selected.sequence;
+    // Between blackouts nothing of the user's is wanted: the program does not wake at every
+    // keystroke, and the hotkey that begins a blackout finds it idle. From the moment the server
+    // reads this request, not before: a press it handled earlier (the very key that chose a
+    // menu's blackout, read late on a busy machine) is never sent, and cannot end the blackout.
+    constexpr std::uint32_t everything = XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE
+        | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_MOTION;
+    const std::uint32_t raw = motionWanted_ ? everything : 0;
+    // Devices come and go while the tap runs; their scroll axes are read again when they do.
+    const std::uint32_t devices = reader_ ? XCB_INPUT_XI_EVENT_MASK_HIERARCHY | XCB_INPUT_XI_EVENT_MASK_DEVICE_CHANGED : 0;
+    const RawEventMask masks[] = {{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, raw}, {{XCB_INPUT_DEVICE_ALL, 1}, devices}};
+    xcb_input_xi_select_events(c, connection_->root(), 2, &masks[0].head);
     connection_->flush();
 }
 
@@ -176,8 +181,6 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
     case XCB_INPUT_RAW_KEY_PRESS:
     case XCB_INPUT_RAW_KEY_RELEASE: {
         const auto& raw = reinterpret_cast<const xcb_input_raw_key_press_event_t&>(event);
-        if (type == XCB_INPUT_RAW_KEY_PRESS && cameBeforeBlackout(event))
-            return;
         const auto keyCode = static_cast<std::uint8_t>(raw.detail);
         if (KeyCodeTable::isModifier(keyCode))
             return; // a modifier alone is no key press
@@ -187,8 +190,6 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
     }
     case XCB_INPUT_RAW_BUTTON_PRESS: {
         const auto& raw = reinterpret_cast<const xcb_input_raw_button_press_event_t&>(event);
-        if (cameBeforeBlackout(event))
-            return;
         if (raw.detail == 1)
             deliver(InputEvent::Type::leftMouseDown);
         else if (raw.detail == 3)
@@ -215,12 +216,6 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
     default:
         return;
     }
-}
-
-// An event carries the sequence number of the last request the server had read when it made it.
-bool X11InputTap::cameBeforeBlackout(const xcb_generic_event_t& event) const
-{
-    return motionWanted_ && static_cast<std::int32_t>(event.full_sequence - blackoutBegan_) < 0;
 }
 
 bool X11InputTap::offersRawInput(xcb_connection_t* c)

@@ -13,12 +13,16 @@ namespace vesperon {
 
 class XcbConnection;
 
-// The input tap on XInput 2 raw events, selected on the root window on a connection of its own.
-// Raw events reach every client that asks, even while another client grabs the keyboard, and are
-// never consumed. Modifier flags come from the XKB state, which the same connection follows.
+// The input tap on XInput 2 raw events, selected on the root window. Raw events reach every client
+// that asks, even while another client grabs the keyboard, and are never consumed. Modifier flags
+// come from the XKB state, which the same connection follows.
+//
+// It shares the connection that maps the black windows: the server reads the selection that
+// begins a blackout before it maps the black, so no input after the black appears goes unseen.
 class X11InputTap : public InputTap {
 public:
-    X11InputTap();
+    // Inert when `connection` is null (no X server for it).
+    explicit X11InputTap(XcbConnection* connection);
     ~X11InputTap() override;
 
     bool start(Handler handler) override;
@@ -43,15 +47,15 @@ private:
     void handle(const xcb_generic_event_t& event);
     void handleRaw(std::uint16_t type, const xcb_generic_event_t& event);
     void selectEvents();
+    void followModifiers(bool follow);
     void readScrollAxes();
     void deliver(InputEvent::Type type, std::uint16_t keyCode = 0);
-    bool cameBeforeBlackout(const xcb_generic_event_t& event) const;
     std::optional<Point> pointerPosition() const;
 
-    std::unique_ptr<XcbConnection> connection_;
+    XcbConnection* connection_;
+    std::size_t reader_ = 0; // while started
     Handler handler_;
     bool motionWanted_ = false;
-    std::uint32_t blackoutBegan_ = 0; // the sequence number of the request that asked for movement
     bool positionWanted_ = false;
     bool movedInBatch_ = false; // while positions are wanted: movement to deliver at the batch's end
     int motionsInBatch_ = 0;

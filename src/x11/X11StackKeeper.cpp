@@ -16,18 +16,14 @@ constexpr std::size_t maxRestacksPerSecond = 20;
 
 } // namespace
 
-X11StackKeeper::X11StackKeeper(std::unique_ptr<XcbConnection> connection) : connection_(std::move(connection))
+X11StackKeeper::X11StackKeeper(XcbConnection* connection) : connection_(connection)
 {
     retry_.setSingleShot(true);
     retry_.setInterval(1000);
     QObject::connect(&retry_, &QTimer::timeout, &retry_, [this] { restackIfCovered(); });
-    check_.setSingleShot(true);
-    check_.setInterval(0);
-    QObject::connect(&check_, &QTimer::timeout, &check_, [this] { restackIfCovered(); });
     if (!connection_)
         return;
-    connection_->setEventHandler([this](const xcb_generic_event_t& event) { handle(event); });
-    connection_->setBatchEndHandler([this] {
+    reader_ = connection_->addReader([this](const xcb_generic_event_t& event) { handle(event); }, [this] {
         if (std::exchange(changeSeen_, false))
             restackIfCovered();
     });
@@ -35,8 +31,13 @@ X11StackKeeper::X11StackKeeper(std::unique_ptr<XcbConnection> connection) : conn
 
 X11StackKeeper::~X11StackKeeper()
 {
-    if (connection_ && !kept_.empty())
+    if (!connection_)
+        return;
+    if (!kept_.empty()) {
         watchRoot(false);
+        connection_->flush();
+    }
+    connection_->removeReader(reader_);
 }
 
 void X11StackKeeper::keepAbove(xcb_window_t window)
@@ -46,10 +47,6 @@ void X11StackKeeper::keepAbove(xcb_window_t window)
     kept_.push_back(window);
     if (kept_.size() == 1)
         watchRoot(true);
-    // A window mapped before the server took the selection above gave no event; a look at the
-    // stack shows it, and after that round trip every later one is seen. On the next turn, once
-    // every black window of this blackout is mapped.
-    check_.start();
 }
 
 void X11StackKeeper::release(xcb_window_t window)
@@ -69,8 +66,7 @@ bool X11StackKeeper::isKept(xcb_window_t window) const
 void X11StackKeeper::watchRoot(bool watch)
 {
     const std::uint32_t mask = watch ? XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY : XCB_EVENT_MASK_NO_EVENT;
-    xcb_change_window_attributes(connection_->get(), connection_->root(), XCB_CW_EVENT_MASK, &mask);
-    connection_->flush();
+    xcb_change_window_attributes(connection_->get(), connection_->root(), XCB_CW_EVENT_MASK, &mask); // sent with the windows' requests
 }
 
 void X11StackKeeper::handle(const xcb_generic_event_t& event)

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <vector>
 
 #include <QTimer>
@@ -18,12 +17,17 @@ class XcbConnection;
 // a window (a menu, a tooltip, a notification, a window the window manager raises) above one of
 // them, they are raised again. It watches the root window only while it keeps a window, so it
 // costs nothing between blackouts.
+//
+// It shares the connection that raises and maps the windows, and its requests are sent with
+// theirs: the watch on the root window, asked for before a window is raised, is in place when the
+// server raises it, so every window stacked above it later is seen, and none earlier can be.
 class X11StackKeeper {
 public:
-    // Inert when `connection` is null (no X server for it).
-    explicit X11StackKeeper(std::unique_ptr<XcbConnection> connection);
+    // Inert when `connection` is null (no X server for it); handles the connection's events.
+    explicit X11StackKeeper(XcbConnection* connection);
     ~X11StackKeeper();
 
+    // Before the window is raised and mapped.
     void keepAbove(xcb_window_t window);
     void release(xcb_window_t window);
 
@@ -34,11 +38,11 @@ private:
     bool isKept(xcb_window_t window) const;
     bool withinRestackBudget();
 
-    std::unique_ptr<XcbConnection> connection_;
+    XcbConnection* connection_;
+    std::size_t reader_ = 0;
     std::vector<xcb_window_t> kept_;
     bool changeSeen_ = false;
     QTimer retry_; // after giving way to another always-on-top client
-    QTimer check_; // the stack as it is when watching begins
     std::deque<std::chrono::steady_clock::time_point> recentRestacks_;
 };
 

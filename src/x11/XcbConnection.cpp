@@ -83,19 +83,31 @@ void XcbConnection::dispatchQueued()
     }
 }
 
+std::size_t XcbConnection::addReader(EventHandler onEvent, std::function<void()> batchEnd)
+{
+    readers_.push_back(Reader{nextReader_, std::move(onEvent), std::move(batchEnd)});
+    return nextReader_++;
+}
+
+void XcbConnection::removeReader(std::size_t id)
+{
+    std::erase_if(readers_, [id](const Reader& reader) { return reader.id == id; });
+}
+
 void XcbConnection::handle(xcb_generic_event_t* first)
 {
     for (xcb_generic_event_t* event = first; event; event = xcb_poll_for_queued_event(connection_)) {
-        if (handler_)
-            handler_(*event);
+        for (std::size_t i = 0; i < readers_.size(); ++i)
+            readers_[i].onEvent(*event);
         std::free(event);
     }
 }
 
 void XcbConnection::endBatch()
 {
-    if (batchEnd_)
-        batchEnd_();
+    for (std::size_t i = 0; i < readers_.size(); ++i)
+        if (readers_[i].batchEnd)
+            readers_[i].batchEnd();
     xcb_flush(connection_);
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <xcb/xcb.h>
 
@@ -11,7 +12,7 @@ class QSocketNotifier;
 namespace vesperon {
 
 // A connection of Vesperon's own to the X server, read from the Qt event loop. Its events go to
-// one handler; errors arrive there too (response type 0). If the server goes away the connection
+// every reader; errors arrive there too (response type 0). If the server goes away the connection
 // stops reading, silently: see X11ServerLoss for what the user is told.
 class XcbConnection {
 public:
@@ -29,9 +30,11 @@ public:
     const xcb_screen_t& screen() const { return *screen_; }
     int screenNumber() const { return screenNumber_; }
 
-    void setEventHandler(EventHandler handler) { handler_ = std::move(handler); }
-    // Called once after each batch of events, when none is left to read.
-    void setBatchEndHandler(std::function<void()> handler) { batchEnd_ = std::move(handler); }
+    // Each reader sees every event, in the order the readers were added, and `batchEnd` once after
+    // each batch of events, when none is left to read. The id removes it (not from within its own
+    // call).
+    std::size_t addReader(EventHandler onEvent, std::function<void()> batchEnd = {});
+    void removeReader(std::size_t id);
     // Reads and handles every event already received, then flushes.
     void dispatchPending();
     void flush() { xcb_flush(connection_); }
@@ -52,8 +55,13 @@ private:
     xcb_screen_t* screen_;
     int screenNumber_;
     std::unique_ptr<QSocketNotifier> notifier_;
-    EventHandler handler_;
-    std::function<void()> batchEnd_;
+    struct Reader {
+        std::size_t id;
+        EventHandler onEvent;
+        std::function<void()> batchEnd;
+    };
+    std::vector<Reader> readers_;
+    std::size_t nextReader_ = 1;
     bool resting_ = false;
 };
 

@@ -290,6 +290,16 @@ TEST_F(VesperonE2E, BlackWindowsStayOnTopTakeClicksAndNeverTheFocus)
         client.click(2880, 700, button);
         EXPECT_TRUE(lit()) << "a right click and a wheel step wake: button " << int(button);
     }
+    // Input is watched from before the black shows: a click the moment it does wakes, every time.
+    const auto blackNow = [&] { return client.pixel(960, 540) == black && client.pixel(2880, 540) == black; };
+    for (int round = 0; round < 60; ++round) {
+        pressBlackoutAll();
+        const QDeadlineTimer deadline(8000);
+        while (!blackNow() && !deadline.hasExpired()) {
+        }
+        client.click(2880, 700);
+        ASSERT_TRUE(lit()) << "a click as the black appeared, round " << round;
+    }
     EXPECT_EQ(client.inputFocus(), leftWindow) << "Vesperon never took the focus";
 }
 

@@ -288,7 +288,7 @@ TEST(XcbConnectionEvents, EventsReadWhileAReplyWasAwaitedAreHandledToo)
 {
     auto connection = XcbConnection::open("a test");
     int maps = 0;
-    connection->setEventHandler([&](const xcb_generic_event_t& event) { maps += (event.response_type & 0x7f) == XCB_MAP_NOTIFY; });
+    connection->addReader([&](const xcb_generic_event_t& event) { maps += (event.response_type & 0x7f) == XCB_MAP_NOTIFY; });
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection->get(), connection->root(), XCB_CW_EVENT_MASK, &mask);
     std::free(xcb_get_input_focus_reply(connection->get(), xcb_get_input_focus(connection->get()), nullptr));
