@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace vesperon {
 
@@ -91,7 +92,18 @@ QtRunLoop::~QtRunLoop() = default;
 
 void QtRunLoop::async(Task task)
 {
-    QMetaObject::invokeMethod(&context_, std::move(task), Qt::QueuedConnection);
+    // One posted event for all the tasks of a turn: each post wakes the event loop with a write.
+    pending_.push_back(std::move(task));
+    if (pending_.size() == 1)
+        QMetaObject::invokeMethod(&context_, [this] { runPending(); }, Qt::QueuedConnection);
+}
+
+void QtRunLoop::runPending()
+{
+    // What these tasks submit waits for a turn of its own.
+    std::vector<Task> tasks = std::exchange(pending_, {});
+    for (Task& task : tasks)
+        task();
 }
 
 void QtRunLoop::asyncAfter(double seconds, Task task)

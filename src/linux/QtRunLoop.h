@@ -4,9 +4,12 @@
 
 #include <QObject>
 
+#include <vector>
+
 namespace vesperon {
 
-// The run loop on Qt's main thread: posted events for submissions, precise QTimers for delays.
+// The run loop on Qt's main thread: a posted event for each turn's submissions, precise QTimers for
+// delays.
 class QtRunLoop : public RunLoop {
 public:
     QtRunLoop();
@@ -17,6 +20,9 @@ public:
     std::shared_ptr<Timer> scheduleTimer(double interval, bool repeats, Task tick) override;
 
 private:
+    void runPending();
+
+    std::vector<Task> pending_;
     QObject context_; // tasks and timers die with the run loop
 };
 
