@@ -57,6 +57,10 @@ std::optional<nlohmann::json> JsonFileSettingsStore::object(const std::string& k
 
 void JsonFileSettingsStore::setObject(const std::string& key, nlohmann::json value)
 {
+    // What the file holds already is not written again: every start would otherwise rewrite it,
+    // and wait for the disk.
+    if (const auto stored = values_.find(key); stored != values_.end() && *stored == value)
+        return;
     values_[key] = std::move(value);
     save();
 }

@@ -94,6 +94,9 @@ TEST(SettingsFile, KeepsValuesAcrossRunsReplacingTheFileWholeAndWritesThroughLin
         const auto before = inode();
         store.setDouble("wakeDelay", 2.5);
         EXPECT_NE(inode(), before) << "replaced whole, never rewritten in place";
+        const auto written = inode();
+        store.setDouble("wakeDelay", 2.5);
+        EXPECT_EQ(inode(), written) << "an unchanged value is not written again";
         store.removeObject("allowedWakeKeys");
     }
     EXPECT_EQ(modeOf(file), 0600u);
