@@ -1,8 +1,9 @@
 #include "linux/QtTray.h"
 
+#include "linux/OutlinedIconEngine.h"
+
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPainter>
 
 #include <algorithm>
 #include <utility>
@@ -23,15 +24,6 @@ QString resourceFor(Icon icon)
         break;
     }
     return QStringLiteral(":/icons/display.svg");
-}
-
-// The glyph's shape in one colour.
-QPixmap tinted(QPixmap glyph, const QColor& colour)
-{
-    QPainter painter(&glyph);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(glyph.rect(), colour);
-    return glyph;
 }
 
 // '&' marks a mnemonic in Qt menus; a display called "A&B" must read so.
@@ -60,31 +52,8 @@ const QIcon& QtTray::icon(Icon icon)
 {
     auto it = icons_.find(icon);
     if (it == icons_.end())
-        it = icons_.emplace(icon, draw(icon)).first;
+        it = icons_.emplace(icon, QIcon(new OutlinedIconEngine(resourceFor(icon)))).first;
     return it->second;
-}
-
-// A light glyph in a dark outline reads on dark panels and light ones alike, whatever the theme.
-QIcon QtTray::draw(Icon icon)
-{
-    const QIcon source(resourceFor(icon));
-    QIcon drawn;
-    for (int size : {16, 22, 24, 32, 48, 64}) {
-        const QPixmap glyph = source.pixmap(QSize(size - 2, size - 2)); // room for the outline
-        if (glyph.isNull())
-            continue;
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        const QPixmap outline = tinted(glyph, QColor(0x1a, 0x1a, 0x1a));
-        for (int dx : {0, 1, 2})
-            for (int dy : {0, 1, 2})
-                painter.drawPixmap(dx, dy, outline);
-        painter.drawPixmap(1, 1, tinted(glyph, QColor(0xf4, 0xf4, 0xf4)));
-        painter.end();
-        drawn.addPixmap(pixmap);
-    }
-    return drawn;
 }
 
 QtTray::QtTray() : available_(QSystemTrayIcon::isSystemTrayAvailable())

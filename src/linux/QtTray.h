@@ -23,12 +23,11 @@ public:
     void setMenu(const Menu& menu) override;
     void setAboutToShow(std::function<void()> handler) override { aboutToShow_ = std::move(handler); }
 
-    // One of the project's icons, a light glyph in a dark outline. Each is drawn once:
-    // a new one at every blackout would fill Qt's pixmap cache.
+    // One of the project's icons (an OutlinedIconEngine). Each is made once: a new one at every
+    // blackout would fill Qt's pixmap cache.
     const QIcon& icon(Icon icon);
 
 private:
-    static QIcon draw(Icon icon);
     static bool sameShape(const QMenu& menu, const Menu& items);
     void fill(QMenu& menu, const Menu& items);
     void update(QMenu& menu, const Menu& items);

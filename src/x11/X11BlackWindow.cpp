@@ -7,6 +7,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -30,10 +32,10 @@ QRect nativeRect(const Rect& frame)
                                          static_cast<int>(std::lround(logical.height() * ratio))));
 }
 
-void setProperty(xcb_connection_t* c, xcb_window_t window, const char* name, xcb_atom_t type, int format,
+void setProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type, int format,
     std::uint32_t length, const void* data)
 {
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, internAtom(c, name), type, static_cast<std::uint8_t>(format), length, data);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, name, type, static_cast<std::uint8_t>(format), length, data);
 }
 
 } // namespace
@@ -86,6 +88,7 @@ X11BlackWindowFactory::X11BlackWindowFactory(XcbConnection* connection, X11Stack
 {
     if (!connection_)
         return;
+    internAtoms();
     QObject::connect(qGuiApp, &QGuiApplication::screenAdded, &screenWatch_, [this] { keepReady(); });
     QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, &screenWatch_, [this] { keepReady(); });
     keepReady();
@@ -158,6 +161,21 @@ void X11BlackWindowFactory::configure(xcb_window_t window, const Rect& frame)
         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
 }
 
+// All asked for at once: one round trip.
+void X11BlackWindowFactory::internAtoms()
+{
+    xcb_connection_t* c = connection_->get();
+    static constexpr std::array<std::string_view, atomCount> names{"_NET_WM_NAME", "UTF8_STRING", "_NET_WM_WINDOW_OPACITY", "_COMPTON_SHADOW"};
+    std::array<xcb_intern_atom_cookie_t, atomCount> cookies{};
+    for (std::size_t i = 0; i < atomCount; ++i)
+        cookies[i] = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(names[i].size()), names[i].data());
+    for (std::size_t i = 0; i < atomCount; ++i) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookies[i], nullptr);
+        atoms_[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+    }
+}
+
 xcb_window_t X11BlackWindowFactory::make()
 {
     xcb_connection_t* c = connection_->get();
@@ -168,19 +186,19 @@ xcb_window_t X11BlackWindowFactory::make()
         screen.root_visual, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
     static constexpr char wmClass[] = "vesperon\0Vesperon";
     static constexpr char title[] = "Vesperon Blackout";
-    setProperty(c, window, "WM_CLASS", XCB_ATOM_STRING, 8, sizeof wmClass, wmClass);
-    setProperty(c, window, "_NET_WM_NAME", internAtom(c, "UTF8_STRING"), 8, sizeof title - 1, title);
+    setProperty(c, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8, sizeof wmClass, wmClass);
+    setProperty(c, window, atoms_[netWmName], atoms_[utf8String], 8, sizeof title - 1, title);
     // A compositor must not make the blackout see-through: picom and its forerunners dim windows
     // they think inactive (override-redirect ones included) and cast shadows onto the monitor beside.
     const std::uint32_t noShadow = 0;
     applyOpacity(window);
-    setProperty(c, window, "_COMPTON_SHADOW", XCB_ATOM_CARDINAL, 32, 1, &noShadow);
+    setProperty(c, window, atoms_[comptonShadow], XCB_ATOM_CARDINAL, 32, 1, &noShadow);
     return window;
 }
 
 void X11BlackWindowFactory::applyOpacity(xcb_window_t window) const
 {
-    setProperty(connection_->get(), window, "_NET_WM_WINDOW_OPACITY", XCB_ATOM_CARDINAL, 32, 1, &opacity_);
+    setProperty(connection_->get(), window, atoms_[windowOpacity], XCB_ATOM_CARDINAL, 32, 1, &opacity_);
 }
 
 void X11BlackWindowFactory::setOpacity(double opacity)

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -59,6 +60,7 @@ private:
     void keepReady();
     void giveBack(xcb_window_t window);
     void configure(xcb_window_t window, const Rect& frame);
+    void internAtoms();
     xcb_window_t make();
 
     XcbConnection* connection_;
@@ -68,6 +70,8 @@ private:
     std::vector<xcb_window_t> ready_;
     std::vector<xcb_window_t> inUse_;
     std::uint32_t opacity_ = 0xffffffff;
+    enum Atom : std::size_t { netWmName, utf8String, windowOpacity, comptonShadow, atomCount };
+    std::array<xcb_atom_t, atomCount> atoms_{};
     QObject screenWatch_;
 };
 

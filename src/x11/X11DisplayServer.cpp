@@ -10,7 +10,7 @@ X11DisplayServer::X11DisplayServer(std::string limits)
     , windows_(blackWindows_.get(), &stackKeeper_)
     , hotkeys_(XcbConnection::open("global hotkeys"), !limits.empty())
     , inputTap_(blackWindows_.get())
-    , access_(limits)
+    , access_(blackWindows_.get(), limits)
     // XWayland counts only the input of X11 windows: its idle time would black out under a user
     // typing in a Wayland window.
     , idle_(limits.empty() ? XcbConnection::open("idle time") : nullptr)

@@ -1,6 +1,7 @@
 #include "x11/X11InputAccess.h"
 
 #include "x11/X11InputTap.h"
+#include "x11/XcbConnection.h"
 
 #include <iostream>
 #include <utility>
@@ -9,11 +10,8 @@ namespace vesperon {
 
 bool X11InputAccess::isGranted() const
 {
-    // A connection of its own: asking announces an XInput version, which is per connection.
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    const bool granted = !xcb_connection_has_error(c) && X11InputTap::offersRawInput(c);
-    xcb_disconnect(c);
-    return granted;
+    // Asking announces an XInput version, which is per connection: the one the tap announces too.
+    return connection_ && X11InputTap::offersRawInput(connection_->get());
 }
 
 void X11InputAccess::explain()
