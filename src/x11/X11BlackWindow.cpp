@@ -111,8 +111,13 @@ std::unique_ptr<BlackWindow> X11BlackWindowFactory::create(const Rect& frame)
     } else if (ready_.empty()) {
         window = make();
     } else {
-        window = ready_.back();
-        ready_.pop_back();
+        // The one that covered this monitor last time, if any: it need not move.
+        const QRect native = nativeRect(frame);
+        auto it = std::ranges::find_if(ready_, [&](xcb_window_t w) { return placed_[w] == native; });
+        if (it == ready_.end())
+            it = std::prev(ready_.end());
+        window = *it;
+        ready_.erase(it);
     }
     inUse_.push_back(window);
     return std::make_unique<X11BlackWindow>(*this, window, frame);
@@ -129,6 +134,7 @@ void X11BlackWindowFactory::keepReady()
         ready_.push_back(make());
     while (ready_.size() > wanted) {
         xcb_destroy_window(connection_->get(), ready_.back());
+        placed_.erase(ready_.back());
         ready_.pop_back();
     }
     xcb_flush(connection_->get());
@@ -154,6 +160,8 @@ void X11BlackWindowFactory::configure(xcb_window_t window, const Rect& frame)
     if (!connection_)
         return;
     const QRect native = nativeRect(frame);
+    if (std::exchange(placed_[window], native) == native)
+        return;
     const std::uint32_t values[] = {static_cast<std::uint32_t>(native.x()), static_cast<std::uint32_t>(native.y()),
         static_cast<std::uint32_t>(std::max(1, native.width())), static_cast<std::uint32_t>(std::max(1, native.height()))};
     // Sent with the next map or frame change: one write per window on the way to black.

@@ -3,8 +3,10 @@
 #include "platform/BlackWindow.h"
 
 #include <QObject>
+#include <QRect>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -69,6 +71,8 @@ private:
 
     std::vector<xcb_window_t> ready_;
     std::vector<xcb_window_t> inUse_;
+    std::map<xcb_window_t, QRect> placed_; // where each was last sent
+
     std::uint32_t opacity_ = 0xffffffff;
     enum Atom : std::size_t { netWmName, utf8String, windowOpacity, comptonShadow, atomCount };
     std::array<xcb_atom_t, atomCount> atoms_{};
