@@ -8,10 +8,10 @@
 
 #include <algorithm>
 #include <array>
-#include <string_view>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 namespace vesperon {
