@@ -2,8 +2,8 @@
 // its exit, against the real control server on a private session bus. The server runs in this
 // process over the fake desktop, so the time is the client's and the bus's, not a display's.
 #include "app/Vesperon.h"
-#include "linux/DBusControlServer.h"
-#include "linux/QtRunLoop.h"
+#include "control/dbus/DBusControlServer.h"
+#include "desktop/QtRunLoop.h"
 #include "support/Daemon.h"
 #include "support/FakeDesktop.h"
 

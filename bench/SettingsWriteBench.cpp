@@ -1,6 +1,6 @@
 // Cost of one settings write: the whole file is replaced atomically (temporary file, fsync, rename)
 // each time a setting is assigned, for example at every step of the wake-delay slider.
-#include "linux/JsonFileSettingsStore.h"
+#include "desktop/JsonFileSettingsStore.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "app/Vesperon.h"
 #include "display/DisplayManager.h"
 #include "input/InputMonitor.h"
-#include "linux/QtRunLoop.h"
+#include "desktop/QtRunLoop.h"
 #include "support/FakeDesktop.h"
 #include "support/QtSpin.h"
 #include "support/XServer.h"

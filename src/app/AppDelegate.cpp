@@ -1,8 +1,7 @@
 #include "app/AppDelegate.h"
 
-#include "app/MenuBarController.h"
+#include "tray/MenuBarController.h"
 #include "core/RunLoop.h"
-#include "core/Weak.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "input/InputMonitor.h"
@@ -12,12 +11,7 @@
 
 namespace vesperon {
 
-std::shared_ptr<AppDelegate> AppDelegate::create(const Services& services)
-{
-    return std::shared_ptr<AppDelegate>(new AppDelegate(services));
-}
-
-void AppDelegate::applicationDidFinishLaunching()
+void AppDelegate::launch()
 {
     services_.menuBar.install();
     setupPermissionObserver();
@@ -27,18 +21,17 @@ void AppDelegate::applicationDidFinishLaunching()
 void AppDelegate::setupPermissionObserver()
 {
     PermissionManager& permission = services_.permission;
-    cancellables_.push_back(permission.hasAccessibilityPermission.subscribeOnMainQueue(services_.runLoop,
-        weakly(shared_from_this(), [](AppDelegate& delegate, bool granted) {
+    subscriptions_.push_back(permission.hasAccessibilityPermission.subscribeQueued(services_.runLoop,
+        [this](bool granted) {
             if (granted)
-                delegate.services_.inputMonitor.start();
+                services_.inputMonitor.start();
             else
-                delegate.services_.inputMonitor.stop();
-        })));
-    permission.checkPermissions();
+                services_.inputMonitor.stop();
+        }));
     if (!permission.hasAccessibilityPermission.get()) {
         // Not tested again when it runs: the request comes even if access arrived meanwhile.
-        services_.runLoop.asyncAfter(1.0, weakly(shared_from_this(), [](AppDelegate& delegate) {
-            delegate.services_.permission.requestPermission();
+        services_.runLoop.postAfter(1.0, lifetime_.guard([this] {
+            services_.permission.requestPermission();
         }));
     }
 }
@@ -49,8 +42,8 @@ void AppDelegate::setupHotkeys()
     hotkeys.installEventHandler();
     hotkeys.registerAllHotkeys();
     reportRefusedHotkeys();
-    cancellables_.push_back(services_.appState.hotkeysChanged.connect(
-        weakly(shared_from_this(), [](AppDelegate& delegate) { delegate.services_.hotkeys.registerAllHotkeys(); })));
+    subscriptions_.push_back(services_.appState.hotkeysChanged.connect(
+        [this] { services_.hotkeys.registerAllHotkeys(); }));
 }
 
 // Once, at start: later refusals show where the hotkeys are shown.
@@ -74,7 +67,7 @@ void AppDelegate::reportRefusedHotkeys()
             + " free, or set another in its preferences");
 }
 
-void AppDelegate::applicationWillTerminate()
+void AppDelegate::aboutToQuit()
 {
     services_.inputMonitor.stop();
     services_.hotkeys.unregisterAllHotkeys();

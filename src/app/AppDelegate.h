@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Lifetime.h"
 #include "core/Subscription.h"
 
 #include <memory>
@@ -16,7 +17,7 @@ class PermissionManager;
 class RunLoop;
 
 // Start-up and shutdown, in a fixed order.
-class AppDelegate : public std::enable_shared_from_this<AppDelegate> {
+class AppDelegate {
 public:
     struct Services {
         RunLoop& runLoop;
@@ -29,21 +30,21 @@ public:
         DisplayManager& displays;
     };
 
-    static std::shared_ptr<AppDelegate> create(const Services& services);
+    explicit AppDelegate(const Services& services) : services_(services) {}
 
     // Once, when the event loop runs: the tray menu, the permission, the input monitor, the hotkeys.
-    void applicationDidFinishLaunching();
+    void launch();
     // Once, before the process ends: stop watching input, release the hotkeys, wake every display.
-    void applicationWillTerminate();
+    void aboutToQuit();
 
 private:
-    explicit AppDelegate(const Services& services) : services_(services) {}
     void setupPermissionObserver();
     void setupHotkeys();
     void reportRefusedHotkeys();
 
     Services services_;
-    Cancellables cancellables_;
+    Subscriptions subscriptions_;
+    Lifetime lifetime_;
 };
 
 } // namespace vesperon

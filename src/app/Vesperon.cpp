@@ -1,9 +1,9 @@
 #include "app/Vesperon.h"
 
 #include "app/AppDelegate.h"
-#include "app/LaunchAtLogin.h"
-#include "app/MenuBarController.h"
-#include "app/TrayFallback.h"
+#include "model/LaunchAtLogin.h"
+#include "tray/MenuBarController.h"
+#include "tray/TrayFallback.h"
 #include "control/ControlService.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
@@ -27,17 +27,17 @@ Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function
         hidePreferences = [] {};
     const Backend& b = backend_;
     appState_ = std::make_unique<AppState>(b.settings, b.screens);
-    permission_ = PermissionManager::create({b.runLoop, b.application, b.inputAccess});
-    displays_ = DisplayManager::create({*appState_, b.runLoop, b.windows, b.screens});
-    hotkeys_ = HotkeyManager::create({*appState_, b.runLoop, b.hotkeys, *displays_});
-    inputMonitor_ = InputMonitor::create({*appState_, b.runLoop, b.inputTap, *displays_, messages});
-    idleBlackout_ = IdleBlackout::create({*appState_, b.runLoop, b.idle, b.idleInhibition, *displays_});
+    permission_ = std::make_unique<PermissionManager>(b.inputAccess);
+    displays_ = std::make_unique<DisplayManager>(DisplayManager::Services{*appState_, b.runLoop, b.windows, b.screens});
+    hotkeys_ = std::make_unique<HotkeyManager>(HotkeyManager::Services{*appState_, b.runLoop, b.hotkeys, *displays_});
+    inputMonitor_ = std::make_unique<InputMonitor>(InputMonitor::Services{*appState_, b.runLoop, b.inputTap, *displays_, messages});
+    idleBlackout_ = std::make_unique<IdleBlackout>(IdleBlackout::Services{*appState_, b.runLoop, b.idle, b.idleInhibition, *displays_});
     launchAtLogin_ = std::make_unique<LaunchAtLogin>(b.autostart, messages);
-    menuBar_ = MenuBarController::create(
+    menuBar_ = std::make_unique<MenuBarController>(MenuBarController::Services
         {b.runLoop, b.tray, *permission_, *appState_, *displays_, *hotkeys_, showPreferences, [this] { quit(); }});
-    delegate_ = AppDelegate::create({b.runLoop, b.notifier, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
-    control_ = ControlService::create({*appState_, *displays_, b.runLoop, showPreferences, [this] { quit(); }});
-    trayFallback_ = TrayFallback::create(
+    delegate_ = std::make_unique<AppDelegate>(AppDelegate::Services{b.runLoop, b.notifier, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
+    control_ = std::make_unique<ControlService>(ControlService::Services{*appState_, *displays_, b.runLoop, showPreferences, [this] { quit(); }});
+    trayFallback_ = std::make_unique<TrayFallback>(TrayFallback::Services
         {b.runLoop, b.tray, b.notifier, *hotkeys_, std::move(showPreferences), std::move(hidePreferences)});
 }
 
@@ -45,7 +45,7 @@ Vesperon::~Vesperon() = default;
 
 void Vesperon::launch()
 {
-    delegate_->applicationDidFinishLaunching();
+    delegate_->launch();
     trayFallback_->start();
 }
 
@@ -53,7 +53,7 @@ void Vesperon::quit()
 {
     if (std::exchange(quitting_, true))
         return; // a signal during the menu's quit, say
-    delegate_->applicationWillTerminate();
+    delegate_->aboutToQuit();
     backend_.application.quit();
 }
 

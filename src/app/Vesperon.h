@@ -52,16 +52,16 @@ private:
     bool quitting_ = false;
     // In dependency order: members are destroyed in reverse.
     std::unique_ptr<AppState> appState_;
-    std::shared_ptr<PermissionManager> permission_;
-    std::shared_ptr<DisplayManager> displays_;
-    std::shared_ptr<HotkeyManager> hotkeys_;
-    std::shared_ptr<InputMonitor> inputMonitor_;
-    std::shared_ptr<IdleBlackout> idleBlackout_;
+    std::unique_ptr<PermissionManager> permission_;
+    std::unique_ptr<DisplayManager> displays_;
+    std::unique_ptr<HotkeyManager> hotkeys_;
+    std::unique_ptr<InputMonitor> inputMonitor_;
+    std::unique_ptr<IdleBlackout> idleBlackout_;
     std::unique_ptr<LaunchAtLogin> launchAtLogin_;
-    std::shared_ptr<MenuBarController> menuBar_;
-    std::shared_ptr<AppDelegate> delegate_;
-    std::shared_ptr<ControlService> control_;
-    std::shared_ptr<TrayFallback> trayFallback_;
+    std::unique_ptr<MenuBarController> menuBar_;
+    std::unique_ptr<AppDelegate> delegate_;
+    std::unique_ptr<ControlService> control_;
+    std::unique_ptr<TrayFallback> trayFallback_;
 };
 
 } // namespace vesperon

@@ -1,13 +1,13 @@
 // Vesperon: black out chosen monitors from the tray, with global hotkeys or from the command line.
-#include "app/ApplicationId.h"
+#include "core/ApplicationId.h"
 #include "app/DisplayServerChoice.h"
 #include "app/Vesperon.h"
 #include "control/CommandLine.h"
-#include "control/DesktopKeyBinding.h"
-#include "linux/DBusControlClient.h"
-#include "linux/DBusControlServer.h"
-#include "linux/LinuxDesktop.h"
-#include "linux/QtTerminationSignals.h"
+#include "keybinding/DesktopKeyBinding.h"
+#include "control/dbus/DBusControlClient.h"
+#include "control/dbus/DBusControlServer.h"
+#include "desktop/LinuxDesktop.h"
+#include "desktop/QtTerminationSignals.h"
 #include "platform/Backend.h"
 #include "platform/InstanceClaim.h"
 #include "preferences/PreferencesWindow.h"
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
         std::cout << CommandLine::help();
         return 0;
     case CommandLine::Mode::version:
-        std::cout << "Vesperon " << VESPERON_VERSION << std::endl;
+        std::cout << "Vesperon " << applicationVersion << std::endl;
         return 0;
     case CommandLine::Mode::usageError:
         std::cerr << "vesperon: " << line.error << "\n" << CommandLine::usage() << std::endl;

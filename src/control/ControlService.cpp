@@ -1,7 +1,6 @@
 #include "control/ControlService.h"
 
 #include "core/RunLoop.h"
-#include "core/Weak.h"
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 
@@ -9,22 +8,18 @@ namespace vesperon {
 
 using Action = ControlCommand::Action;
 
-ControlService::ControlService(Services services) : services_(std::move(services)) {}
-
-std::shared_ptr<ControlService> ControlService::create(Services services)
+ControlService::ControlService(Services services) : services_(std::move(services))
 {
-    std::shared_ptr<ControlService> service(new ControlService(std::move(services)));
-    service->observeState();
-    return service;
+    observeState();
 }
 
 void ControlService::observeState()
 {
     const AppState& state = services_.appState;
     published_ = {state.isBlackoutActive.get(), state.blackedOutDisplays.get()};
-    auto changed = weakly(shared_from_this(), [](ControlService& s, const auto&) { s.stateMayHaveChanged(); });
-    cancellables_.push_back(state.isBlackoutActive.subscribe(changed));
-    cancellables_.push_back(state.blackedOutDisplays.subscribe(changed));
+    auto changed = [this](const auto&) { stateMayHaveChanged(); };
+    subscriptions_.push_back(state.isBlackoutActive.subscribe(changed));
+    subscriptions_.push_back(state.blackedOutDisplays.subscribe(changed));
 }
 
 // A wake sets the display set and the flag one after the other: listeners hear of both at once.
@@ -32,13 +27,13 @@ void ControlService::stateMayHaveChanged()
 {
     if (std::exchange(pending_, true))
         return;
-    services_.runLoop.async(weakly(shared_from_this(), [](ControlService& s) {
-        s.pending_ = false;
-        const AppState& state = s.services_.appState;
+    services_.runLoop.post(lifetime_.guard([this] {
+        pending_ = false;
+        const AppState& state = services_.appState;
         auto now = std::make_pair(state.isBlackoutActive.get(), state.blackedOutDisplays.get());
-        if (now != s.published_) {
-            s.published_ = std::move(now);
-            s.stateChanged.emit();
+        if (now != published_) {
+            published_ = std::move(now);
+            stateChanged.emit();
         }
     }));
 }
@@ -66,7 +61,7 @@ std::optional<std::string> ControlService::perform(const ControlCommand& command
     case Action::setDimLevel: services_.appState.blackoutOpacity.set(command.level); break;
     case Action::setIdleMinutes: services_.appState.idleBlackoutMinutes.set(command.minutes); break;
     // On a later turn, so that the caller hears back first.
-    case Action::quit: services_.runLoop.async(services_.quit); break;
+    case Action::quit: services_.runLoop.post(services_.quit); break;
     case Action::status:
     case Action::listDisplays: break;
     }

@@ -2,6 +2,7 @@
 
 #include "control/CommandLine.h"
 #include "control/DisplayReport.h"
+#include "core/Lifetime.h"
 #include "core/Signal.h"
 #include "core/Subscription.h"
 
@@ -18,7 +19,7 @@ class RunLoop;
 
 // What the control interface may ask of the running program. Every command takes the same path
 // as the tray menu and the hotkeys, so the menu, the icon and the input monitor follow.
-class ControlService : public std::enable_shared_from_this<ControlService> {
+class ControlService {
 public:
     struct Services {
         AppState& appState;
@@ -28,7 +29,7 @@ public:
         std::function<void()> quit;
     };
 
-    static std::shared_ptr<ControlService> create(Services services);
+    explicit ControlService(Services services);
 
     // Performs a command; for a display nobody has, the reason it was refused.
     std::optional<std::string> perform(const ControlCommand& command);
@@ -38,14 +39,14 @@ public:
     Signal<> stateChanged;
 
 private:
-    explicit ControlService(Services services);
     void observeState();
     void stateMayHaveChanged();
 
     Services services_;
     std::pair<bool, DisplaySet> published_;
     bool pending_ = false;
-    Cancellables cancellables_;
+    Subscriptions subscriptions_;
+    Lifetime lifetime_;
 };
 
 } // namespace vesperon

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Geometry.h"
-#include "display/DisplayInfo.h"
+#include "model/DisplayInfo.h"
 
 #include <optional>
 #include <string>

@@ -15,7 +15,7 @@ class Published {
 public:
     using Handler = std::function<void(const T&)>;
 
-    explicit Published(T initial, Handler didSet = {}) : value_(std::move(initial)), didSet_(std::move(didSet))
+    explicit Published(T initial, Handler onChange = {}) : value_(std::move(initial)), onChange_(std::move(onChange))
     {
     }
     Published(const Published&) = delete;
@@ -35,8 +35,8 @@ public:
         mutate(value_);
         const T published = value_; // a nested assignment must not change what we hand out
         changed_.emit(published);
-        if (didSet_)
-            didSet_(published);
+        if (onChange_)
+            onChange_(published);
     }
 
     [[nodiscard]] Subscription subscribe(Handler handler) const
@@ -49,12 +49,12 @@ public:
 
     // Each value, the current one included, is handed to `handler` on a later turn of the run
     // loop, one task per value. Nothing is delivered once the subscription is dropped.
-    [[nodiscard]] Subscription subscribeOnMainQueue(RunLoop& runLoop, Handler handler) const
+    [[nodiscard]] Subscription subscribeQueued(RunLoop& runLoop, Handler handler) const
     {
         auto alive = std::make_shared<bool>(true);
         auto inner = std::make_shared<Subscription>(
             subscribe([&runLoop, handler, weakAlive = std::weak_ptr<bool>(alive)](const T& value) {
-                runLoop.async([handler, value, weakAlive] {
+                runLoop.post([handler, value, weakAlive] {
                     if (auto isAlive = weakAlive.lock(); isAlive && *isAlive)
                         handler(value);
                 });
@@ -67,7 +67,7 @@ public:
 
 private:
     T value_;
-    Handler didSet_;
+    Handler onChange_;
     Signal<T> changed_;
 };
 

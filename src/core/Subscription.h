@@ -38,6 +38,6 @@ private:
 };
 
 // An owner's subscriptions; they end with the owner.
-using Cancellables = std::vector<Subscription>;
+using Subscriptions = std::vector<Subscription>;
 
 } // namespace vesperon

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/DisplayInfo.h"
+#include "model/DisplayInfo.h"
 
 #include <memory>
 

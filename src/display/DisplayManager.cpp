@@ -1,7 +1,6 @@
 #include "display/DisplayManager.h"
 
 #include "core/RunLoop.h"
-#include "core/Weak.h"
 #include "model/AppState.h"
 #include "platform/BlackWindow.h"
 #include "platform/ScreenSource.h"
@@ -20,14 +19,10 @@ const DisplayInfo* findDisplay(const std::vector<DisplayInfo>& displays, Display
 
 } // namespace
 
-DisplayManager::DisplayManager(const Services& services) : services_(services) {}
-
-std::shared_ptr<DisplayManager> DisplayManager::create(const Services& services)
+DisplayManager::DisplayManager(const Services& services) : services_(services)
 {
-    std::shared_ptr<DisplayManager> manager(new DisplayManager(services));
-    manager->screenObserver_ = services.screens.changed.connect(weakly(manager, [](DisplayManager& m) { m.displaysChanged(); }));
-    manager->setupStateObserver();
-    return manager;
+    screenObserver_ = services.screens.changed.connect([this] { displaysChanged(); });
+    setupStateObserver();
 }
 
 DisplayManager::~DisplayManager()
@@ -83,10 +78,10 @@ void DisplayManager::toggleDisplay(DisplayId id)
 
 void DisplayManager::setupStateObserver()
 {
-    cancellables_.push_back(services_.appState.blackedOutDisplays.subscribeOnMainQueue(services_.runLoop,
-        weakly(shared_from_this(), [](DisplayManager& m, const DisplaySet& set) { m.updateBlackoutWindows(set); })));
+    subscriptions_.push_back(services_.appState.blackedOutDisplays.subscribeQueued(services_.runLoop,
+        [this](const DisplaySet& set) { updateBlackoutWindows(set); }));
     AppState& state = services_.appState;
-    cancellables_.push_back(state.blackoutOpacity.subscribe([&state, &windows = services_.windows](double) {
+    subscriptions_.push_back(state.blackoutOpacity.subscribe([&state, &windows = services_.windows](double) {
         windows.setOpacity(state.effectiveBlackoutOpacity());
         windows.commit();
     }));

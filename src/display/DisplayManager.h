@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Lifetime.h"
 #include "core/Subscription.h"
 #include "display/BlackoutWindow.h"
 
@@ -15,7 +16,7 @@ class ScreenSource;
 
 // Keeps one black window per blacked-out display in step with AppState, follows screen changes,
 // and is the one entry point for every blackout and wake command.
-class DisplayManager : public std::enable_shared_from_this<DisplayManager> {
+class DisplayManager {
 public:
     struct Services {
         AppState& appState;
@@ -25,7 +26,7 @@ public:
     };
 
     // Observes screen changes at once and the blackout set from the next run-loop turn.
-    static std::shared_ptr<DisplayManager> create(const Services& services);
+    explicit DisplayManager(const Services& services);
     ~DisplayManager();
 
     void blackoutAll();
@@ -44,7 +45,6 @@ public:
     const std::map<DisplayId, std::unique_ptr<BlackoutWindow>>& blackoutWindows() const { return blackoutWindows_; }
 
 private:
-    explicit DisplayManager(const Services& services);
     void setupStateObserver();
     void updateBlackoutWindows(const DisplaySet& requested);
     void updateBlackoutWindowFrames();
@@ -52,7 +52,8 @@ private:
     Services services_;
     std::map<DisplayId, std::unique_ptr<BlackoutWindow>> blackoutWindows_;
     Subscription screenObserver_;
-    Cancellables cancellables_;
+    Subscriptions subscriptions_;
+    Lifetime lifetime_;
 };
 
 } // namespace vesperon

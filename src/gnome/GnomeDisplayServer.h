@@ -5,7 +5,7 @@
 #include "gnome/GnomeInputTap.h"
 #include "gnome/GnomeOverlays.h"
 #include "gnome/GnomeShellExtension.h"
-#include "linux/KeyCodeTable.h"
+#include "desktop/KeyCodeTable.h"
 #include "platform/Backend.h"
 #include "platform/InputAccess.h"
 

@@ -1,6 +1,6 @@
 #include "gnome/GnomeHotkeys.h"
 
-#include "control/DesktopKeyBinding.h"
+#include "keybinding/DesktopKeyBinding.h"
 #include "gnome/GnomeShellExtension.h"
 
 namespace vesperon {

@@ -1,7 +1,7 @@
 #include "gnome/GnomeIdleMonitor.h"
 
 #include "gnome/GnomeShellExtension.h"
-#include "linux/IdleTestScale.h"
+#include "desktop/IdleTestScale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "gnome/GnomeInputTap.h"
 
 #include "gnome/GnomeShellExtension.h"
-#include "linux/KeyCodeTable.h"
+#include "desktop/KeyCodeTable.h"
 
 namespace vesperon {
 

@@ -1,7 +1,6 @@
 #include "input/HotkeyManager.h"
 
 #include "core/RunLoop.h"
-#include "core/Weak.h"
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 
@@ -12,11 +11,6 @@
 namespace vesperon {
 
 HotkeyManager::HotkeyManager(const Services& services) : services_(services) {}
-
-std::shared_ptr<HotkeyManager> HotkeyManager::create(const Services& services)
-{
-    return std::shared_ptr<HotkeyManager>(new HotkeyManager(services));
-}
 
 HotkeyManager::~HotkeyManager()
 {
@@ -31,15 +25,12 @@ void HotkeyManager::installEventHandler()
 {
     if (eventHandlerInstalled_)
         return;
-    services_.hotkeys.setHandler([weakSelf = weak_from_this()](std::uint32_t id) {
-        auto self = weakSelf.lock();
-        return self && self->handleHotkey(id);
-    });
+    // Both handlers are taken back in the destructor.
+    services_.hotkeys.setHandler([this](std::uint32_t id) { return handleHotkey(id); });
     // A change made in the desktop's settings is stored like one made in the preferences, a turn
     // later: storing registers every hotkey again.
-    services_.hotkeys.setChangeHandler([weakSelf = weak_from_this()](std::uint32_t id, std::optional<KeyCombo> combo) {
-        if (auto self = weakSelf.lock())
-            self->changedByDesktop(id, combo);
+    services_.hotkeys.setChangeHandler([this](std::uint32_t id, std::optional<KeyCombo> combo) {
+        changedByDesktop(id, combo);
     });
     eventHandlerInstalled_ = true;
 }
@@ -94,9 +85,9 @@ void HotkeyManager::publishRefused()
     if (refused != refusedHotkeys.get())
         refusedHotkeys.set(std::move(refused));
     if (refused_.empty() && retryTimer_) {
-        std::exchange(retryTimer_, nullptr)->invalidate();
+        std::exchange(retryTimer_, nullptr)->stop();
     } else if (!refused_.empty() && !retryTimer_ && grabsKeys()) {
-        retryTimer_ = services_.runLoop.scheduleTimer(10, true, weakly(shared_from_this(), [](HotkeyManager& m) { m.retryRefused(); }));
+        retryTimer_ = services_.runLoop.startTimer(10, true, lifetime_.guard([this]() { retryRefused(); }));
     }
 }
 
@@ -145,7 +136,7 @@ void HotkeyManager::unregisterAllHotkeys()
     hotkeyCombos_.clear();
     nextHotkeyId_ = 1;
     if (retryTimer_) // nothing is retried until the next registration
-        std::exchange(retryTimer_, nullptr)->invalidate();
+        std::exchange(retryTimer_, nullptr)->stop();
 }
 
 bool HotkeyManager::handleHotkey(std::uint32_t id)
@@ -153,8 +144,7 @@ bool HotkeyManager::handleHotkey(std::uint32_t id)
     auto it = hotkeyActions_.find(id);
     if (it == hotkeyActions_.end())
         return false;
-    services_.runLoop.async(weakly(shared_from_this(),
-        [action = it->second](HotkeyManager& manager) { manager.perform(action); }));
+    services_.runLoop.post(lifetime_.guard([this, action = it->second]() { perform(action); }));
     return true;
 }
 
@@ -182,8 +172,8 @@ void HotkeyManager::changedByDesktop(std::uint32_t id, const std::optional<KeyCo
     const auto it = hotkeyActions_.find(id);
     if (it == hotkeyActions_.end())
         return;
-    services_.runLoop.async(weakly(shared_from_this(), [action = it->second, combo](HotkeyManager& manager) {
-        manager.store(action, combo);
+    services_.runLoop.post(lifetime_.guard([this, action = it->second, combo]() {
+        store(action, combo);
     }));
 }
 

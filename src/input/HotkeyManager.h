@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/Lifetime.h"
 #include "core/Published.h"
-#include "input/HotkeyAction.h"
-#include "model/KeyCombo.h"
+#include "model/HotkeyAction.h"
+#include "core/KeyCombo.h"
 #include "platform/HotkeyService.h"
 
 #include <map>
@@ -21,7 +22,7 @@ class Timer;
 
 // Turns the hotkey settings into system-wide hotkeys, and a press of one into a blackout command
 // on a later run-loop turn.
-class HotkeyManager : public std::enable_shared_from_this<HotkeyManager> {
+class HotkeyManager {
 public:
     struct Services {
         AppState& appState;
@@ -30,7 +31,7 @@ public:
         DisplayManager& displayManager;
     };
 
-    static std::shared_ptr<HotkeyManager> create(const Services& services);
+    explicit HotkeyManager(const Services& services);
     ~HotkeyManager();
 
     void installEventHandler();
@@ -75,7 +76,6 @@ public:
     HotkeyLabel label(const HotkeyAction& action) const;
 
 private:
-    explicit HotkeyManager(const Services& services);
     bool registerHotkey(const KeyCombo& combo, const HotkeyAction& action);
     void perform(const HotkeyAction& action);
     void changedByDesktop(std::uint32_t id, const std::optional<KeyCombo>& combo);
@@ -91,6 +91,7 @@ private:
     bool eventHandlerInstalled_ = false;
     std::uint32_t nextHotkeyId_ = 1;
     bool suspended_ = false;
+    Lifetime lifetime_;
 };
 
 } // namespace vesperon

@@ -1,6 +1,5 @@
 #include "input/IdleBlackout.h"
 
-#include "core/Weak.h"
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 #include "platform/IdleMonitor.h"
@@ -9,13 +8,9 @@
 
 namespace vesperon {
 
-IdleBlackout::IdleBlackout(const Services& services) : services_(services) {}
-
-std::shared_ptr<IdleBlackout> IdleBlackout::create(const Services& services)
+IdleBlackout::IdleBlackout(const Services& services) : services_(services)
 {
-    auto blackout = std::shared_ptr<IdleBlackout>(new IdleBlackout(services));
-    blackout->observe();
-    return blackout;
+    observe();
 }
 
 IdleBlackout::~IdleBlackout()
@@ -28,9 +23,9 @@ void IdleBlackout::observe()
     // Any change of what is dark, of the displays or of the minutes starts the count again.
     const auto rearm = [this](const auto&) { this->rearm(); };
     const AppState& state = services_.appState;
-    cancellables_.push_back(state.idleBlackoutMinutes.subscribeOnMainQueue(services_.runLoop, rearm));
-    cancellables_.push_back(state.blackedOutDisplays.subscribeOnMainQueue(services_.runLoop, rearm));
-    cancellables_.push_back(state.availableDisplays.subscribeOnMainQueue(services_.runLoop, rearm));
+    subscriptions_.push_back(state.idleBlackoutMinutes.subscribeQueued(services_.runLoop, rearm));
+    subscriptions_.push_back(state.blackedOutDisplays.subscribeQueued(services_.runLoop, rearm));
+    subscriptions_.push_back(state.availableDisplays.subscribeQueued(services_.runLoop, rearm));
 }
 
 void IdleBlackout::rearm()
@@ -45,7 +40,7 @@ void IdleBlackout::rearm()
         return;
     }
     services_.idle.watch(minutes * 60.0,
-        weakly(shared_from_this(), [generation](IdleBlackout& self) { self.idleTimeRanOut(generation); }));
+        lifetime_.guard([this, generation]() { idleTimeRanOut(generation); }));
 }
 
 bool IdleBlackout::isAvailable() const
@@ -62,8 +57,7 @@ void IdleBlackout::idleTimeRanOut(std::uint64_t generation)
 {
     if (generation != generation_)
         return;
-    services_.inhibition.check(weakly(shared_from_this(),
-        [generation](IdleBlackout& self, const std::optional<std::string>& holder) { self.decide(generation, holder); }));
+    services_.inhibition.check(lifetime_.guard([this, generation](const std::optional<std::string>& holder) { decide(generation, holder); }));
 }
 
 void IdleBlackout::decide(std::uint64_t generation, const std::optional<std::string>& holder)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Lifetime.h"
 #include "core/Subscription.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ class RunLoop;
 // Blacks the displays out by themselves once the user has left the input alone for the chosen
 // minutes, unless an application keeps the screen awake. The blackout is an ordinary one: it
 // wakes, shows and reports as any other.
-class IdleBlackout : public std::enable_shared_from_this<IdleBlackout> {
+class IdleBlackout {
 public:
     struct Services {
         AppState& appState;
@@ -29,7 +30,7 @@ public:
     };
 
     // Watches from the next run-loop turn on.
-    static std::shared_ptr<IdleBlackout> create(const Services& services);
+    explicit IdleBlackout(const Services& services);
     ~IdleBlackout();
 
     // False when this desktop does not tell how long input has been left alone.
@@ -38,7 +39,6 @@ public:
     bool knowsPointer() const;
 
 private:
-    explicit IdleBlackout(const Services& services);
     void observe();
     // Counts the idle time anew from now, or stops counting when there is nothing to do.
     void rearm();
@@ -48,7 +48,8 @@ private:
 
     Services services_;
     std::uint64_t generation_ = 0;
-    Cancellables cancellables_;
+    Subscriptions subscriptions_;
+    Lifetime lifetime_;
 };
 
 } // namespace vesperon

@@ -1,10 +1,9 @@
 #include "input/InputMonitor.h"
 
 #include "core/RunLoop.h"
-#include "core/Weak.h"
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
-#include "model/EventFlags.h"
+#include "core/EventFlags.h"
 
 #include <algorithm>
 #include <iostream>
@@ -22,11 +21,6 @@ bool matches(const KeyCombo& combo, std::uint32_t keyCode, std::uint32_t mask)
 
 InputMonitor::InputMonitor(const Services& services) : services_(services) {}
 
-std::shared_ptr<InputMonitor> InputMonitor::create(const Services& services)
-{
-    return std::shared_ptr<InputMonitor>(new InputMonitor(services));
-}
-
 InputMonitor::~InputMonitor()
 {
     stop();
@@ -36,8 +30,7 @@ void InputMonitor::start()
 {
     if (isRunning_)
         return;
-    const bool started = services_.tap.start(weakly(shared_from_this(),
-        [](InputMonitor& monitor, const InputEvent& event) { monitor.handleEvent(event); }));
+    const bool started = services_.tap.start(lifetime_.guard([this](const InputEvent& event) { handleEvent(event); }));
     if (!started) {
         services_.messages << "Vesperon: cannot watch input on this desktop, so only the hotkeys wake the displays" << std::endl;
         return;
@@ -60,7 +53,7 @@ void InputMonitor::stop()
         isRunning_ = false;
     }
     if (wakeDelayTimer_) {
-        wakeDelayTimer_->invalidate();
+        wakeDelayTimer_->stop();
         wakeDelayTimer_.reset();
     }
     isWaking_ = false;
@@ -157,19 +150,19 @@ void InputMonitor::triggerWake()
     }
     isWaking_ = true;
     if (wakeDelayTimer_)
-        wakeDelayTimer_->invalidate();
-    wakeDelayTimer_ = services_.runLoop.scheduleTimer(delay, false, weakly(shared_from_this(), [](InputMonitor& monitor) {
-        monitor.services_.runLoop.async(weakly(monitor.shared_from_this(), [](InputMonitor& m) {
-            m.services_.displayManager.wakeAll();
-            m.isWaking_ = false;
+        wakeDelayTimer_->stop();
+    wakeDelayTimer_ = services_.runLoop.startTimer(delay, false, lifetime_.guard([this]() {
+        services_.runLoop.post(lifetime_.guard([this]() {
+            services_.displayManager.wakeAll();
+            isWaking_ = false;
         }));
     }));
 }
 
 void InputMonitor::wakeSoon()
 {
-    services_.runLoop.async(weakly(shared_from_this(), [](InputMonitor& monitor) {
-        monitor.services_.displayManager.wakeAll();
+    services_.runLoop.post(lifetime_.guard([this]() {
+        services_.displayManager.wakeAll();
     }));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Lifetime.h"
 #include "core/Subscription.h"
 #include "platform/InputTap.h"
 
@@ -16,7 +17,7 @@ class Timer;
 // Watches system-wide input while the permission allows and wakes every display when the user comes
 // back during a blackout: a click or scroll always, mouse movement unless ignored, an allowed key
 // that is not a hotkey, after the wake delay; Control + Super + Escape always wakes at once.
-class InputMonitor : public std::enable_shared_from_this<InputMonitor> {
+class InputMonitor {
 public:
     static constexpr std::uint64_t safetyModifiers = 0x140000; // Control + Super
     static constexpr std::uint16_t safetyKeyCode = 53;          // Escape
@@ -29,7 +30,7 @@ public:
         std::ostream& messages;
     };
 
-    static std::shared_ptr<InputMonitor> create(const Services& services);
+    explicit InputMonitor(const Services& services);
     ~InputMonitor();
 
     void start();
@@ -43,7 +44,6 @@ public:
     void handleEvent(const InputEvent& event);
 
 private:
-    explicit InputMonitor(const Services& services);
     void handleKeyEvent(const InputEvent& event, bool isKeyDown);
     bool isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags) const;
     bool shouldWakeForKey(std::uint16_t keyCode) const;
@@ -57,6 +57,7 @@ private:
     bool isWaking_ = false;
     Subscription blackoutObserver_;
     Subscription litDisplaysObserver_;
+    Lifetime lifetime_;
 };
 
 } // namespace vesperon

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Published.h"
-#include "display/DisplayInfo.h"
-#include "model/KeyCombo.h"
+#include "model/DisplayInfo.h"
+#include "core/KeyCombo.h"
 #include "model/WakeKey.h"
 
 #include <map>

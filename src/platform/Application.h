@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/Signal.h"
-
 namespace vesperon {
 
 // The running program as the desktop sees it.
@@ -10,8 +8,6 @@ public:
     virtual ~Application() = default;
     // Ends the event loop, so that main returns.
     virtual void quit() = 0;
-    // One of the program's windows became the active window.
-    Signal<> activated;
 };
 
 } // namespace vesperon

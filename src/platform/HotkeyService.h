@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/KeyCombo.h"
+#include "core/KeyCombo.h"
 
 #include <cstdint>
 #include <functional>

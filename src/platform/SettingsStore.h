@@ -20,8 +20,20 @@ public:
     virtual void removeObject(const std::string& key) = 0;
 
     // Typed reads: nothing for a missing key or a value of another type.
-    std::optional<nlohmann::json::array_t> array(const std::string& key) const;
-    std::optional<std::string> data(const std::string& key) const;
+    std::optional<nlohmann::json::array_t> array(const std::string& key) const
+    {
+        auto value = object(key);
+        if (!value || !value->is_array())
+            return std::nullopt;
+        return value->get<nlohmann::json::array_t>();
+    }
+    std::optional<std::string> data(const std::string& key) const
+    {
+        auto value = object(key);
+        if (!value || !value->is_string())
+            return std::nullopt;
+        return value->get<std::string>();
+    }
 
     void setBool(const std::string& key, bool value) { setObject(key, value); }
     void setDouble(const std::string& key, double value) { setObject(key, value); }

@@ -43,8 +43,8 @@ BindLineView::BindLineView(const DesktopKeyBinding& binding, AppState& state, co
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(line()); });
     layout->addWidget(text_, 1);
     layout->addWidget(copy);
-    cancellables_.push_back(state_.hotkeysChanged.connect([this] { refresh(); }));
-    cancellables_.push_back(state_.availableDisplays.subscribe([this](const auto&) { refresh(); }));
+    subscriptions_.push_back(state_.hotkeysChanged.connect([this] { refresh(); }));
+    subscriptions_.push_back(state_.availableDisplays.subscribe([this](const auto&) { refresh(); }));
 }
 
 QString BindLineView::line() const

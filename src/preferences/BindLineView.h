@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/DesktopKeyBinding.h"
+#include "keybinding/DesktopKeyBinding.h"
 #include "core/Subscription.h"
 
 #include <QWidget>
@@ -28,7 +28,7 @@ private:
     AppState& state_;
     HotkeyAction action_;
     QLineEdit* text_;
-    Cancellables cancellables_;
+    Subscriptions subscriptions_;
 };
 
 } // namespace vesperon

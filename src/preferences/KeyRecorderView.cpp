@@ -1,6 +1,6 @@
 #include "preferences/KeyRecorderView.h"
 
-#include "model/EventFlags.h"
+#include "core/EventFlags.h"
 #include "platform/KeyboardMap.h"
 
 #include <QHBoxLayout>

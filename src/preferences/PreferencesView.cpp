@@ -1,10 +1,10 @@
 #include "preferences/PreferencesView.h"
 
-#include "app/LaunchAtLogin.h"
+#include "model/LaunchAtLogin.h"
 #include "input/HotkeyManager.h"
 #include "input/IdleBlackout.h"
 #include "input/PermissionManager.h"
-#include "linux/GnomeCustomShortcuts.h"
+#include "keybinding/GnomeCustomShortcuts.h"
 #include "model/AppState.h"
 #include "platform/BlackWindow.h"
 #include "preferences/BindLineView.h"
@@ -125,31 +125,31 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     column->addStretch();
 
     AppState& state = services_.appState;
-    cancellables_.push_back(services_.permission.hasAccessibilityPermission.subscribe([this](bool granted) { showPermission(granted); }));
-    cancellables_.push_back(state.availableDisplays.subscribe([this](const auto& displays) { showDisplays(displays); }));
-    cancellables_.push_back(state.ignoreMouseMovement.subscribe([this](bool ignore) {
+    subscriptions_.push_back(services_.permission.hasAccessibilityPermission.subscribe([this](bool granted) { showPermission(granted); }));
+    subscriptions_.push_back(state.availableDisplays.subscribe([this](const auto& displays) { showDisplays(displays); }));
+    subscriptions_.push_back(state.ignoreMouseMovement.subscribe([this](bool ignore) {
         const QSignalBlocker quiet(ignoreMouse_);
         ignoreMouse_->setChecked(ignore);
     }));
-    cancellables_.push_back(state.wakeOnLitDisplays.subscribe([this](bool wakes) {
+    subscriptions_.push_back(state.wakeOnLitDisplays.subscribe([this](bool wakes) {
         const QSignalBlocker quiet(wakeOnLit_);
         wakeOnLit_->setChecked(wakes && services_.permission.seesLitDisplays());
     }));
-    cancellables_.push_back(state.wakeDelay.subscribe([this](double seconds) { showWakeDelay(seconds); }));
-    cancellables_.push_back(state.allowedWakeKeys.subscribe([this](const WakeKeySet& keys) { showWakeKeys(keys); }));
-    cancellables_.push_back(state.blackoutOpacity.subscribe([this](double) { showDimLevel(services_.appState.effectiveBlackoutOpacity()); }));
-    cancellables_.push_back(state.idleBlackoutMinutes.subscribe([this](int) {
+    subscriptions_.push_back(state.wakeDelay.subscribe([this](double seconds) { showWakeDelay(seconds); }));
+    subscriptions_.push_back(state.allowedWakeKeys.subscribe([this](const WakeKeySet& keys) { showWakeKeys(keys); }));
+    subscriptions_.push_back(state.blackoutOpacity.subscribe([this](double) { showDimLevel(services_.appState.effectiveBlackoutOpacity()); }));
+    subscriptions_.push_back(state.idleBlackoutMinutes.subscribe([this](int) {
         const QSignalBlocker quiet(idleMinutes_);
         idleMinutes_->setValue(services_.appState.effectiveIdleBlackoutMinutes());
         idleScope_->setEnabled(idleMinutes_->value() > 0);
     }));
-    cancellables_.push_back(state.idleBlackoutScope.subscribe([this](IdleScope scope) {
+    subscriptions_.push_back(state.idleBlackoutScope.subscribe([this](IdleScope scope) {
         const QSignalBlocker quiet(idleScope_);
         idleScope_->setCurrentIndex(scope == IdleScope::all ? 0 : 1);
         showIdleNote();
     }));
-    cancellables_.push_back(state.idleHeldBy.subscribe([this](const auto&) { showIdleNote(); }));
-    cancellables_.push_back(services_.hotkeys.refusedHotkeys.subscribe([this](const auto&) {
+    subscriptions_.push_back(state.idleHeldBy.subscribe([this](const auto&) { showIdleNote(); }));
+    subscriptions_.push_back(services_.hotkeys.refusedHotkeys.subscribe([this](const auto&) {
         for (KeyRecorderView* recorder : recorders())
             recorder->refresh();
     }));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Subscription.h"
-#include "display/DisplayInfo.h"
-#include "linux/GnomeCustomShortcuts.h"
+#include "model/DisplayInfo.h"
+#include "keybinding/GnomeCustomShortcuts.h"
 #include "model/WakeKey.h"
 
 #include <QWidget>
@@ -107,7 +107,7 @@ private:
     QLabel* granted_ = nullptr;
     QPushButton* grantAccess_ = nullptr;
     bool anyRecording_ = false;
-    Cancellables cancellables_;
+    Subscriptions subscriptions_;
 };
 
 } // namespace vesperon

@@ -1,6 +1,6 @@
 #include "preferences/PreferencesWindow.h"
 
-#include "app/ApplicationId.h"
+#include "core/ApplicationId.h"
 #include "input/HotkeyManager.h"
 
 #include <QIcon>

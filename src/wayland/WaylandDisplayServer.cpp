@@ -1,6 +1,6 @@
 #include "wayland/WaylandDisplayServer.h"
 
-#include "wayland/KdeGlobalShortcuts.h"
+#include "keybinding/KdeGlobalShortcuts.h"
 
 namespace vesperon {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linux/KeyCodeTable.h"
+#include "desktop/KeyCodeTable.h"
 #include "platform/Backend.h"
 #include "platform/HotkeyService.h"
 #include "platform/InputAccess.h"

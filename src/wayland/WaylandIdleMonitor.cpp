@@ -1,6 +1,6 @@
 #include "wayland/WaylandIdleMonitor.h"
 
-#include "linux/IdleTestScale.h"
+#include "desktop/IdleTestScale.h"
 #include "wayland/WaylandConnection.h"
 #include "wayland/WaylandProtocols.h"
 

@@ -1,7 +1,7 @@
 #include "wayland/WaylandInputTap.h"
 
-#include "linux/KeyCodeTable.h"
-#include "model/EventFlags.h"
+#include "desktop/KeyCodeTable.h"
+#include "core/EventFlags.h"
 #include "wayland/WaylandConnection.h"
 #include "wayland/WaylandProtocols.h"
 

@@ -1,7 +1,7 @@
 #include "x11/X11HotkeyService.h"
 
-#include "model/KeyCombo.h"
-#include "linux/KeyCodeTable.h"
+#include "core/KeyCombo.h"
+#include "desktop/KeyCodeTable.h"
 #include "x11/XcbConnection.h"
 
 #include <array>

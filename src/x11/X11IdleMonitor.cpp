@@ -1,6 +1,6 @@
 #include "x11/X11IdleMonitor.h"
 
-#include "linux/IdleTestScale.h"
+#include "desktop/IdleTestScale.h"
 #include "x11/XcbConnection.h"
 
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "x11/X11InputTap.h"
 
-#include "model/EventFlags.h"
-#include "linux/KeyCodeTable.h"
+#include "core/EventFlags.h"
+#include "desktop/KeyCodeTable.h"
 #include "x11/XcbConnection.h"
 
 #include <QGuiApplication>

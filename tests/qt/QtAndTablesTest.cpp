@@ -2,18 +2,18 @@
 // desktop binds keys itself.
 #include "app/Vesperon.h"
 #include "display/ScreenIdentity.h"
-#include "linux/QtRunLoop.h"
-#include "linux/QtScreenSource.h"
+#include "desktop/QtRunLoop.h"
+#include "desktop/QtScreenSource.h"
 #include "platform/EdidSource.h"
-#include "wayland/KdeGlobalShortcuts.h"
-#include "model/KeyCombo.h"
+#include "keybinding/KdeGlobalShortcuts.h"
+#include "core/KeyCombo.h"
 #include "preferences/BindLineView.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
 #include "preferences/PreferencesView.h"
 #include "support/FakeDesktop.h"
 #include "support/QtSpin.h"
-#include "linux/KeyCodeTable.h"
+#include "desktop/KeyCodeTable.h"
 #include "x11/X11InputTap.h"
 
 #include <QApplication>
@@ -39,33 +39,33 @@ TEST(QtRunLoop, TasksRunLaterInOrderDelaysNeverEndEarlyAndTimersStopWhenInvalida
 {
     QtRunLoop loop;
     std::vector<int> order;
-    loop.async([&] { loop.async([&order] { order.push_back(100); }); }); // after all the others
+    loop.post([&] { loop.post([&order] { order.push_back(100); }); }); // after all the others
     for (int i = 0; i < 100; ++i)
-        loop.async([&order, i] { order.push_back(i); });
+        loop.post([&order, i] { order.push_back(i); });
     EXPECT_TRUE(order.empty()) << "not inside the caller";
     ASSERT_TRUE(spinUntil([&] { return order.size() == 101; }));
     EXPECT_TRUE(std::ranges::is_sorted(order));
     for (double delay : {0.0005, 0.03, 0.12}) {
         const auto start = Clock::now();
         Clock::time_point ranAt{};
-        loop.asyncAfter(delay, [&] { ranAt = Clock::now(); });
+        loop.postAfter(delay, [&] { ranAt = Clock::now(); });
         ASSERT_TRUE(spinUntil([&] { return ranAt != Clock::time_point{}; }));
         EXPECT_GE(std::chrono::duration<double>(ranAt - start).count(), delay);
     }
 
     int ticks = 0, fired = 0;
-    std::shared_ptr<Timer> repeating = loop.scheduleTimer(0.01, true, [&] { ++ticks; });
-    std::weak_ptr<Timer> once = loop.scheduleTimer(0.01, false, [&] { ++fired; });
+    std::shared_ptr<Timer> repeating = loop.startTimer(0.01, true, [&] { ++ticks; });
+    std::weak_ptr<Timer> once = loop.startTimer(0.01, false, [&] { ++fired; });
     ASSERT_TRUE(spinUntil([&] { return ticks >= 3 && fired == 1; }));
-    repeating->invalidate();
+    repeating->stop();
     const int atInvalidate = ticks;
     bool later = false;
-    loop.asyncAfter(0.1, [&] { later = true; }); // ten periods later
+    loop.postAfter(0.1, [&] { later = true; }); // ten periods later
     ASSERT_TRUE(spinUntil([&] { return later; }));
     EXPECT_TRUE(ticks == atInvalidate && fired == 1);
     EXPECT_TRUE(once.expired()) << "a fired one-shot timer is released by the run loop";
     for (double absurd : {1e300, -1.0, std::nan("")}) // a wake delay from a hand-edited file
-        loop.scheduleTimer(absurd, false, [] {})->invalidate();
+        loop.startTimer(absurd, false, [] {})->stop();
 }
 
 TEST(KeyCodeTable, MapsTheKeysOfAKeyboardBothWaysByPosition)

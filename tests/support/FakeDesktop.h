@@ -214,7 +214,7 @@ struct FakeIdleMonitor : IdleMonitor {
     void stop() override
     {
         if (timer)
-            timer->invalidate();
+            timer->stop();
         idle = nullptr;
     }
     std::optional<Point> pointerPosition() const override { return pointer; }
@@ -226,8 +226,8 @@ struct FakeIdleMonitor : IdleMonitor {
     void restart()
     {
         if (timer)
-            timer->invalidate();
-        timer = loop.scheduleTimer(seconds, false, [this] { std::exchange(idle, nullptr)(); });
+            timer->stop();
+        timer = loop.startTimer(seconds, false, [this] { std::exchange(idle, nullptr)(); });
     }
     RunLoop& loop;
     std::shared_ptr<Timer> timer;
@@ -243,7 +243,7 @@ struct FakeIdleInhibition : IdleInhibition {
     void check(std::function<void(std::optional<std::string>)> answer) override
     {
         ++checks;
-        loop.async([answer, held = holder] { answer(held); });
+        loop.post([answer, held = holder] { answer(held); });
     }
     RunLoop& loop;
     std::optional<std::string> holder;

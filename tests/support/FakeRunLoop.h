@@ -17,9 +17,9 @@ namespace vesperon::testing {
 // for the next turn.
 class FakeRunLoop : public RunLoop {
 public:
-    void async(Task task) override { schedule(now_, std::move(task)); }
-    void asyncAfter(double seconds, Task task) override { schedule(now_ + nanoseconds(seconds), std::move(task)); }
-    std::shared_ptr<Timer> scheduleTimer(double interval, bool repeats, Task tick) override
+    void post(Task task) override { schedule(now_, std::move(task)); }
+    void postAfter(double seconds, Task task) override { schedule(now_ + nanoseconds(seconds), std::move(task)); }
+    std::shared_ptr<Timer> startTimer(double interval, bool repeats, Task tick) override
     {
         auto timer = std::make_shared<FakeTimer>();
         const Ns period = std::max<Ns>(1, nanoseconds(interval));
@@ -64,8 +64,8 @@ public:
 private:
     using Ns = std::int64_t;
     struct FakeTimer : Timer {
-        void invalidate() override { valid = false; }
-        bool isValid() const override { return valid; }
+        void stop() override { valid = false; }
+        bool isActive() const override { return valid; }
         bool valid = true;
     };
 

@@ -1,11 +1,11 @@
 // The program as a whole over the fake desktop: launch, the tray menu, quitting; and the
 // autostart entry it keeps.
-#include "app/LaunchAtLogin.h"
+#include "model/LaunchAtLogin.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "input/InputMonitor.h"
 #include "input/PermissionManager.h"
-#include "linux/AutostartEntry.h"
+#include "desktop/AutostartEntry.h"
 #include "support/FakeDesktop.h"
 
 #include <QTemporaryDir>
@@ -176,7 +176,7 @@ TEST(Launch, APanelStartedLaterGetsAFewSecondsAndWithoutOneThePreferencesStandIn
     EXPECT_EQ(desktop.preferencesHidden, 1) << "the stand-in goes when the icon docks";
 }
 
-TEST(Launch, WithoutThePermissionVesperonAsksOnceWatchesWhenGrantedAndStopsWhenWithdrawn)
+TEST(Launch, WithoutInputAccessVesperonAsksOnceAfterASecondAndNeverPolls)
 {
     FakeDesktop desktop;
     desktop.access.granted = false;
@@ -186,32 +186,15 @@ TEST(Launch, WithoutThePermissionVesperonAsksOnceWatchesWhenGrantedAndStopsWhenW
     EXPECT_EQ(desktop.access.requests, 0);
     desktop.loop.advance(0.001);
     EXPECT_EQ(desktop.access.requests, 1);
-    const int checks = desktop.access.checks;
-    desktop.loop.advance(2);
-    EXPECT_EQ(desktop.access.checks, checks + 4) << "polled every half second";
+
+    desktop.access.granted = true; // fixed for the run on Linux: never asked again
+    desktop.app->permission().openAccessibilitySettings();
+    desktop.loop.advance(60);
+    EXPECT_EQ(desktop.access.checks, 1) << "read once, at start";
     EXPECT_EQ(desktop.access.requests, 1) << "asked once";
-    const int menus = desktop.tray.menusSet;
-
-    desktop.access.granted = true;
-    desktop.loop.advance(0.5);
-    EXPECT_TRUE(desktop.app->inputMonitor().isRunning());
-    EXPECT_EQ(desktop.tray.menusSet, menus + 1);
-    EXPECT_EQ(desktop.tray.menu.front().title, "Blackout All");
-    desktop.access.granted = false;
-    desktop.loop.advance(5);
-    EXPECT_TRUE(desktop.app->inputMonitor().isRunning()) << "no poll while it is held";
-    desktop.application.activated.emit();
-    desktop.loop.runUntilIdle();
-    EXPECT_FALSE(desktop.app->inputMonitor().isRunning()) << "activation checks again";
-    EXPECT_FALSE(desktop.app->permission().isPolling()) << "without polling";
-    EXPECT_TRUE(desktop.hotkeys.press(KeyCombo::defaultBlackoutAll)) << "the hotkeys stay";
-
-    desktop.access.granted = true;
-    desktop.app->permission().openAccessibilitySettings();
-    desktop.app->permission().openAccessibilitySettings();
-    const int before = desktop.access.checks;
-    desktop.loop.advance(5);
-    EXPECT_EQ(desktop.access.checks, before + 1) << "one poll, which stops at its first answer";
+    EXPECT_EQ(desktop.access.explanations, 1);
+    EXPECT_FALSE(desktop.app->inputMonitor().isRunning());
+    EXPECT_TRUE(desktop.hotkeys.press(KeyCombo::defaultBlackoutAll)) << "the hotkeys work without it";
 }
 
 TEST(Quit, DuringABlackoutStopsInputReleasesHotkeysWakesEverythingThenEndsTheLoopOnce)

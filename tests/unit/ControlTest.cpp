@@ -1,7 +1,7 @@
 // Driving the running program from outside: the command line, the display names it accepts, what
 // it prints, and the commands over the fake desktop.
 #include "control/ControlService.h"
-#include "control/DesktopKeyBinding.h"
+#include "keybinding/DesktopKeyBinding.h"
 #include "support/FakeDesktop.h"
 
 #include <gtest/gtest.h>

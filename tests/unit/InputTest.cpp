@@ -4,7 +4,7 @@
 #include "input/HotkeyManager.h"
 #include "input/IdleBlackout.h"
 #include "input/InputMonitor.h"
-#include "model/EventFlags.h"
+#include "core/EventFlags.h"
 #include "support/FakeDesktop.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The plumbing (signals, published values), key combinations, displays, and the application state
 // with its settings.
-#include "display/DisplayInfo.h"
+#include "model/DisplayInfo.h"
 #include "display/ScreenIdentity.h"
 #include "support/FakeDesktop.h"
 
@@ -41,7 +41,7 @@ TEST(Published, MainQueueDeliveryHandsEachValueOverOnALaterTurnUntilDropped)
     FakeRunLoop loop;
     Published<int> value(1);
     std::vector<int> seen;
-    auto s = std::make_unique<Subscription>(value.subscribeOnMainQueue(loop, [&](int v) { seen.push_back(v); }));
+    auto s = std::make_unique<Subscription>(value.subscribeQueued(loop, [&](int v) { seen.push_back(v); }));
     value.set(2);
     value.set(3);
     EXPECT_TRUE(seen.empty()) << "nothing arrives inside the assignment";
@@ -127,7 +127,7 @@ std::vector<std::string> publications(const DisplaySet& before, const std::funct
     AppState& state = desktop.build().appState();
     state.blackedOutDisplays.set(before);
     std::vector<std::string> log;
-    Cancellables subscriptions;
+    Subscriptions subscriptions;
     subscriptions.push_back(state.blackedOutDisplays.subscribe([&](const DisplaySet& set) {
         std::string text = "{";
         for (DisplayId id : set)

@@ -1,6 +1,6 @@
 // The settings file on disk: atomic replacement, links written through, and everything a hostile
 // or broken file system can put at its path, through the real store and AppState.
-#include "linux/JsonFileSettingsStore.h"
+#include "desktop/JsonFileSettingsStore.h"
 #include "model/AppState.h"
 #include "support/FakeDesktop.h"
 

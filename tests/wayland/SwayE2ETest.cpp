@@ -1,6 +1,6 @@
 // What only sway shows: its bar under the overlays, its way to add an output, and the safety
 // combination (KWin keeps Control+Meta+Escape for itself).
-#include "control/DesktopKeyBinding.h"
+#include "keybinding/DesktopKeyBinding.h"
 #include "support/SwayServer.h"
 #include "wayland/WaylandE2E.h"
 

@@ -3,13 +3,13 @@
 // with real key presses through XTEST, so that key codes and modifiers come from the server as they
 // do for a user, and its own hotkeys are real X grabs.
 #include "app/Vesperon.h"
-#include "control/DesktopKeyBinding.h"
+#include "keybinding/DesktopKeyBinding.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "input/IdleBlackout.h"
-#include "linux/LinuxDesktop.h"
-#include "linux/QtTray.h"
-#include "linux/ScreenSaverInhibition.h"
+#include "desktop/LinuxDesktop.h"
+#include "tray/QtTray.h"
+#include "desktop/ScreenSaverInhibition.h"
 #include "model/AppState.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
@@ -125,8 +125,6 @@ struct PreferencesOnX11 : RealVesperon {
 
     const DesktopKeyBinding binding;
     std::unique_ptr<PreferencesWindow> window;
-    int activations = 0;
-    Subscription activation = desktop.application.activated.connect([this] { ++activations; });
 };
 
 } // namespace
@@ -232,7 +230,6 @@ TEST_F(PreferencesOnX11, RecordersTakeTheFirstKeyWithAModifierWhileVesperonsHotk
 TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
 {
     open();
-    EXPECT_GE(activations, 1) << "the window's activation is the application's";
     EXPECT_FALSE(window->findChild<QScrollArea*>()->verticalScrollBar()->isVisible()) << "sized to its content";
     EXPECT_FALSE(window->windowIcon().isNull());
     KeyRecorderView* all = find<KeyRecorderView>("blackoutAll");

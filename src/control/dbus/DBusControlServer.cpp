@@ -1,0 +1,181 @@
+#include "control/dbus/DBusControlServer.h"
+
+#include "control/ControlService.h"
+#include "control/dbus/ControlBus.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
+
+#include <ostream>
+#include <unistd.h>
+
+namespace vesperon {
+
+namespace {
+
+const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString introspectableInterface = QStringLiteral("org.freedesktop.DBus.Introspectable");
+
+constexpr const char* standardInterfaces = R"(<interface name="org.freedesktop.DBus.Introspectable">
+  <method name="Introspect"><arg name="xml" type="s" direction="out"/></method>
+</interface>
+<interface name="org.freedesktop.DBus.Properties">
+  <method name="Get"><arg type="s" direction="in"/><arg type="s" direction="in"/><arg type="v" direction="out"/></method>
+  <method name="GetAll"><arg type="s" direction="in"/><arg type="a{sv}" direction="out"/></method>
+  <signal name="PropertiesChanged"><arg type="s"/><arg type="a{sv}"/><arg type="as"/></signal>
+</interface>
+)";
+
+constexpr const char* introspection = R"(<interface name="%1">
+  <method name="BlackoutAll"/>
+  <method name="WakeAll"/>
+  <method name="Toggle"/>
+  <method name="BlackoutDisplay"><arg name="display" type="s" direction="in"/></method>
+  <method name="WakeDisplay"><arg name="display" type="s" direction="in"/></method>
+  <method name="ToggleDisplay"><arg name="display" type="s" direction="in"/></method>
+  <method name="KeepOnlyDisplay"><arg name="display" type="s" direction="in"/></method>
+  <method name="SetDimLevel"><arg name="level" type="d" direction="in"/></method>
+  <method name="SetIdleMinutes"><arg name="minutes" type="u" direction="in"/></method>
+  <method name="ShowPreferences"/>
+  <method name="Quit"/>
+  <method name="ListDisplays"><arg name="displays" type="aa{sv}" direction="out"/></method>
+  <property name="Active" type="b" access="read"/>
+  <property name="DarkDisplays" type="au" access="read"/>
+</interface>
+)";
+
+} // namespace
+
+DBusControlServer::DBusControlServer(ControlService& service, std::ostream& messages)
+    : service_(service), messages_(messages)
+{
+}
+
+DBusControlServer::~DBusControlServer()
+{
+    if (connection_) {
+        connection_->unregisterObject(ControlBus::path());
+        connection_->unregisterService(ControlBus::service());
+    }
+}
+
+bool DBusControlServer::start()
+{
+    const auto address = ControlBus::address();
+    if (!address) {
+        messages_ << "Vesperon: no D-Bus session bus; commands such as 'vesperon --toggle' cannot reach it" << std::endl;
+        return false;
+    }
+    ControlBus::registerTypes();
+    QDBusConnection connection = QDBusConnection::connectToBus(*address, ControlBus::connectionName());
+    if (!connection.isConnected()) {
+        messages_ << "Vesperon: cannot connect to the session bus: " << connection.lastError().message().toStdString() << std::endl;
+        return false;
+    }
+    if (!connection.registerVirtualObject(ControlBus::path(), this) || !connection.registerService(ControlBus::service())) {
+        messages_ << "Vesperon: another program holds " << ControlBus::service().toStdString()
+                  << " on the session bus; commands go to it, not to this Vesperon" << std::endl;
+        connection.unregisterObject(ControlBus::path());
+        return false;
+    }
+    connection_ = connection;
+    stateObserver_ = service_.stateChanged.connect([this] { announceState(); });
+    return true;
+}
+
+QString DBusControlServer::introspect(const QString&) const
+{
+    return QString::fromLatin1(introspection).arg(ControlBus::interface());
+}
+
+bool DBusControlServer::handleMessage(const QDBusMessage& call, const QDBusConnection& connection)
+{
+    if (call.type() != QDBusMessage::MethodCallMessage)
+        return false;
+    const QDBusMessage reply = isOwnUser(call)
+        ? answer(call)
+        : call.createErrorReply(QDBusError::AccessDenied, QStringLiteral("Vesperon serves its own user only"));
+    return connection.send(reply);
+}
+
+QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
+{
+    if (call.interface() == propertiesInterface)
+        return answerProperties(call);
+    if (call.interface() == introspectableInterface && call.member() == QLatin1String("Introspect")) {
+        return call.createReply(QStringLiteral("<node>\n") + QString::fromLatin1(standardInterfaces)
+            + introspect(call.path()) + QStringLiteral("</node>\n"));
+    }
+    const auto action = ControlBus::action(call.member());
+    if (!action || (!call.interface().isEmpty() && call.interface() != ControlBus::interface()))
+        return call.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No method ") + call.member());
+
+    const bool needsDisplay = ControlCommand::needsDisplay(*action);
+    const bool needsLevel = *action == ControlCommand::Action::setDimLevel;
+    const bool needsMinutes = *action == ControlCommand::Action::setIdleMinutes;
+    const QString signature = needsDisplay ? QStringLiteral("s")
+        : needsLevel                       ? QStringLiteral("d")
+        : needsMinutes                     ? QStringLiteral("u")
+                                           : QString();
+    if (call.signature() != signature)
+        return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("Wrong arguments for ") + call.member());
+    const double level = needsLevel ? call.arguments().at(0).toDouble() : 1.0;
+    if (!(level >= 0.5 && level <= 1.0))
+        return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("The dim level is from 0.5 to 1"));
+    const uint minutes = needsMinutes ? call.arguments().at(0).toUInt() : 0;
+    if (minutes > 120)
+        return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("The idle minutes are from 0 (never) to 120"));
+    if (*action == ControlCommand::Action::listDisplays) {
+        QList<QVariantMap> displays;
+        for (const DisplayReport& display : service_.status().displays)
+            displays.append(ControlBus::toMap(display));
+        return call.createReply(QVariant::fromValue(displays));
+    }
+    const std::string display = needsDisplay ? call.arguments().at(0).toString().toStdString() : std::string();
+    if (const auto refused = service_.perform({*action, display, level, static_cast<int>(minutes)}))
+        return call.createErrorReply(ControlBus::unknownDisplayError(), QString::fromStdString(*refused));
+    return call.createReply();
+}
+
+QDBusMessage DBusControlServer::answerProperties(const QDBusMessage& call)
+{
+    const QList<QVariant> arguments = call.arguments();
+    const QString asked = arguments.value(0).toString();
+    if (asked != ControlBus::interface())
+        return call.createErrorReply(QDBusError::UnknownInterface, QStringLiteral("No interface ") + asked);
+    const QVariantMap properties = state();
+    if (call.member() == QLatin1String("GetAll") && arguments.size() == 1)
+        return call.createReply(properties);
+    const QString name = arguments.value(1).toString();
+    if (call.member() == QLatin1String("Get") && arguments.size() == 2 && properties.contains(name))
+        return call.createReply(QVariant::fromValue(QDBusVariant(properties.value(name))));
+    if (call.member() == QLatin1String("Set"))
+        return call.createErrorReply(QDBusError::PropertyReadOnly, QStringLiteral("The state is read-only"));
+    return call.createErrorReply(QDBusError::UnknownProperty, QStringLiteral("No property ") + name);
+}
+
+QVariantMap DBusControlServer::state() const
+{
+    const StatusReport status = service_.status();
+    QList<uint> dark;
+    for (const DisplayReport& display : status.displays)
+        if (display.dark)
+            dark.append(display.id);
+    return {{QStringLiteral("Active"), status.active}, {QStringLiteral("DarkDisplays"), QVariant::fromValue(dark)}};
+}
+
+bool DBusControlServer::isOwnUser(const QDBusMessage& call) const
+{
+    const QDBusReply<uint> uid = connection_->interface()->serviceUid(call.service());
+    return uid.isValid() && uid.value() == getuid();
+}
+
+void DBusControlServer::announceState()
+{
+    QDBusMessage signal = QDBusMessage::createSignal(ControlBus::path(), propertiesInterface, QStringLiteral("PropertiesChanged"));
+    signal << ControlBus::interface() << state() << QStringList();
+    connection_->send(signal);
+}
+
+} // namespace vesperon
