@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace vesperon {
 
 class Application;
@@ -30,6 +32,9 @@ public:
     virtual IdleMonitor& idle() = 0;
     // What the server reads from the monitors' EDID beyond what Qt reports; none here by default.
     virtual EdidSource* edids() { return nullptr; }
+    // Calls `changed` whenever a tray of the display server's own (X11's XEmbed tray) may have
+    // come or gone; trays on the session bus are watched there.
+    virtual void watchTray(std::function<void()> changed) { (void)changed; }
 };
 
 // Every service the program is built from. Whoever makes it owns the services; they outlive the

@@ -3,6 +3,7 @@
 #include "tray/OutlinedIconEngine.h"
 
 #include <QCursor>
+#include <QDBusConnection>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -58,12 +59,7 @@ const QIcon& QtTray::icon(Icon icon)
 
 QtTray::QtTray() : available_(QSystemTrayIcon::isSystemTrayAvailable())
 {
-    availability_.setInterval(1000);
-    connect(&availability_, &QTimer::timeout, this, [this] {
-        if (std::exchange(available_, QSystemTrayIcon::isSystemTrayAvailable()) != available_)
-            availabilityChanged.emit();
-    });
-    availability_.start();
+    watchStatusNotifierHosts();
     tray_.setContextMenu(&menu_);
     connect(&menu_, &QMenu::aboutToShow, this, [this] {
         if (aboutToShow_)
@@ -76,6 +72,26 @@ QtTray::QtTray() : available_(QSystemTrayIcon::isSystemTrayAvailable())
         if ((reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context) && !menu_.isVisible())
             menu_.popup(QCursor::pos());
     });
+}
+
+// A host counts once it has registered with the watcher, which may start before or after us.
+void QtTray::watchStatusNotifierHosts()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    statusNotifierWatcher_.setConnection(bus);
+    statusNotifierWatcher_.addWatchedService(watcher);
+    connect(&statusNotifierWatcher_, &QDBusServiceWatcher::serviceOwnerChanged, this, &QtTray::recheck);
+    for (const char* signal : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
+        bus.connect(QString(), QStringLiteral("/StatusNotifierWatcher"), watcher, QLatin1String(signal), this, SLOT(recheck()));
+}
+
+void QtTray::recheck()
+{
+    if (std::exchange(available_, QSystemTrayIcon::isSystemTrayAvailable()) != available_)
+        availabilityChanged.emit();
 }
 
 QtTray::~QtTray()

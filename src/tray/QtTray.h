@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
-#include <QTimer>
+#include <QDBusServiceWatcher>
 
 #include <map>
 
@@ -14,6 +14,7 @@ namespace vesperon {
 // The tray icon as a QSystemTrayIcon. Both a left and a right click open the menu. Nothing shows
 // until the first setIcon; a tray that appears later docks the icon then.
 class QtTray : public QObject, public Tray {
+    Q_OBJECT
 public:
     QtTray();
     ~QtTray() override;
@@ -27,14 +28,21 @@ public:
     // blackout would fill Qt's pixmap cache.
     const QIcon& icon(Icon icon);
 
+public Q_SLOTS:
+    // Asks Qt again whether there is a tray, and tells if that changed: when a tray may have come
+    // or gone.
+    void recheck();
+
 private:
+    void watchStatusNotifierHosts();
     static bool sameShape(const QMenu& menu, const Menu& items);
     void fill(QMenu& menu, const Menu& items);
     void update(QMenu& menu, const Menu& items);
     void showItem(QAction& action, const MenuItem& item);
 
     QSystemTrayIcon tray_;
-    QTimer availability_; // Qt tells nobody when a tray comes or goes: asked once a second
+    // Qt tells nobody when a tray comes or goes: the session bus does, for StatusNotifierItem hosts.
+    QDBusServiceWatcher statusNotifierWatcher_;
     bool available_ = false;
     QMenu menu_;
     std::vector<QMenu*> submenus_;

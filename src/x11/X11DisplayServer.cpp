@@ -17,6 +17,11 @@ X11DisplayServer::X11DisplayServer(std::string limits)
 {
 }
 
+void X11DisplayServer::watchTray(std::function<void()> changed)
+{
+    trayWatch_ = std::make_unique<X11TrayWatch>(blackWindows_.get(), std::move(changed));
+}
+
 bool X11DisplayServer::isReachable()
 {
     xcb_connection_t* probe = xcb_connect(nullptr, nullptr);

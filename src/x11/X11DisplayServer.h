@@ -8,6 +8,7 @@
 #include "x11/X11InputAccess.h"
 #include "x11/X11InputTap.h"
 #include "x11/X11StackKeeper.h"
+#include "x11/X11TrayWatch.h"
 #include "x11/XcbConnection.h"
 
 #include <memory>
@@ -27,6 +28,7 @@ public:
     InputAccess& inputAccess() override { return access_; }
     KeyboardMap& keyboard() override { return keyboard_; }
     IdleMonitor& idle() override { return idle_; }
+    void watchTray(std::function<void()> changed) override;
 
     // Whether an X server can be reached at $DISPLAY.
     static bool isReachable();
@@ -42,6 +44,7 @@ private:
     X11InputAccess access_;
     XkbKeyboardMap keyboard_;
     X11IdleMonitor idle_;
+    std::unique_ptr<X11TrayWatch> trayWatch_;
 };
 
 } // namespace vesperon

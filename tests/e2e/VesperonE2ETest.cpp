@@ -432,6 +432,8 @@ TEST_F(VesperonE2E, WithoutATrayThePreferencesStandIn)
     pressBlackoutAll();
     EXPECT_TRUE(shows(rightMonitor, green)) << "the preferences window covers the middle of the left one";
     EXPECT_TRUE(spinUntil([&] { return client.pixel(100, 1000) == red; }));
+    tray.start(QStringLiteral("trayer"), QStringLiteral("--edge top --align right --height 32").split(QLatin1Char(' ')));
+    EXPECT_TRUE(spinUntil([&] { return windows(isPreferences).empty(); })) << "the stand-in goes when a tray appears";
 }
 
 TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
