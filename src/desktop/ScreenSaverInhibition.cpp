@@ -1,5 +1,7 @@
 #include "desktop/ScreenSaverInhibition.h"
 
+#include "control/dbus/ControlBus.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -13,13 +15,6 @@ namespace {
 const QString screenSaver = QStringLiteral("org.freedesktop.ScreenSaver");
 // Browsers call the first path, some older programs the second.
 const QString paths[] = {QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("/ScreenSaver")};
-
-constexpr const char* introspection = R"(<interface name="org.freedesktop.ScreenSaver">
-  <method name="Inhibit"><arg name="application_name" type="s" direction="in"/><arg name="reason_for_inhibit" type="s" direction="in"/><arg name="cookie" type="u" direction="out"/></method>
-  <method name="UnInhibit"><arg name="cookie" type="u" direction="in"/></method>
-  <method name="GetActive"><arg type="b" direction="out"/></method>
-</interface>
-)";
 
 } // namespace
 
@@ -88,7 +83,7 @@ void ScreenSaverInhibition::ask(const QString& service, const QString& path, con
 
 QString ScreenSaverInhibition::introspect(const QString&) const
 {
-    return QString::fromLatin1(introspection);
+    return ControlBus::introspection(screenSaver);
 }
 
 bool ScreenSaverInhibition::handleMessage(const QDBusMessage& call, const QDBusConnection& connection)

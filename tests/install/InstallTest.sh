@@ -12,6 +12,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 expected="usr/bin/vesperon
 usr/share/applications/$id.desktop
+usr/share/dbus-1/interfaces/$id.Shell.xml
+usr/share/dbus-1/interfaces/$id.xml
 usr/share/doc/vesperon/changelog.gz
 usr/share/doc/vesperon/copyright
 usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/extension.js

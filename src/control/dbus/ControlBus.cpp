@@ -3,6 +3,7 @@
 #include "core/ApplicationId.h"
 
 #include <QDBusMetaType>
+#include <QFile>
 #include <QFileInfo>
 
 #include <array>
@@ -91,6 +92,15 @@ void registerTypes()
 {
     qDBusRegisterMetaType<QList<QVariantMap>>();
     qDBusRegisterMetaType<QList<uint>>();
+}
+
+QString introspection(const QString& interfaceName)
+{
+    QFile file(QStringLiteral(":/dbus/") + interfaceName + QStringLiteral(".xml"));
+    const QString xml = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    const qsizetype begin = xml.indexOf(QStringLiteral("<interface "));
+    const QString end = QStringLiteral("</interface>");
+    return begin < 0 ? QString() : xml.mid(begin, xml.indexOf(end, begin) + end.size() - begin) + QLatin1Char('\n');
 }
 
 } // namespace vesperon::ControlBus

@@ -30,6 +30,10 @@ std::optional<ControlCommand::Action> action(const QString& method);
 // A monitor on the wire: a{sv} with id, connector, name, x, y, width, height, primary, dark.
 QVariantMap toMap(const DisplayReport& display);
 DisplayReport fromMap(const QVariantMap& map);
+// The introspection data of a D-Bus interface the program serves, from its definition in
+// data/dbus/ (built in): the <interface> element, to go inside the object's <node>.
+QString introspection(const QString& interfaceName);
+
 // Makes aa{sv} and au known to Qt's D-Bus marshalling. Called before the first connection, it also
 // makes Qt's type registry outlive Qt's D-Bus thread at exit, which may still be reading then.
 void registerTypes();

@@ -27,24 +27,6 @@ constexpr const char* standardInterfaces = R"(<interface name="org.freedesktop.D
 </interface>
 )";
 
-constexpr const char* introspection = R"(<interface name="%1">
-  <method name="BlackoutAll"/>
-  <method name="WakeAll"/>
-  <method name="Toggle"/>
-  <method name="BlackoutDisplay"><arg name="display" type="s" direction="in"/></method>
-  <method name="WakeDisplay"><arg name="display" type="s" direction="in"/></method>
-  <method name="ToggleDisplay"><arg name="display" type="s" direction="in"/></method>
-  <method name="KeepOnlyDisplay"><arg name="display" type="s" direction="in"/></method>
-  <method name="SetDimLevel"><arg name="level" type="d" direction="in"/></method>
-  <method name="SetIdleMinutes"><arg name="minutes" type="u" direction="in"/></method>
-  <method name="ShowPreferences"/>
-  <method name="Quit"/>
-  <method name="ListDisplays"><arg name="displays" type="aa{sv}" direction="out"/></method>
-  <property name="Active" type="b" access="read"/>
-  <property name="DarkDisplays" type="au" access="read"/>
-</interface>
-)";
-
 } // namespace
 
 DBusControlServer::DBusControlServer(ControlService& service, std::ostream& messages)
@@ -86,7 +68,7 @@ bool DBusControlServer::start()
 
 QString DBusControlServer::introspect(const QString&) const
 {
-    return QString::fromLatin1(introspection).arg(ControlBus::interface());
+    return ControlBus::introspection(ControlBus::interface());
 }
 
 bool DBusControlServer::handleMessage(const QDBusMessage& call, const QDBusConnection& connection)

@@ -6,17 +6,8 @@
 // Owned while the extension runs, so Vesperon can tell at once whether it is there.
 const busName = 'io.github.vesperon.Vesperon.Shell';
 const objectPath = '/org/gnome/Shell/Extensions/Vesperon';
-const interfaceXml = `<node><interface name="io.github.vesperon.Vesperon.Shell">
-  <method name="SetOverlays"><arg type="ai" direction="in"/><arg type="d" direction="in"/></method>
-  <method name="GrabKey"><arg type="s" direction="in"/><arg type="u" direction="out"/></method>
-  <method name="UngrabKey"><arg type="u" direction="in"/></method>
-  <method name="WatchActivity"><arg type="b" direction="in"/></method>
-  <method name="WatchIdle"><arg type="u" direction="in"/></method>
-  <signal name="Pointer"><arg type="s" name="kind"/><arg type="i" name="x"/><arg type="i" name="y"/></signal>
-  <signal name="Hotkey"><arg type="u" name="action"/></signal>
-  <signal name="UserActive"/>
-  <signal name="Idle"/>
-</interface></node>`;
+// From data/dbus/io.github.vesperon.Vesperon.Shell.xml, put here by the build.
+const interfaceXml = `@interfaceXml@`;
 
 const motionInterval = 50; // ms: one movement report per interval is enough to wake
 
