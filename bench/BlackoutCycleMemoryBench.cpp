@@ -33,7 +33,8 @@ long residentKilobytes(qint64 pid)
 bool call(const QString& method)
 {
     const QString name = QStringLiteral("io.github.vesperon.Vesperon");
-    const auto message = QDBusMessage::createMethodCall(name, QStringLiteral("/io/github/vesperon/Vesperon"), name, method);
+    const auto message
+        = QDBusMessage::createMethodCall(name, QStringLiteral("/io/github/vesperon/Vesperon"), name, method);
     return QDBusConnection::sessionBus().call(message).type() == QDBusMessage::ReplyMessage;
 }
 
@@ -59,8 +60,8 @@ int main(int argc, char** argv)
     long start = 0;
     for (int cycle = 1; cycle <= cycles; ++cycle) {
         // ListDisplays is answered after the windows of the call before have been made or hidden.
-        if (!call(QStringLiteral("BlackoutAll")) || !call(QStringLiteral("ListDisplays")) || !call(QStringLiteral("WakeAll"))
-            || !call(QStringLiteral("ListDisplays")))
+        if (!call(QStringLiteral("BlackoutAll")) || !call(QStringLiteral("ListDisplays"))
+            || !call(QStringLiteral("WakeAll")) || !call(QStringLiteral("ListDisplays")))
             return 1;
         if (cycle == warmUp)
             start = residentKilobytes(vesperon.processId());

@@ -55,8 +55,8 @@ int main(int argc, char** argv)
     QtRunLoop runLoop;
     Backend backend = desktop.backend();
     Vesperon vesperon(Backend{runLoop, backend.application, backend.settings, backend.autostart, backend.screens,
-                          backend.tray, backend.notifier, backend.windows, backend.hotkeys, backend.inputTap, backend.inputAccess,
-                          backend.keyboard, backend.idle, backend.idleInhibition},
+                          backend.tray, backend.notifier, backend.windows, backend.hotkeys, backend.inputTap,
+                          backend.inputAccess, backend.keyboard, backend.idle, backend.idleInhibition},
         std::cout, {});
     vesperon.launch();
     DBusControlServer server(vesperon.control(), std::cout);
@@ -64,11 +64,13 @@ int main(int argc, char** argv)
         return 1;
 
     std::printf("%-28s %12s %12s %12s\n", "50 runs, 3 displays", "median (ms)", "90% (ms)", "slowest (ms)");
-    for (const QStringList& arguments : {QStringList{QStringLiteral("--status")}, QStringList{QStringLiteral("--toggle")},
-             QStringList{QStringLiteral("--blackout"), QStringLiteral("DP-2")}}) {
+    for (const QStringList& arguments :
+        {QStringList{QStringLiteral("--status")}, QStringList{QStringLiteral("--toggle")},
+            QStringList{QStringLiteral("--blackout"), QStringLiteral("DP-2")}}) {
         const std::vector<double> times = timeClient(arguments);
-        std::printf("%-28s %12.1f %12.1f %12.1f\n", qPrintable(QStringLiteral("vesperon ") + arguments.join(QLatin1Char(' '))),
-            times[rounds / 2], times[rounds * 9 / 10], times.back());
+        std::printf("%-28s %12.1f %12.1f %12.1f\n",
+            qPrintable(QStringLiteral("vesperon ") + arguments.join(QLatin1Char(' '))), times[rounds / 2],
+            times[rounds * 9 / 10], times.back());
     }
     return 0;
 }

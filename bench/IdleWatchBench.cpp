@@ -48,7 +48,8 @@ Usage usage(qint64 pid)
 bool answers()
 {
     const QString name = QStringLiteral("io.github.vesperon.Vesperon");
-    const auto message = QDBusMessage::createMethodCall(name, QStringLiteral("/io/github/vesperon/Vesperon"), name, QStringLiteral("ListDisplays"));
+    const auto message = QDBusMessage::createMethodCall(
+        name, QStringLiteral("/io/github/vesperon/Vesperon"), name, QStringLiteral("ListDisplays"));
     return QDBusConnection::sessionBus().call(message).type() == QDBusMessage::ReplyMessage;
 }
 
@@ -110,8 +111,8 @@ int main(int argc, char** argv)
     for (const Case& c : cases) {
         const Usage still = measure(c.settings, c.scale, false, client);
         const Usage moving = measure(c.settings, c.scale, true, client);
-        std::printf("%s  %6.2f ms CPU, %4ld wake-ups   %6.2f ms CPU, %4ld wake-ups\n", c.name, still.cpuMs, still.wakeUps,
-            moving.cpuMs, moving.wakeUps);
+        std::printf("%s  %6.2f ms CPU, %4ld wake-ups   %6.2f ms CPU, %4ld wake-ups\n", c.name, still.cpuMs,
+            still.wakeUps, moving.cpuMs, moving.wakeUps);
     }
     tray.kill();
     tray.waitForFinished(5000);

@@ -1,10 +1,10 @@
 // How fast a blackout comes and goes, against a bare xcb client doing the same job, on a private
 // Xvfb with 1, 2 and 4 monitors of 1280×720: the hotkey pressed with XTEST → every monitor black
 // (polled with GetImage), a click → every monitor shows again; 40 rounds each, the two programs
-// running side by side and taking turns (the bare one on Shift+Super+B), so both see the same load. Then start-up (until
-// the tray icon docks, the hotkeys being grabbed in the same turn) beside a bare Qt 6 tray program,
-// resident memory, and Vesperon's CPU for 100,000 raw motion events during a blackout.
-// `VESPERON=path` measures another build of the program; `MONITORS=n` one case only.
+// running side by side and taking turns (the bare one on Shift+Super+B), so both see the same load. Then start-up
+// (until the tray icon docks, the hotkeys being grabbed in the same turn) beside a bare Qt 6 tray program, resident
+// memory, and Vesperon's CPU for 100,000 raw motion events during a blackout. `VESPERON=path` measures another build of
+// the program; `MONITORS=n` one case only.
 #include "support/QtSpin.h"
 #include "support/XServer.h"
 
@@ -37,7 +37,10 @@ constexpr std::uint8_t keyB = 56;
 
 struct Figures {
     std::vector<double> ms;
-    double at(double q) const { return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))]; }
+    double at(double q) const
+    {
+        return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))];
+    }
 };
 
 // The job done on xcb alone: windows made in advance, mapped on the hotkey, unmapped on a click.
@@ -49,8 +52,9 @@ struct Figures {
     for (int i = 0; i < monitors; ++i) {
         const std::uint32_t values[] = {screen->black_pixel, 1, XCB_EVENT_MASK_BUTTON_PRESS};
         windows.push_back(xcb_generate_id(c));
-        xcb_create_window(c, XCB_COPY_FROM_PARENT, windows.back(), screen->root, static_cast<std::int16_t>(i * monitorWidth), 0,
-            monitorWidth, monitorHeight, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, windows.back(), screen->root,
+            static_cast<std::int16_t>(i * monitorWidth), 0, monitorWidth, monitorHeight, 0,
+            XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
             XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
     }
     xcb_grab_key(c, 0, screen->root, shiftSuper, keyB, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
@@ -116,7 +120,8 @@ void await(const std::function<bool()>& done, const std::string& what)
 void measure(XClient& client, int monitors, std::uint8_t key, std::pair<Figures, Figures>& figures)
 {
     const auto all = [&](bool black) { return allBlack(client, monitors, black); };
-    const std::string who = std::to_string(monitors) + " monitors, " + (key == keyB ? "the bare client" : "Vesperon") + ": ";
+    const std::string who
+        = std::to_string(monitors) + " monitors, " + (key == keyB ? "the bare client" : "Vesperon") + ": ";
     QElapsedTimer timer;
     timer.start();
     client.typeKey(key, {X11Key::super, X11Key::shift});
@@ -130,7 +135,8 @@ void measure(XClient& client, int monitors, std::uint8_t key, std::pair<Figures,
 
 void print(const char* what, int monitors, const Figures& vesperon, const Figures& bare)
 {
-    std::printf("%-20s %d monitor%s  Vesperon p50 %5.2f p90 %5.2f max %6.2f ms   bare xcb p50 %5.2f p90 %5.2f max %6.2f ms   p90 ratio %.2f\n",
+    std::printf("%-20s %d monitor%s  Vesperon p50 %5.2f p90 %5.2f max %6.2f ms   bare xcb p50 %5.2f p90 %5.2f max "
+                "%6.2f ms   p90 ratio %.2f\n",
         what, monitors, monitors == 1 ? " " : "s", vesperon.at(0.5), vesperon.at(0.9), vesperon.ms.back(), bare.at(0.5),
         bare.at(0.9), bare.ms.back(), vesperon.at(0.9) / bare.at(0.9));
 }
@@ -234,7 +240,8 @@ void blackoutRounds(int monitors)
 }
 
 // From the start of the process until its tray icon is docked.
-double startUp(XClient& client, const QString& path, const QStringList& arguments, const char* wmClass, qint64* pid = nullptr)
+double startUp(
+    XClient& client, const QString& path, const QStringList& arguments, const char* wmClass, qint64* pid = nullptr)
 {
     QTemporaryDir home;
     QProcess process;
@@ -253,7 +260,8 @@ double startUp(XClient& client, const QString& path, const QStringList& argument
     if (pid) {
         spinUntil([] { return false; }, 500); // settled
         *pid = process.processId();
-        std::printf("resident memory with 2 monitors and a tray: %.1f MB\n", static_cast<double>(procField(*pid, "status", "VmRSS:")) / 1024);
+        std::printf("resident memory with 2 monitors and a tray: %.1f MB\n",
+            static_cast<double>(procField(*pid, "status", "VmRSS:")) / 1024);
     }
     process.kill();
     process.waitForFinished();
@@ -279,7 +287,8 @@ void startUpRounds(const char* self)
     }
     std::ranges::sort(vesperon.ms);
     std::ranges::sort(bare.ms);
-    std::printf("start-up to docked icon, %d runs: Vesperon p50 %.1f p90 %.1f ms   bare Qt tray p50 %.1f p90 %.1f ms   p90 ratio %.2f\n",
+    std::printf("start-up to docked icon, %d runs: Vesperon p50 %.1f p90 %.1f ms   bare Qt tray p50 %.1f p90 %.1f ms   "
+                "p90 ratio %.2f\n",
         rounds, vesperon.at(0.5), vesperon.at(0.9), bare.at(0.5), bare.at(0.9), vesperon.at(0.9) / bare.at(0.9));
     tray.kill();
     tray.waitForFinished();

@@ -19,7 +19,8 @@ void settingsWrite(benchmark::State& state)
     store.setBool("ignoreMouseMovement", true);
     store.setStringArray("allowedWakeKeys", {"escape", "space"});
     store.setData("blackoutAllHotkey", R"({"keyCode":2,"modifiers":768})");
-    const std::string map = R"({"1":{"keyCode":18,"modifiers":6144},"2":{"keyCode":19,"modifiers":6144},"3":{"keyCode":20,"modifiers":6144}})";
+    const std::string map
+        = R"({"1":{"keyCode":18,"modifiers":6144},"2":{"keyCode":19,"modifiers":6144},"3":{"keyCode":20,"modifiers":6144}})";
     store.setData("displayToggleHotkeys", map);
     store.setData("displayKeepOnlyHotkeys", map);
     double delay = 0;

@@ -2,9 +2,9 @@
 // Another process moves the pointer through XTEST on a private Xvfb; this process runs the real
 // input tap and input monitor and reports the CPU time it spent while the burst went through.
 #include "app/Vesperon.h"
+#include "desktop/QtRunLoop.h"
 #include "display/DisplayManager.h"
 #include "input/InputMonitor.h"
-#include "desktop/QtRunLoop.h"
 #include "support/FakeDesktop.h"
 #include "support/QtSpin.h"
 #include "support/XServer.h"
@@ -91,8 +91,8 @@ int main(int argc, char** argv)
     CountingTap tap(x11Tap);
     Backend backend = desktop.backend();
     Vesperon vesperon(Backend{runLoop, backend.application, backend.settings, backend.autostart, backend.screens,
-                          backend.tray, backend.notifier, backend.windows, backend.hotkeys, tap, backend.inputAccess, backend.keyboard,
-                          backend.idle, backend.idleInhibition},
+                          backend.tray, backend.notifier, backend.windows, backend.hotkeys, tap, backend.inputAccess,
+                          backend.keyboard, backend.idle, backend.idleInhibition},
         std::cout, {});
     vesperon.launch();
     if (!spinUntil([&] { return vesperon.inputMonitor().isRunning(); }))

@@ -25,7 +25,7 @@ namespace {
 
 constexpr int rounds = 40;
 // A one-pixel strip across both outputs: its nine sample points fall on each.
-constexpr Rect strip {600, 300, 1400, 1};
+constexpr Rect strip{600, 300, 1400, 1};
 
 bool call(const char* method)
 {
@@ -69,7 +69,8 @@ int measure(const char* name, WaylandCompositor& server, std::uint32_t lit)
     vesperon.start(QStringLiteral(VESPERON_EXECUTABLE), {});
     QElapsedTimer started;
     started.start();
-    while (!QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("io.github.vesperon.Vesperon")))
+    while (
+        !QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("io.github.vesperon.Vesperon")))
         if (started.hasExpired(10000)) {
             std::fprintf(stderr, "Vesperon did not start on %s\n", name);
             return 1;
@@ -123,7 +124,8 @@ int main(int argc, char** argv)
             windows[i].showMaximized();
             QElapsedTimer shown;
             shown.start();
-            while (!server.shows({WaylandCompositor::output(i).x + 600, 300, 1, 1}, colours[i]) && !shown.hasExpired(5000))
+            while (
+                !server.shows({WaylandCompositor::output(i).x + 600, 300, 1, 1}, colours[i]) && !shown.hasExpired(5000))
                 app.processEvents();
         }
         failed = measure(COMPOSITOR_NAME, server, colours[0]);

@@ -15,10 +15,11 @@ int main(int argc, char** argv)
     }
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect all = screen->virtualGeometry();
-    const QRect area = argc == 6 ? QRect(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])) : all;
+    const QRect area
+        = argc == 6 ? QRect(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])) : all;
     // Grabbing the root window takes global coordinates relative to the primary screen's origin.
-    const QPixmap shot = screen->grabWindow(0, area.x() - screen->geometry().x(), area.y() - screen->geometry().y(),
-        area.width(), area.height());
+    const QPixmap shot = screen->grabWindow(
+        0, area.x() - screen->geometry().x(), area.y() - screen->geometry().y(), area.width(), area.height());
     if (shot.isNull() || !shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::cerr << "vesperon_screenshot: could not save " << argv[1] << "\n";
         return 1;

@@ -1,6 +1,5 @@
 #include "app/AppDelegate.h"
 
-#include "tray/MenuBarController.h"
 #include "core/RunLoop.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
@@ -8,6 +7,7 @@
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
 #include "platform/Notifier.h"
+#include "tray/MenuBarController.h"
 
 namespace vesperon {
 
@@ -21,8 +21,8 @@ void AppDelegate::launch()
 void AppDelegate::setupPermissionObserver()
 {
     PermissionManager& permission = services_.permission;
-    subscriptions_.push_back(permission.hasAccessibilityPermission.subscribeQueued(services_.runLoop,
-        [this](bool granted) {
+    subscriptions_.push_back(
+        permission.hasAccessibilityPermission.subscribeQueued(services_.runLoop, [this](bool granted) {
             if (granted)
                 services_.inputMonitor.start();
             else
@@ -30,9 +30,7 @@ void AppDelegate::setupPermissionObserver()
         }));
     if (!permission.hasAccessibilityPermission.get()) {
         // Not tested again when it runs: the request comes even if access arrived meanwhile.
-        services_.runLoop.postAfter(1.0, lifetime_.guard([this] {
-            services_.permission.requestPermission();
-        }));
+        services_.runLoop.postAfter(1.0, lifetime_.guard([this] { services_.permission.requestPermission(); }));
     }
 }
 
@@ -42,8 +40,8 @@ void AppDelegate::setupHotkeys()
     hotkeys.installEventHandler();
     hotkeys.registerAllHotkeys();
     reportRefusedHotkeys();
-    subscriptions_.push_back(services_.appState.hotkeysChanged.connect(
-        [this] { services_.hotkeys.registerAllHotkeys(); }));
+    subscriptions_.push_back(
+        services_.appState.hotkeysChanged.connect([this] { services_.hotkeys.registerAllHotkeys(); }));
 }
 
 // Once, at start: later refusals show where the hotkeys are shown.

@@ -14,9 +14,10 @@ namespace vesperon {
 
 namespace {
 
-constexpr const char* xwaylandLimits = "This Wayland desktop offers no layer-shell, so Vesperon runs through XWayland: "
-                                       "keys pressed in Wayland windows reach neither its hotkeys nor its wake keys, and "
-                                       "the desktop's own overlays may show above the black windows";
+constexpr const char* xwaylandLimits
+    = "This Wayland desktop offers no layer-shell, so Vesperon runs through XWayland: "
+      "keys pressed in Wayland windows reach neither its hotkeys nor its wake keys, and "
+      "the desktop's own overlays may show above the black windows";
 
 constexpr const char* gnomeNotLoaded = "Vesperon's GNOME Shell extension is installed, but GNOME Shell loads new "
                                        "extensions only when the session starts: log out and in once to use it";
@@ -37,14 +38,15 @@ DisplayServerChoice wayland(std::unique_ptr<WaylandConnection> connection)
     setenv("QT_QPA_PLATFORM", "wayland", 1);
     auto shared = std::make_shared<std::unique_ptr<WaylandConnection>>(std::move(connection));
     return {[] { return std::make_unique<WaylandInstanceClaim>(); },
-        [shared] { return std::make_unique<WaylandDisplayServer>(std::move(*shared)); }, environment("WAYLAND_DISPLAY")};
+        [shared] { return std::make_unique<WaylandDisplayServer>(std::move(*shared)); },
+        environment("WAYLAND_DISPLAY")};
 }
 
 DisplayServerChoice gnome()
 {
     setenv("QT_QPA_PLATFORM", "wayland", 1);
-    return {[] { return std::make_unique<WaylandInstanceClaim>(); }, [] { return std::make_unique<GnomeDisplayServer>(); },
-        environment("WAYLAND_DISPLAY")};
+    return {[] { return std::make_unique<WaylandInstanceClaim>(); },
+        [] { return std::make_unique<GnomeDisplayServer>(); }, environment("WAYLAND_DISPLAY")};
 }
 
 DisplayServerChoice x11(std::ostream& messages, const std::string& limits)
@@ -79,9 +81,10 @@ DisplayServerChoice chooseDisplayServer(std::ostream& messages, CommandLine::Bac
     if (shell == GnomeShellExtension::State::loaded)
         return gnome();
     if (backend == CommandLine::Backend::automatic)
-        return x11(messages, shell == GnomeShellExtension::State::installedNotLoaded ? gnomeNotLoaded
-                : shell == GnomeShellExtension::State::absent                     ? gnomeAbsent
-                                                                                  : xwaylandLimits);
+        return x11(messages,
+            shell == GnomeShellExtension::State::installedNotLoaded ? gnomeNotLoaded
+                : shell == GnomeShellExtension::State::absent       ? gnomeAbsent
+                                                                    : xwaylandLimits);
     if (waylandDisplay.empty())
         messages << "Vesperon cannot run on Wayland: WAYLAND_DISPLAY is not set." << std::endl;
     else

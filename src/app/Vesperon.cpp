@@ -1,9 +1,6 @@
 #include "app/Vesperon.h"
 
 #include "app/AppDelegate.h"
-#include "model/LaunchAtLogin.h"
-#include "tray/MenuBarController.h"
-#include "tray/TrayFallback.h"
 #include "control/ControlService.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
@@ -11,7 +8,10 @@
 #include "input/InputMonitor.h"
 #include "input/PermissionManager.h"
 #include "model/AppState.h"
+#include "model/LaunchAtLogin.h"
 #include "platform/Application.h"
+#include "tray/MenuBarController.h"
+#include "tray/TrayFallback.h"
 
 #include <utility>
 
@@ -30,15 +30,19 @@ Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function
     permission_ = std::make_unique<PermissionManager>(b.inputAccess);
     displays_ = std::make_unique<DisplayManager>(DisplayManager::Services{*appState_, b.runLoop, b.windows, b.screens});
     hotkeys_ = std::make_unique<HotkeyManager>(HotkeyManager::Services{*appState_, b.runLoop, b.hotkeys, *displays_});
-    inputMonitor_ = std::make_unique<InputMonitor>(InputMonitor::Services{*appState_, b.runLoop, b.inputTap, *displays_, messages});
-    idleBlackout_ = std::make_unique<IdleBlackout>(IdleBlackout::Services{*appState_, b.runLoop, b.idle, b.idleInhibition, *displays_});
+    inputMonitor_ = std::make_unique<InputMonitor>(
+        InputMonitor::Services{*appState_, b.runLoop, b.inputTap, *displays_, messages});
+    idleBlackout_ = std::make_unique<IdleBlackout>(
+        IdleBlackout::Services{*appState_, b.runLoop, b.idle, b.idleInhibition, *displays_});
     launchAtLogin_ = std::make_unique<LaunchAtLogin>(b.autostart, messages);
-    menuBar_ = std::make_unique<MenuBarController>(MenuBarController::Services
-        {b.runLoop, b.tray, *permission_, *appState_, *displays_, *hotkeys_, showPreferences, [this] { quit(); }});
-    delegate_ = std::make_unique<AppDelegate>(AppDelegate::Services{b.runLoop, b.notifier, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
-    control_ = std::make_unique<ControlService>(ControlService::Services{*appState_, *displays_, b.runLoop, showPreferences, [this] { quit(); }});
-    trayFallback_ = std::make_unique<TrayFallback>(TrayFallback::Services
-        {b.runLoop, b.tray, b.notifier, *hotkeys_, std::move(showPreferences), std::move(hidePreferences)});
+    menuBar_ = std::make_unique<MenuBarController>(MenuBarController::Services{
+        b.runLoop, b.tray, *permission_, *appState_, *displays_, *hotkeys_, showPreferences, [this] { quit(); }});
+    delegate_ = std::make_unique<AppDelegate>(AppDelegate::Services{
+        b.runLoop, b.notifier, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
+    control_ = std::make_unique<ControlService>(
+        ControlService::Services{*appState_, *displays_, b.runLoop, showPreferences, [this] { quit(); }});
+    trayFallback_ = std::make_unique<TrayFallback>(TrayFallback::Services{
+        b.runLoop, b.tray, b.notifier, *hotkeys_, std::move(showPreferences), std::move(hidePreferences)});
 }
 
 Vesperon::~Vesperon() = default;

@@ -27,7 +27,8 @@ class Vesperon {
 public:
     // `showPreferences` opens the preferences window, `hidePreferences` closes it (the view layer
     // lives outside the graph).
-    Vesperon(const Backend& backend, std::ostream& messages, std::function<void()> showPreferences,
+    Vesperon(
+        const Backend& backend, std::ostream& messages, std::function<void()> showPreferences,
         std::function<void()> hidePreferences = [] {});
     ~Vesperon();
     Vesperon(const Vesperon&) = delete;

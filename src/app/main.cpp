@@ -1,13 +1,13 @@
 // Vesperon: black out chosen monitors from the tray, with global hotkeys or from the command line.
-#include "core/ApplicationId.h"
 #include "app/DisplayServerChoice.h"
 #include "app/Vesperon.h"
 #include "control/CommandLine.h"
-#include "keybinding/DesktopKeyBinding.h"
 #include "control/dbus/DBusControlClient.h"
 #include "control/dbus/DBusControlServer.h"
+#include "core/ApplicationId.h"
 #include "desktop/LinuxDesktop.h"
 #include "desktop/QtTerminationSignals.h"
+#include "keybinding/DesktopKeyBinding.h"
 #include "platform/Backend.h"
 #include "platform/InstanceClaim.h"
 #include "preferences/PreferencesWindow.h"
@@ -61,15 +61,16 @@ int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
     const std::unique_ptr<DisplayServer> server = displayServer.make();
     const Backend backend = desktop.backend(*server);
     std::function<void()> showPreferences, hidePreferences;
-    Vesperon vesperon(backend, std::cout, [&] { showPreferences(); }, [&] { hidePreferences(); });
-    const DesktopKeyBinding binding = DesktopKeyBinding::forDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString(),
-        LinuxDesktop::commandName());
+    Vesperon vesperon(
+        backend, std::cout, [&] { showPreferences(); }, [&] { hidePreferences(); });
+    const DesktopKeyBinding binding = DesktopKeyBinding::forDesktop(
+        qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString(), LinuxDesktop::commandName());
     std::unique_ptr<PreferencesWindow> preferences;
     showPreferences = [&] {
         if (!preferences) {
-            preferences = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{vesperon.appState(), vesperon.permission(),
-                vesperon.launchAtLogin(), backend.keyboard, vesperon.hotkeys(), binding, backend.windows,
-                vesperon.idleBlackout()});
+            preferences = std::make_unique<PreferencesWindow>(
+                PreferencesWindow::Services{vesperon.appState(), vesperon.permission(), vesperon.launchAtLogin(),
+                    backend.keyboard, vesperon.hotkeys(), binding, backend.windows, vesperon.idleBlackout()});
         }
         preferences->showAndActivate();
     };

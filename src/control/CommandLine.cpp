@@ -114,7 +114,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
             if (candidate.name == name)
                 option = &candidate;
         if (!option)
-            return usageError((argument.starts_with('-') ? "unknown option '" : "unexpected argument '") + argument + "'");
+            return usageError(
+                (argument.starts_with('-') ? "unknown option '" : "unexpected argument '") + argument + "'");
         const bool takesDisplay = ControlCommand::needsDisplay(option->action);
         if (!takesDisplay && equals != std::string::npos)
             return usageError(std::string(name) + " takes no value");
@@ -124,7 +125,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         else if (takesDisplay && i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
             display = arguments[++i];
         if (takesDisplay && display.empty())
-            return usageError(std::string(name) + " needs a display: its identifier, connector name or position in --list-displays");
+            return usageError(
+                std::string(name) + " needs a display: its identifier, connector name or position in --list-displays");
         line.commands.push_back({option->action, std::move(display)});
     }
     if (line.json && line.commands.empty())
@@ -139,7 +141,8 @@ const std::string& CommandLine::usage()
 {
     static const std::string text = "Usage: vesperon [--blackout-all | --wake | --toggle | --blackout DISPLAY | "
                                     "--wake-display DISPLAY | --toggle-display DISPLAY | --keep-only DISPLAY | "
-                                    "--dim LEVEL | --idle-minutes N | --preferences | --quit | --status [--json] | --list-displays [--json] | --help]\n"
+                                    "--dim LEVEL | --idle-minutes N | --preferences | --quit | --status [--json] | "
+                                    "--list-displays [--json] | --help]\n"
                                     "       vesperon [--backend x11|wayland]";
     return text;
 }

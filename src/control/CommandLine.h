@@ -24,8 +24,8 @@ struct ControlCommand {
     };
     Action action;
     std::string display; // for the one-display actions: identifier, connector name or position
-    double level = 1.0;  // for setDimLevel: the blackout's opacity, 0.5 to 1
-    int minutes = 0;     // for setIdleMinutes: 0 (never) to 120
+    double level = 1.0; // for setDimLevel: the blackout's opacity, 0.5 to 1
+    int minutes = 0; // for setIdleMinutes: 0 (never) to 120
 
     static bool needsDisplay(Action action)
     {

@@ -8,10 +8,7 @@ namespace vesperon {
 
 using Action = ControlCommand::Action;
 
-ControlService::ControlService(Services services) : services_(std::move(services))
-{
-    observeState();
-}
+ControlService::ControlService(Services services) : services_(std::move(services)) { observeState(); }
 
 void ControlService::observeState()
 {
@@ -50,20 +47,43 @@ std::optional<std::string> ControlService::perform(const ControlCommand& command
     }
     DisplayManager& displays = services_.displays;
     switch (command.action) {
-    case Action::blackoutAll: displays.blackoutAll(); break;
-    case Action::wakeAll: displays.wakeAll(); break;
-    case Action::toggle: displays.toggleBlackout(); break;
-    case Action::blackoutDisplay: displays.blackoutDisplay(id); break;
-    case Action::wakeDisplay: displays.wakeDisplay(id); break;
-    case Action::toggleDisplay: displays.toggleDisplay(id); break;
-    case Action::keepOnly: displays.blackoutAllExcept(id); break;
-    case Action::showPreferences: services_.showPreferences(); break;
-    case Action::setDimLevel: services_.appState.blackoutOpacity.set(command.level); break;
-    case Action::setIdleMinutes: services_.appState.idleBlackoutMinutes.set(command.minutes); break;
+    case Action::blackoutAll:
+        displays.blackoutAll();
+        break;
+    case Action::wakeAll:
+        displays.wakeAll();
+        break;
+    case Action::toggle:
+        displays.toggleBlackout();
+        break;
+    case Action::blackoutDisplay:
+        displays.blackoutDisplay(id);
+        break;
+    case Action::wakeDisplay:
+        displays.wakeDisplay(id);
+        break;
+    case Action::toggleDisplay:
+        displays.toggleDisplay(id);
+        break;
+    case Action::keepOnly:
+        displays.blackoutAllExcept(id);
+        break;
+    case Action::showPreferences:
+        services_.showPreferences();
+        break;
+    case Action::setDimLevel:
+        services_.appState.blackoutOpacity.set(command.level);
+        break;
+    case Action::setIdleMinutes:
+        services_.appState.idleBlackoutMinutes.set(command.minutes);
+        break;
     // On a later turn, so that the caller hears back first.
-    case Action::quit: services_.runLoop.post(services_.quit); break;
+    case Action::quit:
+        services_.runLoop.post(services_.quit);
+        break;
     case Action::status:
-    case Action::listDisplays: break;
+    case Action::listDisplays:
+        break;
     }
     return std::nullopt;
 }

@@ -70,9 +70,9 @@ std::string StatusReport::text(bool withSummary) const
     std::string text;
     if (withSummary) {
         const auto dark = std::ranges::count_if(displays, [](const DisplayReport& d) { return d.dark; });
-        text = active ? "Blackout active: " + std::to_string(dark) + " of " + std::to_string(displays.size())
-                + " displays dark\n"
-                      : "No blackout: every display is lit\n";
+        text = active
+            ? "Blackout active: " + std::to_string(dark) + " of " + std::to_string(displays.size()) + " displays dark\n"
+            : "No blackout: every display is lit\n";
     }
     std::vector<std::vector<std::string>> rows{{"#", "CONNECTOR", "IDENTIFIER", "NAME", "GEOMETRY", "STATE"}};
     for (std::size_t i = 0; i < displays.size(); ++i) {

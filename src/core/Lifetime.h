@@ -14,8 +14,7 @@ public:
     Lifetime(const Lifetime&) = delete;
     Lifetime& operator=(const Lifetime&) = delete;
 
-    template <typename F>
-    auto guard(F f) const
+    template <typename F> auto guard(F f) const
     {
         return [alive = std::weak_ptr<const char>(token_), f = std::move(f)](auto&&... args) {
             if (!alive.expired())

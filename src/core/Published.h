@@ -10,14 +10,11 @@ namespace vesperon {
 // A property whose observers get the current value when they subscribe and then the new value
 // for every assignment, also an unchanged one, synchronously and in assignment order. The owner
 // may pass a change handler, run after the new value has been published.
-template <typename T>
-class Published {
+template <typename T> class Published {
 public:
     using Handler = std::function<void(const T&)>;
 
-    explicit Published(T initial, Handler onChange = {}) : value_(std::move(initial)), onChange_(std::move(onChange))
-    {
-    }
+    explicit Published(T initial, Handler onChange = {}) : value_(std::move(initial)), onChange_(std::move(onChange)) {}
     Published(const Published&) = delete;
     Published& operator=(const Published&) = delete;
 
@@ -29,8 +26,7 @@ public:
     }
 
     // An in-place change (insert into a set, say); published like an assignment.
-    template <typename Mutation>
-    void modify(Mutation&& mutate)
+    template <typename Mutation> void modify(Mutation&& mutate)
     {
         mutate(value_);
         const T published = value_; // a nested assignment must not change what we hand out

@@ -10,8 +10,7 @@ namespace vesperon {
 // A synchronous list of handlers. Emission calls, in connection order, every handler connected
 // before the emission began and not disconnected since; handlers may connect, disconnect or emit
 // again while being called.
-template <typename... Args>
-class Signal {
+template <typename... Args> class Signal {
 public:
     using Handler = std::function<void(const Args&...)>;
 

@@ -21,14 +21,13 @@ std::string installedDesktopEntry()
 }
 
 AutostartEntry::AutostartEntry(fs::path entry, fs::path executable, std::string desktopEntry)
-    : entry_(std::move(entry)), executable_(std::move(executable)), desktopEntry_(std::move(desktopEntry))
+    : entry_(std::move(entry))
+    , executable_(std::move(executable))
+    , desktopEntry_(std::move(desktopEntry))
 {
 }
 
-fs::path AutostartEntry::defaultPath()
-{
-    return xdgConfigHome() / "autostart" / "vesperon.desktop";
-}
+fs::path AutostartEntry::defaultPath() { return xdgConfigHome() / "autostart" / "vesperon.desktop"; }
 
 std::string AutostartEntry::execValue(const fs::path& executable)
 {

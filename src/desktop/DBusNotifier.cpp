@@ -1,7 +1,7 @@
 #include "desktop/DBusNotifier.h"
 
-#include "core/ApplicationId.h"
 #include "control/dbus/ControlBus.h"
+#include "core/ApplicationId.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -18,7 +18,8 @@ void DBusNotifier::notify(const std::string& summary, const std::string& body)
         return;
     const QDBusConnection bus = QDBusConnection::connectToBus(*address, ControlBus::connectionName());
     QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+        QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("Notify"));
     message << QStringLiteral("Vesperon") << 0u << QString::fromLatin1(applicationId) << QString::fromStdString(summary)
             << QString::fromStdString(body) << QStringList() << QVariantMap() << -1;
     bus.send(message);

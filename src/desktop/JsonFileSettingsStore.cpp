@@ -38,15 +38,13 @@ bool writeAll(int fd, const std::string& text)
 JsonFileSettingsStore::JsonFileSettingsStore(fs::path file) : JsonFileSettingsStore(std::move(file), std::cout) {}
 
 JsonFileSettingsStore::JsonFileSettingsStore(fs::path file, std::ostream& messages)
-    : path_(std::move(file)), messages_(messages)
+    : path_(std::move(file))
+    , messages_(messages)
 {
     load();
 }
 
-fs::path JsonFileSettingsStore::defaultPath()
-{
-    return xdgConfigHome() / "vesperon" / "settings.json";
-}
+fs::path JsonFileSettingsStore::defaultPath() { return xdgConfigHome() / "vesperon" / "settings.json"; }
 
 std::optional<nlohmann::json> JsonFileSettingsStore::object(const std::string& key) const
 {
@@ -159,8 +157,8 @@ void JsonFileSettingsStore::moveAside(const std::string& reason)
     fs::rename(path_, aside, error);
     if (error)
         return leaveAlone(reason + " and could not be moved aside (" + error.message() + ")");
-    messages_ << "Vesperon: settings file " << path_.string() << " " << reason << "; moved it to "
-              << aside.string() << " and started from defaults" << std::endl;
+    messages_ << "Vesperon: settings file " << path_.string() << " " << reason << "; moved it to " << aside.string()
+              << " and started from defaults" << std::endl;
 }
 
 void JsonFileSettingsStore::save()

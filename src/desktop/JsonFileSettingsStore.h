@@ -43,7 +43,7 @@ private:
     std::ostream& messages_;
     nlohmann::json values_ = nlohmann::json::object();
     bool isLinkTarget_ = false; // someone else's file: written through, never moved or created around
-    bool writable_ = true;      // false when the file is left alone for this run
+    bool writable_ = true; // false when the file is left alone for this run
 };
 
 } // namespace vesperon

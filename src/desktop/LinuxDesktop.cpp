@@ -19,8 +19,8 @@ Backend LinuxDesktop::backend(DisplayServer& server)
 {
     screens.completeWith(server.edids());
     server.watchTray([this] { tray.recheck(); });
-    return Backend{runLoop, application, settings, autostart, screens, tray, notifier, server.windows(), server.hotkeys(),
-        server.inputTap(), server.inputAccess(), server.keyboard(), server.idle(), idleInhibition};
+    return Backend{runLoop, application, settings, autostart, screens, tray, notifier, server.windows(),
+        server.hotkeys(), server.inputTap(), server.inputAccess(), server.keyboard(), server.idle(), idleInhibition};
 }
 
 std::string LinuxDesktop::commandName()

@@ -6,9 +6,9 @@
 #include "desktop/QtApplication.h"
 #include "desktop/QtRunLoop.h"
 #include "desktop/QtScreenSource.h"
-#include "tray/QtTray.h"
 #include "desktop/ScreenSaverInhibition.h"
 #include "platform/Backend.h"
+#include "tray/QtTray.h"
 
 #include <filesystem>
 

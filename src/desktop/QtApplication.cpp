@@ -4,9 +4,6 @@
 
 namespace vesperon {
 
-void QtApplication::quit()
-{
-    QCoreApplication::exit(0);
-}
+void QtApplication::quit() { QCoreApplication::exit(0); }
 
 } // namespace vesperon

@@ -30,8 +30,8 @@ Clock::duration durationOf(double seconds)
 // Runs `task` once the deadline has passed; a timer that fires early is simply armed again.
 void runAt(QObject* context, Clock::time_point deadline, Task task)
 {
-    QTimer::singleShot(millisecondsUntil(deadline), Qt::PreciseTimer, context,
-        [context, deadline, task = std::move(task)]() mutable {
+    QTimer::singleShot(
+        millisecondsUntil(deadline), Qt::PreciseTimer, context, [context, deadline, task = std::move(task)]() mutable {
             if (Clock::now() < deadline)
                 runAt(context, deadline, std::move(task));
             else
@@ -42,7 +42,9 @@ void runAt(QObject* context, Clock::time_point deadline, Task task)
 class QtTimer : public Timer, public std::enable_shared_from_this<QtTimer> {
 public:
     QtTimer(QObject* context, double interval, bool repeats, Task tick)
-        : timer_(new QTimer(context)), tick_(std::move(tick)), repeats_(repeats)
+        : timer_(new QTimer(context))
+        , tick_(std::move(tick))
+        , repeats_(repeats)
     {
         timer_->setTimerType(Qt::PreciseTimer);
         timer_->setSingleShot(!repeats);
@@ -95,7 +97,8 @@ void QtRunLoop::post(Task task)
     // One posted event for all the tasks of a turn: each post wakes the event loop with a write.
     pending_.push_back(std::move(task));
     if (pending_.size() == 1)
-        QMetaObject::invokeMethod(&context_, [this] { runPending(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &context_, [this] { runPending(); }, Qt::QueuedConnection);
 }
 
 void QtRunLoop::runPending()

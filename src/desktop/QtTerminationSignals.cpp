@@ -37,8 +37,7 @@ QtTerminationSignals::QtTerminationSignals(std::function<void()> onSignal) : onS
     notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         signalfd_siginfo info{};
-        while (::read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
-        }
+        while (::read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {}
         if (onSignal_)
             onSignal_();
     });

@@ -35,7 +35,8 @@ ScreenSaverInhibition::ScreenSaverInhibition(const QDBusConnection& bus) : bus_(
     callers_ = std::make_unique<QDBusServiceWatcher>();
     callers_->setConnection(bus_);
     callers_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
-    QObject::connect(callers_.get(), &QDBusServiceWatcher::serviceUnregistered, [this](const QString& caller) { release(caller); });
+    QObject::connect(
+        callers_.get(), &QDBusServiceWatcher::serviceUnregistered, [this](const QString& caller) { release(caller); });
 }
 
 ScreenSaverInhibition::~ScreenSaverInhibition()
@@ -81,14 +82,12 @@ void ScreenSaverInhibition::ask(const QString& service, const QString& path, con
     });
 }
 
-QString ScreenSaverInhibition::introspect(const QString&) const
-{
-    return ControlBus::introspection(screenSaver);
-}
+QString ScreenSaverInhibition::introspect(const QString&) const { return ControlBus::introspection(screenSaver); }
 
 bool ScreenSaverInhibition::handleMessage(const QDBusMessage& call, const QDBusConnection& connection)
 {
-    if (call.type() != QDBusMessage::MethodCallMessage || (!call.interface().isEmpty() && call.interface() != screenSaver))
+    if (call.type() != QDBusMessage::MethodCallMessage
+        || (!call.interface().isEmpty() && call.interface() != screenSaver))
         return false;
     QDBusMessage reply;
     if (call.member() == QLatin1String("Inhibit") && call.signature() == QLatin1String("ss"))

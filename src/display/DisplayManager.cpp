@@ -34,25 +34,13 @@ DisplayManager::~DisplayManager()
     services_.windows.commit();
 }
 
-void DisplayManager::blackoutAll()
-{
-    services_.appState.blackoutAll();
-}
+void DisplayManager::blackoutAll() { services_.appState.blackoutAll(); }
 
-void DisplayManager::blackoutDisplay(DisplayId id)
-{
-    services_.appState.blackoutDisplay(id);
-}
+void DisplayManager::blackoutDisplay(DisplayId id) { services_.appState.blackoutDisplay(id); }
 
-void DisplayManager::wakeDisplay(DisplayId id)
-{
-    services_.appState.wakeDisplay(id);
-}
+void DisplayManager::wakeDisplay(DisplayId id) { services_.appState.wakeDisplay(id); }
 
-void DisplayManager::blackoutAllExcept(DisplayId id)
-{
-    services_.appState.blackoutAllExcept(id);
-}
+void DisplayManager::blackoutAllExcept(DisplayId id) { services_.appState.blackoutAllExcept(id); }
 
 void DisplayManager::wakeAll()
 {
@@ -78,8 +66,8 @@ void DisplayManager::toggleDisplay(DisplayId id)
 
 void DisplayManager::setupStateObserver()
 {
-    subscriptions_.push_back(services_.appState.blackedOutDisplays.subscribeQueued(services_.runLoop,
-        [this](const DisplaySet& set) { updateBlackoutWindows(set); }));
+    subscriptions_.push_back(services_.appState.blackedOutDisplays.subscribeQueued(
+        services_.runLoop, [this](const DisplaySet& set) { updateBlackoutWindows(set); }));
     AppState& state = services_.appState;
     subscriptions_.push_back(state.blackoutOpacity.subscribe([&state, &windows = services_.windows](double) {
         windows.setOpacity(state.effectiveBlackoutOpacity());

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "desktop/KeyCodeTable.h"
 #include "gnome/GnomeHotkeys.h"
 #include "gnome/GnomeIdleMonitor.h"
 #include "gnome/GnomeInputTap.h"
 #include "gnome/GnomeOverlays.h"
 #include "gnome/GnomeShellExtension.h"
-#include "desktop/KeyCodeTable.h"
 #include "platform/Backend.h"
 #include "platform/InputAccess.h"
 

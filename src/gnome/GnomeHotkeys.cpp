@@ -1,7 +1,7 @@
 #include "gnome/GnomeHotkeys.h"
 
-#include "keybinding/DesktopKeyBinding.h"
 #include "gnome/GnomeShellExtension.h"
+#include "keybinding/DesktopKeyBinding.h"
 
 namespace vesperon {
 

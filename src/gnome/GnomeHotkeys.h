@@ -18,7 +18,8 @@ public:
     explicit GnomeHotkeys(GnomeShellExtension& extension);
 
     void setHandler(Handler handler) override { handler_ = std::move(handler); }
-    std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override;
+    std::optional<HotkeyHandle> registerHotkey(
+        const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override;
     void unregisterHotkey(HotkeyHandle handle) override;
     // Vesperon's own input watch sees no keys in other windows here: the shell binds this too.
     std::optional<KeyCombo> safetyWakeHotkey() const override { return KeyCombo::safetyWake; }

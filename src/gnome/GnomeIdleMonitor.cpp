@@ -1,7 +1,7 @@
 #include "gnome/GnomeIdleMonitor.h"
 
-#include "gnome/GnomeShellExtension.h"
 #include "desktop/IdleTestScale.h"
+#include "gnome/GnomeShellExtension.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "gnome/GnomeInputTap.h"
 
-#include "gnome/GnomeShellExtension.h"
 #include "desktop/KeyCodeTable.h"
+#include "gnome/GnomeShellExtension.h"
 
 namespace vesperon {
 
@@ -20,7 +20,7 @@ bool GnomeInputTap::start(Handler handler)
     pointer_ = extension_.pointer.connect([this](const std::string& kind, const Point& at) { pointer(kind, at); });
     active_ = extension_.userActive.connect([this] {
         if (handler_)
-            handler_(InputEvent {InputEvent::Type::keyDown, KeyCodeTable::unknownKey, 0, std::nullopt});
+            handler_(InputEvent{InputEvent::Type::keyDown, KeyCodeTable::unknownKey, 0, std::nullopt});
     });
     return true;
 }
@@ -47,7 +47,7 @@ void GnomeInputTap::pointer(const std::string& kind, const Point& at)
         : kind == "scroll"           ? Type::scrollWheel
                                      : Type::mouseMoved;
     if (handler_ && (type != Type::mouseMoved || motionWanted_))
-        handler_(InputEvent {type, 0, 0, at});
+        handler_(InputEvent{type, 0, 0, at});
 }
 
 } // namespace vesperon

@@ -11,10 +11,7 @@ GnomeBlackWindow::GnomeBlackWindow(GnomeOverlays& overlays, const Rect& frame) :
     overlays_.add(*this);
 }
 
-GnomeBlackWindow::~GnomeBlackWindow()
-{
-    overlays_.remove(*this);
-}
+GnomeBlackWindow::~GnomeBlackWindow() { overlays_.remove(*this); }
 
 void GnomeBlackWindow::setFrame(const Rect& frame)
 {

@@ -26,8 +26,8 @@ QDBusMessage method(const QString& name, const QVariantList& arguments = {})
 
 QDBusMessage shellCall(const QString& name, const QString& argument)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(shell, QStringLiteral("/org/gnome/Shell"),
-        QStringLiteral("org.gnome.Shell.Extensions"), name);
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        shell, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.gnome.Shell.Extensions"), name);
     message.setArguments({argument});
     return QDBusConnection::sessionBus().call(message, QDBus::Block, 5000);
 }
@@ -41,7 +41,8 @@ bool isLoaded()
 bool isOnDisk()
 {
     const QString folder = QStringLiteral("gnome-shell/extensions/") + QLatin1String(GnomeShellExtension::uuid);
-    return !QStandardPaths::locate(QStandardPaths::GenericDataLocation, folder, QStandardPaths::LocateDirectory).isEmpty();
+    return !QStandardPaths::locate(QStandardPaths::GenericDataLocation, folder, QStandardPaths::LocateDirectory)
+                .isEmpty();
 }
 
 // The shell loads an extension it has just been told to enable on its next turns.
@@ -65,8 +66,8 @@ GnomeShellExtension::State GnomeShellExtension::probe()
     if (isLoaded())
         return State::loaded;
     const QDBusMessage info = shellCall(QStringLiteral("GetExtensionInfo"), QLatin1String(uuid));
-    const bool known = info.type() == QDBusMessage::ReplyMessage
-        && !qdbus_cast<QVariantMap>(info.arguments().value(0)).isEmpty();
+    const bool known
+        = info.type() == QDBusMessage::ReplyMessage && !qdbus_cast<QVariantMap>(info.arguments().value(0)).isEmpty();
     if (known && shellCall(QStringLiteral("EnableExtension"), QLatin1String(uuid)).arguments().value(0).toBool()
         && awaitLoaded())
         return State::loaded;
@@ -74,7 +75,8 @@ GnomeShellExtension::State GnomeShellExtension::probe()
 }
 
 GnomeShellExtension::GnomeShellExtension()
-    : watcher_(new QDBusServiceWatcher(extension, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForRegistration, this))
+    : watcher_(new QDBusServiceWatcher(
+        extension, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForRegistration, this))
 {
     connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, [this] { returned.emit(); });
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -89,8 +91,8 @@ void GnomeShellExtension::setOverlays(const std::vector<Rect>& frames, double op
     QList<int> corners; // x, y, width and height of each frame in turn
     for (const Rect& frame : frames)
         corners << qRound(frame.x) << qRound(frame.y) << qRound(frame.width) << qRound(frame.height);
-    QDBusConnection::sessionBus().call(method(QStringLiteral("SetOverlays"), {QVariant::fromValue(corners), opacity}),
-        QDBus::NoBlock);
+    QDBusConnection::sessionBus().call(
+        method(QStringLiteral("SetOverlays"), {QVariant::fromValue(corners), opacity}), QDBus::NoBlock);
 }
 
 std::optional<std::uint32_t> GnomeShellExtension::grabKey(const std::string& accelerator)
@@ -118,17 +120,11 @@ void GnomeShellExtension::watchIdle(std::uint32_t ms)
 
 void GnomeShellExtension::pointerSignal(const QString& kind, int x, int y)
 {
-    pointer.emit(kind.toStdString(), Point {double(x), double(y)});
+    pointer.emit(kind.toStdString(), Point{double(x), double(y)});
 }
 
-void GnomeShellExtension::hotkeySignal(uint action)
-{
-    hotkey.emit(action);
-}
+void GnomeShellExtension::hotkeySignal(uint action) { hotkey.emit(action); }
 
-void GnomeShellExtension::userActiveSignal()
-{
-    userActive.emit();
-}
+void GnomeShellExtension::userActiveSignal() { userActive.emit(); }
 
 } // namespace vesperon

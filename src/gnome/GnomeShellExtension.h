@@ -21,8 +21,8 @@ public:
     static constexpr char uuid[] = "vesperon@vesperon.github.io";
 
     enum class State {
-        noShell,           // not a GNOME Shell session
-        loaded,            // running in the shell now
+        noShell, // not a GNOME Shell session
+        loaded, // running in the shell now
         installedNotLoaded, // on disk, but the shell scans for extensions only at log-in
         absent,
     };

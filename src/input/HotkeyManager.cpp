@@ -29,9 +29,8 @@ void HotkeyManager::installEventHandler()
     services_.hotkeys.setHandler([this](std::uint32_t id) { return handleHotkey(id); });
     // A change made in the desktop's settings is stored like one made in the preferences, a turn
     // later: storing registers every hotkey again.
-    services_.hotkeys.setChangeHandler([this](std::uint32_t id, std::optional<KeyCombo> combo) {
-        changedByDesktop(id, combo);
-    });
+    services_.hotkeys.setChangeHandler(
+        [this](std::uint32_t id, std::optional<KeyCombo> combo) { changedByDesktop(id, combo); });
     eventHandlerInstalled_ = true;
 }
 
@@ -172,9 +171,7 @@ void HotkeyManager::changedByDesktop(std::uint32_t id, const std::optional<KeyCo
     const auto it = hotkeyActions_.find(id);
     if (it == hotkeyActions_.end())
         return;
-    services_.runLoop.post(lifetime_.guard([this, action = it->second, combo]() {
-        store(action, combo);
-    }));
+    services_.runLoop.post(lifetime_.guard([this, action = it->second, combo]() { store(action, combo); }));
 }
 
 // A blackout-all hotkey removed in the desktop's settings comes back as the default: there must
@@ -224,14 +221,8 @@ std::optional<DisplayId> HotkeyManager::parseDisplayKey(std::string_view key)
     return static_cast<DisplayId>(value);
 }
 
-bool HotkeyManager::grabsKeys() const
-{
-    return services_.hotkeys.grabsKeys();
-}
+bool HotkeyManager::grabsKeys() const { return services_.hotkeys.grabsKeys(); }
 
-bool HotkeyManager::desktopBindsKeys() const
-{
-    return services_.hotkeys.desktopBindsKeys();
-}
+bool HotkeyManager::desktopBindsKeys() const { return services_.hotkeys.desktopBindsKeys(); }
 
 } // namespace vesperon

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "core/KeyCombo.h"
 #include "core/Lifetime.h"
 #include "core/Published.h"
 #include "model/HotkeyAction.h"
-#include "core/KeyCombo.h"
 #include "platform/HotkeyService.h"
 
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace vesperon {
 

@@ -8,15 +8,9 @@
 
 namespace vesperon {
 
-IdleBlackout::IdleBlackout(const Services& services) : services_(services)
-{
-    observe();
-}
+IdleBlackout::IdleBlackout(const Services& services) : services_(services) { observe(); }
 
-IdleBlackout::~IdleBlackout()
-{
-    services_.idle.stop();
-}
+IdleBlackout::~IdleBlackout() { services_.idle.stop(); }
 
 void IdleBlackout::observe()
 {
@@ -39,25 +33,19 @@ void IdleBlackout::rearm()
         services_.idle.stop();
         return;
     }
-    services_.idle.watch(minutes * 60.0,
-        lifetime_.guard([this, generation]() { idleTimeRanOut(generation); }));
+    services_.idle.watch(minutes * 60.0, lifetime_.guard([this, generation]() { idleTimeRanOut(generation); }));
 }
 
-bool IdleBlackout::isAvailable() const
-{
-    return services_.idle.canTell();
-}
+bool IdleBlackout::isAvailable() const { return services_.idle.canTell(); }
 
-bool IdleBlackout::knowsPointer() const
-{
-    return services_.idle.pointerPosition().has_value();
-}
+bool IdleBlackout::knowsPointer() const { return services_.idle.pointerPosition().has_value(); }
 
 void IdleBlackout::idleTimeRanOut(std::uint64_t generation)
 {
     if (generation != generation_)
         return;
-    services_.inhibition.check(lifetime_.guard([this, generation](const std::optional<std::string>& holder) { decide(generation, holder); }));
+    services_.inhibition.check(
+        lifetime_.guard([this, generation](const std::optional<std::string>& holder) { decide(generation, holder); }));
 }
 
 void IdleBlackout::decide(std::uint64_t generation, const std::optional<std::string>& holder)
@@ -74,11 +62,12 @@ void IdleBlackout::decide(std::uint64_t generation, const std::optional<std::str
 void IdleBlackout::blackOut()
 {
     const AppState& state = services_.appState;
-    const auto pointer = state.idleBlackoutScope.get() == IdleScope::allButPointer ? services_.idle.pointerPosition()
-                                                                                    : std::nullopt;
+    const auto pointer
+        = state.idleBlackoutScope.get() == IdleScope::allButPointer ? services_.idle.pointerPosition() : std::nullopt;
     const auto& displays = state.availableDisplays.get();
-    const auto lit = pointer ? std::ranges::find_if(displays, [&](const DisplayInfo& d) { return d.frame.contains(*pointer); })
-                             : displays.end();
+    const auto lit = pointer
+        ? std::ranges::find_if(displays, [&](const DisplayInfo& d) { return d.frame.contains(*pointer); })
+        : displays.end();
     if (lit == displays.end()) {
         services_.displayManager.blackoutAll(); // where the pointer is cannot be told: every display
         return;

@@ -1,9 +1,9 @@
 #include "input/InputMonitor.h"
 
+#include "core/EventFlags.h"
 #include "core/RunLoop.h"
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
-#include "core/EventFlags.h"
 
 #include <algorithm>
 #include <iostream>
@@ -21,10 +21,7 @@ bool matches(const KeyCombo& combo, std::uint32_t keyCode, std::uint32_t mask)
 
 InputMonitor::InputMonitor(const Services& services) : services_(services) {}
 
-InputMonitor::~InputMonitor()
-{
-    stop();
-}
+InputMonitor::~InputMonitor() { stop(); }
 
 void InputMonitor::start()
 {
@@ -32,7 +29,8 @@ void InputMonitor::start()
         return;
     const bool started = services_.tap.start(lifetime_.guard([this](const InputEvent& event) { handleEvent(event); }));
     if (!started) {
-        services_.messages << "Vesperon: cannot watch input on this desktop, so only the hotkeys wake the displays" << std::endl;
+        services_.messages << "Vesperon: cannot watch input on this desktop, so only the hotkeys wake the displays"
+                           << std::endl;
         return;
     }
     isRunning_ = true;
@@ -161,9 +159,7 @@ void InputMonitor::triggerWake()
 
 void InputMonitor::wakeSoon()
 {
-    services_.runLoop.post(lifetime_.guard([this]() {
-        services_.displayManager.wakeAll();
-    }));
+    services_.runLoop.post(lifetime_.guard([this]() { services_.displayManager.wakeAll(); }));
 }
 
 } // namespace vesperon

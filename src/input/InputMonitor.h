@@ -20,7 +20,7 @@ class Timer;
 class InputMonitor {
 public:
     static constexpr std::uint64_t safetyModifiers = 0x140000; // Control + Super
-    static constexpr std::uint16_t safetyKeyCode = 53;          // Escape
+    static constexpr std::uint16_t safetyKeyCode = 53; // Escape
 
     struct Services {
         AppState& appState;

@@ -5,28 +5,17 @@
 namespace vesperon {
 
 PermissionManager::PermissionManager(InputAccess& access)
-    : hasAccessibilityPermission(access.isGranted()), access_(access)
+    : hasAccessibilityPermission(access.isGranted())
+    , access_(access)
 {
 }
 
-void PermissionManager::openAccessibilitySettings()
-{
-    access_.explain();
-}
+void PermissionManager::openAccessibilitySettings() { access_.explain(); }
 
-void PermissionManager::requestPermission()
-{
-    access_.request();
-}
+void PermissionManager::requestPermission() { access_.request(); }
 
-bool PermissionManager::seesLitDisplays() const
-{
-    return access_.seesLitDisplays();
-}
+bool PermissionManager::seesLitDisplays() const { return access_.seesLitDisplays(); }
 
-std::string PermissionManager::whatIsSeen() const
-{
-    return access_.whatIsSeen();
-}
+std::string PermissionManager::whatIsSeen() const { return access_.whatIsSeen(); }
 
 } // namespace vesperon

@@ -14,7 +14,7 @@ using Syntax = DesktopKeyBinding::Syntax;
 // XKB's names for the keys whose name in Vesperon is not one.
 std::string keysym(const std::string& name)
 {
-    static const std::array<std::pair<std::string_view, std::string_view>, 16> names {{{"=", "equal"}, {"-", "minus"},
+    static const std::array<std::pair<std::string_view, std::string_view>, 16> names{{{"=", "equal"}, {"-", "minus"},
         {"]", "bracketright"}, {"[", "bracketleft"}, {"'", "apostrophe"}, {";", "semicolon"}, {"\\", "backslash"},
         {",", "comma"}, {"/", "slash"}, {".", "period"}, {"`", "grave"}, {"Space", "space"}, {"Backspace", "BackSpace"},
         {"Esc", "Escape"}, {"Enter", "KP_Enter"}, {"Return", "Return"}}};
@@ -34,12 +34,13 @@ std::string lower(std::string text)
 std::string keys(Syntax syntax, const KeyCombo& combo)
 {
     // Control, Alt, Shift, Super, in each desktop's words.
-    static constexpr std::array<std::uint32_t, 4> order {ModifierMask::control, ModifierMask::alt, ModifierMask::shift, ModifierMask::super};
+    static constexpr std::array<std::uint32_t, 4> order{
+        ModifierMask::control, ModifierMask::alt, ModifierMask::shift, ModifierMask::super};
     using Names = std::array<const char*, 4>;
-    const Names names = syntax == Syntax::sway ? Names {"Ctrl", "Mod1", "Shift", "Mod4"}
-        : syntax == Syntax::hyprland           ? Names {"CTRL", "ALT", "SHIFT", "SUPER"}
-        : syntax == Syntax::labwc              ? Names {"C", "A", "S", "W"}
-                                               : Names {"Ctrl", "Alt", "Shift", "Super"};
+    const Names names = syntax == Syntax::sway ? Names{"Ctrl", "Mod1", "Shift", "Mod4"}
+        : syntax == Syntax::hyprland           ? Names{"CTRL", "ALT", "SHIFT", "SUPER"}
+        : syntax == Syntax::labwc              ? Names{"C", "A", "S", "W"}
+                                               : Names{"Ctrl", "Alt", "Shift", "Super"};
     const std::string separator = syntax == Syntax::hyprland ? " " : syntax == Syntax::labwc ? "-" : "+";
     std::string text;
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -81,7 +82,7 @@ std::string kdlString(const std::string& word)
 {
     std::string text = "\"";
     for (const char c : word)
-        text += c == '"' || c == '\\' ? std::string {'\\', c} : std::string(1, c);
+        text += c == '"' || c == '\\' ? std::string{'\\', c} : std::string(1, c);
     return text + "\"";
 }
 
@@ -90,11 +91,20 @@ std::string xmlAttribute(const std::string& text)
     std::string escaped;
     for (const char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -104,8 +114,8 @@ std::string xmlAttribute(const std::string& text)
 
 DesktopKeyBinding DesktopKeyBinding::forDesktop(std::string_view currentDesktop, std::string program)
 {
-    static const std::array<std::pair<std::string_view, Syntax>, 5> desktops {
-        {{"sway", Syntax::sway}, {"i3", Syntax::sway}, {"hyprland", Syntax::hyprland}, {"niri", Syntax::niri}, {"labwc", Syntax::labwc}}};
+    static const std::array<std::pair<std::string_view, Syntax>, 5> desktops{{{"sway", Syntax::sway},
+        {"i3", Syntax::sway}, {"hyprland", Syntax::hyprland}, {"niri", Syntax::niri}, {"labwc", Syntax::labwc}}};
     std::string_view rest = currentDesktop;
     while (!rest.empty()) {
         const std::size_t colon = std::min(rest.find(':'), rest.size());
@@ -128,7 +138,8 @@ std::string DesktopKeyBinding::instructions() const
     case Syntax::niri:
         return "This desktop binds keys itself: add these lines to the binds section of niri's config.kdl.";
     case Syntax::labwc:
-        return "This desktop binds keys itself: add these lines to the keyboard section of labwc's rc.xml and reconfigure it.";
+        return "This desktop binds keys itself: add these lines to the keyboard section of labwc's rc.xml and "
+               "reconfigure it.";
     case Syntax::command:
         break;
     }
@@ -140,8 +151,9 @@ std::string DesktopKeyBinding::accelerator(const KeyCombo& combo)
     const std::optional<std::string> name = KeyCombo::keyName(combo.keyCode);
     if (!name)
         return {};
-    static constexpr std::array<std::pair<std::uint32_t, const char*>, 4> modifiers {{{ModifierMask::control, "<Control>"},
-        {ModifierMask::alt, "<Alt>"}, {ModifierMask::shift, "<Shift>"}, {ModifierMask::super, "<Super>"}}};
+    static constexpr std::array<std::pair<std::uint32_t, const char*>, 4> modifiers{
+        {{ModifierMask::control, "<Control>"}, {ModifierMask::alt, "<Alt>"}, {ModifierMask::shift, "<Shift>"},
+            {ModifierMask::super, "<Super>"}}};
     std::string text;
     for (const auto& [mask, written] : modifiers)
         if (combo.modifiers & mask)
@@ -150,10 +162,12 @@ std::string DesktopKeyBinding::accelerator(const KeyCombo& combo)
     return text + (key.size() == 1 ? lower(key) : key);
 }
 
-std::vector<std::string> DesktopKeyBinding::command(const HotkeyAction& action, const std::vector<DisplayInfo>& displays) const
+std::vector<std::string> DesktopKeyBinding::command(
+    const HotkeyAction& action, const std::vector<DisplayInfo>& displays) const
 {
     const auto display = std::ranges::find(displays, action.display, &DisplayInfo::id);
-    const std::string name = display != displays.end() && !display->connector.empty() ? display->connector : std::to_string(action.display);
+    const std::string name = display != displays.end() && !display->connector.empty() ? display->connector
+                                                                                      : std::to_string(action.display);
     switch (action.kind) {
     case HotkeyAction::Kind::blackoutAll:
         return {program, "--toggle"};
@@ -167,7 +181,8 @@ std::vector<std::string> DesktopKeyBinding::command(const HotkeyAction& action, 
     return {program, "--wake"};
 }
 
-std::string DesktopKeyBinding::line(const KeyCombo& combo, const HotkeyAction& action, const std::vector<DisplayInfo>& displays) const
+std::string DesktopKeyBinding::line(
+    const KeyCombo& combo, const HotkeyAction& action, const std::vector<DisplayInfo>& displays) const
 {
     const std::vector<std::string> words = command(action, displays);
     switch (syntax) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/KeyCombo.h"
 #include "model/DisplayInfo.h"
 #include "model/HotkeyAction.h"
-#include "core/KeyCombo.h"
 
 #include <string>
 #include <string_view>
@@ -14,11 +14,11 @@ namespace vesperon {
 // tell it so that a combination runs Vesperon's control command, in its own configuration's words.
 struct DesktopKeyBinding {
     enum class Syntax {
-        sway,     // sway and i3: bindsym
+        sway, // sway and i3: bindsym
         hyprland, // bind =
-        niri,     // a line of the binds block
-        labwc,    // a keybind element of rc.xml
-        command,  // any other desktop (GNOME's custom shortcuts): the command alone
+        niri, // a line of the binds block
+        labwc, // a keybind element of rc.xml
+        command, // any other desktop (GNOME's custom shortcuts): the command alone
     };
     Syntax syntax = Syntax::command;
     std::string program = "vesperon"; // the command that reaches the running Vesperon

@@ -32,7 +32,8 @@ QString quoted(const std::string& text)
 
 bool set(const QString& path, const char* key, const std::string& value)
 {
-    return gsettings({QStringLiteral("set"), schema + QStringLiteral(".custom-keybinding:") + path, QLatin1String(key), quoted(value)})
+    return gsettings({QStringLiteral("set"), schema + QStringLiteral(".custom-keybinding:") + path, QLatin1String(key),
+                         quoted(value)})
         .has_value();
 }
 
@@ -55,7 +56,8 @@ bool add(const std::vector<Shortcut>& shortcuts)
     for (const auto& match : QRegularExpression(QStringLiteral("'([^']*)'")).globalMatch(*listed))
         paths << match.captured(1);
     for (const Shortcut& shortcut : shortcuts) {
-        const QString path = folder + QStringLiteral("vesperon-") + QString::fromStdString(shortcut.id) + QLatin1Char('/');
+        const QString path
+            = folder + QStringLiteral("vesperon-") + QString::fromStdString(shortcut.id) + QLatin1Char('/');
         if (!set(path, "name", shortcut.title) || !set(path, "command", shortcut.command)
             || !set(path, "binding", shortcut.accelerator))
             return false;
@@ -66,7 +68,7 @@ bool add(const std::vector<Shortcut>& shortcuts)
     for (const QString& path : paths)
         entries << quoted(path.toStdString());
     return gsettings({QStringLiteral("set"), schema, QStringLiteral("custom-keybindings"),
-               QLatin1Char('[') + entries.join(QStringLiteral(", ")) + QLatin1Char(']')})
+                         QLatin1Char('[') + entries.join(QStringLiteral(", ")) + QLatin1Char(']')})
         .has_value();
 }
 

@@ -11,8 +11,8 @@ namespace vesperon {
 namespace GnomeCustomShortcuts {
 
 struct Shortcut {
-    std::string id;          // stays the same from run to run: Vesperon's entry is updated, not doubled
-    std::string title;       // as the settings list it
+    std::string id; // stays the same from run to run: Vesperon's entry is updated, not doubled
+    std::string title; // as the settings list it
     std::string command;
     std::string accelerator; // "<Shift><Super>d"
 };

@@ -1,7 +1,7 @@
 #include "keybinding/KdeGlobalShortcuts.h"
 
-#include <QDBusConnection>
 #include <QDBusArgument>
+#include <QDBusConnection>
 #include <QDBusConnectionInterface>
 
 #include <algorithm>
@@ -20,15 +20,15 @@ constexpr uint setPresent = 2, noAutoloading = 4;
 
 QDBusMessage call(const QString& method, const QVariantList& arguments)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(service, QStringLiteral("/kglobalaccel"),
-        QStringLiteral("org.kde.KGlobalAccel"), method);
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        service, QStringLiteral("/kglobalaccel"), QStringLiteral("org.kde.KGlobalAccel"), method);
     message.setArguments(arguments);
     return QDBusConnection::sessionBus().call(message);
 }
 
 int namedKey(const std::string& name)
 {
-    static const std::array<std::pair<const char*, int>, 10> named {{{"Tab", Qt::Key_Tab}, {"Space", Qt::Key_Space},
+    static const std::array<std::pair<const char*, int>, 10> named{{{"Tab", Qt::Key_Tab}, {"Space", Qt::Key_Space},
         {"Backspace", Qt::Key_Backspace}, {"Esc", Qt::Key_Escape}, {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},
         {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Down", Qt::Key_Down}, {"Up", Qt::Key_Up}}};
     for (const auto& [text, key] : named)
@@ -74,8 +74,8 @@ KdeGlobalShortcuts::KdeGlobalShortcuts()
         QStringLiteral("globalShortcutPressed"), this, SLOT(pressed(QDBusMessage)));
     // What the user sets in the desktop's shortcut settings.
     for (const QString& signal : {QStringLiteral("yourShortcutGotChanged"), QStringLiteral("yourShortcutsChanged")})
-        QDBusConnection::sessionBus().connect(service, QStringLiteral("/kglobalaccel"), QStringLiteral("org.kde.KGlobalAccel"), signal,
-            this, SLOT(changed(QDBusMessage)));
+        QDBusConnection::sessionBus().connect(service, QStringLiteral("/kglobalaccel"),
+            QStringLiteral("org.kde.KGlobalAccel"), signal, this, SLOT(changed(QDBusMessage)));
 }
 
 KdeGlobalShortcuts::~KdeGlobalShortcuts()
@@ -90,8 +90,9 @@ std::optional<int> KdeGlobalShortcuts::qtKey(const KeyCombo& combo)
     const int key = name ? namedKey(*name) : 0;
     if (!key)
         return std::nullopt;
-    const std::pair<std::uint32_t, int> modifiers[] = {{ModifierMask::control, Qt::ControlModifier}, {ModifierMask::alt, Qt::AltModifier},
-        {ModifierMask::shift, Qt::ShiftModifier}, {ModifierMask::super, Qt::MetaModifier}};
+    const std::pair<std::uint32_t, int> modifiers[]
+        = {{ModifierMask::control, Qt::ControlModifier}, {ModifierMask::alt, Qt::AltModifier},
+            {ModifierMask::shift, Qt::ShiftModifier}, {ModifierMask::super, Qt::MetaModifier}};
     int code = key;
     for (const auto& [bit, qt] : modifiers)
         if (combo.modifiers & bit)
@@ -101,8 +102,9 @@ std::optional<int> KdeGlobalShortcuts::qtKey(const KeyCombo& combo)
 
 std::optional<KeyCombo> KdeGlobalShortcuts::fromQtKey(int key)
 {
-    const std::pair<int, std::uint32_t> modifiers[] = {{Qt::ControlModifier, ModifierMask::control}, {Qt::AltModifier, ModifierMask::alt},
-        {Qt::ShiftModifier, ModifierMask::shift}, {Qt::MetaModifier, ModifierMask::super}};
+    const std::pair<int, std::uint32_t> modifiers[]
+        = {{Qt::ControlModifier, ModifierMask::control}, {Qt::AltModifier, ModifierMask::alt},
+            {Qt::ShiftModifier, ModifierMask::shift}, {Qt::MetaModifier, ModifierMask::super}};
     const int code = key & ~int(Qt::KeyboardModifierMask);
     if (key & Qt::KeypadModifier)
         return code == Qt::Key_Enter ? fromQtKey(key & ~int(Qt::KeypadModifier)) : std::nullopt;
@@ -110,7 +112,7 @@ std::optional<KeyCombo> KdeGlobalShortcuts::fromQtKey(int key)
         const std::optional<std::string> name = KeyCombo::keyName(keyCode);
         if (!name || namedKey(*name) != code)
             continue;
-        KeyCombo combo {keyCode, 0};
+        KeyCombo combo{keyCode, 0};
         for (const auto& [qt, bit] : modifiers)
             if (key & qt)
                 combo.modifiers |= bit;
@@ -119,18 +121,20 @@ std::optional<KeyCombo> KdeGlobalShortcuts::fromQtKey(int key)
     return std::nullopt;
 }
 
-std::optional<HotkeyHandle> KdeGlobalShortcuts::registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label)
+std::optional<HotkeyHandle> KdeGlobalShortcuts::registerHotkey(
+    const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label)
 {
     const std::optional<int> key = qtKey(combo);
     if (!key)
         return std::nullopt;
-    const QStringList action {component, QString::fromStdString(label.name), QStringLiteral("Vesperon"),
-        QString::fromStdString(label.title)};
+    const QStringList action{
+        component, QString::fromStdString(label.name), QStringLiteral("Vesperon"), QString::fromStdString(label.title)};
     call(QStringLiteral("doRegister"), {action});
-    const QDBusMessage reply = call(QStringLiteral("setShortcut"),
-        {action, QVariant::fromValue(QList<int> {*key}), setPresent | noAutoloading});
+    const QDBusMessage reply = call(
+        QStringLiteral("setShortcut"), {action, QVariant::fromValue(QList<int>{*key}), setPresent | noAutoloading});
     // The keys the action has now: a combination the desktop or another program holds is left out.
-    if (reply.type() != QDBusMessage::ReplyMessage || !qdbus_cast<QList<int>>(reply.arguments().value(0)).contains(*key)) {
+    if (reply.type() != QDBusMessage::ReplyMessage
+        || !qdbus_cast<QList<int>>(reply.arguments().value(0)).contains(*key)) {
         call(QStringLiteral("setInactive"), {action});
         return std::nullopt;
     }
@@ -171,7 +175,8 @@ void KdeGlobalShortcuts::changed(const QDBusMessage& message)
         return;
     const std::optional<KeyCombo> combo = fromQtKey(key);
     if (key && !combo) {
-        qWarning("Vesperon: the desktop's new shortcut for %s has a key Vesperon cannot store; it works until Vesperon restarts",
+        qWarning("Vesperon: the desktop's new shortcut for %s has a key Vesperon cannot store; it works until Vesperon "
+                 "restarts",
             qPrintable(action.value(3)));
         return;
     }

@@ -23,7 +23,8 @@ public:
 
     void setHandler(Handler handler) override { handler_ = std::move(handler); }
     void setChangeHandler(ChangeHandler handler) override { changeHandler_ = std::move(handler); }
-    std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override;
+    std::optional<HotkeyHandle> registerHotkey(
+        const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override;
     void unregisterHotkey(HotkeyHandle handle) override;
 
     // The Qt key code (key and modifiers) KDE knows a combination by; nothing for a key it has no
@@ -36,7 +37,7 @@ public:
     // watch takes it for the safety wake too, so the one combination works everywhere.
     std::optional<KeyCombo> safetyWakeHotkey() const override
     {
-        return KeyCombo {KeyCombo::safetyWake.keyCode, KeyCombo::safetyWake.modifiers | ModifierMask::shift};
+        return KeyCombo{KeyCombo::safetyWake.keyCode, KeyCombo::safetyWake.modifiers | ModifierMask::shift};
     }
 
 private Q_SLOTS:

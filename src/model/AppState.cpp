@@ -27,8 +27,7 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
           [this](bool value) { store_.setBool(SettingsKey::wakeOnLitDisplays, value); })
     , wakeDelay(loadNumber(SettingsKey::wakeDelay, 0.0),
           [this](double value) { store_.setDouble(SettingsKey::wakeDelay, value); })
-    , allowedWakeKeys(loadAllowedWakeKeys(),
-          [this](const WakeKeySet& value) { saveAllowedWakeKeys(value); })
+    , allowedWakeKeys(loadAllowedWakeKeys(), [this](const WakeKeySet& value) { saveAllowedWakeKeys(value); })
     , blackoutAllHotkey(std::nullopt,
           [this](const std::optional<KeyCombo>& value) {
               saveHotkey(value, SettingsKey::blackoutAllHotkey);
@@ -44,9 +43,10 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
               saveHotkeyDict(value, SettingsKey::displayKeepOnlyHotkeys);
               hotkeysChanged.emit();
           })
-    , blackoutOpacity(loadNumber(SettingsKey::blackoutOpacity, 1.0), [this](double value) { store_.setDouble(SettingsKey::blackoutOpacity, value); })
-    , idleBlackoutMinutes(loadIdleBlackoutMinutes(),
-          [this](int value) { store_.setObject(SettingsKey::idleBlackoutMinutes, value); })
+    , blackoutOpacity(loadNumber(SettingsKey::blackoutOpacity, 1.0),
+          [this](double value) { store_.setDouble(SettingsKey::blackoutOpacity, value); })
+    , idleBlackoutMinutes(
+          loadIdleBlackoutMinutes(), [this](int value) { store_.setObject(SettingsKey::idleBlackoutMinutes, value); })
     , idleBlackoutScope(loadIdleBlackoutScope(),
           [this](IdleScope value) {
               store_.setObject(SettingsKey::idleBlackoutScope, value == IdleScope::all ? "all" : "allButPointer");
@@ -117,9 +117,6 @@ std::optional<KeyCombo> AppState::hotkeyOf(const HotkeyMap& map, DisplayId id)
     return it != map.end() ? std::optional(it->second) : std::nullopt;
 }
 
-std::string AppState::displayKey(DisplayId id)
-{
-    return std::to_string(id);
-}
+std::string AppState::displayKey(DisplayId id) { return std::to_string(id); }
 
 } // namespace vesperon

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/KeyCombo.h"
 #include "core/Published.h"
 #include "model/DisplayInfo.h"
-#include "core/KeyCombo.h"
 #include "model/WakeKey.h"
 
 #include <map>

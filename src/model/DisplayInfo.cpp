@@ -26,7 +26,8 @@ std::vector<DisplayInfo> DisplayInfo::getAllDisplays(const ScreenSource& screens
         const DisplayId id = *screen.id;
         if (std::ranges::any_of(displays, [id](const DisplayInfo& d) { return d.id == id; }))
             continue;
-        displays.push_back(DisplayInfo{id, screen.name, screen.frame, screen.isBuiltIn, screen.connector, screen.isPrimary});
+        displays.push_back(
+            DisplayInfo{id, screen.name, screen.frame, screen.isBuiltIn, screen.connector, screen.isPrimary});
     }
     // As they stand on the desk, the way display settings show them.
     std::ranges::stable_sort(displays, [](const DisplayInfo& a, const DisplayInfo& b) {

@@ -7,10 +7,10 @@ namespace vesperon {
 // What a hotkey does.
 struct HotkeyAction {
     enum class Kind {
-        blackoutAll,     // black out every display, or wake them all while a blackout is active
-        toggleDisplay,   // black out this display if lit, wake it if dark
+        blackoutAll, // black out every display, or wake them all while a blackout is active
+        toggleDisplay, // black out this display if lit, wake it if dark
         keepOnlyDisplay, // black out every display but this one
-        safetyWake,      // wake every display at once
+        safetyWake, // wake every display at once
     };
     Kind kind = Kind::blackoutAll;
     DisplayId display = 0; // toggleDisplay and keepOnlyDisplay only

@@ -6,7 +6,9 @@
 
 namespace vesperon {
 
-LaunchAtLogin::LaunchAtLogin(Autostart& autostart, std::ostream& messages) : autostart_(autostart), messages_(messages) {}
+LaunchAtLogin::LaunchAtLogin(Autostart& autostart, std::ostream& messages) : autostart_(autostart), messages_(messages)
+{
+}
 
 void LaunchAtLogin::setEnabled(bool enabled)
 {
@@ -15,9 +17,6 @@ void LaunchAtLogin::setEnabled(bool enabled)
         messages_ << "Failed to " << (enabled ? "enable" : "disable") << " launch at login: " << *error << std::endl;
 }
 
-bool LaunchAtLogin::isEnabled() const
-{
-    return autostart_.isEnabled();
-}
+bool LaunchAtLogin::isEnabled() const { return autostart_.isEnabled(); }
 
 } // namespace vesperon

@@ -37,7 +37,9 @@ public:
 
     // Nothing when the combination cannot be had (another program holds it, or the key or a
     // modifier cannot be expressed); nothing is left half-registered then.
-    virtual std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) = 0;
+    virtual std::optional<HotkeyHandle> registerHotkey(
+        const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label)
+        = 0;
     virtual void unregisterHotkey(HotkeyHandle handle) = 0;
 
     // False where no program may grab keys (Wayland): the desktop binds them itself, to commands

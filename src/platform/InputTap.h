@@ -13,7 +13,7 @@ struct InputEvent {
     enum class Type { leftMouseDown, rightMouseDown, mouseMoved, keyDown, keyUp, scrollWheel };
     Type type = Type::mouseMoved;
     std::uint16_t keyCode = 0; // key events: the program's key code
-    std::uint64_t flags = 0;   // modifier flags held at the time (EventFlags bits)
+    std::uint64_t flags = 0; // modifier flags held at the time (EventFlags bits)
     std::optional<Point> position; // pointer events, while positions are wanted: where the pointer is
 };
 

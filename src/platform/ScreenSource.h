@@ -13,10 +13,10 @@ namespace vesperon {
 // One screen as the desktop reports it.
 struct ScreenDescription {
     std::optional<std::uint32_t> id; // stable display identifier; none when it cannot be had
-    std::string name;                // the monitor's model name; may be empty
-    Rect frame;                      // global coordinates
-    bool isBuiltIn = false;          // a laptop's own panel
-    std::string connector;           // DP-1, HDMI-2, eDP-1; may be empty
+    std::string name; // the monitor's model name; may be empty
+    Rect frame; // global coordinates
+    bool isBuiltIn = false; // a laptop's own panel
+    std::string connector; // DP-1, HDMI-2, eDP-1; may be empty
     bool isPrimary = false;
 };
 

@@ -23,7 +23,7 @@ struct MenuItem {
     bool enabled = true;
     bool checked = false;
     std::optional<std::uint32_t> display; // the identifier of the display the item acts on
-    std::string shortcutHint;         // shown beside the title, e.g. "Shift+Super+D"
+    std::string shortcutHint; // shown beside the title, e.g. "Shift+Super+D"
     Icon icon = Icon::none;
     std::optional<std::vector<MenuItem>> submenu;
 

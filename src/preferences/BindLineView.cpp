@@ -26,7 +26,8 @@ std::optional<KeyCombo> BindLineView::comboFor(const AppState& state, const Hotk
     return std::nullopt;
 }
 
-BindLineView::BindLineView(const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent)
+BindLineView::BindLineView(
+    const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent)
     : QWidget(parent)
     , binding_(binding)
     , state_(state)
@@ -47,15 +48,13 @@ BindLineView::BindLineView(const DesktopKeyBinding& binding, AppState& state, co
     subscriptions_.push_back(state_.availableDisplays.subscribe([this](const auto&) { refresh(); }));
 }
 
-QString BindLineView::line() const
-{
-    return text_->text();
-}
+QString BindLineView::line() const { return text_->text(); }
 
 void BindLineView::refresh()
 {
     const std::optional<KeyCombo> combo = comboFor(state_, action_);
-    text_->setText(combo ? QString::fromStdString(binding_.line(*combo, action_, state_.availableDisplays.get())) : QString());
+    text_->setText(
+        combo ? QString::fromStdString(binding_.line(*combo, action_, state_.availableDisplays.get())) : QString());
     text_->setCursorPosition(0);
     setVisible(combo.has_value());
 }

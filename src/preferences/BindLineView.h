@@ -1,7 +1,7 @@
 #pragma once
 
-#include "keybinding/DesktopKeyBinding.h"
 #include "core/Subscription.h"
+#include "keybinding/DesktopKeyBinding.h"
 
 #include <QWidget>
 
@@ -15,7 +15,8 @@ class AppState;
 // setting, and a button that copies it. Hidden while the hotkey has no combination.
 class BindLineView : public QWidget {
 public:
-    BindLineView(const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent = nullptr);
+    BindLineView(
+        const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent = nullptr);
 
     QString line() const;
     // The combination `action` has now; nothing while it has none.

@@ -29,11 +29,10 @@ QWidget* recorderRow(const QString& title, KeyRecorderView* recorder, QWidget* p
     return row;
 }
 
-
 } // namespace
 
-DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard, const DesktopKeyBinding* binding,
-    QWidget* parent)
+DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard,
+    const DesktopKeyBinding* binding, QWidget* parent)
     : QWidget(parent)
     , display_(display)
     , state_(state)
@@ -63,8 +62,10 @@ DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, 
     divider->setFrameShadow(QFrame::Sunken);
     column->addWidget(divider);
 
-    toggle_->onKeyComboChanged = [this](const std::optional<KeyCombo>& combo) { state_.setToggleHotkey(combo, display_.id); };
-    keepOnly_->onKeyComboChanged = [this](const std::optional<KeyCombo>& combo) { state_.setKeepOnlyHotkey(combo, display_.id); };
+    toggle_->onKeyComboChanged
+        = [this](const std::optional<KeyCombo>& combo) { state_.setToggleHotkey(combo, display_.id); };
+    keepOnly_->onKeyComboChanged
+        = [this](const std::optional<KeyCombo>& combo) { state_.setKeepOnlyHotkey(combo, display_.id); };
 }
 
 void DisplayHotkeyRow::showEvent(QShowEvent* event)

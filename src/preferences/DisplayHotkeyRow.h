@@ -16,8 +16,8 @@ class KeyRecorderView;
 class DisplayHotkeyRow : public QWidget {
 public:
     // With `binding`, each recorder has the line that binds its hotkey beneath it.
-    DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard, const DesktopKeyBinding* binding,
-        QWidget* parent = nullptr);
+    DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard,
+        const DesktopKeyBinding* binding, QWidget* parent = nullptr);
 
     const DisplayInfo& display() const { return display_; }
     KeyRecorderView* toggleRecorder() const { return toggle_; }

@@ -33,8 +33,9 @@ KeyRecorderView::KeyRecorderView(const KeyboardMap& keyboard, QWidget* parent)
     setButton_->setObjectName(QStringLiteral("set"));
     clearButton_->setObjectName(QStringLiteral("clear"));
     taken_->setObjectName(QStringLiteral("taken"));
-    taken_->setToolTip(QStringLiteral("Another program holds this combination. Vesperon takes it as soon as it is free; "
-                                      "until then, set another."));
+    taken_->setToolTip(
+        QStringLiteral("Another program holds this combination. Vesperon takes it as soon as it is free; "
+                       "until then, set another."));
     QPalette warning = taken_->palette();
     warning.setColor(QPalette::WindowText, QColor(0xd1, 0x34, 0x38));
     taken_->setPalette(warning);
@@ -84,8 +85,10 @@ void KeyRecorderView::refresh()
     label_->setText(keyCombo_ ? QString::fromStdString(keyCombo_->displayString()) : QStringLiteral("None"));
     const QColor accent = palette().color(QPalette::Highlight);
     const QColor secondary = palette().color(QPalette::PlaceholderText);
-    label_->setStyleSheet(QStringLiteral("QLabel { background: %1; border: 1px solid %2; border-radius: 4px; padding: 4px 8px; }")
-                              .arg(rgba(recording_ ? accent : secondary, 0.2), recording_ ? accent.name() : QStringLiteral("transparent")));
+    label_->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; border: 1px solid %2; border-radius: 4px; padding: 4px 8px; }")
+            .arg(rgba(recording_ ? accent : secondary, 0.2),
+                recording_ ? accent.name() : QStringLiteral("transparent")));
     setButton_->setText(recording_ ? QStringLiteral("Cancel") : QStringLiteral("Set"));
     clearButton_->setVisible(keyCombo_.has_value());
     taken_->setVisible(keyCombo_ && !recording_ && isTaken && isTaken(*keyCombo_));

@@ -50,7 +50,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-
     const KeyboardMap& keyboard_;
     std::optional<KeyCombo> keyCombo_;
     bool recording_ = false;

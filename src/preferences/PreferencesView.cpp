@@ -1,11 +1,11 @@
 #include "preferences/PreferencesView.h"
 
-#include "model/LaunchAtLogin.h"
 #include "input/HotkeyManager.h"
 #include "input/IdleBlackout.h"
 #include "input/PermissionManager.h"
 #include "keybinding/GnomeCustomShortcuts.h"
 #include "model/AppState.h"
+#include "model/LaunchAtLogin.h"
 #include "platform/BlackWindow.h"
 #include "preferences/BindLineView.h"
 #include "preferences/DisplayHotkeyRow.h"
@@ -55,10 +55,7 @@ QWidget* wrap(QLayout* layout)
     return widget;
 }
 
-QColor secondaryColour(const QWidget* widget)
-{
-    return widget->palette().color(QPalette::PlaceholderText);
-}
+QColor secondaryColour(const QWidget* widget) { return widget->palette().color(QPalette::PlaceholderText); }
 
 QLabel* secondaryText(const QString& text, double scale = 1.0)
 {
@@ -88,7 +85,8 @@ QPixmap statusIcon(bool granted, int size)
     painter.setPen(QPen(Qt::white, size / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const double s = size;
     if (granted)
-        painter.drawPolyline(QPolygonF({QPointF(s * 0.28, s * 0.52), QPointF(s * 0.44, s * 0.68), QPointF(s * 0.72, s * 0.34)}));
+        painter.drawPolyline(
+            QPolygonF({QPointF(s * 0.28, s * 0.52), QPointF(s * 0.44, s * 0.68), QPointF(s * 0.72, s * 0.34)}));
     else {
         painter.drawLine(QPointF(s * 0.33, s * 0.33), QPointF(s * 0.67, s * 0.67));
         painter.drawLine(QPointF(s * 0.67, s * 0.33), QPointF(s * 0.33, s * 0.67));
@@ -125,8 +123,10 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     column->addStretch();
 
     AppState& state = services_.appState;
-    subscriptions_.push_back(services_.permission.hasAccessibilityPermission.subscribe([this](bool granted) { showPermission(granted); }));
-    subscriptions_.push_back(state.availableDisplays.subscribe([this](const auto& displays) { showDisplays(displays); }));
+    subscriptions_.push_back(
+        services_.permission.hasAccessibilityPermission.subscribe([this](bool granted) { showPermission(granted); }));
+    subscriptions_.push_back(
+        state.availableDisplays.subscribe([this](const auto& displays) { showDisplays(displays); }));
     subscriptions_.push_back(state.ignoreMouseMovement.subscribe([this](bool ignore) {
         const QSignalBlocker quiet(ignoreMouse_);
         ignoreMouse_->setChecked(ignore);
@@ -137,7 +137,8 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     }));
     subscriptions_.push_back(state.wakeDelay.subscribe([this](double seconds) { showWakeDelay(seconds); }));
     subscriptions_.push_back(state.allowedWakeKeys.subscribe([this](const WakeKeySet& keys) { showWakeKeys(keys); }));
-    subscriptions_.push_back(state.blackoutOpacity.subscribe([this](double) { showDimLevel(services_.appState.effectiveBlackoutOpacity()); }));
+    subscriptions_.push_back(state.blackoutOpacity.subscribe(
+        [this](double) { showDimLevel(services_.appState.effectiveBlackoutOpacity()); }));
     subscriptions_.push_back(state.idleBlackoutMinutes.subscribe([this](int) {
         const QSignalBlocker quiet(idleMinutes_);
         idleMinutes_->setValue(services_.appState.effectiveIdleBlackoutMinutes());
@@ -185,7 +186,8 @@ QWidget* PreferencesView::buildHotkeys()
     content->setSpacing(12);
     const bool desktopBinds = services_.hotkeys.desktopBindsKeys();
     if (desktopBinds) {
-        const std::string partly = services_.hotkeys.grabsKeys() ? "Keys pressed in Wayland windows do not reach these hotkeys. " : "";
+        const std::string partly
+            = services_.hotkeys.grabsKeys() ? "Keys pressed in Wayland windows do not reach these hotkeys. " : "";
         auto* instructions = new QLabel(QString::fromStdString(partly + services_.binding.instructions()));
         instructions->setObjectName(QStringLiteral("bindInstructions"));
         instructions->setWordWrap(true);
@@ -199,7 +201,8 @@ QWidget* PreferencesView::buildHotkeys()
     title->setFixedWidth(120);
     blackoutAll_ = new KeyRecorderView(services_.keyboard);
     blackoutAll_->setObjectName(QStringLiteral("blackoutAll"));
-    blackoutAll_->onKeyComboChanged = [this](const std::optional<KeyCombo>& combo) { services_.appState.blackoutAllHotkey.set(combo); };
+    blackoutAll_->onKeyComboChanged
+        = [this](const std::optional<KeyCombo>& combo) { services_.appState.blackoutAllHotkey.set(combo); };
     watch(blackoutAll_);
     allRow->addWidget(title);
     allRow->addWidget(blackoutAll_);
@@ -237,8 +240,9 @@ QWidget* PreferencesView::buildGnomeShortcuts()
     said->setWordWrap(true);
     connect(add, &QPushButton::clicked, this, [this, said] {
         const bool added = GnomeCustomShortcuts::add(gnomeShortcuts());
-        said->setText(added ? QStringLiteral("Added to Settings › Keyboard › Custom Shortcuts; add them again after a change here")
-                            : QStringLiteral("GNOME's keyboard settings could not be changed"));
+        said->setText(added
+                ? QStringLiteral("Added to Settings › Keyboard › Custom Shortcuts; add them again after a change here")
+                : QStringLiteral("GNOME's keyboard settings could not be changed"));
     });
     layout->addWidget(add);
     layout->addWidget(said, 1);
@@ -248,7 +252,7 @@ QWidget* PreferencesView::buildGnomeShortcuts()
 std::vector<GnomeCustomShortcuts::Shortcut> PreferencesView::gnomeShortcuts() const
 {
     const AppState& state = services_.appState;
-    std::vector<HotkeyAction> actions {HotkeyAction::blackoutAll()};
+    std::vector<HotkeyAction> actions{HotkeyAction::blackoutAll()};
     for (const DisplayInfo& display : state.availableDisplays.get()) {
         actions.push_back(HotkeyAction::toggleDisplay(display.id));
         actions.push_back(HotkeyAction::keepOnlyDisplay(display.id));
@@ -287,7 +291,10 @@ QWidget* PreferencesView::buildWakeSettings()
     if (!services_.permission.seesLitDisplays()) {
         // Nothing on a lit display reaches Vesperon here: it is always free to work on.
         wakeOnLit_->setEnabled(false);
-        auto* note = secondaryText(QStringLiteral("On this desktop only input on a dark display is seen: the lit ones are always yours to work on"), 0.85);
+        auto* note = secondaryText(
+            QStringLiteral(
+                "On this desktop only input on a dark display is seen: the lit ones are always yours to work on"),
+            0.85);
         note->setWordWrap(true);
         content->addWidget(note);
     }
@@ -313,7 +320,8 @@ QWidget* PreferencesView::buildWakeSettings()
     keys->addWidget(new QLabel(QStringLiteral("Wake keys:")));
     for (WakeKey key : allWakeKeys) {
         auto* box = new QCheckBox(label(key));
-        box->setObjectName(QStringLiteral("wakeKey-") + QString::fromUtf8(rawValue(key).data(), static_cast<qsizetype>(rawValue(key).size())));
+        box->setObjectName(QStringLiteral("wakeKey-")
+            + QString::fromUtf8(rawValue(key).data(), static_cast<qsizetype>(rawValue(key).size())));
         connect(box, &QCheckBox::toggled, this, [&state, key](bool on) {
             WakeKeySet set = state.allowedWakeKeys.get();
             if (on)
@@ -336,7 +344,8 @@ QWidget* PreferencesView::buildGeneral()
     launchAtLogin_ = new QCheckBox(QStringLiteral("Launch at login"));
     launchAtLogin_->setObjectName(QStringLiteral("launchAtLogin"));
     launchAtLogin_->setChecked(services_.launchAtLogin.isEnabled()); // read once, when the window is made
-    connect(launchAtLogin_, &QCheckBox::toggled, this, [this](bool enabled) { services_.launchAtLogin.setEnabled(enabled); });
+    connect(launchAtLogin_, &QCheckBox::toggled, this,
+        [this](bool enabled) { services_.launchAtLogin.setEnabled(enabled); });
     content->addWidget(launchAtLogin_);
 
     // Black at the right end, as the setting's default; dimmer to the left.
@@ -349,7 +358,8 @@ QWidget* PreferencesView::buildGeneral()
     dimLevelText_ = new QLabel;
     dimLevelText_->setObjectName(QStringLiteral("dimLevelText"));
     dimLevelText_->setFixedWidth(48);
-    connect(dimLevel_, &QSlider::valueChanged, this, [this](int step) { services_.appState.blackoutOpacity.set(step / 20.0); });
+    connect(dimLevel_, &QSlider::valueChanged, this,
+        [this](int step) { services_.appState.blackoutOpacity.set(step / 20.0); });
     dimRow->addWidget(new QLabel(QStringLiteral("Blackout opacity:")));
     dimRow->addWidget(dimLevel_);
     dimRow->addWidget(dimLevelText_);
@@ -365,10 +375,11 @@ QWidget* PreferencesView::buildGeneral()
     auto* keyCap = new QLabel(QString::fromStdString(safetyWake.displayString()));
     keyCap->setObjectName(QStringLiteral("safetyWake"));
     const QColor secondary = secondaryColour(keyCap);
-    keyCap->setStyleSheet(QStringLiteral("QLabel { background: rgba(%1, %2, %3, 0.2); border-radius: 4px; padding: 4px 8px; }")
-                              .arg(secondary.red())
-                              .arg(secondary.green())
-                              .arg(secondary.blue()));
+    keyCap->setStyleSheet(
+        QStringLiteral("QLabel { background: rgba(%1, %2, %3, 0.2); border-radius: 4px; padding: 4px 8px; }")
+            .arg(secondary.red())
+            .arg(secondary.green())
+            .arg(secondary.blue()));
     keyCap->setToolTip(QStringLiteral("Wakes every display at once, whatever the settings"));
     safety->addWidget(new QLabel(QStringLiteral("Safety wake:")));
     safety->addWidget(keyCap);
@@ -501,7 +512,8 @@ QWidget* PreferencesView::buildIdleBlackout(QVBoxLayout* content)
     idleMinutes_->setRange(0, 120);
     idleMinutes_->setSpecialValueText(QStringLiteral("Never"));
     idleMinutes_->setSuffix(QStringLiteral(" min"));
-    connect(idleMinutes_, &QSpinBox::valueChanged, this, [this](int minutes) { services_.appState.idleBlackoutMinutes.set(minutes); });
+    connect(idleMinutes_, &QSpinBox::valueChanged, this,
+        [this](int minutes) { services_.appState.idleBlackoutMinutes.set(minutes); });
     idleScope_ = new QComboBox;
     idleScope_->setObjectName(QStringLiteral("idleScope"));
     idleScope_->addItems({QStringLiteral("All displays"), QStringLiteral("All but the display with the pointer")});
@@ -553,10 +565,7 @@ std::vector<KeyRecorderView*> PreferencesView::recorders() const
     return all;
 }
 
-bool PreferencesView::isAnyRecording() const
-{
-    return std::ranges::any_of(recorders(), &KeyRecorderView::isRecording);
-}
+bool PreferencesView::isAnyRecording() const { return std::ranges::any_of(recorders(), &KeyRecorderView::isRecording); }
 
 void PreferencesView::stopRecording()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Subscription.h"
-#include "model/DisplayInfo.h"
 #include "keybinding/GnomeCustomShortcuts.h"
+#include "model/DisplayInfo.h"
 #include "model/WakeKey.h"
 
 #include <QWidget>

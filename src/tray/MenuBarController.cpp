@@ -47,10 +47,9 @@ void MenuBarController::setupObservers()
         updateIcon(active);
         updateMenu();
     }));
-    subscriptions_.push_back(state.availableDisplays.subscribeQueued(
-        loop, [this](const auto&) { updateMenu(); }));
-    subscriptions_.push_back(services_.permission.hasAccessibilityPermission.subscribeQueued(
-        loop, [this](bool) { updateMenu(); }));
+    subscriptions_.push_back(state.availableDisplays.subscribeQueued(loop, [this](const auto&) { updateMenu(); }));
+    subscriptions_.push_back(
+        services_.permission.hasAccessibilityPermission.subscribeQueued(loop, [this](bool) { updateMenu(); }));
 }
 
 void MenuBarController::updateIcon(bool isActive)
@@ -122,15 +121,9 @@ Menu MenuBarController::buildMenu()
     return menu;
 }
 
-void MenuBarController::updateMenu()
-{
-    services_.tray.setMenu(buildMenu());
-}
+void MenuBarController::updateMenu() { services_.tray.setMenu(buildMenu()); }
 
-void MenuBarController::blackoutAll()
-{
-    services_.displays.blackoutAll();
-}
+void MenuBarController::blackoutAll() { services_.displays.blackoutAll(); }
 
 void MenuBarController::blackoutDisplay(const MenuItem& sender)
 {
@@ -144,15 +137,9 @@ void MenuBarController::keepOnlyDisplay(const MenuItem& sender)
         services_.displays.blackoutAllExcept(*sender.display);
 }
 
-void MenuBarController::wakeAll()
-{
-    services_.displays.wakeAll();
-}
+void MenuBarController::wakeAll() { services_.displays.wakeAll(); }
 
-void MenuBarController::grantPermission()
-{
-    services_.permission.openAccessibilitySettings();
-}
+void MenuBarController::grantPermission() { services_.permission.openAccessibilitySettings(); }
 
 void MenuBarController::showPreferences()
 {
@@ -160,9 +147,6 @@ void MenuBarController::showPreferences()
         services_.showPreferences();
 }
 
-void MenuBarController::quit()
-{
-    services_.quit();
-}
+void MenuBarController::quit() { services_.quit(); }
 
 } // namespace vesperon

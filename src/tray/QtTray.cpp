@@ -38,7 +38,8 @@ QString menuText(const std::string& text)
 // stretch it over the screen), and it closes as soon as the user turns elsewhere.
 void fitWindowlessPopup(QMenu& menu)
 {
-    const bool windowless = QGuiApplication::platformName() == QLatin1String("wayland") && !QGuiApplication::focusWindow();
+    const bool windowless
+        = QGuiApplication::platformName() == QLatin1String("wayland") && !QGuiApplication::focusWindow();
     if (windowless) {
         menu.setFixedSize(menu.sizeHint());
     } else {
@@ -85,7 +86,8 @@ void QtTray::watchStatusNotifierHosts()
     statusNotifierWatcher_.addWatchedService(watcher);
     connect(&statusNotifierWatcher_, &QDBusServiceWatcher::serviceOwnerChanged, this, &QtTray::recheck);
     for (const char* signal : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
-        bus.connect(QString(), QStringLiteral("/StatusNotifierWatcher"), watcher, QLatin1String(signal), this, SLOT(recheck()));
+        bus.connect(
+            QString(), QStringLiteral("/StatusNotifierWatcher"), watcher, QLatin1String(signal), this, SLOT(recheck()));
 }
 
 void QtTray::recheck()
@@ -94,10 +96,7 @@ void QtTray::recheck()
         availabilityChanged.emit();
 }
 
-QtTray::~QtTray()
-{
-    tray_.hide();
-}
+QtTray::~QtTray() { tray_.hide(); }
 
 void QtTray::setIcon(Icon icon, const std::string& tooltip)
 {

@@ -2,10 +2,10 @@
 
 #include "platform/Tray.h"
 
+#include <QDBusServiceWatcher>
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
-#include <QDBusServiceWatcher>
 
 #include <map>
 

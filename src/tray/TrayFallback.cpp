@@ -34,7 +34,8 @@ void TrayFallback::standIn()
     if (std::exchange(told_, true))
         return;
     const auto hotkey = services_.hotkeys.workingBlackoutAllHotkey();
-    const std::string hotkeys = hotkey ? "; the hotkeys work (" + hotkey->displayString() + " blacks out every monitor)" : "";
+    const std::string hotkeys
+        = hotkey ? "; the hotkeys work (" + hotkey->displayString() + " blacks out every monitor)" : "";
     services_.notifier.notify("No system tray",
         "this desktop has no system tray" + hotkeys + ", and the preferences window stands in for the menu");
 }

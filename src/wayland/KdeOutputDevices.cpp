@@ -13,13 +13,10 @@ namespace {
 
 using Device = KdeOutputDevices::Device;
 
-Device& device(void* data)
-{
-    return *static_cast<Device*>(data);
-}
+Device& device(void* data) { return *static_cast<Device*>(data); }
 
 // Only what identifies the monitor is kept; modes, scale and the like are Qt's business.
-const kde_output_device_v2_listener listener {
+const kde_output_device_v2_listener listener{
     [](void* data, kde_output_device_v2*, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
         const char* make, const char* model, std::int32_t) {
         device(data).manufacturer = make;
@@ -27,7 +24,9 @@ const kde_output_device_v2_listener listener {
     },
     [](void*, kde_output_device_v2*, kde_output_device_mode_v2*) {},
     // Each mode comes as an object of its own, never needed here.
-    [](void*, kde_output_device_v2*, kde_output_device_mode_v2* mode) { wl_proxy_destroy(reinterpret_cast<wl_proxy*>(mode)); },
+    [](void*, kde_output_device_v2*, kde_output_device_mode_v2* mode) {
+        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(mode));
+    },
     [](void* data, kde_output_device_v2*) { device(data).devices->changed.emit(); },
     [](void*, kde_output_device_v2*, wl_fixed_t) {},
     [](void*, kde_output_device_v2*, const char*) {},
@@ -64,7 +63,8 @@ void KdeOutputDevices::add(wl_registry* registry, std::uint32_t global, std::uin
     auto device = std::make_unique<Device>();
     device->devices = this;
     device->global = global;
-    device->proxy = static_cast<kde_output_device_v2*>(wl_registry_bind(registry, global, &kde_output_device_v2_interface, 2));
+    device->proxy
+        = static_cast<kde_output_device_v2*>(wl_registry_bind(registry, global, &kde_output_device_v2_interface, 2));
     kde_output_device_v2_add_listener(device->proxy, &listener, device.get());
     devices_.push_back(std::move(device));
 }
@@ -81,7 +81,8 @@ void KdeOutputDevices::remove(std::uint32_t global)
 
 void KdeOutputDevices::complete(ScreenIdentity& identity) const
 {
-    const auto it = std::ranges::find_if(devices_, [&](const auto& device) { return device->connector == identity.connector; });
+    const auto it
+        = std::ranges::find_if(devices_, [&](const auto& device) { return device->connector == identity.connector; });
     if (it == devices_.end())
         return;
     const Device& device = **it;

@@ -17,7 +17,7 @@ namespace {
 constexpr std::uint32_t allEdges = ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM
     | ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
 
-const zwlr_layer_surface_v1_listener layerListener {
+const zwlr_layer_surface_v1_listener layerListener{
     [](void* data, zwlr_layer_surface_v1*, std::uint32_t serial, std::uint32_t width, std::uint32_t height) {
         static_cast<WaylandBlackWindow*>(data)->configure(serial, width, height);
     },
@@ -29,7 +29,7 @@ bool fillAlpha(int fd, std::size_t size, std::uint8_t alpha)
     void* memory = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
     if (memory == MAP_FAILED)
         return false;
-    std::fill_n(static_cast<std::uint32_t*>(memory), size / 4, std::uint32_t {alpha} << 24);
+    std::fill_n(static_cast<std::uint32_t*>(memory), size / 4, std::uint32_t{alpha} << 24);
     munmap(memory, size);
     return true;
 }
@@ -230,7 +230,7 @@ wl_buffer* WaylandBlackWindowFactory::makeBlackBuffer(std::uint32_t width, std::
 {
     // A new memory file reads as zeros: black in XRGB8888, with nothing written. Dimmed, every
     // pixel is black premultiplied by its alpha: the alpha alone.
-    const std::size_t size = std::size_t {width} * height * 4;
+    const std::size_t size = std::size_t{width} * height * 4;
     const int fd = memfd_create("vesperon-black", MFD_CLOEXEC);
     if (fd < 0)
         return nullptr;
@@ -242,8 +242,9 @@ wl_buffer* WaylandBlackWindowFactory::makeBlackBuffer(std::uint32_t width, std::
         return nullptr;
     }
     wl_shm_pool* pool = wl_shm_create_pool(connection_.shm(), fd, static_cast<std::int32_t>(size));
-    wl_buffer* buffer = wl_shm_pool_create_buffer(pool, 0, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height),
-        static_cast<std::int32_t>(width * 4), withAlpha ? WL_SHM_FORMAT_ARGB8888 : WL_SHM_FORMAT_XRGB8888);
+    wl_buffer* buffer
+        = wl_shm_pool_create_buffer(pool, 0, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height),
+            static_cast<std::int32_t>(width * 4), withAlpha ? WL_SHM_FORMAT_ARGB8888 : WL_SHM_FORMAT_XRGB8888);
     wl_shm_pool_destroy(pool);
     close(fd);
     return buffer;

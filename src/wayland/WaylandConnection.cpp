@@ -11,7 +11,7 @@ namespace vesperon {
 
 namespace {
 
-const wl_registry_listener registryListener {
+const wl_registry_listener registryListener{
     [](void* data, wl_registry*, std::uint32_t name, const char* interface, std::uint32_t version) {
         static_cast<WaylandConnection*>(data)->addGlobal(name, interface, version);
     },
@@ -21,8 +21,8 @@ const wl_registry_listener registryListener {
 // A frame read from wl_output stands until xdg-output says where the output
 // lies logically.
 struct OutputEvents {
-    static void geometry(void* data, wl_output*, std::int32_t x, std::int32_t y, std::int32_t, std::int32_t, std::int32_t,
-        const char*, const char*, std::int32_t)
+    static void geometry(void* data, wl_output*, std::int32_t x, std::int32_t y, std::int32_t, std::int32_t,
+        std::int32_t, const char*, const char*, std::int32_t)
     {
         auto& output = *static_cast<WaylandOutput*>(data);
         if (!output.xdgOutput) {
@@ -76,8 +76,7 @@ std::unique_ptr<WaylandConnection> WaylandConnection::open()
     return connection;
 }
 
-WaylandConnection::WaylandConnection(wl_display* display)
-    : display_(display)
+WaylandConnection::WaylandConnection(wl_display* display) : display_(display)
 {
     registry_ = wl_display_get_registry(display_);
     wl_registry_add_listener(registry_, &registryListener, this);
@@ -114,10 +113,7 @@ void WaylandConnection::dispatch()
     flush();
 }
 
-void WaylandConnection::flush()
-{
-    wl_display_flush(display_);
-}
+void WaylandConnection::flush() { wl_display_flush(display_); }
 
 void WaylandConnection::addGlobal(std::uint32_t name, const char* interface, std::uint32_t version)
 {
@@ -131,7 +127,7 @@ void WaylandConnection::addGlobal(std::uint32_t name, const char* interface, std
         shm_ = static_cast<wl_shm*>(bind(wl_shm_interface, 1));
     else if (is(wl_seat_interface) && !seat_) {
         // Listened to at once: the capabilities arrive before anyone else could add a listener.
-        static const wl_seat_listener listener {
+        static const wl_seat_listener listener{
             [](void* data, wl_seat*, std::uint32_t capabilities) {
                 static_cast<WaylandConnection*>(data)->setSeatCapabilities(capabilities);
             },
@@ -139,8 +135,7 @@ void WaylandConnection::addGlobal(std::uint32_t name, const char* interface, std
         };
         seat_ = static_cast<wl_seat*>(bind(wl_seat_interface, 5));
         wl_seat_add_listener(seat_, &listener, this);
-    }
-    else if (is(zwlr_layer_shell_v1_interface))
+    } else if (is(zwlr_layer_shell_v1_interface))
         layerShell_ = static_cast<zwlr_layer_shell_v1*>(bind(zwlr_layer_shell_v1_interface, 4));
     else if (is(wp_viewporter_interface))
         viewporter_ = static_cast<wp_viewporter*>(bind(wp_viewporter_interface, 1));
@@ -160,7 +155,7 @@ void WaylandConnection::addGlobal(std::uint32_t name, const char* interface, std
 
 void WaylandConnection::addOutput(std::uint32_t name, std::uint32_t version)
 {
-    static const wl_output_listener listener {
+    static const wl_output_listener listener{
         OutputEvents::geometry,
         OutputEvents::mode,
         [](void* data, wl_output*) {
@@ -175,7 +170,8 @@ void WaylandConnection::addOutput(std::uint32_t name, std::uint32_t version)
     output->global = name;
     output->connection = this;
     // Version 3 is needed to release the output, 4 names its connector.
-    output->output = static_cast<wl_output*>(wl_registry_bind(registry_, name, &wl_output_interface, std::min(version, 4U)));
+    output->output
+        = static_cast<wl_output*>(wl_registry_bind(registry_, name, &wl_output_interface, std::min(version, 4U)));
     wl_output_add_listener(output->output, &listener, output.get());
     describe(*output);
     outputs_.push_back(std::move(output));
@@ -183,7 +179,7 @@ void WaylandConnection::addOutput(std::uint32_t name, std::uint32_t version)
 
 void WaylandConnection::describe(WaylandOutput& output)
 {
-    static const zxdg_output_v1_listener listener {
+    static const zxdg_output_v1_listener listener{
         XdgOutputEvents::position,
         XdgOutputEvents::size,
         [](void*, zxdg_output_v1*) {}, // wl_output.done closes each change

@@ -7,8 +7,9 @@ namespace vesperon {
 WaylandDisplayServer::WaylandDisplayServer(std::unique_ptr<WaylandConnection> connection)
     : connection_(std::move(connection))
     , windows_(*connection_)
-    , hotkeys_(KdeGlobalShortcuts::isAvailable() ? std::unique_ptr<HotkeyService>(std::make_unique<KdeGlobalShortcuts>())
-                                                  : std::make_unique<CompositorBoundHotkeys>())
+    , hotkeys_(KdeGlobalShortcuts::isAvailable()
+              ? std::unique_ptr<HotkeyService>(std::make_unique<KdeGlobalShortcuts>())
+              : std::make_unique<CompositorBoundHotkeys>())
     , inputTap_(*connection_)
     , idle_(*connection_)
 {

@@ -12,24 +12,23 @@ namespace vesperon {
 
 namespace {
 
-const ext_idle_notification_v1_listener notificationListener {
+const ext_idle_notification_v1_listener notificationListener{
     [](void* data, ext_idle_notification_v1*) { static_cast<WaylandIdleMonitor*>(data)->idled(); },
     [](void*, ext_idle_notification_v1*) {},
 };
 
-const org_kde_kwin_idle_timeout_listener kdeTimeoutListener {
+const org_kde_kwin_idle_timeout_listener kdeTimeoutListener{
     [](void* data, org_kde_kwin_idle_timeout*) { static_cast<WaylandIdleMonitor*>(data)->idled(); },
     [](void*, org_kde_kwin_idle_timeout*) {},
 };
 
 } // namespace
 
-WaylandIdleMonitor::WaylandIdleMonitor(WaylandConnection& connection) : connection_(connection), scale_(idleTestScale()) {}
-
-WaylandIdleMonitor::~WaylandIdleMonitor()
+WaylandIdleMonitor::WaylandIdleMonitor(WaylandConnection& connection) : connection_(connection), scale_(idleTestScale())
 {
-    stop();
 }
+
+WaylandIdleMonitor::~WaylandIdleMonitor() { stop(); }
 
 bool WaylandIdleMonitor::canTell() const
 {

@@ -1,7 +1,7 @@
 #include "wayland/WaylandInputTap.h"
 
-#include "desktop/KeyCodeTable.h"
 #include "core/EventFlags.h"
+#include "desktop/KeyCodeTable.h"
 #include "wayland/WaylandConnection.h"
 #include "wayland/WaylandProtocols.h"
 
@@ -15,16 +15,13 @@ namespace vesperon {
 
 namespace {
 
-WaylandInputTap& tap(void* data)
-{
-    return *static_cast<WaylandInputTap*>(data);
-}
+WaylandInputTap& tap(void* data) { return *static_cast<WaylandInputTap*>(data); }
 
 // Set by name: later libwayland versions add events at the end, which stay null
 // (they are never sent at the version bound).
 wl_pointer_listener makePointerListener()
 {
-    wl_pointer_listener listener {};
+    wl_pointer_listener listener{};
     listener.enter = [](void* data, wl_pointer*, std::uint32_t, wl_surface* surface, wl_fixed_t x, wl_fixed_t y) {
         if (surface) // null when the surface is already gone on this side
             tap(data).pointerEntered(*static_cast<const WaylandOutput*>(wl_surface_get_user_data(surface)));
@@ -34,9 +31,8 @@ wl_pointer_listener makePointerListener()
     listener.motion = [](void* data, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) {
         tap(data).pointerAt(wl_fixed_to_double(x), wl_fixed_to_double(y));
     };
-    listener.button = [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t button, std::uint32_t state) {
-        tap(data).button(button, state);
-    };
+    listener.button = [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t button,
+                          std::uint32_t state) { tap(data).button(button, state); };
     listener.axis = [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) { tap(data).scrolled(); };
     listener.frame = [](void*, wl_pointer*) {};
     listener.axis_source = [](void*, wl_pointer*, std::uint32_t) {};
@@ -47,9 +43,10 @@ wl_pointer_listener makePointerListener()
 
 wl_keyboard_listener makeKeyboardListener()
 {
-    wl_keyboard_listener listener {};
-    listener.keymap
-        = [](void* data, wl_keyboard*, std::uint32_t format, int fd, std::uint32_t size) { tap(data).keymap(format, fd, size); };
+    wl_keyboard_listener listener{};
+    listener.keymap = [](void* data, wl_keyboard*, std::uint32_t format, int fd, std::uint32_t size) {
+        tap(data).keymap(format, fd, size);
+    };
     // Keys already down when the overlay takes the keyboard were pressed before
     // the blackout.
     listener.enter = [](void*, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {};
@@ -58,8 +55,8 @@ wl_keyboard_listener makeKeyboardListener()
         tap(data).key(key, state);
     };
     listener.modifiers
-        = [](void* data, wl_keyboard*, std::uint32_t, std::uint32_t depressed, std::uint32_t latched, std::uint32_t locked,
-              std::uint32_t group) { tap(data).modifiers(depressed, latched, locked, group); };
+        = [](void* data, wl_keyboard*, std::uint32_t, std::uint32_t depressed, std::uint32_t latched,
+              std::uint32_t locked, std::uint32_t group) { tap(data).modifiers(depressed, latched, locked, group); };
     listener.repeat_info = [](void*, wl_keyboard*, std::int32_t, std::int32_t) {};
     return listener;
 }
@@ -111,16 +108,13 @@ void WaylandInputTap::capabilities(std::uint32_t capabilities)
     }
 }
 
-void WaylandInputTap::pointerEntered(const WaylandOutput& output)
-{
-    origin_ = {output.frame.x, output.frame.y};
-}
+void WaylandInputTap::pointerEntered(const WaylandOutput& output) { origin_ = {output.frame.x, output.frame.y}; }
 
 void WaylandInputTap::pointerAt(double x, double y)
 {
     // Where on the desktop: an overlay appearing under a resting pointer is no movement, the
     // pointer passing from one dark output to another is.
-    const std::pair<double, double> at {origin_.first + x, origin_.second + y};
+    const std::pair<double, double> at{origin_.first + x, origin_.second + y};
     const bool moved = at_ && *at_ != at;
     at_ = at;
     if (moved && motionWanted_)
@@ -137,10 +131,7 @@ void WaylandInputTap::button(std::uint32_t button, std::uint32_t state)
         deliver(InputEvent::Type::rightMouseDown);
 }
 
-void WaylandInputTap::scrolled()
-{
-    deliver(InputEvent::Type::scrollWheel);
-}
+void WaylandInputTap::scrolled() { deliver(InputEvent::Type::scrollWheel); }
 
 void WaylandInputTap::keymap(std::uint32_t format, int fd, std::uint32_t size)
 {
@@ -167,15 +158,17 @@ void WaylandInputTap::releaseKeymap()
     flags_ = 0;
 }
 
-void WaylandInputTap::modifiers(std::uint32_t depressed, std::uint32_t latched, std::uint32_t locked, std::uint32_t group)
+void WaylandInputTap::modifiers(
+    std::uint32_t depressed, std::uint32_t latched, std::uint32_t locked, std::uint32_t group)
 {
     if (!state_)
         return;
     xkb_state_update_mask(state_, depressed, latched, locked, 0, 0, group);
     const auto active
         = [&](const char* name) { return xkb_state_mod_name_is_active(state_, name, XKB_STATE_MODS_EFFECTIVE) > 0; };
-    flags_ = (active(XKB_MOD_NAME_SHIFT) ? EventFlags::shift : 0) | (active(XKB_MOD_NAME_CTRL) ? EventFlags::control : 0)
-        | (active(XKB_MOD_NAME_ALT) ? EventFlags::alt : 0) | (active(XKB_MOD_NAME_LOGO) ? EventFlags::super : 0);
+    flags_ = (active(XKB_MOD_NAME_SHIFT) ? EventFlags::shift : 0)
+        | (active(XKB_MOD_NAME_CTRL) ? EventFlags::control : 0) | (active(XKB_MOD_NAME_ALT) ? EventFlags::alt : 0)
+        | (active(XKB_MOD_NAME_LOGO) ? EventFlags::super : 0);
 }
 
 void WaylandInputTap::key(std::uint32_t key, std::uint32_t state)
@@ -194,7 +187,7 @@ void WaylandInputTap::key(std::uint32_t key, std::uint32_t state)
 void WaylandInputTap::deliver(InputEvent::Type type, std::uint16_t keyCode)
 {
     if (handler_)
-        handler_(InputEvent {type, keyCode, flags_, {}}); // only input over the dark outputs is seen: no position needed
+        handler_(InputEvent{type, keyCode, flags_, {}}); // only input over the dark outputs is seen: no position needed
 }
 
 } // namespace vesperon

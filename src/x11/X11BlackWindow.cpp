@@ -28,8 +28,9 @@ QRect nativeRect(const Rect& frame)
     for (const QScreen* screen : QGuiApplication::screens())
         if (screen->geometry() == logical)
             ratio = screen->devicePixelRatio();
-    return QRect(logical.topLeft(), QSize(static_cast<int>(std::lround(logical.width() * ratio)),
-                                         static_cast<int>(std::lround(logical.height() * ratio))));
+    return QRect(logical.topLeft(),
+        QSize(static_cast<int>(std::lround(logical.width() * ratio)),
+            static_cast<int>(std::lround(logical.height() * ratio))));
 }
 
 void setProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type, int format,
@@ -41,7 +42,9 @@ void setProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, xcb_
 } // namespace
 
 X11BlackWindow::X11BlackWindow(X11BlackWindowFactory& factory, xcb_window_t window, const Rect& frame)
-    : factory_(factory), window_(window), frame_(frame)
+    : factory_(factory)
+    , window_(window)
+    , frame_(frame)
 {
     factory_.configure(window_, frame_);
 }
@@ -84,7 +87,8 @@ void X11BlackWindow::hide()
 }
 
 X11BlackWindowFactory::X11BlackWindowFactory(XcbConnection* connection, X11StackKeeper* keeper)
-    : connection_(connection), keeper_(keeper)
+    : connection_(connection)
+    , keeper_(keeper)
 {
     if (!connection_)
         return;
@@ -163,7 +167,8 @@ void X11BlackWindowFactory::configure(xcb_window_t window, const Rect& frame)
     if (std::exchange(placed_[window], native) == native)
         return;
     const std::uint32_t values[] = {static_cast<std::uint32_t>(native.x()), static_cast<std::uint32_t>(native.y()),
-        static_cast<std::uint32_t>(std::max(1, native.width())), static_cast<std::uint32_t>(std::max(1, native.height()))};
+        static_cast<std::uint32_t>(std::max(1, native.width())),
+        static_cast<std::uint32_t>(std::max(1, native.height()))};
     // Sent with the next map or frame change: one write per window on the way to black.
     xcb_configure_window(connection_->get(), window,
         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
@@ -173,7 +178,8 @@ void X11BlackWindowFactory::configure(xcb_window_t window, const Rect& frame)
 void X11BlackWindowFactory::internAtoms()
 {
     xcb_connection_t* c = connection_->get();
-    static constexpr std::array<std::string_view, atomCount> names{"_NET_WM_NAME", "UTF8_STRING", "_NET_WM_WINDOW_OPACITY", "_COMPTON_SHADOW"};
+    static constexpr std::array<std::string_view, atomCount> names{
+        "_NET_WM_NAME", "UTF8_STRING", "_NET_WM_WINDOW_OPACITY", "_COMPTON_SHADOW"};
     std::array<xcb_intern_atom_cookie_t, atomCount> cookies{};
     for (std::size_t i = 0; i < atomCount; ++i)
         cookies[i] = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(names[i].size()), names[i].data());
@@ -226,7 +232,8 @@ std::optional<std::string> X11BlackWindowFactory::cannotDim() const
         return "Needs an X server";
     xcb_connection_t* c = connection_->get();
     const std::string selection = "_NET_WM_CM_S" + std::to_string(connection_->screenNumber());
-    xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, internAtom(c, selection.c_str())), nullptr);
+    xcb_get_selection_owner_reply_t* reply
+        = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, internAtom(c, selection.c_str())), nullptr);
     const bool compositing = reply && reply->owner != XCB_WINDOW_NONE;
     std::free(reply);
     if (compositing)

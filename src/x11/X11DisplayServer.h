@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Backend.h"
 #include "desktop/KeyCodeTable.h"
+#include "platform/Backend.h"
 #include "x11/X11BlackWindow.h"
 #include "x11/X11HotkeyService.h"
 #include "x11/X11IdleMonitor.h"

@@ -13,14 +13,13 @@ namespace vesperon {
 
 namespace {
 
-constexpr std::uint16_t relevantModifiers =
-    XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
+constexpr std::uint16_t relevantModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
 
 // KeyCombo bits to X modifiers; nothing when a bit has no X counterpart.
 std::optional<std::uint16_t> x11Modifiers(std::uint32_t mask)
 {
-    constexpr std::uint32_t known =
-        ModifierMask::super | ModifierMask::shift | ModifierMask::alt | ModifierMask::control;
+    constexpr std::uint32_t known
+        = ModifierMask::super | ModifierMask::shift | ModifierMask::alt | ModifierMask::control;
     if (mask & ~known)
         return std::nullopt;
     std::uint16_t x = 0;
@@ -79,12 +78,14 @@ X11HotkeyService::X11HotkeyService(std::unique_ptr<XcbConnection> connection, bo
     numLock_ = findNumLockMask(c);
     // With detectable auto-repeat a held key sends presses but only one release, so a repeat can be
     // told apart from a new press.
-    std::free(xcb_xkb_use_extension_reply(c, xcb_xkb_use_extension(c, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION), nullptr));
+    std::free(xcb_xkb_use_extension_reply(
+        c, xcb_xkb_use_extension(c, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION), nullptr));
     // A client that uses XKB is told of keymap changes by XKB's own events, not MappingNotify.
     if (const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(c, &xcb_xkb_id); xkb && xkb->present) {
         xkbFirstEvent_ = xkb->first_event;
         constexpr std::uint16_t events = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY;
-        constexpr std::uint16_t parts = XCB_XKB_MAP_PART_KEY_SYMS | XCB_XKB_MAP_PART_MODIFIER_MAP | XCB_XKB_MAP_PART_VIRTUAL_MODS;
+        constexpr std::uint16_t parts
+            = XCB_XKB_MAP_PART_KEY_SYMS | XCB_XKB_MAP_PART_MODIFIER_MAP | XCB_XKB_MAP_PART_VIRTUAL_MODS;
         xcb_xkb_select_events(c, XCB_XKB_ID_USE_CORE_KBD, events, 0, events, parts, parts, nullptr);
     }
     std::free(xcb_xkb_per_client_flags_reply(c,
@@ -104,12 +105,13 @@ X11HotkeyService::~X11HotkeyService()
 
 std::uint16_t X11HotkeyService::lockVariants(std::size_t index) const
 {
-    const std::array<std::uint16_t, 4> variants{0, XCB_MOD_MASK_LOCK, numLock_,
-        static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK | numLock_)};
+    const std::array<std::uint16_t, 4> variants{
+        0, XCB_MOD_MASK_LOCK, numLock_, static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK | numLock_)};
     return variants[index];
 }
 
-std::optional<HotkeyHandle> X11HotkeyService::registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel&)
+std::optional<HotkeyHandle> X11HotkeyService::registerHotkey(
+    const KeyCombo& combo, std::uint32_t id, const HotkeyLabel&)
 {
     if (!connection_)
         return std::nullopt;
@@ -125,8 +127,8 @@ std::optional<HotkeyHandle> X11HotkeyService::registerHotkey(const KeyCombo& com
     xcb_connection_t* c = connection_->get();
     std::array<xcb_void_cookie_t, 4> cookies{};
     for (std::size_t i = 0; i < cookies.size(); ++i) {
-        cookies[i] = xcb_grab_key_checked(c, 0, connection_->root(), static_cast<std::uint16_t>(*mods | lockVariants(i)),
-            *key, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        cookies[i] = xcb_grab_key_checked(c, 0, connection_->root(),
+            static_cast<std::uint16_t>(*mods | lockVariants(i)), *key, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
     }
     bool refused = false;
     for (xcb_void_cookie_t cookie : cookies) {

@@ -14,7 +14,9 @@
 namespace vesperon {
 
 X11IdleMonitor::X11IdleMonitor(std::unique_ptr<XcbConnection> connection)
-    : connection_(std::move(connection)), timer_(std::make_unique<QTimer>()), scale_(idleTestScale())
+    : connection_(std::move(connection))
+    , timer_(std::make_unique<QTimer>())
+    , scale_(idleTestScale())
 {
     if (connection_) {
         const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection_->get(), &xcb_screensaver_id);
@@ -76,7 +78,7 @@ std::optional<Point> X11IdleMonitor::pointerPosition() const
     auto* pointer = xcb_query_pointer_reply(c, xcb_query_pointer(c, connection_->root()), nullptr);
     if (!pointer)
         return std::nullopt;
-    const Point at {double(pointer->root_x), double(pointer->root_y)};
+    const Point at{double(pointer->root_x), double(pointer->root_y)};
     const bool onThisScreen = pointer->same_screen;
     std::free(pointer);
     return onThisScreen ? std::optional(at) : std::nullopt;

@@ -36,7 +36,7 @@ private:
     std::unique_ptr<QTimer> timer_;
     bool offered_ = false;
     double scale_ = 1.0;
-    Clock::duration period_ {};
+    Clock::duration period_{};
     Clock::time_point watchedSince_;
     std::function<void()> idle_;
 };

@@ -15,7 +15,9 @@ class X11InputAccess : public InputAccess {
 public:
     // Asks on the input tap's connection (null: no X server). `limits`: what a user of this desktop
     // should know beyond that, said in the preferences.
-    X11InputAccess(XcbConnection* connection, std::string limits) : connection_(connection), limits_(std::move(limits)) {}
+    X11InputAccess(XcbConnection* connection, std::string limits) : connection_(connection), limits_(std::move(limits))
+    {
+    }
     bool isGranted() const override;
     void request() override {}
     // Explains, once, what is missing.

@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <utility>
 
-#include <xcb/xinput.h>
 #include "x11/XcbXkb.h"
+#include <xcb/xinput.h>
 
 namespace vesperon {
 
@@ -40,10 +40,7 @@ struct RawEventMask {
 
 X11InputTap::X11InputTap(XcbConnection* connection) : connection_(connection) {}
 
-X11InputTap::~X11InputTap()
-{
-    stop();
-}
+X11InputTap::~X11InputTap() { stop(); }
 
 bool X11InputTap::start(Handler handler)
 {
@@ -58,16 +55,17 @@ bool X11InputTap::start(Handler handler)
     // scrolling) may wait 10 ms, so in a burst faster than a 2 kHz mouse the event loop wakes once
     // per 10 ms rather than once per event; anything slower, and a lone move before a click, is
     // read at once. The stack keeper, which shares the connection, rests with it.
-    reader_ = connection_->addReader([this](const xcb_generic_event_t& event) { handle(event); }, [this] {
-        const auto now = std::chrono::steady_clock::now();
-        if (now - burstStart_ > std::chrono::milliseconds(10))
-            burstStart_ = now, burstMotions_ = 0;
-        burstMotions_ += std::exchange(motionsInBatch_, 0);
-        if (std::exchange(movedInBatch_, false))
-            deliver(InputEvent::Type::mouseMoved);
-        if (burstMotions_ > 20)
-            connection_->rest(10);
-    });
+    reader_ = connection_->addReader([this](const xcb_generic_event_t& event) { handle(event); },
+        [this] {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - burstStart_ > std::chrono::milliseconds(10))
+                burstStart_ = now, burstMotions_ = 0;
+            burstMotions_ += std::exchange(motionsInBatch_, 0);
+            if (std::exchange(movedInBatch_, false))
+                deliver(InputEvent::Type::mouseMoved);
+            if (burstMotions_ > 20)
+                connection_->rest(10);
+        });
     readScrollAxes();
     selectEvents();
     return true;
@@ -94,11 +92,13 @@ void X11InputTap::followModifiers(bool follow)
     if (!xkb || !xkb->present)
         return;
     if (follow)
-        std::free(xcb_xkb_use_extension_reply(c, xcb_xkb_use_extension(c, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION), nullptr));
+        std::free(xcb_xkb_use_extension_reply(
+            c, xcb_xkb_use_extension(c, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION), nullptr));
     xkbFirstEvent_ = xkb->first_event;
     // All state changes, or none: no details to name.
     constexpr std::uint16_t changes = XCB_XKB_EVENT_TYPE_STATE_NOTIFY;
-    xcb_xkb_select_events(c, XCB_XKB_ID_USE_CORE_KBD, changes, follow ? 0 : changes, follow ? changes : 0, 0, 0, nullptr);
+    xcb_xkb_select_events(
+        c, XCB_XKB_ID_USE_CORE_KBD, changes, follow ? 0 : changes, follow ? changes : 0, 0, 0, nullptr);
     if (!follow)
         return;
     if (auto* state = xcb_xkb_get_state_reply(c, xcb_xkb_get_state(c, XCB_XKB_ID_USE_CORE_KBD), nullptr)) {
@@ -127,7 +127,8 @@ void X11InputTap::selectEvents()
         | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_MOTION;
     const std::uint32_t raw = motionWanted_ ? everything : 0;
     // Devices come and go while the tap runs; their scroll axes are read again when they do.
-    const std::uint32_t devices = reader_ ? XCB_INPUT_XI_EVENT_MASK_HIERARCHY | XCB_INPUT_XI_EVENT_MASK_DEVICE_CHANGED : 0;
+    const std::uint32_t devices
+        = reader_ ? XCB_INPUT_XI_EVENT_MASK_HIERARCHY | XCB_INPUT_XI_EVENT_MASK_DEVICE_CHANGED : 0;
     const RawEventMask masks[] = {{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, raw}, {{XCB_INPUT_DEVICE_ALL, 1}, devices}};
     xcb_input_xi_select_events(c, connection_->root(), 2, &masks[0].head);
     connection_->flush();
@@ -140,8 +141,10 @@ void X11InputTap::readScrollAxes()
     auto* reply = xcb_input_xi_query_device_reply(c, xcb_input_xi_query_device(c, XCB_INPUT_DEVICE_ALL), nullptr);
     if (!reply)
         return;
-    for (auto device = xcb_input_xi_query_device_infos_iterator(reply); device.rem; xcb_input_xi_device_info_next(&device)) {
-        for (auto cls = xcb_input_xi_device_info_classes_iterator(device.data); cls.rem; xcb_input_device_class_next(&cls)) {
+    for (auto device = xcb_input_xi_query_device_infos_iterator(reply); device.rem;
+         xcb_input_xi_device_info_next(&device)) {
+        for (auto cls = xcb_input_xi_device_info_classes_iterator(device.data); cls.rem;
+             xcb_input_device_class_next(&cls)) {
             if (cls.data->type == XCB_INPUT_DEVICE_CLASS_TYPE_SCROLL) {
                 const auto* scroll = reinterpret_cast<const xcb_input_scroll_class_t*>(cls.data);
                 scrollAxes_[device.data->deviceid].insert(scroll->number);
@@ -175,7 +178,8 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
         return;
     case XCB_INPUT_DEVICE_CHANGED:
         // Not when the pointer merely passes from one device to another, which is frequent.
-        if (reinterpret_cast<const xcb_input_device_changed_event_t&>(event).reason == XCB_INPUT_CHANGE_REASON_DEVICE_CHANGE)
+        if (reinterpret_cast<const xcb_input_device_changed_event_t&>(event).reason
+            == XCB_INPUT_CHANGE_REASON_DEVICE_CHANGE)
             readScrollAxes();
         return;
     case XCB_INPUT_RAW_KEY_PRESS:
@@ -200,7 +204,8 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
     }
     case XCB_INPUT_RAW_MOTION: {
         ++motionsInBatch_;
-        auto& raw = const_cast<xcb_input_raw_motion_event_t&>(reinterpret_cast<const xcb_input_raw_motion_event_t&>(event));
+        auto& raw
+            = const_cast<xcb_input_raw_motion_event_t&>(reinterpret_cast<const xcb_input_raw_motion_event_t&>(event));
         const std::uint32_t* mask = xcb_input_raw_button_press_valuator_mask(&raw);
         const int words = xcb_input_raw_button_press_valuator_mask_length(&raw);
         const auto axes = scrollAxes_.find(raw.sourceid);
@@ -224,14 +229,14 @@ bool X11InputTap::offersRawInput(xcb_connection_t* c)
     if (!xinput || !xinput->present)
         return false;
     auto* version = xcb_input_xi_query_version_reply(c, xcb_input_xi_query_version(c, 2, 2), nullptr);
-    const bool recentEnough = version
-        && (version->major_version > 2 || (version->major_version == 2 && version->minor_version >= 1));
+    const bool recentEnough
+        = version && (version->major_version > 2 || (version->major_version == 2 && version->minor_version >= 1));
     std::free(version);
     return recentEnough;
 }
 
-X11InputTap::MotionKind X11InputTap::classifyMotion(const std::uint32_t* mask, int words,
-    const std::set<std::uint16_t>* scrollAxes)
+X11InputTap::MotionKind X11InputTap::classifyMotion(
+    const std::uint32_t* mask, int words, const std::set<std::uint16_t>* scrollAxes)
 {
     MotionKind kind;
     for (int word = 0; word < words; ++word) {

@@ -22,9 +22,6 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& me
 
 } // namespace
 
-void sayOnceWhenTheXServerIsLost()
-{
-    qtHandler = qInstallMessageHandler(handle);
-}
+void sayOnceWhenTheXServerIsLost() { qtHandler = qInstallMessageHandler(handle); }
 
 } // namespace vesperon

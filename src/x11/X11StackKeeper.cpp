@@ -23,10 +23,11 @@ X11StackKeeper::X11StackKeeper(XcbConnection* connection) : connection_(connecti
     QObject::connect(&retry_, &QTimer::timeout, &retry_, [this] { restackIfCovered(); });
     if (!connection_)
         return;
-    reader_ = connection_->addReader([this](const xcb_generic_event_t& event) { handle(event); }, [this] {
-        if (std::exchange(changeSeen_, false))
-            restackIfCovered();
-    });
+    reader_ = connection_->addReader([this](const xcb_generic_event_t& event) { handle(event); },
+        [this] {
+            if (std::exchange(changeSeen_, false))
+                restackIfCovered();
+        });
 }
 
 X11StackKeeper::~X11StackKeeper()
@@ -58,15 +59,13 @@ void X11StackKeeper::release(xcb_window_t window)
         watchRoot(false);
 }
 
-bool X11StackKeeper::isKept(xcb_window_t window) const
-{
-    return std::ranges::find(kept_, window) != kept_.end();
-}
+bool X11StackKeeper::isKept(xcb_window_t window) const { return std::ranges::find(kept_, window) != kept_.end(); }
 
 void X11StackKeeper::watchRoot(bool watch)
 {
     const std::uint32_t mask = watch ? XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY : XCB_EVENT_MASK_NO_EVENT;
-    xcb_change_window_attributes(connection_->get(), connection_->root(), XCB_CW_EVENT_MASK, &mask); // sent with the windows' requests
+    // Sent with the windows' requests.
+    xcb_change_window_attributes(connection_->get(), connection_->root(), XCB_CW_EVENT_MASK, &mask);
 }
 
 void X11StackKeeper::handle(const xcb_generic_event_t& event)

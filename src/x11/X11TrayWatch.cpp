@@ -10,7 +10,8 @@
 namespace vesperon {
 
 X11TrayWatch::X11TrayWatch(XcbConnection* connection, std::function<void()> changed)
-    : connection_(connection), changed_(std::move(changed))
+    : connection_(connection)
+    , changed_(std::move(changed))
 {
     if (!connection_)
         return;

@@ -113,8 +113,8 @@ void XcbConnection::endBatch()
 
 xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
 {
-    auto* reply = xcb_intern_atom_reply(connection,
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    auto* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
     const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     std::free(reply);
     return atom;

@@ -27,7 +27,8 @@ namespace {
 
 constexpr Rect leftMonitor{0, 0, 1920, 1080}, rightMonitor{1920, 0, 1920, 1080};
 constexpr std::uint32_t red = 0x3a5f8a, green = 0x4f7f6a, black = 0, yellow = 0xe0d020;
-constexpr std::uint16_t shiftSuper = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4, controlAlt = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1;
+constexpr std::uint16_t shiftSuper = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4,
+                        controlAlt = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1;
 
 // build/vesperon itself, with a throw-away configuration folder.
 struct VesperonProcess {
@@ -43,10 +44,14 @@ struct VesperonProcess {
         process.start(QStringLiteral(VESPERON_EXECUTABLE), {});
     }
     ~VesperonProcess() { process.kill(), process.waitForFinished(5000); }
-    bool waitForExit() { return spinUntil([&] { return process.state() == QProcess::NotRunning; }); }
+    bool waitForExit()
+    {
+        return spinUntil([&] { return process.state() == QProcess::NotRunning; });
+    }
     void sendSignal(int signal)
     {
-        if (const qint64 pid = process.processId(); pid > 0) // 0 once it has ended: kill(0) would hit the tests' own group
+        if (const qint64 pid = process.processId();
+            pid > 0) // 0 once it has ended: kill(0) would hit the tests' own group
             ::kill(static_cast<pid_t>(pid), signal);
     }
     QString output() { return printed += QString::fromLocal8Bit(process.readAllStandardOutput()); } // all so far
@@ -76,7 +81,8 @@ struct VesperonE2E : ::testing::Test {
         leftWindow = client.createWindow(leftMonitor, red);
         rightWindow = client.createWindow(rightMonitor, green);
         client.setInputFocus(leftWindow);
-        tray.start(QStringLiteral("trayer"), QStringLiteral("--edge top --align right --widthtype request --height 32").split(QLatin1Char(' ')));
+        tray.start(QStringLiteral("trayer"),
+            QStringLiteral("--edge top --align right --widthtype request --height 32").split(QLatin1Char(' ')));
         EXPECT_TRUE(tray.waitForStarted(5000)) << "is trayer installed?";
         EXPECT_TRUE(spinUntil([&] { return !client.findWindows("trayer").empty(); }));
     }
@@ -91,10 +97,19 @@ struct VesperonE2E : ::testing::Test {
         return vesperon;
     }
 
-    static bool isIcon(const XClient::WindowInfo& w) { return w.frame.width > 1 && w.frame.width <= 64 && w.frame.height <= 64; }
+    static bool isIcon(const XClient::WindowInfo& w)
+    {
+        return w.frame.width > 1 && w.frame.width <= 64 && w.frame.height <= 64;
+    }
     // Taller than the icon's tooltip, narrower than a black window.
-    static bool isMenu(const XClient::WindowInfo& w) { return w.overrideRedirect && w.frame.width > 64 && w.frame.width < 1000 && w.frame.height >= 40; }
-    static bool isPreferences(const XClient::WindowInfo& w) { return !w.overrideRedirect && w.frame.width >= 300 && w.frame.height >= 300; }
+    static bool isMenu(const XClient::WindowInfo& w)
+    {
+        return w.overrideRedirect && w.frame.width > 64 && w.frame.width < 1000 && w.frame.height >= 40;
+    }
+    static bool isPreferences(const XClient::WindowInfo& w)
+    {
+        return !w.overrideRedirect && w.frame.width >= 300 && w.frame.height >= 300;
+    }
     std::vector<XClient::WindowInfo> windows(bool (*kind)(const XClient::WindowInfo&))
     {
         std::vector<XClient::WindowInfo> found;
@@ -136,7 +151,8 @@ struct VesperonE2E : ::testing::Test {
         if (answer.status == status && answer.out.empty() && answer.errors.find(reason) != std::string::npos
             && std::ranges::count(answer.errors, '\n') == 1)
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "status " << answer.status << ", printed: " << answer.out << answer.errors;
+        return ::testing::AssertionFailure()
+            << "status " << answer.status << ", printed: " << answer.out << answer.errors;
     }
 
     // A menu may stay mapped, or keep the keyboard, a moment after its action: a click or a key
@@ -170,8 +186,9 @@ struct VesperonE2E : ::testing::Test {
     void screenshot(const char* name, const Rect& area)
     {
         if (const char* dir = std::getenv("VESPERON_SCREENSHOT_DIR")) {
-            QProcess::execute(QStringLiteral(SCREENSHOT_TOOL), {QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name),
-                QString::number(area.x), QString::number(area.y), QString::number(area.width), QString::number(area.height)});
+            QProcess::execute(QStringLiteral(SCREENSHOT_TOOL),
+                {QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name), QString::number(area.x),
+                    QString::number(area.y), QString::number(area.width), QString::number(area.height)});
         }
     }
 
@@ -199,8 +216,9 @@ TEST_F(VesperonE2E, TheTrayMenuBlacksOutAMonitorOpensThePreferencesAndQuits)
     ASSERT_TRUE(shows(rightMonitor, green));
 
     menu({down, down, down, down, returnKey}); // "Preferences...": the disabled "Wake All Displays" is skipped
-    ASSERT_TRUE(spinUntil([&] { return !windows(isPreferences).empty() && client.inputFocus() == windows(isPreferences)[0].id; }))
-        << "the preferences window did not open with the focus";
+    ASSERT_TRUE(spinUntil([&] {
+        return !windows(isPreferences).empty() && client.inputFocus() == windows(isPreferences)[0].id;
+    })) << "the preferences window did not open with the focus";
     EXPECT_EQ(client.title(windows(isPreferences).at(0).id), "Vesperon Preferences");
     screenshot("preferences.png", windows(isPreferences).at(0).frame);
     client.setInputFocus(leftWindow);
@@ -214,18 +232,21 @@ TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
     // Qt names a virtual monitor after itself, and Xvfb's have no EDID.
     const auto ids = stableScreenIdentifiers({{"", "", "", "L"}, {"", "", "", "R"}});
     const std::string l = std::to_string(ids[0]), r = std::to_string(ids[1]);
-    writeSettings(home, R"({"wakeDelay": 3, "allowedWakeKeys": [], "ignoreMouseMovement": false,
-        "displayToggleHotkeys": "{\")" + r + R"(\":{\"keyCode\":18,\"modifiers\":6144},\")" + l
-        + R"(\":{\"keyCode\":20,\"modifiers\":6144}}",
-        "displayKeepOnlyHotkeys": "{\")" + r + R"(\":{\"keyCode\":19,\"modifiers\":6144}}"})");
+    writeSettings(home,
+        R"({"wakeDelay": 3, "allowedWakeKeys": [], "ignoreMouseMovement": false,
+        "displayToggleHotkeys": "{\")"
+            + r + R"(\":{\"keyCode\":18,\"modifiers\":6144},\")" + l + R"(\":{\"keyCode\":20,\"modifiers\":6144}}",
+        "displayKeepOnlyHotkeys": "{\")"
+            + r + R"(\":{\"keyCode\":19,\"modifiers\":6144}}"})");
     XClient other;
     ASSERT_TRUE(other.grabKey(three, controlAlt)) << "another program holds Control+Alt+3 first";
     auto vesperon = launch();
 
-    EXPECT_TRUE(spinUntil([&] { return vesperon->output().contains(QStringLiteral("Ctrl+Alt+3 is taken by another program")); }))
-        << "said once, at start";
+    EXPECT_TRUE(spinUntil([&] {
+        return vesperon->output().contains(QStringLiteral("Ctrl+Alt+3 is taken by another program"));
+    })) << "said once, at start";
     client.typeKey(three, {control, alt}); // left's toggle, refused: it goes to the other program
-    client.typeKey(one, {control, alt});   // right's toggle
+    client.typeKey(one, {control, alt}); // right's toggle
     EXPECT_TRUE(shows(rightMonitor, black) && shows(leftMonitor, red));
     client.typeKey(two, {control, alt}); // keep only the right monitor lit
     EXPECT_TRUE(shows(leftMonitor, black) && shows(rightMonitor, green));
@@ -238,7 +259,8 @@ TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
         XClient locker; // a screen locker or a game grabs the whole keyboard
         ASSERT_TRUE(locker.grabKeyboard(locker.createWindow(Rect{0, 0, 10, 10}, 0x101010)));
         client.typeKey(escape, {control, super});
-        EXPECT_TRUE(shows(leftMonitor, red, 2500) && shows(rightMonitor, green, 100)) << "at once, despite the 3 s delay";
+        EXPECT_TRUE(shows(leftMonitor, red, 2500) && shows(rightMonitor, green, 100))
+            << "at once, despite the 3 s delay";
         locker.ungrabKeyboard();
     }
 
@@ -295,8 +317,7 @@ TEST_F(VesperonE2E, BlackWindowsStayOnTopTakeClicksAndNeverTheFocus)
     for (int round = 0; round < 60; ++round) {
         pressBlackoutAll();
         const QDeadlineTimer deadline(8000);
-        while (!blackNow() && !deadline.hasExpired()) {
-        }
+        while (!blackNow() && !deadline.hasExpired()) {}
         client.click(2880, 700);
         ASSERT_TRUE(lit()) << "a click as the black appeared, round " << round;
     }
@@ -320,10 +341,13 @@ TEST_F(VesperonE2E, SignalsAndEvenAKillLeaveEveryMonitorLit)
 TEST_F(VesperonE2E, ACompositorNeitherDimsTheBlackoutNorShadowsTheLitMonitor)
 {
     QProcess compositor; // settings users often have: inactive windows at 80 %, shadows
-    compositor.start(QStringLiteral("picom"), QStringLiteral("--config /dev/null --backend xrender --inactive-opacity 0.8 "
-                                                             "--shadow --shadow-radius 12").split(QLatin1Char(' ')));
+    compositor.start(QStringLiteral("picom"),
+        QStringLiteral("--config /dev/null --backend xrender --inactive-opacity 0.8 "
+                       "--shadow --shadow-radius 12")
+            .split(QLatin1Char(' ')));
     ASSERT_TRUE(compositor.waitForStarted(5000)) << "is picom installed?";
-    ASSERT_TRUE(spinUntil([&] { return client.pixel(2880, 500) != green; })) << "it dims the unfocused window: it composites";
+    ASSERT_TRUE(spinUntil([&] { return client.pixel(2880, 500) != green; }))
+        << "it dims the unfocused window: it composites";
     const std::uint32_t besideBefore = client.pixel(1921, 500); // under the red window's own shadow
     auto vesperon = launch();
     ASSERT_EQ(command({QStringLiteral("--blackout"), QStringLiteral("L")}).status, 0);
@@ -340,7 +364,8 @@ TEST_F(VesperonE2E, WithWakeOnLitDisplaysOffTheLitMonitorCanBeWorkedOnBesideADar
     ASSERT_TRUE(shows(rightMonitor, black));
     client.moveTo(600, 500);
     client.click(500, 500);
-    ASSERT_TRUE(spinUntil([&] { return client.buttonPresses(leftWindow) == 1; })) << "the click reaches the window there";
+    ASSERT_TRUE(spinUntil([&] { return client.buttonPresses(leftWindow) == 1; }))
+        << "the click reaches the window there";
     ASSERT_TRUE(client.pingAnswered(windows(isIcon).at(0).id));
     EXPECT_EQ(command({QStringLiteral("--status")}).out.rfind("Blackout active: 1 of 2", 0), 0u) << "and wakes nothing";
     client.click(2500, 500);
@@ -367,16 +392,21 @@ TEST_F(VesperonE2E, ADimLevelLetsTheRestThroughWhereACompositorRunsAndStaysBlack
 {
     client.createWindow(leftMonitor, 0xffffff);
     auto vesperon = launch();
-    ASSERT_EQ(command({QStringLiteral("--dim"), QStringLiteral("75%"), QStringLiteral("--blackout"), QStringLiteral("L")}).status, 0);
+    ASSERT_EQ(
+        command({QStringLiteral("--dim"), QStringLiteral("75%"), QStringLiteral("--blackout"), QStringLiteral("L")})
+            .status,
+        0);
     EXPECT_TRUE(shows(leftMonitor, black)) << "nothing composites: black";
 
     QProcess compositor;
-    compositor.start(QStringLiteral("picom"), QStringLiteral("--config /dev/null --backend xrender").split(QLatin1Char(' ')));
+    compositor.start(
+        QStringLiteral("picom"), QStringLiteral("--config /dev/null --backend xrender").split(QLatin1Char(' ')));
     ASSERT_TRUE(compositor.waitForStarted(5000)) << "is picom installed?";
     std::uint32_t seen = 0;
     const auto quarterWhite = [&] {
         seen = client.pixel(960, 540);
-        return std::ranges::all_of(std::array {seen >> 16, (seen >> 8) & 0xff, seen & 0xff}, [](std::uint32_t c) { return c >= 0x3c && c <= 0x44; });
+        return std::ranges::all_of(std::array{seen >> 16, (seen >> 8) & 0xff, seen & 0xff},
+            [](std::uint32_t c) { return c >= 0x3c && c <= 0x44; });
     };
     EXPECT_TRUE(spinUntil(quarterWhite)) << std::hex << seen << ": a quarter of the white beneath";
     EXPECT_TRUE(shows(rightMonitor, green)) << "the lit monitor untouched";
@@ -390,9 +420,11 @@ TEST_F(VesperonE2E, TheIconReadsOnDarkAndLightPanels)
     for (const char* tint : {"0x000000", "0x353535", "0xffffff"}) {
         tray.kill(), tray.waitForFinished(5000);
         ASSERT_TRUE(spinUntil([&] { return client.findWindows("trayer").empty(); }));
-        tray.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
-            QStringLiteral("right"), QStringLiteral("--height"), QStringLiteral("32"), QStringLiteral("--transparent"),
-            QStringLiteral("true"), QStringLiteral("--alpha"), QStringLiteral("0"), QStringLiteral("--tint"), QLatin1String(tint)});
+        tray.start(QStringLiteral("trayer"),
+            {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"), QStringLiteral("right"),
+                QStringLiteral("--height"), QStringLiteral("32"), QStringLiteral("--transparent"),
+                QStringLiteral("true"), QStringLiteral("--alpha"), QStringLiteral("0"), QStringLiteral("--tint"),
+                QLatin1String(tint)});
         // In the new panel: until Qt docks it again the icon may linger where the old one left it.
         const auto inPanel = [&](const Rect& icon) {
             return std::ranges::any_of(client.findWindows("trayer"), [&](const XClient::WindowInfo& panel) {
@@ -404,14 +436,19 @@ TEST_F(VesperonE2E, TheIconReadsOnDarkAndLightPanels)
         ASSERT_TRUE(spinUntil([&] { return !windows(isIcon).empty() && inPanel(windows(isIcon).at(0).frame); }))
             << tint << ": docked again";
         const Rect icon = windows(isIcon).at(0).frame;
-        const auto luma = [](std::uint32_t rgb) { return ((rgb >> 16) * 299 + ((rgb >> 8) & 0xff) * 587 + (rgb & 0xff) * 114) / 1000; };
+        const auto luma = [](std::uint32_t rgb) {
+            return ((rgb >> 16) * 299 + ((rgb >> 8) & 0xff) * 587 + (rgb & 0xff) * 114) / 1000;
+        };
         const int panel = static_cast<int>(luma(static_cast<std::uint32_t>(std::stoul(tint, nullptr, 16))));
         int standOut = 0;
         const auto count = [&] {
             standOut = 0;
             for (int y = 0; y < static_cast<int>(icon.height); ++y)
                 for (int x = 0; x < static_cast<int>(icon.width); ++x)
-                    standOut += std::abs(static_cast<int>(luma(client.pixel(static_cast<int>(icon.x) + x, static_cast<int>(icon.y) + y))) - panel) > 100;
+                    standOut += std::abs(static_cast<int>(luma(
+                                             client.pixel(static_cast<int>(icon.x) + x, static_cast<int>(icon.y) + y)))
+                                    - panel)
+                        > 100;
             return standOut >= 40;
         };
         EXPECT_TRUE(spinUntil(count)) << tint << ": " << standOut << " pixels stand out from the panel";
@@ -432,7 +469,8 @@ TEST_F(VesperonE2E, WithoutATrayThePreferencesStandIn)
     pressBlackoutAll();
     EXPECT_TRUE(shows(rightMonitor, green)) << "the preferences window covers the middle of the left one";
     EXPECT_TRUE(spinUntil([&] { return client.pixel(100, 1000) == red; }));
-    tray.start(QStringLiteral("trayer"), QStringLiteral("--edge top --align right --height 32").split(QLatin1Char(' ')));
+    tray.start(
+        QStringLiteral("trayer"), QStringLiteral("--edge top --align right --height 32").split(QLatin1Char(' ')));
     EXPECT_TRUE(spinUntil([&] { return windows(isPreferences).empty(); })) << "the stand-in goes when a tray appears";
 }
 
@@ -454,10 +492,12 @@ TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
     ASSERT_EQ(command({QStringLiteral("--wake")}).status, 0);
     EXPECT_TRUE(lit());
 
-    ASSERT_EQ(command({QStringLiteral("--keep-only=1"), QStringLiteral("--toggle-display"), QString::number(ids[0])}).status, 0);
+    ASSERT_EQ(
+        command({QStringLiteral("--keep-only=1"), QStringLiteral("--toggle-display"), QString::number(ids[0])}).status,
+        0);
     EXPECT_TRUE(dark()) << "keep only the first lit, then toggle it by its identifier";
     ASSERT_TRUE(command({QStringLiteral("--wake-display"), QStringLiteral("r"), QStringLiteral("--status")})
-            .out.starts_with("Blackout active: 1 of 2 displays dark\n"));
+                    .out.starts_with("Blackout active: 1 of 2 displays dark\n"));
     EXPECT_TRUE(shows(rightMonitor, green) && shows(leftMonitor, black));
     ASSERT_EQ(command({QStringLiteral("--toggle")}).status, 0);
     EXPECT_TRUE(lit());
@@ -465,8 +505,10 @@ TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
     EXPECT_TRUE(failed(command({QStringLiteral("--blackout"), QStringLiteral("DP-9")}), 2,
         "no display \"DP-9\"; the displays are: 1 L, 2 R\n"));
     const Answer unknown = command({QStringLiteral("--blackuot"), QStringLiteral("L")});
-    EXPECT_TRUE(unknown.status == 2 && unknown.errors.starts_with("vesperon: unknown option '--blackuot'\nUsage: vesperon ["));
-    EXPECT_TRUE(failed(command({QStringLiteral("--wake")}, "unix:path=/nonexistent/bus"), 3, "cannot connect to the D-Bus session bus"));
+    EXPECT_TRUE(
+        unknown.status == 2 && unknown.errors.starts_with("vesperon: unknown option '--blackuot'\nUsage: vesperon ["));
+    EXPECT_TRUE(failed(command({QStringLiteral("--wake")}, "unix:path=/nonexistent/bus"), 3,
+        "cannot connect to the D-Bus session bus"));
 
     // The state signal follows a hotkey, and a client during the blackout neither wakes it nor waits.
     QProcess monitor;
@@ -477,14 +519,16 @@ TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
     ASSERT_TRUE(dark());
     EXPECT_TRUE(spinUntil([&] { return (heard += monitor.readAllStandardOutput()).contains("boolean true"); }));
     EXPECT_TRUE(heard.contains(QByteArray::number(ids[1])));
-    EXPECT_EQ(nlohmann::json::parse(command({QStringLiteral("--list-displays"), QStringLiteral("--json")}).out).size(), 2U);
+    EXPECT_EQ(
+        nlohmann::json::parse(command({QStringLiteral("--list-displays"), QStringLiteral("--json")}).out).size(), 2U);
     EXPECT_TRUE(dark());
     monitor.kill(), monitor.waitForFinished();
 
     VesperonProcess again(home); // from the launcher: the running one's preferences come to the front
     ASSERT_TRUE(again.waitForExit());
     EXPECT_EQ(again.process.exitCode(), 0);
-    EXPECT_TRUE(again.output().startsWith(QStringLiteral("Vesperon is already running")) && again.output().count(QLatin1Char('\n')) == 1);
+    EXPECT_TRUE(again.output().startsWith(QStringLiteral("Vesperon is already running"))
+        && again.output().count(QLatin1Char('\n')) == 1);
     ASSERT_EQ(command({QStringLiteral("--wake")}).status, 0);
     EXPECT_TRUE(spinUntil([&] { return !windows(isPreferences).empty(); }));
 
@@ -497,7 +541,8 @@ TEST_F(VesperonE2E, TheCommandLineDrivesTheRunningVesperonOverTheSessionBus)
 TEST_F(VesperonE2E, ALostXServerEndsItWithOneLineAndStatusOneWhateverItWasDoing)
 {
     // Each state is reached before the server goes: a --status after a command is answered a turn later.
-    const QStringList idle{QStringLiteral("--status")}, dark{QStringLiteral("--blackout-all"), QStringLiteral("--status")},
+    const QStringList idle{QStringLiteral("--status")},
+        dark{QStringLiteral("--blackout-all"), QStringLiteral("--status")},
         preferences{QStringLiteral("--preferences"), QStringLiteral("--status")};
     for (const QStringList& arguments : {idle, dark, preferences, idle, dark, preferences}) {
         const std::string doing = arguments.join(QLatin1Char(' ')).toStdString();
@@ -512,7 +557,8 @@ TEST_F(VesperonE2E, ALostXServerEndsItWithOneLineAndStatusOneWhateverItWasDoing)
         EXPECT_EQ(vesperon.process.exitCode(), 1) << doing;
         const QString said = vesperon.output();
         EXPECT_TRUE(said.endsWith(QStringLiteral("Vesperon: lost the connection to the X server; quitting\n"))
-            && said.count(QStringLiteral("X server")) == 1) << doing << ": " << said.toStdString();
+            && said.count(QStringLiteral("X server")) == 1)
+            << doing << ": " << said.toStdString();
     }
 }
 
@@ -521,8 +567,9 @@ TEST_F(VesperonE2E, OneInstanceHoweverTheDisplayIsNamedAndWhereverTheRuntimeFold
     const std::string number = testServer().display().substr(1);
     fs::create_directories(home / "read-only");
     fs::permissions(home / "read-only", fs::perms::owner_read | fs::perms::owner_exec);
-    const std::pair<std::string, std::optional<std::string>> variants[] = {{":" + number, home.string()},
-        {"unix:" + number, std::nullopt}, {":" + number + ".0", "/nonexistent"}, {":" + number, (home / "read-only").string()}};
+    const std::pair<std::string, std::optional<std::string>> variants[]
+        = {{":" + number, home.string()}, {"unix:" + number, std::nullopt}, {":" + number + ".0", "/nonexistent"},
+            {":" + number, (home / "read-only").string()}};
     std::vector<std::unique_ptr<VesperonProcess>> started;
     for (const auto& [display, runtime] : variants) { // all at once
         started.push_back(std::make_unique<VesperonProcess>(home, [&](QProcessEnvironment& environment) {
@@ -541,7 +588,8 @@ TEST_F(VesperonE2E, OneInstanceHoweverTheDisplayIsNamedAndWhereverTheRuntimeFold
     for (auto& vesperon : started) {
         if (vesperon->process.state() == QProcess::NotRunning) {
             EXPECT_EQ(vesperon->process.exitCode(), 0);
-            EXPECT_TRUE(vesperon->output().startsWith(QStringLiteral("Vesperon is already running"))) << vesperon->output().toStdString();
+            EXPECT_TRUE(vesperon->output().startsWith(QStringLiteral("Vesperon is already running")))
+                << vesperon->output().toStdString();
         }
     }
     EXPECT_EQ(exited(), 3);

@@ -1,19 +1,19 @@
 // The Qt run loop on a real event loop, the tables that need no server, and the preferences where the
 // desktop binds keys itself.
 #include "app/Vesperon.h"
-#include "display/ScreenIdentity.h"
+#include "core/KeyCombo.h"
+#include "desktop/KeyCodeTable.h"
 #include "desktop/QtRunLoop.h"
 #include "desktop/QtScreenSource.h"
-#include "platform/EdidSource.h"
+#include "display/ScreenIdentity.h"
 #include "keybinding/KdeGlobalShortcuts.h"
-#include "core/KeyCombo.h"
+#include "platform/EdidSource.h"
 #include "preferences/BindLineView.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
 #include "preferences/PreferencesView.h"
 #include "support/FakeDesktop.h"
 #include "support/QtSpin.h"
-#include "desktop/KeyCodeTable.h"
 #include "x11/X11InputTap.h"
 
 #include <QApplication>
@@ -79,7 +79,8 @@ TEST(KeyCodeTable, MapsTheKeysOfAKeyboardBothWaysByPosition)
     }
     EXPECT_EQ(mapped, 100);
     // The numbering is stored in the settings: A, Escape, keypad Enter, F1, and 5 and 6 out of order.
-    for (const auto& [x11, code] : std::vector<std::pair<int, int>>{{38, 0}, {9, 53}, {104, 76}, {67, 122}, {14, 23}, {15, 22}})
+    for (const auto& [x11, code] :
+        std::vector<std::pair<int, int>>{{38, 0}, {9, 53}, {104, 76}, {67, 122}, {14, 23}, {15, 22}})
         EXPECT_EQ(XkbKeyboardMap().keyCode(static_cast<std::uint32_t>(x11)), code) << x11;
     for (std::uint8_t x : {37, 105, 50, 62, 64, 108, 133, 134, 66, 77}) {
         EXPECT_TRUE(KeyCodeTable::isModifier(x)) << int(x);
@@ -138,8 +139,8 @@ TEST(KdeGlobalShortcuts, CombinationsAndTheQtKeyCodesKdeKnowsThemBy)
     using namespace ModifierMask;
     const std::pair<KeyCombo, std::optional<int>> cases[] = {{{2, shift | super}, Qt::SHIFT | Qt::META | Qt::Key_D},
         {{53, control | super}, Qt::CTRL | Qt::META | Qt::Key_Escape}, {{111, alt}, Qt::ALT | Qt::Key_F12},
-        {{43, super}, Qt::META | Qt::Key_Comma}, {{49, 0}, int(Qt::Key_Space)}, {{18, control | alt}, Qt::CTRL | Qt::ALT | Qt::Key_1},
-        {{10, control}, std::nullopt}};
+        {{43, super}, Qt::META | Qt::Key_Comma}, {{49, 0}, int(Qt::Key_Space)},
+        {{18, control | alt}, Qt::CTRL | Qt::ALT | Qt::Key_1}, {{10, control}, std::nullopt}};
     for (const auto& [combo, key] : cases) {
         EXPECT_EQ(KdeGlobalShortcuts::qtKey(combo), key) << combo.displayString();
         if (key) {
@@ -148,21 +149,23 @@ TEST(KdeGlobalShortcuts, CombinationsAndTheQtKeyCodesKdeKnowsThemBy)
     }
     // Back from what the desktop's settings may hold: the keypad's Enter is Enter; keys without a
     // name of Vesperon's, and no key at all, are nothing.
-    EXPECT_EQ(KdeGlobalShortcuts::fromQtKey((Qt::KeypadModifier | Qt::Key_Enter).toCombined()), (KeyCombo {76, 0}));
-    for (const int unknown : {(Qt::KeypadModifier | Qt::Key_1).toCombined(), (Qt::META | Qt::Key_Print).toCombined(), 0})
+    EXPECT_EQ(KdeGlobalShortcuts::fromQtKey((Qt::KeypadModifier | Qt::Key_Enter).toCombined()), (KeyCombo{76, 0}));
+    for (const int unknown :
+        {(Qt::KeypadModifier | Qt::Key_1).toCombined(), (Qt::META | Qt::Key_Print).toCombined(), 0})
         EXPECT_EQ(KdeGlobalShortcuts::fromQtKey(unknown), std::nullopt) << unknown;
 }
 
 // The preferences over a fake desktop that `setUp` shapes before the program starts.
 struct FakePreferences {
-    explicit FakePreferences(DesktopKeyBinding syntax, const std::function<void(vesperon::testing::FakeDesktop&)>& setUp = {})
+    explicit FakePreferences(
+        DesktopKeyBinding syntax, const std::function<void(vesperon::testing::FakeDesktop&)>& setUp = {})
         : binding(std::move(syntax))
     {
         if (setUp)
             setUp(desktop);
         Vesperon& app = desktop.start();
-        view = std::make_unique<PreferencesView>(PreferencesView::Services {
-            app.appState(), app.permission(), app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding, desktop.windows, app.idleBlackout()});
+        view = std::make_unique<PreferencesView>(PreferencesView::Services{app.appState(), app.permission(),
+            app.launchAtLogin(), desktop.keyboard, app.hotkeys(), binding, desktop.windows, app.idleBlackout()});
         view->show();
     }
     AppState& state() { return desktop.state(); }
@@ -183,17 +186,20 @@ struct FakePreferences {
         return shown;
     }
     const DesktopKeyBinding binding;
-    vesperon::testing::FakeDesktop desktop {2};
+    vesperon::testing::FakeDesktop desktop{2};
     std::unique_ptr<PreferencesView> view;
 };
 
 TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
 {
-    FakePreferences sway({DesktopKeyBinding::Syntax::sway, "vesperon"}, [](auto& desktop) { desktop.hotkeys.grabs = false; });
-    EXPECT_EQ(sway.view->findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().toStdString(), sway.binding.instructions());
-    EXPECT_EQ(sway.shownLines(), QStringList {QStringLiteral("bindsym Shift+Mod4+d exec vesperon --toggle")}) << "no line for a hotkey not set";
+    FakePreferences sway(
+        {DesktopKeyBinding::Syntax::sway, "vesperon"}, [](auto& desktop) { desktop.hotkeys.grabs = false; });
+    EXPECT_EQ(sway.view->findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().toStdString(),
+        sway.binding.instructions());
+    EXPECT_EQ(sway.shownLines(), QStringList{QStringLiteral("bindsym Shift+Mod4+d exec vesperon --toggle")})
+        << "no line for a hotkey not set";
 
-    const KeyCombo ctrlAlt1 {18, ModifierMask::control | ModifierMask::alt};
+    const KeyCombo ctrlAlt1{18, ModifierMask::control | ModifierMask::alt};
     sway.state().setKeepOnlyHotkey(ctrlAlt1, 2);
     const QString keepOnly = QStringLiteral("bindsym Ctrl+Mod1+1 exec vesperon --keep-only DP-2");
     EXPECT_TRUE(sway.shownLines().contains(keepOnly)) << "follows the setting";
@@ -203,8 +209,11 @@ TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasItsLineToCopy)
     EXPECT_EQ(QApplication::clipboard()->text(), keepOnly);
 
     // Through XWayland grabs see only X11 windows' keys: bound by the desktop too.
-    FakePreferences gnome({DesktopKeyBinding::Syntax::command, "vesperon"}, [](auto& desktop) { desktop.hotkeys.binds = true; });
-    EXPECT_TRUE(gnome.view->findChild<QLabel*>(QStringLiteral("bindInstructions"))->text().startsWith(QStringLiteral("Keys pressed in Wayland windows")));
+    FakePreferences gnome(
+        {DesktopKeyBinding::Syntax::command, "vesperon"}, [](auto& desktop) { desktop.hotkeys.binds = true; });
+    EXPECT_TRUE(gnome.view->findChild<QLabel*>(QStringLiteral("bindInstructions"))
+                    ->text()
+                    .startsWith(QStringLiteral("Keys pressed in Wayland windows")));
     ASSERT_EQ(FakePreferences::bindLines(*gnome.view).size(), 5u);
     EXPECT_EQ(FakePreferences::bindLines(*gnome.view).front()->line(), QStringLiteral("vesperon --toggle"));
 
@@ -226,24 +235,29 @@ TEST(PreferencesView, OnGnomeThroughXWaylandTheHotkeysGoIntoGnomesCustomShortcut
     };
     const QString schema = QStringLiteral("org.gnome.settings-daemon.plugins.media-keys");
     const QString path = QStringLiteral("/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/");
-    gsettings({QStringLiteral("set"), schema, QStringLiteral("custom-keybindings"), QStringLiteral("['") + path + QStringLiteral("custom0/']")});
+    gsettings({QStringLiteral("set"), schema, QStringLiteral("custom-keybindings"),
+        QStringLiteral("['") + path + QStringLiteral("custom0/']")});
 
-    FakePreferences gnome({DesktopKeyBinding::Syntax::command, "/opt/my apps/vesperon"}, [](auto& desktop) { desktop.hotkeys.binds = true; });
+    FakePreferences gnome({DesktopKeyBinding::Syntax::command, "/opt/my apps/vesperon"},
+        [](auto& desktop) { desktop.hotkeys.binds = true; });
     auto* add = gnome.view->findChild<QPushButton*>(QStringLiteral("addGnomeShortcuts"));
     ASSERT_TRUE(add);
     add->click();
     add->click(); // again: Vesperon's entries are updated, not doubled
     EXPECT_EQ(gsettings({QStringLiteral("get"), schema, QStringLiteral("custom-keybindings")}),
-        QStringLiteral("['") + path + QStringLiteral("custom0/', '") + path + QStringLiteral("vesperon-blackout-all/', '") + path
-            + QStringLiteral("vesperon-safety-wake/']"));
+        QStringLiteral("['") + path + QStringLiteral("custom0/', '") + path
+            + QStringLiteral("vesperon-blackout-all/', '") + path + QStringLiteral("vesperon-safety-wake/']"));
     const auto entry = [&](const char* name, const char* key) {
-        return gsettings({QStringLiteral("get"), schema + QStringLiteral(".custom-keybinding:") + path + QLatin1String(name) + QLatin1Char('/'),
+        return gsettings({QStringLiteral("get"),
+            schema + QStringLiteral(".custom-keybinding:") + path + QLatin1String(name) + QLatin1Char('/'),
             QLatin1String(key)});
     };
     EXPECT_EQ(entry("vesperon-blackout-all", "binding"), QStringLiteral("'<Shift><Super>d'"));
     EXPECT_EQ(entry("vesperon-blackout-all", "command"), QStringLiteral("\"'/opt/my apps/vesperon' --toggle\""));
     EXPECT_EQ(entry("vesperon-safety-wake", "binding"), QStringLiteral("'<Control><Super>Escape'"));
-    EXPECT_TRUE(gnome.view->findChild<QLabel*>(QStringLiteral("gnomeShortcutsSaid"))->text().startsWith(QStringLiteral("Added")));
+    EXPECT_TRUE(gnome.view->findChild<QLabel*>(QStringLiteral("gnomeShortcutsSaid"))
+                    ->text()
+                    .startsWith(QStringLiteral("Added")));
     for (const char* name : {"XDG_CONFIG_HOME", "GSETTINGS_BACKEND", "XDG_CURRENT_DESKTOP"})
         qunsetenv(name);
 }
@@ -265,12 +279,15 @@ TEST(PreferencesView, TheDimLevelWritesTheSettingAndWaitsWhereNothingComposites)
     preferences.desktop.windows.whyNot = "Needs a compositing manager";
     preferences.view->hide(), preferences.view->show();
     EXPECT_FALSE(slider->isEnabled());
-    EXPECT_EQ(preferences.view->findChild<QLabel*>(QStringLiteral("cannotDim"))->text(), QStringLiteral("Needs a compositing manager"));
+    EXPECT_EQ(preferences.view->findChild<QLabel*>(QStringLiteral("cannotDim"))->text(),
+        QStringLiteral("Needs a compositing manager"));
 }
 
 TEST(PreferencesView, TheIdleBlackoutWritesItsSettingsAndSaysWhatHoldsItBack)
 {
-    FakePreferences preferences({}, [](vesperon::testing::FakeDesktop& desktop) { desktop.idle.pointer = Point {10, 10}; });
+    FakePreferences preferences({}, [](vesperon::testing::FakeDesktop& desktop) {
+        desktop.idle.pointer = Point{10, 10};
+    });
     auto* minutes = preferences.view->findChild<QSpinBox*>(QStringLiteral("idleMinutes"));
     auto* scope = preferences.view->findChild<QComboBox*>(QStringLiteral("idleScope"));
     const auto* note = preferences.view->findChild<QLabel*>(QStringLiteral("idleNote"));

@@ -1,10 +1,10 @@
 #include "support/Daemon.h"
 
 #include <csignal>
-#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/prctl.h>
@@ -50,7 +50,7 @@ Daemon::~Daemon()
     // A server that hangs on its way out must not hang the test run after its tests passed: wait
     // for its end on a process descriptor, with a deadline.
     const int process = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
-    pollfd ended {process, POLLIN, 0};
+    pollfd ended{process, POLLIN, 0};
     if (process >= 0 && poll(&ended, 1, 15000) == 0) {
         std::fprintf(stderr, "%s did not end within 15 s of SIGTERM; killed\n", name_.c_str());
         kill(pid_, SIGKILL);
@@ -66,8 +66,10 @@ SessionBus::SessionBus()
     if (!mkdtemp(pattern))
         throw std::runtime_error("cannot make a home for the session bus");
     home_ = pattern;
-    daemon_ = std::make_unique<Daemon>(std::vector<std::string> {"env", "HOME=" + home_, "XDG_CONFIG_HOME=" + home_ + "/config",
-        "XDG_DATA_HOME=" + home_ + "/data", "dbus-daemon", "--session", "--nofork", "--print-address={fd}"}, "dbus-daemon");
+    daemon_ = std::make_unique<Daemon>(
+        std::vector<std::string>{"env", "HOME=" + home_, "XDG_CONFIG_HOME=" + home_ + "/config",
+            "XDG_DATA_HOME=" + home_ + "/data", "dbus-daemon", "--session", "--nofork", "--print-address={fd}"},
+        "dbus-daemon");
     setenv("DBUS_SESSION_BUS_ADDRESS", address().c_str(), 1);
 }
 

@@ -89,7 +89,8 @@ struct FakeWindows : BlackWindowFactory {
 // Grants every combination except those taken and those held already.
 struct FakeHotkeys : HotkeyService {
     void setHandler(Handler h) override { handler = std::move(h); }
-    std::optional<HotkeyHandle> registerHotkey(const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override
+    std::optional<HotkeyHandle> registerHotkey(
+        const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override
     {
         ++attempts;
         if (taken.contains(combo) || held(combo))
@@ -185,7 +186,10 @@ struct FakeAutostart : Autostart {
 };
 
 struct FakeNotifier : Notifier {
-    void notify(const std::string& summary, const std::string& body) override { notes.push_back(summary + ": " + body); }
+    void notify(const std::string& summary, const std::string& body) override
+    {
+        notes.push_back(summary + ": " + body);
+    }
     std::vector<std::string> notes;
 };
 
@@ -257,11 +261,16 @@ struct FakeDesktop {
         for (int i = 1; i <= monitors; ++i)
             screens.add(static_cast<std::uint32_t>(i), "Monitor " + std::to_string(i));
     }
-    Backend backend() { return {loop, application, store, autostart, screens, tray, notifier, windows, hotkeys, tap, access, keyboard, idle, inhibition}; }
+    Backend backend()
+    {
+        return {loop, application, store, autostart, screens, tray, notifier, windows, hotkeys, tap, access, keyboard,
+            idle, inhibition};
+    }
     Vesperon& build()
     {
         app.reset(); // the old graph lets go of the backend first, as at a restart
-        app = std::make_unique<Vesperon>(backend(), messages, [this] { ++preferencesShown; }, [this] { ++preferencesHidden; });
+        app = std::make_unique<Vesperon>(
+            backend(), messages, [this] { ++preferencesShown; }, [this] { ++preferencesHidden; });
         return *app;
     }
     // Builds and launches it as main does, and lets the run loop settle.
@@ -286,8 +295,8 @@ struct FakeDesktop {
     FakeInputTap tap;
     FakeInputAccess access;
     FakeKeyboard keyboard;
-    FakeIdleMonitor idle {loop};
-    FakeIdleInhibition inhibition {loop};
+    FakeIdleMonitor idle{loop};
+    FakeIdleInhibition inhibition{loop};
     std::ostringstream messages;
     int preferencesShown = 0, preferencesHidden = 0;
     std::unique_ptr<Vesperon> app;

@@ -44,8 +44,7 @@ public:
     void runUntilIdle()
     {
         int turns = 0;
-        while (runOnce() > 0 && ++turns < 10000) {
-        }
+        while (runOnce() > 0 && ++turns < 10000) {}
         EXPECT_LT(turns, 10000) << "the run loop never went idle";
     }
     // Moves the clock forward, stopping at each deadline on the way to run what is due there.

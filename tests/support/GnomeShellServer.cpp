@@ -46,12 +46,15 @@ GnomeShellServer::GnomeShellServer()
     const std::string bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
     // The line comes once Vesperon's extension has its name on the bus, which it takes when the
     // shell enables it; exec keeps the shell this process's child.
-    shell_ = std::make_unique<Daemon>(std::vector<std::string> {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
-        "-u", "QT_QPA_PLATFORM", "HOME=" + (folder_ / "home").string(), "XDG_CONFIG_HOME=" + (folder_ / "config").string(),
-        "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string(), "GSETTINGS_BACKEND=keyfile", "DBUS_SYSTEM_BUS_ADDRESS=" + bus,
-        "sh", "-c", "(gdbus wait --session --timeout 20 io.github.vesperon.Vesperon.Shell && echo up >&{fd}) & "
-        "exec gnome-shell --headless --wayland --wayland-display=vesperon-test "
-        "--virtual-monitor 1280x720 --virtual-monitor 1280x720"}, "gnome-shell");
+    shell_ = std::make_unique<Daemon>(
+        std::vector<std::string>{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+            "HOME=" + (folder_ / "home").string(), "XDG_CONFIG_HOME=" + (folder_ / "config").string(),
+            "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string(), "GSETTINGS_BACKEND=keyfile",
+            "DBUS_SYSTEM_BUS_ADDRESS=" + bus, "sh", "-c",
+            "(gdbus wait --session --timeout 20 io.github.vesperon.Vesperon.Shell && echo up >&{fd}) & "
+            "exec gnome-shell --headless --wayland --wayland-display=vesperon-test "
+            "--virtual-monitor 1280x720 --virtual-monitor 1280x720"},
+        "gnome-shell");
     socket_ = (folder_ / "runtime/vesperon-test").string();
     // The shell's screenshots go only to the programs it knows.
     QDBusConnection::sessionBus().registerService(QStringLiteral("org.gnome.Screenshot"));
@@ -68,8 +71,8 @@ QDBusMessage GnomeShellServer::remote(const QString& method, const QVariantList&
 {
     const QString session = remoteName + QStringLiteral(".Session");
     if (session_.isEmpty()) { // once the shell has started up: it offers remote desktop only then
-        const QDBusMessage created = call(remoteName, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), remoteName,
-            QStringLiteral("CreateSession"));
+        const QDBusMessage created = call(
+            remoteName, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), remoteName, QStringLiteral("CreateSession"));
         session_ = created.arguments().value(0).value<QDBusObjectPath>().path();
         if (session_.isEmpty())
             throw std::runtime_error("no remote desktop session: " + created.errorMessage().toStdString());
@@ -89,15 +92,18 @@ void GnomeShellServer::setOverview(bool open)
 
 bool GnomeShellServer::setExtensionEnabled(bool enabled)
 {
-    const QDBusMessage reply = call(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.gnome.Shell.Extensions"),
-        enabled ? QStringLiteral("EnableExtension") : QStringLiteral("DisableExtension"), {QStringLiteral("vesperon@vesperon.github.io")});
+    const QDBusMessage reply
+        = call(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.gnome.Shell.Extensions"),
+            enabled ? QStringLiteral("EnableExtension") : QStringLiteral("DisableExtension"),
+            {QStringLiteral("vesperon@vesperon.github.io")});
     return reply.arguments().value(0).toBool();
 }
 
 bool GnomeShellServer::overviewIsOpen() const
 {
-    const QDBusMessage reply = call(shellName, QStringLiteral("/org/gnome/Shell"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"), {shellName, QStringLiteral("OverviewActive")});
+    const QDBusMessage reply
+        = call(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"), {shellName, QStringLiteral("OverviewActive")});
     return reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
 }
 
@@ -156,7 +162,9 @@ void GnomeShellServer::scroll()
 
 void GnomeShellServer::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers)
 {
-    const auto send = [&](std::uint32_t code, bool pressed) { remote(QStringLiteral("NotifyKeyboardKeycode"), {code, pressed}); };
+    const auto send = [&](std::uint32_t code, bool pressed) {
+        remote(QStringLiteral("NotifyKeyboardKeycode"), {code, pressed});
+    };
     for (const std::uint32_t modifier : modifiers)
         send(modifier, true);
     send(key, true);

@@ -34,16 +34,18 @@ KWinServer::KWinServer()
     // KWin runs its session's program, a line to the harness, once it serves. The name matters:
     // KWin loads its own Qt platform only into a program called kwin_wayland.
     const std::string runtime = (folder_ / "runtime").string();
-    kwin_ = std::make_unique<Daemon>(std::vector<std::string> {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
-        "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR=" + runtime, "HOME=" + (folder_ / "home").string(),
-        "KWIN_WAYLAND_NO_PERMISSION_CHECKS=1", "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1", // fake input for any client
-        (folder_ / "kwin_wayland").string(), "--virtual", "--width", "1280", "--height", "720", "--output-count", "2",
-        "--socket", "kwin-test", "--no-lockscreen", "sh -c 'echo $WAYLAND_DISPLAY >&{fd}'"}, "kwin-wayland");
+    kwin_ = std::make_unique<Daemon>(
+        std::vector<std::string>{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+            "XDG_RUNTIME_DIR=" + runtime, "HOME=" + (folder_ / "home").string(), "KWIN_WAYLAND_NO_PERMISSION_CHECKS=1",
+            "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1", // fake input for any client
+            (folder_ / "kwin_wayland").string(), "--virtual", "--width", "1280", "--height", "720", "--output-count",
+            "2", "--socket", "kwin-test", "--no-lockscreen", "sh -c 'echo $WAYLAND_DISPLAY >&{fd}'"},
+        "kwin-wayland");
     socket_ = runtime + "/" + kwin_->line();
     if (!(display_ = wl_display_connect(socket_.c_str())))
         throw std::runtime_error("cannot connect to KWin");
 
-    static const wl_registry_listener listener {
+    static const wl_registry_listener listener{
         [](void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
             if (std::strcmp(interface, org_kde_kwin_fake_input_interface.name) == 0)
                 *static_cast<org_kde_kwin_fake_input**>(data) = static_cast<org_kde_kwin_fake_input*>(
@@ -69,10 +71,7 @@ KWinServer::~KWinServer()
     fs::remove_all(folder_, ignored);
 }
 
-void KWinServer::sync()
-{
-    wl_display_roundtrip(display_);
-}
+void KWinServer::sync() { wl_display_roundtrip(display_); }
 
 bool KWinServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
 {
@@ -88,8 +87,9 @@ bool KWinServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
     });
     QDBusMessage reply;
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.kde.KWin"), QStringLiteral("/org/kde/KWin/ScreenShot2"),
-            QStringLiteral("org.kde.KWin.ScreenShot2"), QStringLiteral("CaptureArea"));
+        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.kde.KWin"),
+            QStringLiteral("/org/kde/KWin/ScreenShot2"), QStringLiteral("org.kde.KWin.ScreenShot2"),
+            QStringLiteral("CaptureArea"));
         call << int(area.x) << int(area.y) << uint(area.width) << uint(area.height) << QVariantMap()
              << QVariant::fromValue(QDBusUnixFileDescriptor(fds[1])); // a copy of the descriptor, gone with the message
         reply = QDBusConnection::sessionBus().call(call);
@@ -100,7 +100,8 @@ bool KWinServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return false;
     const QVariantMap image = qdbus_cast<QVariantMap>(reply.arguments().at(0));
-    const int width = image.value(QStringLiteral("width")).toInt(), height = image.value(QStringLiteral("height")).toInt();
+    const int width = image.value(QStringLiteral("width")).toInt(),
+              height = image.value(QStringLiteral("height")).toInt();
     const int stride = image.value(QStringLiteral("stride")).toInt();
     if (width <= 0 || height <= 0 || data.size() < qsizetype(stride) * height)
         return false;

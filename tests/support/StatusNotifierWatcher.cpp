@@ -64,12 +64,13 @@ bool StatusNotifierWatcher::handleMessage(const QDBusMessage& message, const QDB
 {
     const QString member = message.member();
     if (member == QLatin1String("Introspect"))
-        return connection.send(message.createReply(QStringLiteral("<node>") + introspect(path) + QStringLiteral("</node>")));
+        return connection.send(
+            message.createReply(QStringLiteral("<node>") + introspect(path) + QStringLiteral("</node>")));
     if (member == QLatin1String("Get")) {
         const QString name = message.arguments().value(1).toString();
         QVariant value = name == QLatin1String("IsStatusNotifierHostRegistered") ? QVariant(true)
-            : name == QLatin1String("ProtocolVersion")                         ? QVariant(0)
-                                                                                : QVariant(items_);
+            : name == QLatin1String("ProtocolVersion")                           ? QVariant(0)
+                                                                                 : QVariant(items_);
         return connection.send(message.createReply(QVariant::fromValue(QDBusVariant(value))));
     }
     if (member == QLatin1String("RegisterStatusNotifierItem")) {
@@ -95,14 +96,15 @@ bool StatusNotifierWatcher::choose(const QString& item, const QString& label) co
         return false;
     const int id = findEntry(qvariant_cast<QDBusArgument>(layout.arguments().at(1)), label);
     return id >= 0
-        && call(QStringLiteral("Event"), {id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u}).type()
+        && call(QStringLiteral("Event"), {id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u})
+               .type()
         == QDBusMessage::ReplyMessage;
 }
 
 void StatusNotifierWatcher::click(const QString& item, const QString& method, int x, int y) const
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
-        QStringLiteral("org.kde.StatusNotifierItem"), method);
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        item, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.kde.StatusNotifierItem"), method);
     message.setArguments({x, y});
     QDBusConnection::sessionBus().send(message); // not waited for: the item may ask this process first
 }

@@ -37,11 +37,12 @@ std::string config()
     std::string text = "default_border none\nfocus_follows_mouse no\nmouse_warping none\n"
                        "exec sh -c 'echo \"$WAYLAND_DISPLAY $SWAYSOCK\" >&$READY_FD'\n";
     for (int i = 0; i < 3; ++i) {
-        text += "output HEADLESS-" + std::to_string(i + 1) + " mode 1280x720 pos " + std::to_string(i * SwayServer::outputWidth)
-            + " 0 bg " + hex(SwayServer::outputColours[i]) + " solid_color\n";
+        text += "output HEADLESS-" + std::to_string(i + 1) + " mode 1280x720 pos "
+            + std::to_string(i * SwayServer::outputWidth) + " 0 bg " + hex(SwayServer::outputColours[i])
+            + " solid_color\n";
     }
-    return text + "bar {\n  position top\n  tray_output none\n  colors {\n    background "
-        + hex(SwayServer::barColour) + "\n  }\n}\n";
+    return text + "bar {\n  position top\n  tray_output none\n  colors {\n    background " + hex(SwayServer::barColour)
+        + "\n  }\n}\n";
 }
 
 } // namespace
@@ -63,8 +64,10 @@ SwayServer::SwayServer()
 
     // As nobody, with nothing of this process's environment but what sway needs; the line it
     // writes once it serves is its two sockets.
-    sway_ = std::make_unique<Daemon>(asUser({"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_HEADLESS_OUTPUTS=2",
-        "WLR_RENDERER=pixman", "READY_FD={fd}", "sway", "-c", (folder_ / "config").string()}), "sway");
+    sway_ = std::make_unique<Daemon>(
+        asUser({"WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_HEADLESS_OUTPUTS=2", "WLR_RENDERER=pixman",
+            "READY_FD={fd}", "sway", "-c", (folder_ / "config").string()}),
+        "sway");
     const std::size_t space = sway_->line().find(' ');
     socket_ = (folder_ / "runtime").string() + "/" + sway_->line().substr(0, space);
     ipcSocket_ = sway_->line().substr(space + 1);
@@ -82,8 +85,9 @@ SwayServer::~SwayServer()
 
 std::vector<std::string> SwayServer::asUser(const std::vector<std::string>& arguments) const
 {
-    std::vector<std::string> words {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--pdeathsig=TERM", "env", "-i",
-        "HOME=" + (folder_ / "home").string(), "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string()};
+    std::vector<std::string> words{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--pdeathsig=TERM",
+        "env", "-i", "HOME=" + (folder_ / "home").string(), "PATH=/usr/bin:/bin",
+        "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string()};
     if (!socket_.empty())
         words.push_back("WAYLAND_DISPLAY=" + socket_);
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -96,25 +100,18 @@ std::string SwayServer::userSession(const fs::path& program)
     fs::copy_file(program, copy, fs::copy_options::overwrite_existing);
     if (chown(copy.c_str(), nobody, nobody) != 0)
         throw std::runtime_error("cannot hand " + copy.string() + " to nobody");
-    userBus_ = std::make_unique<Daemon>(asUser({"dbus-daemon", "--session", "--nofork",
-        "--address=unix:path=" + (folder_ / "runtime" / "bus").string(), "--print-address={fd}"}), "dbus-daemon");
+    userBus_ = std::make_unique<Daemon>(
+        asUser({"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + (folder_ / "runtime" / "bus").string(),
+            "--print-address={fd}"}),
+        "dbus-daemon");
     return copy.string();
 }
 
-void SwayServer::moveTo(int x, int y)
-{
-    input_->moveTo(x, y);
-}
+void SwayServer::moveTo(int x, int y) { input_->moveTo(x, y); }
 
-void SwayServer::click(int x, int y)
-{
-    input_->click(x, y);
-}
+void SwayServer::click(int x, int y) { input_->click(x, y); }
 
-void SwayServer::scroll()
-{
-    input_->scroll();
-}
+void SwayServer::scroll() { input_->scroll(); }
 
 void SwayServer::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers)
 {
@@ -135,8 +132,8 @@ bool SwayServer::command(const std::string& command) const
 bool SwayServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
 {
     const int x0 = int(area.x), y0 = int(area.y), w = int(area.width), h = int(area.height);
-    const std::string grim = environment() + "grim -g '" + std::to_string(x0) + "," + std::to_string(y0) + " " + std::to_string(w)
-        + "x" + std::to_string(h) + "' -t ppm - 2>/dev/null";
+    const std::string grim = environment() + "grim -g '" + std::to_string(x0) + "," + std::to_string(y0) + " "
+        + std::to_string(w) + "x" + std::to_string(h) + "' -t ppm - 2>/dev/null";
     FILE* pipe = popen(grim.c_str(), "r");
     if (!pipe)
         return false;
@@ -156,16 +153,14 @@ bool SwayServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
     return true;
 }
 
-WaylandInput::WaylandInput(const std::string& socket, int width, int height)
-    : width_(width)
-    , height_(height)
+WaylandInput::WaylandInput(const std::string& socket, int width, int height) : width_(width), height_(height)
 {
     struct Globals {
         wl_seat* seat = nullptr;
         zwlr_virtual_pointer_manager_v1* pointers = nullptr;
         zwp_virtual_keyboard_manager_v1* keyboards = nullptr;
     } globals;
-    static const wl_registry_listener listener {
+    static const wl_registry_listener listener{
         [](void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
             auto& found = *static_cast<Globals*>(data);
             if (std::strcmp(interface, wl_seat_interface.name) == 0)
@@ -191,7 +186,7 @@ WaylandInput::WaylandInput(const std::string& socket, int width, int height)
 
     // The keymap real evdev codes mean on a US keyboard.
     xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
-    const xkb_rule_names names {"evdev", "pc105", "us", "", ""};
+    const xkb_rule_names names{"evdev", "pc105", "us", "", ""};
     keymap_ = xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
     xkb_context_unref(context);
     state_ = xkb_state_new(keymap_);
@@ -216,10 +211,7 @@ WaylandInput::~WaylandInput()
     wl_display_disconnect(display_);
 }
 
-void WaylandInput::sync()
-{
-    wl_display_roundtrip(display_);
-}
+void WaylandInput::sync() { wl_display_roundtrip(display_); }
 
 void WaylandInput::moveTo(int x, int y)
 {
@@ -250,10 +242,12 @@ void WaylandInput::scroll()
 void WaylandInput::pressKey(std::uint32_t key, bool down)
 {
     // The key, then the modifier state it leaves, as a keyboard's driver reports them.
-    zwp_virtual_keyboard_v1_key(keyboard_, time_++, key, down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
+    zwp_virtual_keyboard_v1_key(
+        keyboard_, time_++, key, down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
     xkb_state_update_key(state_, key + 8, down ? XKB_KEY_DOWN : XKB_KEY_UP);
     zwp_virtual_keyboard_v1_modifiers(keyboard_, xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
-        xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED), xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED),
+        xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED),
+        xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED),
         xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_EFFECTIVE));
 }
 

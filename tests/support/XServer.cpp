@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <poll.h>
 #include <optional>
+#include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>
 
@@ -41,7 +41,8 @@ void XvfbServer::setMonitor(const std::string& name, const Rect& frame, bool tak
     const auto px = [](double v) { return std::to_string(static_cast<long>(v)); };
     const auto mm = [](double v) { return std::to_string(static_cast<long>(v * 25.4 / 96)); };
     if (run("xrandr --setmonitor " + name + " " + px(frame.width) + "/" + mm(frame.width) + "x" + px(frame.height) + "/"
-            + mm(frame.height) + "+" + px(frame.x) + "+" + px(frame.y) + (takesOutput ? " screen" : " none")) != 0)
+            + mm(frame.height) + "+" + px(frame.x) + "+" + px(frame.y) + (takesOutput ? " screen" : " none"))
+        != 0)
         throw std::runtime_error("xrandr --setmonitor " + name + " failed");
 }
 
@@ -58,19 +59,16 @@ XClient::XClient() : connection_(xcb_connect(nullptr, nullptr))
     screen_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
 }
 
-XClient::~XClient()
-{
-    xcb_disconnect(connection_);
-}
+XClient::~XClient() { xcb_disconnect(connection_); }
 
 xcb_window_t XClient::createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect, std::uint32_t eventMask)
 {
     const xcb_window_t window = xcb_generate_id(connection_);
     const std::uint32_t values[] = {rgb, overrideRedirect ? 1u : 0u, eventMask};
     xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen_->root, static_cast<std::int16_t>(frame.x),
-        static_cast<std::int16_t>(frame.y), static_cast<std::uint16_t>(frame.width), static_cast<std::uint16_t>(frame.height),
-        0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK,
-        values);
+        static_cast<std::int16_t>(frame.y), static_cast<std::uint16_t>(frame.width),
+        static_cast<std::uint16_t>(frame.height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual,
+        XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
     xcb_map_window(connection_, window);
     sync();
     return window;
@@ -78,8 +76,10 @@ xcb_window_t XClient::createWindow(const Rect& frame, std::uint32_t rgb, bool ov
 
 std::uint32_t XClient::pixel(int x, int y)
 {
-    auto* image = xcb_get_image_reply(connection_, xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, screen_->root,
-        static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 1, 1, ~0u), nullptr);
+    auto* image = xcb_get_image_reply(connection_,
+        xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, screen_->root, static_cast<std::int16_t>(x),
+            static_cast<std::int16_t>(y), 1, 1, ~0u),
+        nullptr);
     if (!image || xcb_get_image_data_length(image) < 4)
         throw std::runtime_error("GetImage failed");
     const std::uint8_t* bgrx = xcb_get_image_data(image);
@@ -115,8 +115,9 @@ xcb_window_t XClient::inputFocus()
 
 void XClient::fake(std::uint8_t type, std::uint8_t detail, int x, int y)
 {
-    xcb_test_fake_input(connection_, type, detail, XCB_CURRENT_TIME, type == XCB_MOTION_NOTIFY ? screen_->root : XCB_NONE,
-        static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 0);
+    xcb_test_fake_input(connection_, type, detail, XCB_CURRENT_TIME,
+        type == XCB_MOTION_NOTIFY ? screen_->root : XCB_NONE, static_cast<std::int16_t>(x),
+        static_cast<std::int16_t>(y), 0);
 }
 
 void XClient::moveTo(int x, int y)
@@ -147,7 +148,8 @@ void XClient::typeKey(std::uint8_t keyCode, std::initializer_list<std::uint8_t> 
 bool XClient::grabKey(std::uint8_t keyCode, std::uint16_t modifiers)
 {
     xcb_generic_error_t* error = xcb_request_check(connection_,
-        xcb_grab_key_checked(connection_, 0, screen_->root, modifiers, keyCode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        xcb_grab_key_checked(
+            connection_, 0, screen_->root, modifiers, keyCode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     std::free(error);
     return error == nullptr;
 }
@@ -193,22 +195,26 @@ void XClient::collect(xcb_window_t parent, const std::string& wmClass, std::vect
     auto* tree = xcb_query_tree_reply(connection_, xcb_query_tree(connection_, parent), nullptr);
     if (!tree)
         return;
-    const std::vector<xcb_window_t> children(xcb_query_tree_children(tree), xcb_query_tree_children(tree) + xcb_query_tree_children_length(tree));
+    const std::vector<xcb_window_t> children(
+        xcb_query_tree_children(tree), xcb_query_tree_children(tree) + xcb_query_tree_children_length(tree));
     std::free(tree);
     for (xcb_window_t window : children) {
-        auto* property = xcb_get_property_reply(connection_,
-            xcb_get_property(connection_, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr);
+        auto* property = xcb_get_property_reply(
+            connection_, xcb_get_property(connection_, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr);
         // WM_CLASS is "instance\0class\0".
         const std::string classes = property ? std::string(static_cast<const char*>(xcb_get_property_value(property)),
-                                                   static_cast<std::size_t>(xcb_get_property_value_length(property)))
+                                        static_cast<std::size_t>(xcb_get_property_value_length(property)))
                                              : std::string();
         std::free(property);
         if (classes.find(wmClass + '\0') == 0 || classes.find('\0' + wmClass + '\0') != std::string::npos) {
-            auto* attributes = xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window), nullptr);
+            auto* attributes
+                = xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window), nullptr);
             auto* geometry = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
-            auto* at = xcb_translate_coordinates_reply(connection_, xcb_translate_coordinates(connection_, window, screen_->root, 0, 0), nullptr);
+            auto* at = xcb_translate_coordinates_reply(
+                connection_, xcb_translate_coordinates(connection_, window, screen_->root, 0, 0), nullptr);
             if (attributes && geometry && at) {
-                found.push_back({window, Rect{double(at->dst_x), double(at->dst_y), double(geometry->width), double(geometry->height)},
+                found.push_back({window,
+                    Rect{double(at->dst_x), double(at->dst_y), double(geometry->width), double(geometry->height)},
                     attributes->override_redirect != 0, attributes->map_state == XCB_MAP_STATE_VIEWABLE});
             }
             std::free(attributes);
@@ -219,17 +225,14 @@ void XClient::collect(xcb_window_t parent, const std::string& wmClass, std::vect
     }
 }
 
-void XClient::sync()
-{
-    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
-}
+void XClient::sync() { std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)); }
 
 std::string XClient::title(xcb_window_t window)
 {
     auto* reply = xcb_get_property_reply(connection_,
         xcb_get_property(connection_, 0, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 0, 1024), nullptr);
     std::string text = reply ? std::string(static_cast<const char*>(xcb_get_property_value(reply)),
-                                   static_cast<std::size_t>(xcb_get_property_value_length(reply)))
+                           static_cast<std::size_t>(xcb_get_property_value_length(reply)))
                              : std::string();
     std::free(reply);
     return text;
@@ -237,7 +240,8 @@ std::string XClient::title(xcb_window_t window)
 
 xcb_atom_t XClient::atom(const char* name)
 {
-    auto* reply = xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    auto* reply = xcb_intern_atom_reply(
+        connection_, xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
     const xcb_atom_t value = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     std::free(reply);
     return value;

@@ -1,11 +1,11 @@
 // The program as a whole over the fake desktop: launch, the tray menu, quitting; and the
 // autostart entry it keeps.
-#include "model/LaunchAtLogin.h"
+#include "desktop/AutostartEntry.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "input/InputMonitor.h"
 #include "input/PermissionManager.h"
-#include "desktop/AutostartEntry.h"
+#include "model/LaunchAtLogin.h"
 #include "support/FakeDesktop.h"
 
 #include <QTemporaryDir>
@@ -63,9 +63,10 @@ TEST(Menu, ShowsTheCommandsForTheDisplaysAndThePermission)
 {
     FakeDesktop desktop;
     desktop.start();
-    EXPECT_EQ(outline(desktop.tray.open()), "Blackout All | - | Blackout Display [Monitor 1 (DP-1) | Monitor 2 (DP-2)] | Keep Only This "
-                                            "Display [Monitor 1 (DP-1) | Monitor 2 (DP-2)] | - | Wake All Displays (off) | - | "
-                                            "Preferences... | - | Quit Vesperon");
+    EXPECT_EQ(outline(desktop.tray.open()),
+        "Blackout All | - | Blackout Display [Monitor 1 (DP-1) | Monitor 2 (DP-2)] | Keep Only This "
+        "Display [Monitor 1 (DP-1) | Monitor 2 (DP-2)] | - | Wake All Displays (off) | - | "
+        "Preferences... | - | Quit Vesperon");
     EXPECT_EQ(desktop.tray.menu[0].shortcutHint, "Shift+Super+D");
     EXPECT_TRUE(desktop.tray.icon == Icon::display && desktop.tray.tooltip == "Vesperon");
 
@@ -84,7 +85,8 @@ TEST(Menu, ShowsTheCommandsForTheDisplaysAndThePermission)
 
     FakeDesktop one(1);
     one.start();
-    EXPECT_EQ(outline(*one.tray.open()[3].submenu), "Monitor 1 (DP-1) (off)") << "a single display cannot be kept alone";
+    EXPECT_EQ(outline(*one.tray.open()[3].submenu), "Monitor 1 (DP-1) (off)")
+        << "a single display cannot be kept alone";
     one.screens.list.clear();
     one.screens.changed.emit();
     EXPECT_EQ(outline(*one.tray.open()[2].submenu), "");
@@ -127,14 +129,18 @@ TEST(Hotkeys, OnesAnotherProgramHoldsAreNamedOnceLeftOutOfTheMenuAndTakenWhenFre
     desktop.hotkeys.taken = {KeyCombo::defaultBlackoutAll, ctrlAlt1};
     desktop.store.setData(SettingsKey::displayToggleHotkeys, R"({"1": {"keyCode": 18, "modifiers": 6144}})");
     HotkeyManager& hotkeys = desktop.start().hotkeys();
-    EXPECT_EQ(desktop.notifier.notes, std::vector<std::string>{"Hotkeys taken by another program: Shift+Super+D, Ctrl+Alt+1 "
-        "are taken by another program; Vesperon will use them as soon as they are free, or set another in its preferences"});
+    EXPECT_EQ(desktop.notifier.notes,
+        std::vector<std::string>{"Hotkeys taken by another program: Shift+Super+D, Ctrl+Alt+1 "
+                                 "are taken by another program; Vesperon will use them as soon as they are free, or "
+                                 "set another in its preferences"});
     FakeDesktop wayland; // where no program may grab keys, the user is told where to bind them instead
     wayland.hotkeys.grabs = false;
     wayland.hotkeys.taken = {KeyCombo::defaultBlackoutAll};
     wayland.start();
-    EXPECT_EQ(wayland.notifier.notes, std::vector<std::string>{"Hotkeys belong to the desktop: On this desktop no program can "
-        "take keys for itself: bind Shift+Super+D to commands such as 'vesperon --toggle' in the desktop's keyboard settings"});
+    EXPECT_EQ(wayland.notifier.notes,
+        std::vector<std::string>{"Hotkeys belong to the desktop: On this desktop no program can "
+                                 "take keys for itself: bind Shift+Super+D to commands such as 'vesperon --toggle' in "
+                                 "the desktop's keyboard settings"});
     EXPECT_EQ(find(desktop.tray.open(), "Blackout All").shortcutHint, "");
 
     desktop.hotkeys.taken = {ctrlAlt1};
@@ -170,8 +176,10 @@ TEST(Launch, APanelStartedLaterGetsAFewSecondsAndWithoutOneThePreferencesStandIn
     EXPECT_EQ(desktop.preferencesShown, 0);
     desktop.loop.advance(0.2);
     EXPECT_EQ(desktop.preferencesShown, 1);
-    EXPECT_EQ(desktop.notifier.notes, std::vector<std::string>{"No system tray: this desktop has no system tray; the hotkeys "
-        "work (Shift+Super+D blacks out every monitor), and the preferences window stands in for the menu"});
+    EXPECT_EQ(desktop.notifier.notes,
+        std::vector<std::string>{
+            "No system tray: this desktop has no system tray; the hotkeys "
+            "work (Shift+Super+D blacks out every monitor), and the preferences window stands in for the menu"});
     desktop.tray.available = true, desktop.tray.availabilityChanged.emit();
     EXPECT_EQ(desktop.preferencesHidden, 1) << "the stand-in goes when the icon docks";
 }
@@ -232,13 +240,15 @@ TEST(LaunchAtLogin, WritesAndRemovesAnAutostartEntryAndReportsAFailureInOneLine)
     // The installed entry, with every command naming this program and autostart on in its main group.
     const std::string text = read(entry);
     EXPECT_EQ(text.rfind("[Desktop Entry]\nType=Application\nName=Vesperon\n", 0), 0u) << text;
-    EXPECT_NE(text.find("\nExec=/opt/vesperon/bin/vesperon\nX-GNOME-Autostart-enabled=true\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nExec=/opt/vesperon/bin/vesperon\nX-GNOME-Autostart-enabled=true\n"), std::string::npos)
+        << text;
     EXPECT_NE(text.find("\nExec=/opt/vesperon/bin/vesperon --blackout-all\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nExec=/opt/vesperon/bin/vesperon --wake\n"), std::string::npos) << text;
     EXPECT_EQ(text.find("Exec=vesperon"), std::string::npos) << text;
     launch.setEnabled(false);
     launch.setEnabled(false);
-    EXPECT_FALSE(fs::exists(entry) || launch.isEnabled() || !messages.str().empty()) << "removed, and success says nothing";
+    EXPECT_FALSE(fs::exists(entry) || launch.isEnabled() || !messages.str().empty())
+        << "removed, and success says nothing";
 
     EXPECT_EQ(AutostartEntry::execValue("/home/a b/vesperon"), "\"/home/a b/vesperon\"");
     EXPECT_EQ(AutostartEntry::execValue("/home/$x/vesperon"), "\"/home/\\\\$x/vesperon\"");

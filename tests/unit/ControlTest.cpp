@@ -28,24 +28,32 @@ TEST(CommandLine, CommandsRunInTheOrderGivenAndMistakesAreNamed)
         {{"--version"}, Mode::version, {}, ""},
         {{"--frob"}, Mode::usageError, {}, "unknown option '--frob'"},
         {{"DP-1"}, Mode::usageError, {}, "unexpected argument 'DP-1'"},
-        {{"--blackout", "--wake"}, Mode::usageError, {}, "--blackout needs a display: its identifier, connector name or position in --list-displays"},
-        {{"--wake-display="}, Mode::usageError, {}, "--wake-display needs a display: its identifier, connector name or position in --list-displays"},
+        {{"--blackout", "--wake"}, Mode::usageError, {},
+            "--blackout needs a display: its identifier, connector name or position in --list-displays"},
+        {{"--wake-display="}, Mode::usageError, {},
+            "--wake-display needs a display: its identifier, connector name or position in --list-displays"},
         {{"--toggle=1"}, Mode::usageError, {}, "--toggle takes no value"},
         {{"--json"}, Mode::usageError, {}, "--json goes with --status or --list-displays"},
         {{"--backend", "wayland"}, Mode::run, {}, ""},
         {{"--backend=mir"}, Mode::usageError, {}, "--backend takes x11 or wayland"},
         {{"--backend"}, Mode::usageError, {}, "--backend takes x11 or wayland"},
-        {{"--backend=x11", "--wake"}, Mode::usageError, {}, "--backend goes with starting Vesperon, not with commands to it"},
+        {{"--backend=x11", "--wake"}, Mode::usageError, {},
+            "--backend goes with starting Vesperon, not with commands to it"},
         {{"--dim", "0.75", "--dim=80%", "--dim", "1"}, Mode::control,
             {{Action::setDimLevel, "", 0.75}, {Action::setDimLevel, "", 0.8}, {Action::setDimLevel, "", 1.0}}, ""},
         {{"--idle-minutes", "10", "--idle-minutes=0", "--idle-minutes=120"}, Mode::control,
-            {{Action::setIdleMinutes, "", 1.0, 10}, {Action::setIdleMinutes, "", 1.0, 0}, {Action::setIdleMinutes, "", 1.0, 120}}, ""},
+            {{Action::setIdleMinutes, "", 1.0, 10}, {Action::setIdleMinutes, "", 1.0, 0},
+                {Action::setIdleMinutes, "", 1.0, 120}},
+            ""},
     };
     for (const char* minutes : {"121", "-1", "1.5", "", "x", "0120 ", "99999999999"})
         EXPECT_EQ(CommandLine::parse({"--idle-minutes", minutes}).error,
-            "--idle-minutes takes whole minutes from 1 to 120, or 0 for never") << minutes;
+            "--idle-minutes takes whole minutes from 1 to 120, or 0 for never")
+            << minutes;
     for (const char* level : {"0.4", "1.01", "49%", "x", "0.5.1", "-0.7", "", "nan", "1e0"})
-        EXPECT_EQ(CommandLine::parse({"--dim", level}).error, "--dim takes a level from 0.5 (dim) to 1 (black), or 50% to 100%") << level;
+        EXPECT_EQ(CommandLine::parse({"--dim", level}).error,
+            "--dim takes a level from 0.5 (dim) to 1 (black), or 50% to 100%")
+            << level;
     EXPECT_EQ(CommandLine::parse({"--dim"}).mode, Mode::usageError);
     EXPECT_NE(CommandLine::help().find("--dim LEVEL"), std::string::npos);
     EXPECT_NE(CommandLine::usage().find("--dim LEVEL"), std::string::npos);
@@ -66,34 +74,38 @@ TEST(CommandLine, CommandsRunInTheOrderGivenAndMistakesAreNamed)
         EXPECT_NE(CommandLine::usage().find(option), std::string::npos) << option;
         const std::string text = option;
         const auto space = text.find(' ');
-        const auto line = space == std::string::npos ? std::vector{text} : std::vector{text.substr(0, space), text.substr(space + 1)};
+        const auto line = space == std::string::npos ? std::vector{text}
+                                                     : std::vector{text.substr(0, space), text.substr(space + 1)};
         EXPECT_EQ(CommandLine::parse(line).mode, Mode::control) << option;
     }
 }
 
 TEST(StatusReport, NamesADisplayByIdentifierConnectorOrPositionAndPrintsForPeopleAndScripts)
 {
-    const StatusReport report{true, {{4, "DP-1", "DELL U2720Q (DP-1)", Rect{0, 0, 2560, 1440}, true, false},
-                                        {2, "HDMI-1", "HDMI-1", Rect{2560, -200, 1920, 1080}, false, true}}};
-    const std::pair<const char*, std::optional<DisplayId>> names[] = {{"4", 4}, {"dp-1", 4}, {"HDMI-1", 2},
-        {"2", 2}, {"1", 4}, {"3", std::nullopt}, {"0", std::nullopt}, {"", std::nullopt}, {"DP", std::nullopt},
+    const StatusReport report{true,
+        {{4, "DP-1", "DELL U2720Q (DP-1)", Rect{0, 0, 2560, 1440}, true, false},
+            {2, "HDMI-1", "HDMI-1", Rect{2560, -200, 1920, 1080}, false, true}}};
+    const std::pair<const char*, std::optional<DisplayId>> names[] = {{"4", 4}, {"dp-1", 4}, {"HDMI-1", 2}, {"2", 2},
+        {"1", 4}, {"3", std::nullopt}, {"0", std::nullopt}, {"", std::nullopt}, {"DP", std::nullopt},
         {"+1", std::nullopt}, {"1 ", std::nullopt}, {"99999999999999999999", std::nullopt}};
     for (const auto& [name, id] : names)
         EXPECT_EQ(report.find(name), id) << '"' << name << '"';
     EXPECT_EQ(report.describeDisplays(), "1 DELL U2720Q (DP-1), 2 HDMI-1");
     EXPECT_EQ(StatusReport{}.describeDisplays(), "none");
 
-    EXPECT_EQ(report.text(true), "Blackout active: 1 of 2 displays dark\n"
-                                 "#  CONNECTOR  IDENTIFIER  NAME                GEOMETRY            STATE\n"
-                                 "1  DP-1       4           DELL U2720Q (DP-1)  2560x1440+0+0       lit, primary\n"
-                                 "2  HDMI-1     2           HDMI-1              1920x1080+2560-200  dark\n");
+    EXPECT_EQ(report.text(true),
+        "Blackout active: 1 of 2 displays dark\n"
+        "#  CONNECTOR  IDENTIFIER  NAME                GEOMETRY            STATE\n"
+        "1  DP-1       4           DELL U2720Q (DP-1)  2560x1440+0+0       lit, primary\n"
+        "2  HDMI-1     2           HDMI-1              1920x1080+2560-200  dark\n");
     EXPECT_TRUE(StatusReport{}.text(true).starts_with("No blackout: every display is lit\n#  CONNECTOR"));
     const auto json = nlohmann::json::parse(report.json(true));
     EXPECT_EQ(json["active"], true);
     EXPECT_EQ(json["displays"][1], nlohmann::json::parse(R"({"position": 2, "id": 2, "connector": "HDMI-1",
         "name": "HDMI-1", "x": 2560, "y": -200, "width": 1920, "height": 1080, "primary": false, "dark": true})"));
     EXPECT_EQ(nlohmann::json::parse(report.json(false)), json["displays"]);
-    EXPECT_TRUE(nlohmann::json::accept(StatusReport{false, {{1, "DP-1", "\xff\xfe", {}, false, false}}}.json(false))) << "a stray byte in a monitor name";
+    EXPECT_TRUE(nlohmann::json::accept(StatusReport{false, {{1, "DP-1", "\xff\xfe", {}, false, false}}}.json(false)))
+        << "a stray byte in a monitor name";
 }
 
 TEST(ControlService, CommandsTakeTheMenusPathAndTheStateIsAnnouncedOncePerTurn)
@@ -128,10 +140,12 @@ TEST(ControlService, CommandsTakeTheMenusPathAndTheStateIsAnnouncedOncePerTurn)
     perform(Action::blackoutAll);
     EXPECT_EQ(announced, 7) << "nothing changed, nothing announced";
 
-    EXPECT_EQ(perform(Action::wakeDisplay, "DP-7"), "no display \"DP-7\"; the displays are: 1 Monitor 1 (DP-1), 2 Monitor 2 (DP-2)");
+    EXPECT_EQ(perform(Action::wakeDisplay, "DP-7"),
+        "no display \"DP-7\"; the displays are: 1 Monitor 1 (DP-1), 2 Monitor 2 (DP-2)");
     EXPECT_EQ(desktop.windows.shown(), (Xs{0, 1920}));
     const StatusReport status = control.status();
-    EXPECT_TRUE(status.active && status.displays.at(1).dark && status.displays[0].primary && !status.displays[1].primary);
+    EXPECT_TRUE(
+        status.active && status.displays.at(1).dark && status.displays[0].primary && !status.displays[1].primary);
 
     perform(Action::showPreferences);
     EXPECT_EQ(desktop.preferencesShown, 1);
@@ -148,16 +162,17 @@ TEST(ControlService, CommandsTakeTheMenusPathAndTheStateIsAnnouncedOncePerTurn)
 TEST(DesktopKeyBinding, EachDesktopGetsALineInItsOwnWords)
 {
     using Syntax = DesktopKeyBinding::Syntax;
-    for (const auto& [desktop, syntax] : std::vector<std::pair<const char*, Syntax>> {{"sway", Syntax::sway}, {"i3", Syntax::sway},
-             {"Hyprland", Syntax::hyprland}, {"niri", Syntax::niri}, {"labwc:wlroots", Syntax::labwc}, {"ubuntu:GNOME", Syntax::command},
-             {"", Syntax::command}, {"swayfx", Syntax::command}})
+    for (const auto& [desktop, syntax] :
+        std::vector<std::pair<const char*, Syntax>>{{"sway", Syntax::sway}, {"i3", Syntax::sway},
+            {"Hyprland", Syntax::hyprland}, {"niri", Syntax::niri}, {"labwc:wlroots", Syntax::labwc},
+            {"ubuntu:GNOME", Syntax::command}, {"", Syntax::command}, {"swayfx", Syntax::command}})
         EXPECT_EQ(DesktopKeyBinding::forDesktop(desktop, "vesperon").syntax, syntax) << desktop;
 
     DisplayInfo dell;
     dell.id = 7;
     dell.connector = "DP-1";
-    const std::vector<DisplayInfo> displays {dell};
-    const KeyCombo shiftSuperD {2, 0x0300}, ctrlAltEsc {53, 0x1800}, comma {43, 0};
+    const std::vector<DisplayInfo> displays{dell};
+    const KeyCombo shiftSuperD{2, 0x0300}, ctrlAltEsc{53, 0x1800}, comma{43, 0};
     const struct {
         Syntax syntax;
         KeyCombo combo;
@@ -165,8 +180,10 @@ TEST(DesktopKeyBinding, EachDesktopGetsALineInItsOwnWords)
         const char* line;
     } cases[] = {
         {Syntax::sway, shiftSuperD, HotkeyAction::blackoutAll(), "bindsym Shift+Mod4+d exec vesperon --toggle"},
-        {Syntax::sway, ctrlAltEsc, HotkeyAction::toggleDisplay(7), "bindsym Ctrl+Mod1+Escape exec vesperon --toggle-display DP-1"},
-        {Syntax::hyprland, shiftSuperD, HotkeyAction::keepOnlyDisplay(7), "bind = SHIFT SUPER, D, exec, vesperon --keep-only DP-1"},
+        {Syntax::sway, ctrlAltEsc, HotkeyAction::toggleDisplay(7),
+            "bindsym Ctrl+Mod1+Escape exec vesperon --toggle-display DP-1"},
+        {Syntax::hyprland, shiftSuperD, HotkeyAction::keepOnlyDisplay(7),
+            "bind = SHIFT SUPER, D, exec, vesperon --keep-only DP-1"},
         {Syntax::hyprland, comma, HotkeyAction::toggleDisplay(9), "bind = , comma, exec, vesperon --toggle-display 9"},
         {Syntax::niri, ctrlAltEsc, HotkeyAction::blackoutAll(), R"(Ctrl+Alt+Escape { spawn "vesperon" "--toggle"; })"},
         {Syntax::labwc, shiftSuperD, HotkeyAction::toggleDisplay(7),
@@ -174,20 +191,20 @@ TEST(DesktopKeyBinding, EachDesktopGetsALineInItsOwnWords)
         {Syntax::command, shiftSuperD, HotkeyAction::blackoutAll(), "vesperon --toggle"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ((DesktopKeyBinding {c.syntax, "vesperon"}.line(c.combo, c.action, displays)), c.line);
+        EXPECT_EQ((DesktopKeyBinding{c.syntax, "vesperon"}.line(c.combo, c.action, displays)), c.line);
 
     // GNOME's accelerators: the modifiers in its order, letters lower case, XKB's key names.
     EXPECT_EQ(DesktopKeyBinding::accelerator(shiftSuperD), "<Shift><Super>d");
     EXPECT_EQ(DesktopKeyBinding::accelerator(ctrlAltEsc), "<Control><Alt>Escape");
     EXPECT_EQ(DesktopKeyBinding::accelerator(comma), "comma");
-    EXPECT_EQ(DesktopKeyBinding::accelerator(KeyCombo {0xFFFF, 0x1000}), "") << "a key without a name";
+    EXPECT_EQ(DesktopKeyBinding::accelerator(KeyCombo{0xFFFF, 0x1000}), "") << "a key without a name";
 
     // A program outside PATH is named by its path, quoted for the shell or the file where needed.
     const std::string odd = "/home/me/my \"builds\"/it's & vesperon";
-    EXPECT_EQ((DesktopKeyBinding {Syntax::sway, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),
+    EXPECT_EQ((DesktopKeyBinding{Syntax::sway, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),
         R"(bindsym Shift+Mod4+d exec '/home/me/my "builds"/it'\''s & vesperon' --toggle)");
-    EXPECT_EQ((DesktopKeyBinding {Syntax::niri, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),
+    EXPECT_EQ((DesktopKeyBinding{Syntax::niri, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),
         R"(Shift+Super+D { spawn "/home/me/my \"builds\"/it's & vesperon" "--toggle"; })");
-    EXPECT_EQ((DesktopKeyBinding {Syntax::labwc, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),
+    EXPECT_EQ((DesktopKeyBinding{Syntax::labwc, odd}.line(shiftSuperD, HotkeyAction::blackoutAll(), displays)),
         R"(<keybind key="S-W-d"><action name="Execute" command="'/home/me/my &quot;builds&quot;/it'\''s &amp; vesperon' --toggle"/></keybind>)");
 }

@@ -63,7 +63,8 @@ TEST_F(DisplayManagerTest, ScreenChangesRefreshTheListDropVanishedDisplaysAndRef
     EXPECT_EQ(state.blackedOutDisplays.get(), DisplaySet{1});
     EXPECT_EQ(changes(), (Log{"frame 1"})) << "re-framed inside the handler; 3 goes a turn later";
     EXPECT_EQ(displays.blackoutWindows().at(1)->frame(), (Rect{0, 0, 2560, 1440}));
-    EXPECT_EQ(displays.blackoutWindows().at(1)->displayInfo().frame, (Rect{0, 0, 1920, 1080})) << "the record keeps its first frame";
+    EXPECT_EQ(displays.blackoutWindows().at(1)->displayInfo().frame, (Rect{0, 0, 1920, 1080}))
+        << "the record keeps its first frame";
     desktop.loop.runOnce();
     EXPECT_EQ(changes(), (Log{"hide 2", "gone 2"}));
 

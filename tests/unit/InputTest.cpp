@@ -1,10 +1,10 @@
 // Waking by input and the hotkeys, over the fake desktop.
-#include "display/DisplayManager.h"
 #include "control/ControlService.h"
+#include "core/EventFlags.h"
+#include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "input/IdleBlackout.h"
 #include "input/InputMonitor.h"
-#include "core/EventFlags.h"
 #include "support/FakeDesktop.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,8 @@ namespace {
 
 constexpr std::uint64_t ctrl = EventFlags::control, shift = EventFlags::shift, alt = EventFlags::alt,
                         super = EventFlags::super, capsLock = 0x10000;
-constexpr std::uint16_t keyA = 0, keyD = 2, key1 = 18, key2 = 19, escape = 53, space = 49, returnKey = 36, keypadEnter = 76;
+constexpr std::uint16_t keyA = 0, keyD = 2, key1 = 18, key2 = 19, escape = 53, space = 49, returnKey = 36,
+                        keypadEnter = 76;
 constexpr KeyCombo ctrlAlt1{key1, 0x1800}, ctrlAlt2{key2, 0x1800}, ctrlAlt3{20, 0x1800}, shiftSuperD{keyD, 0x0300};
 
 struct Blackout : FakeDesktop {
@@ -68,14 +69,16 @@ TEST(InputMonitor, WhatWakesADisplayOnTheNextTurn)
     const auto ignoreNoMovement = [](AppState& s) { s.ignoreMouseMovement.set(false); };
     const std::vector<WakeCase> cases{{"left click", {}, Type::leftMouseDown, 0, 0, true},
         {"right click", {}, Type::rightMouseDown, 0, 0, true}, {"wheel", keys({}), Type::scrollWheel, 0, 0, true},
-        {"movement, ignored by default", {}, Type::mouseMoved, 0, 0, false}, {"movement", ignoreNoMovement, Type::mouseMoved, 0, 0, true},
-        {"any key", {}, Type::keyDown, keyA, 0, true}, {"a key-up", {}, Type::keyUp, keyA, 0, false},
+        {"movement, ignored by default", {}, Type::mouseMoved, 0, 0, false},
+        {"movement", ignoreNoMovement, Type::mouseMoved, 0, 0, true}, {"any key", {}, Type::keyDown, keyA, 0, true},
+        {"a key-up", {}, Type::keyUp, keyA, 0, false},
         {"the default hotkey", {}, Type::keyDown, keyD, shift | super, false},
         {"the default hotkey with Caps Lock", {}, Type::keyDown, keyD, shift | super | capsLock, false},
         {"the default hotkey and Alt", {}, Type::keyDown, keyD, shift | super | alt, true},
         {"the blackout-all hotkey set", hotkeys, Type::keyDown, keyA, ctrl, false},
         {"the default once replaced", hotkeys, Type::keyDown, keyD, shift | super, true},
-        {"a toggle hotkey", hotkeys, Type::keyDown, key1, ctrl | alt, false}, {"a keep-only hotkey", hotkeys, Type::keyDown, key2, super, false},
+        {"a toggle hotkey", hotkeys, Type::keyDown, key1, ctrl | alt, false},
+        {"a keep-only hotkey", hotkeys, Type::keyDown, key2, super, false},
         {"Space allowed", keys({WakeKey::space}), Type::keyDown, space, 0, true},
         {"Return, Space allowed", keys({WakeKey::space}), Type::keyDown, returnKey, 0, false},
         {"Return, Enter allowed", keys({WakeKey::enter}), Type::keyDown, returnKey, 0, true},
@@ -87,7 +90,8 @@ TEST(InputMonitor, WhatWakesADisplayOnTheNextTurn)
         {"Control+Super+Escape", safety, Type::keyDown, escape, ctrl | super, true},
         {"Control+Shift+Super+Escape", safety, Type::keyDown, escape, ctrl | super | shift, true},
         {"Control+Super+Escape, released", safety, Type::keyUp, escape, ctrl | super, true},
-        {"Control+Escape", safety, Type::keyDown, escape, ctrl, false}, {"Super+Escape", safety, Type::keyDown, escape, super, false}};
+        {"Control+Escape", safety, Type::keyDown, escape, ctrl, false},
+        {"Super+Escape", safety, Type::keyDown, escape, super, false}};
     for (const WakeCase& c : cases) {
         Blackout desktop(c.settings);
         ASSERT_TRUE(desktop.dark()) << c.what;
@@ -110,8 +114,8 @@ TEST(InputMonitor, WhatWakesADisplayOnTheNextTurn)
         Point at;
         bool wakes;
     } besideCases[] = {{Type::leftMouseDown, 0, {100, 100}, false}, {Type::scrollWheel, 0, {1919, 1079}, false},
-        {Type::mouseMoved, 0, {500, 500}, false}, {Type::keyDown, keyA, {500, 500}, true}, {Type::rightMouseDown, 0, {1920, 0}, true},
-        {Type::mouseMoved, 0, {3000, 900}, true}};
+        {Type::mouseMoved, 0, {500, 500}, false}, {Type::keyDown, keyA, {500, 500}, true},
+        {Type::rightMouseDown, 0, {1920, 0}, true}, {Type::mouseMoved, 0, {3000, 900}, true}};
     for (const auto& c : besideCases) {
         beside.app->displays().blackoutAllExcept(1); // the second, from x 1920, dark
         beside.loop.runUntilIdle();
@@ -183,7 +187,8 @@ TEST(InputMonitor, StoppingCancelsAPendingWakeAndLetsGoOfTheTap)
     desktop.tap.refuse = true;
     desktop.monitor().start();
     EXPECT_FALSE(desktop.monitor().isRunning());
-    EXPECT_EQ(desktop.messages.str(), "Vesperon: cannot watch input on this desktop, so only the hotkeys wake the displays\n");
+    EXPECT_EQ(desktop.messages.str(),
+        "Vesperon: cannot watch input on this desktop, so only the hotkeys wake the displays\n");
 }
 
 TEST(HotkeyManager, RegistersEverySettingAnewWithIdsFromOne)
@@ -198,12 +203,14 @@ TEST(HotkeyManager, RegistersEverySettingAnewWithIdsFromOne)
     desktop.state().displayToggleHotkeys.set({{"1", ctrlAlt1}, {"abc", ctrlAlt2}, {"3", ctrlAlt3}});
     desktop.state().setKeepOnlyHotkey(ctrlAlt2, 2);
     // id 2 went to the refused display "1"; "abc" is no display and uses no id.
-    EXPECT_EQ(manager.hotkeyActions(), (std::map<std::uint32_t, HotkeyAction>{{1, HotkeyAction::blackoutAll()},
-                                           {3, HotkeyAction::toggleDisplay(3)}, {4, HotkeyAction::keepOnlyDisplay(2)}}));
+    EXPECT_EQ(manager.hotkeyActions(),
+        (std::map<std::uint32_t, HotkeyAction>{{1, HotkeyAction::blackoutAll()}, {3, HotkeyAction::toggleDisplay(3)},
+            {4, HotkeyAction::keepOnlyDisplay(2)}}));
     EXPECT_EQ(desktop.hotkeys.live.size(), 3u) << "the first registrations were all released";
-    EXPECT_EQ(desktop.hotkeys.titles, (std::map<std::string, std::string>{{"blackout-all", "Blackout All"},
-                                          {"toggle-display-3", "Blackout or Wake Monitor 3 (DP-3)"},
-                                          {"keep-only-display-2", "Keep Only Monitor 2 (DP-2)"}}))
+    EXPECT_EQ(desktop.hotkeys.titles,
+        (std::map<std::string, std::string>{{"blackout-all", "Blackout All"},
+            {"toggle-display-3", "Blackout or Wake Monitor 3 (DP-3)"},
+            {"keep-only-display-2", "Keep Only Monitor 2 (DP-2)"}}))
         << "names that stay from run to run, titles a desktop's shortcut settings can show";
     EXPECT_EQ(desktop.hotkeys.attempts, 1 + 3 + 4);
     EXPECT_FALSE(manager.handleHotkey(42));
@@ -222,9 +229,11 @@ TEST(HotkeyManager, RegistersEverySettingAnewWithIdsFromOne)
     EXPECT_FALSE(desktop.hotkeys.handler) << "teardown releases the hotkeys and the handler";
 
     // Display keys are unsigned decimal numbers.
-    for (const auto& [key, id] : std::vector<std::pair<const char*, DisplayId>>{{"0", 0}, {"4294967295", 4294967295u}, {"+12", 12}, {"007", 7}, {"-0", 0}, {"-000", 0}})
+    for (const auto& [key, id] : std::vector<std::pair<const char*, DisplayId>>{
+             {"0", 0}, {"4294967295", 4294967295u}, {"+12", 12}, {"007", 7}, {"-0", 0}, {"-000", 0}})
         EXPECT_EQ(HotkeyManager::parseDisplayKey(key), id) << key;
-    for (const char* bad : {"", "+", "-", "-1", "4294967296", "99999999999999999999", " 1", "1 ", "1a", "0x10", "++1", "1.0"})
+    for (const char* bad :
+        {"", "+", "-", "-1", "4294967296", "99999999999999999999", " 1", "1 ", "1a", "0x10", "++1", "1.0"})
         EXPECT_EQ(HotkeyManager::parseDisplayKey(bad), std::nullopt) << '"' << bad << '"';
 }
 
@@ -252,7 +261,8 @@ TEST(HotkeyManager, OnADesktopWithAShortcutSettingsOfItsOwn)
     desktop.loop.runUntilIdle();
     EXPECT_TRUE(desktop.hotkeys.press(ctrlShiftSuperEsc));
     desktop.loop.runUntilIdle();
-    EXPECT_FALSE(desktop.state().isBlackoutActive.get()) << "the safety wake, registered where the desktop keeps the usual one";
+    EXPECT_FALSE(desktop.state().isBlackoutActive.get())
+        << "the safety wake, registered where the desktop keeps the usual one";
 
     // Changes made in the desktop's settings are stored, and registered anew.
     desktop.state().setToggleHotkey(ctrlAlt1, 2);
@@ -309,7 +319,7 @@ TEST(IdleBlackout, CountsFromTheLastInputAndAgainFromEachWake)
     desktop.loop.advance(200);
     desktop.idle.input();
     EXPECT_TRUE(desktop.darkAfterExactly(300)) << "five minutes from the last input";
-    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 2, 3}));
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet{1, 2, 3}));
 
     desktop.tap.send(Type::leftMouseDown); // an idle blackout wakes like any other
     desktop.loop.runUntilIdle();
@@ -321,23 +331,23 @@ TEST(IdleBlackout, CountsFromTheLastInputAndAgainFromEachWake)
     desktop.loop.advance(100);
     desktop.app->displays().blackoutDisplay(1);
     EXPECT_TRUE(desktop.darkAfterExactly(300));
-    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 2, 3}));
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet{1, 2, 3}));
     EXPECT_EQ(desktop.inhibition.checks, 3) << "the desktop is asked each time the period runs out";
 }
 
 TEST(IdleBlackout, AllButThePointersDisplayOrAllWhereThePointerCannotBeTold)
 {
     Idle desktop(1, "allButPointer");
-    desktop.idle.pointer = Point {2000, 500};
+    desktop.idle.pointer = Point{2000, 500};
     EXPECT_TRUE(desktop.darkAfterExactly(60));
-    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 3})) << "the film on the second display plays on";
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet{1, 3})) << "the film on the second display plays on";
     desktop.loop.advance(3600);
-    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 3})) << "and stays lit however long it plays";
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet{1, 3})) << "and stays lit however long it plays";
 
     desktop.app->displays().wakeAll();
     desktop.idle.pointer.reset(); // Wayland
     EXPECT_TRUE(desktop.darkAfterExactly(60));
-    EXPECT_EQ(desktop.darkSet(), (DisplaySet {1, 2, 3}));
+    EXPECT_EQ(desktop.darkSet(), (DisplaySet{1, 2, 3}));
 }
 
 TEST(IdleBlackout, AnApplicationThatKeepsTheScreenAwakeHoldsItBackUntilItLetsGo)
@@ -360,8 +370,8 @@ TEST(IdleBlackout, TheMinutesAreClampedWhenUsedAndChangeAtOnceFromTheCommandLine
         nlohmann::json stored;
         std::optional<double> darkAfter; // seconds; nothing: never
     };
-    for (const auto& [stored, darkAfter] : {Case {0, {}}, Case {-5, {}}, Case {"5", {}}, Case {nullptr, {}},
-             Case {500, 7200.0}, Case {2.6, 180.0}}) {
+    for (const auto& [stored, darkAfter] :
+        {Case{0, {}}, Case{-5, {}}, Case{"5", {}}, Case{nullptr, {}}, Case{500, 7200.0}, Case{2.6, 180.0}}) {
         Idle desktop(stored);
         if (darkAfter)
             EXPECT_TRUE(desktop.darkAfterExactly(*darkAfter)) << stored;

@@ -1,7 +1,7 @@
 // The plumbing (signals, published values), key combinations, displays, and the application state
 // with its settings.
-#include "model/DisplayInfo.h"
 #include "display/ScreenIdentity.h"
+#include "model/DisplayInfo.h"
 #include "support/FakeDesktop.h"
 
 #include <nlohmann/json.hpp>
@@ -55,8 +55,9 @@ TEST(Published, MainQueueDeliveryHandsEachValueOverOnALaterTurnUntilDropped)
 
 TEST(KeyCombo, DisplayStringsKeyNamesAndTheStoredForm)
 {
-    const std::vector<std::pair<KeyCombo, std::string>> cases{{{0, 0x1000 | 0x0800 | 0x0200 | 0x0100}, "Ctrl+Alt+Shift+Super+A"},
-        {{53, 0x1100}, "Ctrl+Super+Esc"}, {{22, 0x0800}, "Alt+6"}, {{126, 0x0200}, "Shift+Up"}, {{36, 0x0100}, "Super+Return"},
+    const std::vector<std::pair<KeyCombo, std::string>> cases{
+        {{0, 0x1000 | 0x0800 | 0x0200 | 0x0100}, "Ctrl+Alt+Shift+Super+A"}, {{53, 0x1100}, "Ctrl+Super+Esc"},
+        {{22, 0x0800}, "Alt+6"}, {{126, 0x0200}, "Shift+Up"}, {{36, 0x0100}, "Super+Return"},
         {{2, 0x0300 | 0x0400}, "Shift+Super+D"} /* other bits are not shown */, {{10, 0x1000}, "Ctrl+Key 10"}};
     for (const auto& [combo, text] : cases)
         EXPECT_EQ(combo.displayString(), text) << combo.keyCode;
@@ -74,17 +75,20 @@ TEST(KeyCombo, DisplayStringsKeyNamesAndTheStoredForm)
     EXPECT_EQ(KeyCombo::fromJson(json::parse(R"({"modifiers":256,"keyCode":12,"note":"x"})")), (KeyCombo{12, 256}));
     EXPECT_EQ(KeyCombo::fromJson(json::parse(R"({"keyCode":2.0,"modifiers":7.68e2})")), (KeyCombo{2, 768}));
     EXPECT_EQ(KeyCombo::fromJson(json::parse(R"({"keyCode":4294967295,"modifiers":0})")), (KeyCombo{max, 0}));
-    for (const char* text : {R"({"keyCode":2})", R"({"keyCode":"2","modifiers":768})", R"({"keyCode":true,"modifiers":768})",
-             R"({"keyCode":2,"modifiers":null})", R"({"keyCode":-1,"modifiers":768})", R"({"keyCode":2,"modifiers":4294967296})",
+    for (const char* text : {R"({"keyCode":2})", R"({"keyCode":"2","modifiers":768})",
+             R"({"keyCode":true,"modifiers":768})", R"({"keyCode":2,"modifiers":null})",
+             R"({"keyCode":-1,"modifiers":768})", R"({"keyCode":2,"modifiers":4294967296})",
              R"({"keyCode":2.5,"modifiers":768})", R"({"keyCode":1e300,"modifiers":768})", R"([2,768])"})
         EXPECT_EQ(KeyCombo::fromJson(json::parse(text)), std::nullopt) << text;
 }
 
 TEST(Displays, TheListKeepsEachScreenWithAnIdentityOnce)
 {
-    for (const auto& [display, name] : {std::pair{DisplayInfo{2, "DELL U2720Q", {}, false, "DP-1", true}, "DELL U2720Q (DP-1)"},
-             {DisplayInfo{2, "", {}, false, "HDMI-1", false}, "HDMI-1"}, {DisplayInfo{2, "LG", {}, true, "eDP-1", false}, "Built-in Display"},
-             {DisplayInfo{2, "", {}, false, "", false}, "Display 2"}})
+    for (const auto& [display, name] :
+        {std::pair{DisplayInfo{2, "DELL U2720Q", {}, false, "DP-1", true}, "DELL U2720Q (DP-1)"},
+            {DisplayInfo{2, "", {}, false, "HDMI-1", false}, "HDMI-1"},
+            {DisplayInfo{2, "LG", {}, true, "eDP-1", false}, "Built-in Display"},
+            {DisplayInfo{2, "", {}, false, "", false}, "Display 2"}})
         EXPECT_EQ(display.displayName(), name);
     FakeScreens screens;
     screens.add(20, "Primary");
@@ -134,7 +138,8 @@ std::vector<std::string> publications(const DisplaySet& before, const std::funct
             text += (text.size() > 1 ? "," : "") + std::to_string(id);
         log.push_back(text + "}");
     }));
-    subscriptions.push_back(state.isBlackoutActive.subscribe([&](bool active) { log.push_back(active ? "on" : "off"); }));
+    subscriptions.push_back(
+        state.isBlackoutActive.subscribe([&](bool active) { log.push_back(active ? "on" : "off"); }));
     log.clear();
     command(state);
     return log;
@@ -167,10 +172,11 @@ TEST(AppState, CommandsPublishTheSetThenTheFlag)
 TEST(Settings, StoredValuesLoadByTypeAndUnreadableOnesFallBack)
 {
     FakeDesktop good;
-    good.store.values = {{"ignoreMouseMovement", false}, {"wakeDelay", 2.5}, {"allowedWakeKeys", {"space", "sparkle", "space"}},
-        {"blackoutOpacity", 0.75},
-        {"blackoutAllHotkey", R"({"keyCode":12,"modifiers":4352})"},
-        {"displayToggleHotkeys", R"({"1":{"keyCode":18,"modifiers":6144},"2":{"keyCode":19},"abc":{"keyCode":0,"modifiers":256}})"}};
+    good.store.values
+        = {{"ignoreMouseMovement", false}, {"wakeDelay", 2.5}, {"allowedWakeKeys", {"space", "sparkle", "space"}},
+            {"blackoutOpacity", 0.75}, {"blackoutAllHotkey", R"({"keyCode":12,"modifiers":4352})"},
+            {"displayToggleHotkeys",
+                R"({"1":{"keyCode":18,"modifiers":6144},"2":{"keyCode":19},"abc":{"keyCode":0,"modifiers":256}})"}};
     const AppState& loaded = good.start().appState();
     EXPECT_FALSE(loaded.ignoreMouseMovement.get());
     EXPECT_EQ(loaded.wakeDelay.get(), 2.5);
@@ -182,8 +188,9 @@ TEST(Settings, StoredValuesLoadByTypeAndUnreadableOnesFallBack)
         << "an unreadable entry costs only itself";
 
     FakeDesktop bad;
-    bad.store.values = {{"ignoreMouseMovement", "false"}, {"wakeDelay", "2"}, {"allowedWakeKeys", {"space", 3}}, {"blackoutOpacity", "0.5"},
-        {"blackoutAllHotkey", "not json"}, {"displayToggleHotkeys", "[1,2"}, {"displayKeepOnlyHotkeys", 17}};
+    bad.store.values = {{"ignoreMouseMovement", "false"}, {"wakeDelay", "2"}, {"allowedWakeKeys", {"space", 3}},
+        {"blackoutOpacity", "0.5"}, {"blackoutAllHotkey", "not json"}, {"displayToggleHotkeys", "[1,2"},
+        {"displayKeepOnlyHotkeys", 17}};
     const AppState& fallen = bad.build().appState();
     EXPECT_TRUE(fallen.ignoreMouseMovement.get());
     EXPECT_EQ(fallen.wakeDelay.get(), 0);
@@ -192,14 +199,17 @@ TEST(Settings, StoredValuesLoadByTypeAndUnreadableOnesFallBack)
     EXPECT_EQ(fallen.blackoutAllHotkey.get(), std::nullopt);
     EXPECT_TRUE(fallen.displayToggleHotkeys.get().empty() && fallen.displayKeepOnlyHotkeys.get().empty());
 
-    for (const auto& [stored, keys] : std::vector<std::pair<json, WakeKeySet>>{{json{"Space"}, {}}, {json::array(), {}},
-             {"space", {WakeKey::anyKey}}, {json{"any", "escape", "space", "enter"}, {WakeKey::anyKey, WakeKey::escape, WakeKey::space, WakeKey::enter}}}) {
+    for (const auto& [stored, keys] :
+        std::vector<std::pair<json, WakeKeySet>>{{json{"Space"}, {}}, {json::array(), {}}, {"space", {WakeKey::anyKey}},
+            {json{"any", "escape", "space", "enter"},
+                {WakeKey::anyKey, WakeKey::escape, WakeKey::space, WakeKey::enter}}}) {
         FakeDesktop desktop;
         desktop.store.values["allowedWakeKeys"] = stored;
         EXPECT_EQ(desktop.build().appState().allowedWakeKeys.get(), keys) << stored.dump();
     }
     // Out of range: kept as stored, used within the range offered.
-    for (const auto& [stored, used] : std::vector<std::pair<double, double>>{{0.2, 0.5}, {-1, 0.5}, {1.5, 1.0}, {0.55, 0.55}, {1e308 * 10, 1.0}}) {
+    for (const auto& [stored, used] :
+        std::vector<std::pair<double, double>>{{0.2, 0.5}, {-1, 0.5}, {1.5, 1.0}, {0.55, 0.55}, {1e308 * 10, 1.0}}) {
         FakeDesktop desktop;
         desktop.store.values["blackoutOpacity"] = stored;
         desktop.start();
@@ -222,7 +232,8 @@ TEST(Settings, AFreshUserGetsTheDefaultsAndEverySettingSurvivesARestart)
         EXPECT_EQ(state.wakeDelay.get(), 0.0);
         EXPECT_EQ(state.allowedWakeKeys.get(), WakeKeySet{WakeKey::anyKey});
         EXPECT_EQ(state.blackoutAllHotkey.get(), std::nullopt);
-        EXPECT_EQ(desktop.store.values, (std::map<std::string, json>{{"displayToggleHotkeys", "{}"}, {"displayKeepOnlyHotkeys", "{}"}}));
+        EXPECT_EQ(desktop.store.values,
+            (std::map<std::string, json>{{"displayToggleHotkeys", "{}"}, {"displayKeepOnlyHotkeys", "{}"}}));
         int changes = 0;
         std::optional<json> storedWhenAnnounced;
         Subscription s = state.hotkeysChanged.connect([&] {
@@ -235,7 +246,8 @@ TEST(Settings, AFreshUserGetsTheDefaultsAndEverySettingSurvivesARestart)
         state.allowedWakeKeys.set({});
         state.blackoutAllHotkey.set(KeyCombo{2, 0x1200});
         state.setToggleHotkey(KeyCombo{18, 0x1800}, 4294967295u);
-        EXPECT_EQ(storedWhenAnnounced, json(R"({"4294967295":{"keyCode":18,"modifiers":6144}})")) << "announced after the write";
+        EXPECT_EQ(storedWhenAnnounced, json(R"({"4294967295":{"keyCode":18,"modifiers":6144}})"))
+            << "announced after the write";
         state.setKeepOnlyHotkey(KeyCombo{19, 0x1800}, 2);
         state.setKeepOnlyHotkey(std::nullopt, 7);
         EXPECT_EQ(changes, 4) << "every hotkey write announces, even clearing a missing one";

@@ -100,7 +100,8 @@ TEST(SettingsFile, KeepsValuesAcrossRunsReplacingTheFileWholeAndWritesThroughLin
         store.removeObject("allowedWakeKeys");
     }
     EXPECT_EQ(modeOf(file), 0600u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1) << "no temporary left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1)
+        << "no temporary left";
     EXPECT_EQ(JsonFileSettingsStore(file, messages).object("wakeDelay"), json(2.5));
     // Brackets and escaped quotes inside strings are text, not nesting.
     const std::string brackets = std::string(40, '[') + "\\\"" + std::string(40, '{');
@@ -134,23 +135,32 @@ TEST(SettingsFile, AFileThatIsNotAJsonObjectIsMovedAsideAndWhatIsNotOursIsLeftEx
         bool movedAside;
     };
     const Case cases[] = {
-        {"broken JSON", [](Folder& f) { write(f.file, "{\"wakeDelay\": 2,, oops"); }, "is not a JSON object; moved it to", true},
-        {"8 GB, sparse", [](Folder& f) { write(f.file, "{}"), fs::resize_file(f.file, 8ull << 30); }, "is larger than 1 MiB; moved it to", true},
+        {"broken JSON", [](Folder& f) { write(f.file, "{\"wakeDelay\": 2,, oops"); },
+            "is not a JSON object; moved it to", true},
+        {"8 GB, sparse", [](Folder& f) { write(f.file, "{}"), fs::resize_file(f.file, 8ull << 30); },
+            "is larger than 1 MiB; moved it to", true},
         {"a FIFO", [](Folder& f) { fs::create_directories(f.file.parent_path()), ::mkfifo(f.file.c_str(), 0600); },
             "is not a regular file; using defaults and leaving it untouched", false},
         {"a folder", [](Folder& f) { fs::create_directories(f.file); }, "is not a regular file", false},
-        {"a link to a FIFO", [](Folder& f) {
-             fs::create_directories(f.elsewhere), ::mkfifo((f.elsewhere / "pipe").c_str(), 0644);
-             fs::create_directories(f.file.parent_path()), fs::create_symlink(f.elsewhere / "pipe", f.file);
-         }, "is not a regular file", false},
-        {"a link to notes", [](Folder& f) {
-             write(f.elsewhere / "notes.txt", "my notes");
-             fs::create_directories(f.file.parent_path()), fs::create_symlink("../../elsewhere/notes.txt", f.file);
-         }, "elsewhere/notes.txt is not a JSON object; using defaults and leaving it untouched", false},
-        {"a link loop", [](Folder& f) {
-             fs::create_directories(f.file.parent_path()), fs::create_symlink("loop", f.file.parent_path() / "settings.json");
-             fs::create_symlink("settings.json", f.file.parent_path() / "loop");
-         }, "is a symbolic link that cannot be followed", false},
+        {"a link to a FIFO",
+            [](Folder& f) {
+                fs::create_directories(f.elsewhere), ::mkfifo((f.elsewhere / "pipe").c_str(), 0644);
+                fs::create_directories(f.file.parent_path()), fs::create_symlink(f.elsewhere / "pipe", f.file);
+            },
+            "is not a regular file", false},
+        {"a link to notes",
+            [](Folder& f) {
+                write(f.elsewhere / "notes.txt", "my notes");
+                fs::create_directories(f.file.parent_path()), fs::create_symlink("../../elsewhere/notes.txt", f.file);
+            },
+            "elsewhere/notes.txt is not a JSON object; using defaults and leaving it untouched", false},
+        {"a link loop",
+            [](Folder& f) {
+                fs::create_directories(f.file.parent_path()),
+                    fs::create_symlink("loop", f.file.parent_path() / "settings.json");
+                fs::create_symlink("settings.json", f.file.parent_path() / "loop");
+            },
+            "is a symbolic link that cannot be followed", false},
     };
     for (const Case& c : cases) {
         Folder folder;
@@ -163,7 +173,9 @@ TEST(SettingsFile, AFileThatIsNotAJsonObjectIsMovedAsideAndWhatIsNotOursIsLeftEx
         EXPECT_NE(messages.str().find(c.said), std::string::npos) << c.name << ": " << messages.str();
         EXPECT_EQ(std::ranges::count(messages.str(), '\n'), 1) << c.name;
         if (c.movedAside) {
-            EXPECT_EQ(snapshot(folder.root)["config/vesperon/settings.json.corrupt"], before.at("config/vesperon/settings.json")) << c.name;
+            EXPECT_EQ(snapshot(folder.root)["config/vesperon/settings.json.corrupt"],
+                before.at("config/vesperon/settings.json"))
+                << c.name;
             EXPECT_EQ(json::parse(read(folder.file)).at("wakeDelay"), 4.0) << c.name;
         } else {
             EXPECT_EQ(snapshot(folder.root), before) << c.name << ": untouched, nothing added";
@@ -180,7 +192,8 @@ TEST(SettingsFile, AFileThatIsNotAJsonObjectIsMovedAsideAndWhatIsNotOursIsLeftEx
         std::ostringstream messages;
         JsonFileSettingsStore(folder.file, messages).setDouble("wakeDelay", 4);
         return messages.str().find("cannot be read (Permission denied); using defaults and leaving it untouched")
-            != std::string::npos && snapshot(folder.root) == before;
+            != std::string::npos
+            && snapshot(folder.root) == before;
     }));
 }
 
@@ -193,10 +206,12 @@ TEST(SettingsFile, HostileContentStartsFromDefaultsLosesNothingAndStaysSmall)
     std::vector<std::string> corpus;
     for (std::size_t n = 0; n < good.size(); n += 3)
         corpus.push_back(good.substr(0, n));
-    for (const char* key : {"ignoreMouseMovement", "wakeDelay", "allowedWakeKeys", "blackoutAllHotkey", "displayToggleHotkeys", "unknown"}) {
-        for (const std::string& value : {std::string("\"false\""), std::string("null"), std::string("{}"), std::string("1e400"),
-                 std::string("-1e400"), std::string("4294967296"), std::string("-1"), std::string(R"(["any", 7, null])"), deep,
-                 "\"" + deep + "\"", std::string(R"("{\"keyCode\":1e400,\"modifiers\":-0.5}")"), std::string(R"("\ud800")")})
+    for (const char* key : {"ignoreMouseMovement", "wakeDelay", "allowedWakeKeys", "blackoutAllHotkey",
+             "displayToggleHotkeys", "unknown"}) {
+        for (const std::string& value : {std::string("\"false\""), std::string("null"), std::string("{}"),
+                 std::string("1e400"), std::string("-1e400"), std::string("4294967296"), std::string("-1"),
+                 std::string(R"(["any", 7, null])"), deep, "\"" + deep + "\"",
+                 std::string(R"("{\"keyCode\":1e400,\"modifiers\":-0.5}")"), std::string(R"("\ud800")")})
             corpus.push_back("{\"" + std::string(key) + "\": " + value + "}");
     }
     corpus.push_back("{\"wakeDelay\": \"\xff\xfe\"}");
@@ -215,9 +230,12 @@ TEST(SettingsFile, HostileContentStartsFromDefaultsLosesNothingAndStaysSmall)
         state.ignoreMouseMovement.set(true); // a write
         const auto after = snapshot(folder.root);
         for (const auto& [name, what] : after)
-            EXPECT_TRUE(name == "config" || name == "config/vesperon" || name.starts_with("config/vesperon/settings.json")) << name;
+            EXPECT_TRUE(
+                name == "config" || name == "config/vesperon" || name.starts_with("config/vesperon/settings.json"))
+                << name;
         const bool movedAside = after.contains("config/vesperon/settings.json.corrupt");
-        EXPECT_EQ(movedAside ? read(folder.file.string() + ".corrupt") : std::string(), movedAside ? text : "") << shown;
+        EXPECT_EQ(movedAside ? read(folder.file.string() + ".corrupt") : std::string(), movedAside ? text : "")
+            << shown;
         EXPECT_LT(fs::file_size(folder.file), text.size() + 4096) << shown << ": never grows past what was there";
         EXPECT_EQ(json::parse(read(folder.file)).at("ignoreMouseMovement"), true) << shown;
     }

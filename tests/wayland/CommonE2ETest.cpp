@@ -61,7 +61,8 @@ TEST_F(WaylandE2E, ADimLevelLetsTheRestOfTheWindowBeneathThroughAtOnce)
     ASSERT_EQ(run({QStringLiteral("--blackout"), QStringLiteral("1")}), 0);
     ASSERT_TRUE(dark(left));
     ASSERT_EQ(run({QStringLiteral("--dim"), QStringLiteral("0.75")}), 0);
-    EXPECT_TRUE(spinUntil([&] { return server.shows(body(left), 0x404040, 3); })) << "a quarter of the white, while dark";
+    EXPECT_TRUE(spinUntil([&] { return server.shows(body(left), 0x404040, 3); }))
+        << "a quarter of the white, while dark";
     server.click(200, 300);
     EXPECT_TRUE(shows(body(left), white)) << "a click on it wakes";
     EXPECT_EQ(window->clicks, 0) << "and never reaches the window beneath";
@@ -84,7 +85,8 @@ TEST_F(WaylandE2E, LeftAloneEveryOutputGoesDarkByItselfAndAClickWakes)
     const auto window = openWindow(0, white);
     qputenv("VESPERON_TEST_IDLE_SCALE", "0.03"); // a minute lasts 1.8 s
     launch(R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "allButPointer"})");
-    EXPECT_TRUE(dark(left) && dark(right)) << "the compositor's idle notifier; where the pointer is, Wayland does not say";
+    EXPECT_TRUE(dark(left) && dark(right))
+        << "the compositor's idle notifier; where the pointer is, Wayland does not say";
     server.click(200, 300);
     EXPECT_TRUE(shows(body(left), white));
     EXPECT_EQ(window->clicks, 0);

@@ -12,16 +12,14 @@ using namespace vesperon::testing;
 
 namespace {
 
-GnomeShellServer& shell()
-{
-    return static_cast<GnomeShellServer&>(compositor());
-}
+GnomeShellServer& shell() { return static_cast<GnomeShellServer&>(compositor()); }
 
-const Rect topBar {0, 0, 1280, 30};
+const Rect topBar{0, 0, 1280, 30};
 
 bool extensionRuns()
 {
-    return QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("io.github.vesperon.Vesperon.Shell"));
+    return QDBusConnection::sessionBus().interface()->isServiceRegistered(
+        QStringLiteral("io.github.vesperon.Vesperon.Shell"));
 }
 
 // Each test begins on the desktop, once the shell has opened its Overview for the start-up.
@@ -73,7 +71,8 @@ TEST_F(GnomeE2E, WithAWaylandWindowFocusedTheHotkeysWorkAndAnyKeyWakesAndStillRe
         return spinUntil([&] { return server.shows(left, white); }, 1000);
     };
     EXPECT_TRUE(typeAndWake() || typeAndWake()) << "a key wakes";
-    EXPECT_TRUE(spinUntil([&] { return window->typed.contains(QLatin1Char('a')); })) << "and reaches the window in front";
+    EXPECT_TRUE(spinUntil([&] { return window->typed.contains(QLatin1Char('a')); }))
+        << "and reaches the window in front";
     EXPECT_FALSE(window->typed.contains(QLatin1Char('d'))) << "the hotkey does not";
 
     ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);

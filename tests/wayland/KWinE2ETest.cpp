@@ -17,8 +17,9 @@ TEST_F(KWinE2E, KdesShortcutServiceRunsTheHotkeyAndRefusesWhatKWinKeeps)
     // Control+Meta+Escape is KWin's own (Kill Window).
     launch(R"({"blackoutAllHotkey": "{\"keyCode\":53,\"modifiers\":4352}"})");
     QByteArray said;
-    EXPECT_TRUE(spinUntil([&] { return said.append(vesperon.readAllStandardOutput()).contains("Ctrl+Super+Esc is taken"); }))
-        << said.toStdString();
+    EXPECT_TRUE(spinUntil([&] {
+        return said.append(vesperon.readAllStandardOutput()).contains("Ctrl+Super+Esc is taken");
+    })) << said.toStdString();
     vesperon.kill(), vesperon.waitForFinished(5000);
 
     const auto window = openWindow(0, white);
@@ -39,15 +40,18 @@ TEST_F(KWinE2E, TheSafetyWakeWithShiftAndAShortcutChangedInTheDesktopsSettings)
     EXPECT_TRUE(shows(body(left), white)) << "Control+Shift+Super+Escape, where KWin keeps it without Shift";
 
     // As System Settings › Shortcuts does it: Meta+Alt+B for Blackout All.
-    QDBusMessage change = QDBusMessage::createMethodCall(QStringLiteral("org.kde.kglobalaccel"), QStringLiteral("/kglobalaccel"),
-        QStringLiteral("org.kde.KGlobalAccel"), QStringLiteral("setForeignShortcut"));
-    change << QStringList {QStringLiteral("vesperon"), QStringLiteral("blackout-all"), QStringLiteral("Vesperon"), QStringLiteral("Blackout All")}
-           << QVariant::fromValue(QList<int> {(Qt::META | Qt::ALT | Qt::Key_B).toCombined()});
+    QDBusMessage change = QDBusMessage::createMethodCall(QStringLiteral("org.kde.kglobalaccel"),
+        QStringLiteral("/kglobalaccel"), QStringLiteral("org.kde.KGlobalAccel"), QStringLiteral("setForeignShortcut"));
+    change << QStringList{QStringLiteral("vesperon"), QStringLiteral("blackout-all"), QStringLiteral("Vesperon"),
+        QStringLiteral("Blackout All")}
+           << QVariant::fromValue(QList<int>{(Qt::META | Qt::ALT | Qt::Key_B).toCombined()});
     ASSERT_EQ(QDBusConnection::sessionBus().call(change).type(), QDBusMessage::ReplyMessage);
     QFile file(home.filePath(QStringLiteral("config/vesperon/settings.json")));
     QByteArray settings;
-    ASSERT_TRUE(spinUntil([&] { return file.open(QIODevice::ReadOnly) && (settings = file.readAll(), file.close(), settings.contains("2304")); }))
-        << "Alt+Super+B stored: " << settings.toStdString() << vesperon.readAllStandardError().toStdString();
+    ASSERT_TRUE(spinUntil([&] {
+        return file.open(QIODevice::ReadOnly) && (settings = file.readAll(), file.close(), settings.contains("2304"));
+    })) << "Alt+Super+B stored: "
+        << settings.toStdString() << vesperon.readAllStandardError().toStdString();
 
     vesperon.kill(), vesperon.waitForFinished(5000);
     launch(settings.toStdString());

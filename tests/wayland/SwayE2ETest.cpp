@@ -11,10 +11,7 @@ namespace {
 
 using SwayE2E = WaylandE2E;
 
-SwayServer& sway()
-{
-    return static_cast<SwayServer&>(compositor());
-}
+SwayServer& sway() { return static_cast<SwayServer&>(compositor()); }
 
 TEST_F(SwayE2E, TheSafetyCombinationWakesWhateverKeysAreAllowed)
 {
@@ -22,7 +19,8 @@ TEST_F(SwayE2E, TheSafetyCombinationWakesWhateverKeysAreAllowed)
     ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
     ASSERT_TRUE(dark(left) && dark(right));
     server.typeKey(EvdevKey::escape, {EvdevKey::leftControl, EvdevKey::leftSuper});
-    EXPECT_TRUE(shows(body(left), SwayServer::outputColours[0]) && shows({right.x + 600, 2, 100, 4}, SwayServer::barColour));
+    EXPECT_TRUE(
+        shows(body(left), SwayServer::outputColours[0]) && shows({right.x + 600, 2, 100, 4}, SwayServer::barColour));
 }
 
 TEST_F(SwayE2E, TheLineThePreferencesGiveMakesSwaysBindingRunTheControlCommand)
@@ -44,7 +42,7 @@ TEST_F(SwayE2E, TheLineThePreferencesGiveMakesSwaysBindingRunTheControlCommand)
         return spinUntil([&] { return status->state() == QProcess::NotRunning; }) && status->exitCode() == 0;
     })) << user->readAll().toStdString();
 
-    const DesktopKeyBinding binding {DesktopKeyBinding::Syntax::sway, program};
+    const DesktopKeyBinding binding{DesktopKeyBinding::Syntax::sway, program};
     ASSERT_TRUE(sway().command(binding.line(KeyCombo::defaultBlackoutAll, HotkeyAction::blackoutAll(), {})));
     server.typeKey(EvdevKey::d, {EvdevKey::leftShift, EvdevKey::leftSuper});
     EXPECT_TRUE(dark(left) && dark(right));
@@ -84,8 +82,9 @@ TEST_F(SwayE2E, ABackendThatCannotRunSaysWhyInOneLine)
     QProcessEnvironment nowhere = noX;
     nowhere.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("/nonexistent/wayland-9"));
     EXPECT_EQ(run({QStringLiteral("--backend=wayland")}, &said, nowhere), 1);
-    EXPECT_EQ(said, QStringLiteral("Vesperon cannot run on Wayland here: the compositor at \"/nonexistent/wayland-9\" cannot be "
-                                   "reached or offers no layer-shell.\n"));
+    EXPECT_EQ(said,
+        QStringLiteral("Vesperon cannot run on Wayland here: the compositor at \"/nonexistent/wayland-9\" cannot be "
+                       "reached or offers no layer-shell.\n"));
     // Left to choose, it falls back to X11, which is not there either.
     EXPECT_EQ(run({}, &said, nowhere), 1);
     EXPECT_EQ(said, QStringLiteral("Vesperon needs an X11 display: DISPLAY is not set.\n"));

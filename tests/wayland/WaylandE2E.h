@@ -95,7 +95,10 @@ struct WaylandE2E : ::testing::Test {
         return window;
     }
 
-    bool shows(const Rect& area, std::uint32_t rgb) { return spinUntil([&] { return server.shows(area, rgb); }); }
+    bool shows(const Rect& area, std::uint32_t rgb)
+    {
+        return spinUntil([&] { return server.shows(area, rgb); });
+    }
     // Below a bar, or the whole output with it.
     static Rect body(const Rect& output) { return {output.x, output.y + 40, output.width, output.height - 40}; }
     bool dark(const Rect& output) { return shows(output, black); }

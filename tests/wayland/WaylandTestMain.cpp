@@ -16,12 +16,9 @@
 namespace {
 std::unique_ptr<vesperon::testing::WaylandCompositor> server;
 volatile int status = 0;
-}
+} // namespace
 
-vesperon::testing::WaylandCompositor& vesperon::testing::compositor()
-{
-    return *server;
-}
+vesperon::testing::WaylandCompositor& vesperon::testing::compositor() { return *server; }
 
 int main(int argc, char** argv)
 {

@@ -3,21 +3,21 @@
 // with real key presses through XTEST, so that key codes and modifiers come from the server as they
 // do for a user, and its own hotkeys are real X grabs.
 #include "app/Vesperon.h"
-#include "keybinding/DesktopKeyBinding.h"
+#include "desktop/LinuxDesktop.h"
+#include "desktop/ScreenSaverInhibition.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "input/IdleBlackout.h"
-#include "desktop/LinuxDesktop.h"
-#include "tray/QtTray.h"
-#include "desktop/ScreenSaverInhibition.h"
+#include "keybinding/DesktopKeyBinding.h"
 #include "model/AppState.h"
+#include "platform/IdleMonitor.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
 #include "preferences/PreferencesWindow.h"
 #include "support/Daemon.h"
 #include "support/QtSpin.h"
 #include "support/XServer.h"
-#include "platform/IdleMonitor.h"
+#include "tray/QtTray.h"
 #include "x11/X11DisplayServer.h"
 #include "x11/XcbConnection.h"
 
@@ -48,10 +48,10 @@ constexpr Rect a{0, 0, 1920, 1080}, b{1920, 0, 1920, 1440}, c{3840, 0, 1920, 120
 constexpr std::uint32_t black = 0, red = 0xd02020, green = 0x20a040, blue = 0x2040d0;
 
 // Our widgets have no meta-object of their own (no moc): found by name and dynamic type.
-template <typename T>
-T* child(const QObject* root, const char* name = nullptr)
+template <typename T> T* child(const QObject* root, const char* name = nullptr)
 {
-    for (QWidget* widget : name ? root->findChildren<QWidget*>(QString::fromLatin1(name)) : root->findChildren<QWidget*>())
+    for (QWidget* widget :
+        name ? root->findChildren<QWidget*>(QString::fromLatin1(name)) : root->findChildren<QWidget*>())
         if (auto* found = dynamic_cast<T*>(widget))
             return found;
     return nullptr;
@@ -91,14 +91,14 @@ struct PreferencesOnX11 : RealVesperon {
     {
         if (!window) {
             app.launch();
-            window = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{
-                app.appState(), app.permission(), app.launchAtLogin(), x11.keyboard(), app.hotkeys(), binding, x11.windows(), app.idleBlackout()});
+            window = std::make_unique<PreferencesWindow>(PreferencesWindow::Services{app.appState(), app.permission(),
+                app.launchAtLogin(), x11.keyboard(), app.hotkeys(), binding, x11.windows(), app.idleBlackout()});
         }
         window->showAndActivate();
-        ASSERT_TRUE(spinUntil([&] { return QApplication::activeWindow() == window.get() && client.inputFocus() == window->winId(); }));
+        ASSERT_TRUE(spinUntil(
+            [&] { return QApplication::activeWindow() == window.get() && client.inputFocus() == window->winId(); }));
     }
-    template <typename T>
-    T* find(const char* name) const
+    template <typename T> T* find(const char* name) const
     {
         T* found = child<T>(window.get(), name);
         EXPECT_TRUE(found) << name;
@@ -109,7 +109,10 @@ struct PreferencesOnX11 : RealVesperon {
     {
         return child<KeyRecorderView>(view()->rows().at(row), which);
     }
-    static QString text(KeyRecorderView* recorder) { return recorder->findChild<QLabel*>(QStringLiteral("combo"))->text(); }
+    static QString text(KeyRecorderView* recorder)
+    {
+        return recorder->findChild<QLabel*>(QStringLiteral("combo"))->text();
+    }
     // Starts recording and waits until the recorder holds the keyboard focus.
     static void record(KeyRecorderView* recorder)
     {
@@ -142,9 +145,11 @@ TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
                 return display.id;
         return DisplayId{0};
     };
-    const auto shows = [&](const Rect& area, std::uint32_t rgb) { return spinUntil([&] { return client.shows(area, rgb); }, 5000); };
+    const auto shows
+        = [&](const Rect& area, std::uint32_t rgb) { return spinUntil([&] { return client.shows(area, rgb); }, 5000); };
 
-    EXPECT_EQ(std::ranges::count_if(state.availableDisplays.get(), [](const DisplayInfo& d) { return d.isPrimary; }), 1);
+    EXPECT_EQ(
+        std::ranges::count_if(state.availableDisplays.get(), [](const DisplayInfo& d) { return d.isPrimary; }), 1);
     displays.blackoutAllExcept(idAt(c));
     EXPECT_TRUE(shows(a, black) && shows(b, black));
     EXPECT_TRUE(shows(c, blue));
@@ -234,7 +239,8 @@ TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
     EXPECT_FALSE(window->windowIcon().isNull());
     KeyRecorderView* all = find<KeyRecorderView>("blackoutAll");
     EXPECT_EQ(text(all), "Shift+Super+D");
-    EXPECT_EQ(app.appState().blackoutAllHotkey.get(), KeyCombo::defaultBlackoutAll) << "opening stores the hotkey in force";
+    EXPECT_EQ(app.appState().blackoutAllHotkey.get(), KeyCombo::defaultBlackoutAll)
+        << "opening stores the hotkey in force";
     all->clearButton()->click();
     EXPECT_EQ(app.appState().blackoutAllHotkey.get(), std::nullopt);
     window->close();
@@ -273,7 +279,8 @@ TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
         << "this server offers XInput 2.1";
 
     DisplayHotkeyRow* left = view()->rows().at(0);
-    EXPECT_GT(left->mapTo(window.get(), QPoint()).y(), all->mapTo(window.get(), QPoint()).y() + all->height()) << "laid out below";
+    EXPECT_GT(left->mapTo(window.get(), QPoint()).y(), all->mapTo(window.get(), QPoint()).y() + all->height())
+        << "laid out below";
     EXPECT_FALSE(find<QLabel>("noDisplays")->isVisible());
     testServer().deleteMonitor("R");
     ASSERT_TRUE(spinUntil([&] { return view()->rows().size() == 1; }));
@@ -285,7 +292,8 @@ TEST(XcbConnectionEvents, EventsReadWhileAReplyWasAwaitedAreHandledToo)
 {
     auto connection = XcbConnection::open("a test");
     int maps = 0;
-    connection->addReader([&](const xcb_generic_event_t& event) { maps += (event.response_type & 0x7f) == XCB_MAP_NOTIFY; });
+    connection->addReader(
+        [&](const xcb_generic_event_t& event) { maps += (event.response_type & 0x7f) == XCB_MAP_NOTIFY; });
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection->get(), connection->root(), XCB_CW_EVENT_MASK, &mask);
     std::free(xcb_get_input_focus_reply(connection->get(), xcb_get_input_focus(connection->get()), nullptr));
@@ -320,7 +328,8 @@ TEST(Tray, AnOpenMenuAndItsSubmenuStayOpenWhileOnlyTheStateOfTheirItemsChanges)
             item.title = "Screen " + std::to_string(id);
             item.display = id;
             item.checked = checked;
-            item.action = [&chosen, checked](const MenuItem& sender) { chosen.push_back(*sender.display + (checked ? 100 : 0)); };
+            item.action = [&chosen, checked](
+                              const MenuItem& sender) { chosen.push_back(*sender.display + (checked ? 100 : 0)); };
             display.submenu->push_back(item);
         }
         return Menu{display, MenuItem::separator()};
@@ -380,7 +389,8 @@ TEST(ScreenSaverInhibition, ServedWhereNoDesktopServesItAndAnInhibitionEndsWithI
     std::optional<QDBusConnection> player = QDBusConnection::connectToBus(address, QStringLiteral("player"));
     const auto call = [&](const char* method, const QVariantList& arguments) {
         QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
-            QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("org.freedesktop.ScreenSaver"), QLatin1String(method));
+            QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("org.freedesktop.ScreenSaver"),
+            QLatin1String(method));
         message.setArguments(arguments);
         QDBusPendingCall pending = player->asyncCall(message); // this thread serves it: no blocking call
         EXPECT_TRUE(spinUntil([&] { return pending.isFinished(); }));
@@ -415,5 +425,7 @@ TEST(X11IdleMonitor, TellsIdleTimeButNotThroughXWaylandWhichSeesOnlyX11WindowsIn
     EXPECT_TRUE(plain.idle().canTell());
     EXPECT_FALSE(throughXWayland.idle().canTell());
     XClient().moveTo(700, 300);
-    EXPECT_TRUE(spinUntil([&] { return plain.idle().pointerPosition() == Point {700, 300}; })) << "where allButPointer looks";
+    EXPECT_TRUE(spinUntil([&] {
+        return plain.idle().pointerPosition() == Point{700, 300};
+    })) << "where allButPointer looks";
 }

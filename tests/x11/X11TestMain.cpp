@@ -11,10 +11,7 @@ namespace {
 std::unique_ptr<vesperon::testing::XvfbServer> server;
 }
 
-vesperon::testing::XvfbServer& vesperon::testing::testServer()
-{
-    return *server;
-}
+vesperon::testing::XvfbServer& vesperon::testing::testServer() { return *server; }
 
 int main(int argc, char** argv)
 {

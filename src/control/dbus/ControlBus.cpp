@@ -83,8 +83,10 @@ QVariantMap toMap(const DisplayReport& d)
 DisplayReport fromMap(const QVariantMap& map)
 {
     const auto number = [&](const char* key) { return map.value(QLatin1String(key)).toDouble(); };
-    return DisplayReport{map.value(QStringLiteral("id")).toUInt(), map.value(QStringLiteral("connector")).toString().toStdString(),
-        map.value(QStringLiteral("name")).toString().toStdString(), Rect{number("x"), number("y"), number("width"), number("height")},
+    return DisplayReport{map.value(QStringLiteral("id")).toUInt(),
+        map.value(QStringLiteral("connector")).toString().toStdString(),
+        map.value(QStringLiteral("name")).toString().toStdString(),
+        Rect{number("x"), number("y"), number("width"), number("height")},
         map.value(QStringLiteral("primary")).toBool(), map.value(QStringLiteral("dark")).toBool()};
 }
 

@@ -53,7 +53,8 @@ DBusControlClient::Status DBusControlClient::connect()
         return done;
     const auto address = ControlBus::address();
     if (!address)
-        return fail(noSessionBus, "there is no D-Bus session bus (DBUS_SESSION_BUS_ADDRESS is not set), so Vesperon cannot be reached");
+        return fail(noSessionBus,
+            "there is no D-Bus session bus (DBUS_SESSION_BUS_ADDRESS is not set), so Vesperon cannot be reached");
     ControlBus::registerTypes();
     QDBusConnection connection = QDBusConnection::connectToBus(*address, connectionName);
     if (!connection.isConnected()) {
@@ -78,7 +79,8 @@ DBusControlClient::Status DBusControlClient::perform(const ControlCommand& comma
     if (command.action == Action::setIdleMinutes)
         arguments.append(static_cast<uint>(command.minutes));
     const bool quitting = command.action == Action::quit;
-    if (!call(ControlBus::interface(), ControlBus::method(command.action), arguments) && !(quitting && failure_ == done))
+    if (!call(ControlBus::interface(), ControlBus::method(command.action), arguments)
+        && !(quitting && failure_ == done))
         return failure_;
     return quitting ? waitUntilGone() : done;
 }
@@ -114,7 +116,8 @@ DBusControlClient::Status DBusControlClient::waitUntilGone()
     return done;
 }
 
-std::optional<QDBusMessage> DBusControlClient::call(const QString& interface, const QString& method, const QVariantList& arguments)
+std::optional<QDBusMessage> DBusControlClient::call(
+    const QString& interface, const QString& method, const QVariantList& arguments)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(ControlBus::service(), ControlBus::path(), interface, method);
     message.setArguments(arguments);
@@ -129,7 +132,8 @@ std::optional<QDBusMessage> DBusControlClient::call(const QString& interface, co
     } else if (error == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")
         || error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
         failure_ = fail(notRunning, "Vesperon is not running; start it with 'vesperon' or from the application menu");
-    } else if (method == ControlBus::method(ControlCommand::Action::quit) && error == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
+    } else if (method == ControlBus::method(ControlCommand::Action::quit)
+        && error == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
         failure_ = done; // it may leave before its answer does
     } else {
         failure_ = fail(notRunning, "Vesperon did not answer: " + reply.errorMessage().toStdString());

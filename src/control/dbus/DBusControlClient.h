@@ -32,7 +32,8 @@ private:
     Status perform(const ControlCommand& command, bool json);
     Status report(bool withSummary, bool json);
     Status waitUntilGone();
-    std::optional<QDBusMessage> call(const QString& interface, const QString& method, const QVariantList& arguments = {});
+    std::optional<QDBusMessage> call(
+        const QString& interface, const QString& method, const QVariantList& arguments = {});
     Status fail(Status status, const std::string& reason);
 
     std::ostream& out_;

@@ -30,7 +30,8 @@ constexpr const char* standardInterfaces = R"(<interface name="org.freedesktop.D
 } // namespace
 
 DBusControlServer::DBusControlServer(ControlService& service, std::ostream& messages)
-    : service_(service), messages_(messages)
+    : service_(service)
+    , messages_(messages)
 {
 }
 
@@ -46,16 +47,19 @@ bool DBusControlServer::start()
 {
     const auto address = ControlBus::address();
     if (!address) {
-        messages_ << "Vesperon: no D-Bus session bus; commands such as 'vesperon --toggle' cannot reach it" << std::endl;
+        messages_ << "Vesperon: no D-Bus session bus; commands such as 'vesperon --toggle' cannot reach it"
+                  << std::endl;
         return false;
     }
     ControlBus::registerTypes();
     QDBusConnection connection = QDBusConnection::connectToBus(*address, ControlBus::connectionName());
     if (!connection.isConnected()) {
-        messages_ << "Vesperon: cannot connect to the session bus: " << connection.lastError().message().toStdString() << std::endl;
+        messages_ << "Vesperon: cannot connect to the session bus: " << connection.lastError().message().toStdString()
+                  << std::endl;
         return false;
     }
-    if (!connection.registerVirtualObject(ControlBus::path(), this) || !connection.registerService(ControlBus::service())) {
+    if (!connection.registerVirtualObject(ControlBus::path(), this)
+        || !connection.registerService(ControlBus::service())) {
         messages_ << "Vesperon: another program holds " << ControlBus::service().toStdString()
                   << " on the session bus; commands go to it, not to this Vesperon" << std::endl;
         connection.unregisterObject(ControlBus::path());
@@ -107,7 +111,8 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
         return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("The dim level is from 0.5 to 1"));
     const uint minutes = needsMinutes ? call.arguments().at(0).toUInt() : 0;
     if (minutes > 120)
-        return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("The idle minutes are from 0 (never) to 120"));
+        return call.createErrorReply(
+            QDBusError::InvalidArgs, QStringLiteral("The idle minutes are from 0 (never) to 120"));
     if (*action == ControlCommand::Action::listDisplays) {
         QList<QVariantMap> displays;
         for (const DisplayReport& display : service_.status().displays)
@@ -155,7 +160,8 @@ bool DBusControlServer::isOwnUser(const QDBusMessage& call) const
 
 void DBusControlServer::announceState()
 {
-    QDBusMessage signal = QDBusMessage::createSignal(ControlBus::path(), propertiesInterface, QStringLiteral("PropertiesChanged"));
+    QDBusMessage signal
+        = QDBusMessage::createSignal(ControlBus::path(), propertiesInterface, QStringLiteral("PropertiesChanged"));
     signal << ControlBus::interface() << state() << QStringList();
     connection_->send(signal);
 }
