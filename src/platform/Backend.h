@@ -20,7 +20,7 @@ class ScreenSource;
 class SettingsStore;
 class Tray;
 
-// What only the display server can do: X11 today, Wayland compositors later.
+// What only the display server can do: X11, a Wayland compositor with layer-shell, or GNOME Shell.
 class DisplayServer {
 public:
     virtual ~DisplayServer() = default;

@@ -16,8 +16,8 @@ class XcbConnection;
 // grabbed with every Caps Lock / Num Lock variant so that it works with either lock on; a
 // combination another client holds already is refused, and nothing is left half-grabbed. A held
 // key's auto-repeat does not fire the hotkey again. When the keymap changes (another layout,
-// xmodmap, a keyboard plugged in) the lock modifiers are looked up again and every combination is
-// grabbed anew.
+// xmodmap, a keyboard plugged in) the lock modifiers are looked up again, and if Num Lock moved
+// to another modifier every combination is grabbed with the new variants.
 class X11HotkeyService : public HotkeyService {
 public:
     // Inert (every registration refused) when `connection` is null. `throughXWayland`: the server
