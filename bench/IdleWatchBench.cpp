@@ -53,7 +53,7 @@ bool answers()
     return QDBusConnection::sessionBus().call(message).type() == QDBusMessage::ReplyMessage;
 }
 
-Usage measure(const char* settings, const char* scale, bool moving, XClient& client)
+Usage measure(const char* settings, const char* scale, bool moving, XvfbServer& server)
 {
     QTemporaryDir home;
     std::filesystem::create_directories(home.path().toStdString() + "/vesperon");
@@ -70,7 +70,7 @@ Usage measure(const char* settings, const char* scale, bool moving, XClient& cli
     const auto live = [&](int ticks) {
         for (const int end = tick + ticks; tick < end; ++tick) {
             if (moving)
-                client.moveTo(100 + tick % 2 * 10, 100);
+                server.moveTo(100 + tick % 2 * 10, 100);
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
     };
@@ -96,7 +96,6 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QProcess tray; // as on a desktop: without one the preferences window would open meanwhile
     tray.start(QStringLiteral("trayer"), {});
-    XClient client;
     struct Case {
         const char* name;
         const char* settings;
@@ -109,8 +108,8 @@ int main(int argc, char** argv)
     };
     std::printf("over 30 s                  nothing happening        pointer moving 10 times a second\n");
     for (const Case& c : cases) {
-        const Usage still = measure(c.settings, c.scale, false, client);
-        const Usage moving = measure(c.settings, c.scale, true, client);
+        const Usage still = measure(c.settings, c.scale, false, server);
+        const Usage moving = measure(c.settings, c.scale, true, server);
         std::printf("%s  %6.2f ms CPU, %4ld wake-ups   %6.2f ms CPU, %4ld wake-ups\n", c.name, still.cpuMs,
             still.wakeUps, moving.cpuMs, moving.wakeUps);
     }

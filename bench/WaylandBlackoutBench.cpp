@@ -36,7 +36,7 @@ bool call(const char* method)
 }
 
 // Milliseconds from the request until the strip shows `rgb`; -1 if it never did within 5 s.
-double timeUntil(const WaylandCompositor& server, const char* method, std::uint32_t rgb)
+double timeUntil(const TestServer& server, const char* method, std::uint32_t rgb)
 {
     QElapsedTimer timer;
     timer.start();
@@ -56,12 +56,11 @@ void print(const char* what, std::vector<double> times)
 }
 
 // Runs the rounds against Vesperon on `server`, whose left output shows `lit` when awake.
-int measure(const char* name, WaylandCompositor& server, std::uint32_t lit)
+int measure(const char* name, TestServer& server, std::uint32_t lit)
 {
     QTemporaryDir home;
     QProcess vesperon;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QString::fromStdString(server.socket()));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
     environment.remove(QStringLiteral("DISPLAY"));
@@ -110,8 +109,7 @@ int main(int argc, char** argv)
     QTemporaryDir runtime;
     setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
     COMPOSITOR server;
-    setenv("WAYLAND_DISPLAY", server.socket().c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "wayland", 1);
+    server.becomeDisplay();
     int failed = 0;
     {
         QApplication app(argc, argv);
@@ -124,8 +122,7 @@ int main(int argc, char** argv)
             windows[i].showMaximized();
             QElapsedTimer shown;
             shown.start();
-            while (
-                !server.shows({WaylandCompositor::output(i).x + 600, 300, 1, 1}, colours[i]) && !shown.hasExpired(5000))
+            while (!server.shows({TestServer::output(i).x + 600, 300, 1, 1}, colours[i]) && !shown.hasExpired(5000))
                 app.processEvents();
         }
         failed = measure(COMPOSITOR_NAME, server, colours[0]);

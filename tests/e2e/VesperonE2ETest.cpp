@@ -20,7 +20,7 @@
 
 using namespace vesperon;
 using namespace vesperon::testing;
-using namespace vesperon::testing::X11Key;
+using namespace vesperon::testing::EvdevKey;
 namespace fs = std::filesystem;
 
 namespace {
@@ -75,9 +75,9 @@ struct VesperonE2E : ::testing::Test {
     VesperonE2E()
     {
         static SessionBus bus; // Vesperon's name goes on a bus of the test's own
-        testServer().setOutputMode(5760, 1440);
-        testServer().setMonitor("L", leftMonitor, true);
-        testServer().setMonitor("R", rightMonitor);
+        server.setOutputMode(5760, 1440);
+        server.setMonitor("L", leftMonitor, true);
+        server.setMonitor("R", rightMonitor);
         leftWindow = client.createWindow(leftMonitor, red);
         rightWindow = client.createWindow(rightMonitor, green);
         client.setInputFocus(leftWindow);
@@ -123,12 +123,12 @@ struct VesperonE2E : ::testing::Test {
     bool shows(const Rect& monitor, std::uint32_t rgb, int deadlineMs = 8000)
     {
         const Rect inside{monitor.x + 50, monitor.y + 100, monitor.width - 100, monitor.height - 150};
-        return spinUntil([&] { return client.shows(inside, rgb); }, deadlineMs);
+        return spinUntil([&] { return server.shows(inside, rgb); }, deadlineMs);
     }
     bool lit() { return shows(leftMonitor, red) && shows(rightMonitor, green); }
     bool dark() { return shows(leftMonitor, black) && shows(rightMonitor, black); }
 
-    void pressBlackoutAll() { client.typeKey(d, {super, shift}); }
+    void pressBlackoutAll() { server.typeKey(d, {leftSuper, leftShift}); }
 
     // The program as its own client. Its display is one that does not exist: a client never opens it.
     Answer command(const QStringList& arguments, const char* busAddress = nullptr)
@@ -163,21 +163,21 @@ struct VesperonE2E : ::testing::Test {
     }
 
     // Opens the tray menu and walks it with the keyboard.
-    void menu(std::initializer_list<std::uint8_t> keys)
+    void menu(std::initializer_list<std::uint32_t> keys)
     {
         ASSERT_TRUE(menuClosed());
         // Each click lands on another point of the icon, so that no two make a double click.
         const auto icon = windows(isIcon).at(0).frame;
         const int dx = (clicks++ % 2) * 14 - 7;
-        client.click(static_cast<int>(icon.x + icon.width / 2) + dx, static_cast<int>(icon.y + icon.height / 2));
+        server.click(static_cast<int>(icon.x + icon.width / 2) + dx, static_cast<int>(icon.y + icon.height / 2));
         const bool open = spinUntil([&] { return windows(isMenu).size() == 1 && client.keyboardGrabbedAway(); });
         ASSERT_TRUE(open) << "the menu did not open: " << windows(isMenu).size() << " menu windows shown, the keyboard "
                           << (client.keyboardGrabbedAway() ? "grabbed" : "not grabbed") << ", the focus on "
                           << client.inputFocus() << " (the first test window is " << leftWindow << ")";
-        client.moveTo(100, 900); // off the menu, which opened under the pointer: no item is hovered
-        for (std::uint8_t key : keys) {
-            client.typeKey(key);
-            if (key == rightArrow) {
+        server.moveTo(100, 900); // off the menu, which opened under the pointer: no item is hovered
+        for (std::uint32_t key : keys) {
+            server.typeKey(key);
+            if (key == right) {
                 ASSERT_TRUE(spinUntil([&] { return windows(isMenu).size() == 2; })) << "the submenu did not open";
             }
         }
@@ -192,6 +192,7 @@ struct VesperonE2E : ::testing::Test {
         }
     }
 
+    XvfbServer& server = xvfb();
     XClient client;
     int clicks = 0;
     xcb_window_t leftWindow = 0, rightWindow = 0;
@@ -205,24 +206,24 @@ struct VesperonE2E : ::testing::Test {
 TEST_F(VesperonE2E, TheTrayMenuBlacksOutAMonitorOpensThePreferencesAndQuits)
 {
     auto vesperon = launch();
-    menu({down, down, rightArrow, down}); // Blackout All, Blackout Display ›, the second monitor
+    menu({down, down, right, down}); // Blackout All, Blackout Display ›, the second monitor
     const Rect shown = windows(isMenu).at(0).frame;
     screenshot("tray-menu.png", Rect{shown.x - 420, 0, shown.width + 460, shown.y + shown.height + 20});
-    client.typeKey(returnKey);
+    server.typeKey(enter);
     // Even on a busy machine, where the input watch may read the Return after the blackout began.
     EXPECT_TRUE(shows(rightMonitor, black) && shows(leftMonitor, red));
     ASSERT_TRUE(menuClosed());
     pressBlackoutAll(); // wakes all; so would the next click, but a turn later than the menu is built
     ASSERT_TRUE(shows(rightMonitor, green));
 
-    menu({down, down, down, down, returnKey}); // "Preferences...": the disabled "Wake All Displays" is skipped
+    menu({down, down, down, down, enter}); // "Preferences...": the disabled "Wake All Displays" is skipped
     ASSERT_TRUE(spinUntil([&] {
         return !windows(isPreferences).empty() && client.inputFocus() == windows(isPreferences)[0].id;
     })) << "the preferences window did not open with the focus";
     EXPECT_EQ(client.title(windows(isPreferences).at(0).id), "Vesperon Preferences");
     screenshot("preferences.png", windows(isPreferences).at(0).frame);
     client.setInputFocus(leftWindow);
-    menu({down, down, down, down, down, returnKey}); // "Quit Vesperon"
+    menu({down, down, down, down, down, enter}); // "Quit Vesperon"
     ASSERT_TRUE(vesperon->waitForExit());
     EXPECT_TRUE(vesperon->process.exitStatus() == QProcess::NormalExit && vesperon->process.exitCode() == 0);
 }
@@ -245,50 +246,50 @@ TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
     EXPECT_TRUE(spinUntil([&] {
         return vesperon->output().contains(QStringLiteral("Ctrl+Alt+3 is taken by another program"));
     })) << "said once, at start";
-    client.typeKey(three, {control, alt}); // left's toggle, refused: it goes to the other program
-    client.typeKey(one, {control, alt}); // right's toggle
+    server.typeKey(three, {leftControl, leftAlt}); // left's toggle, refused: it goes to the other program
+    server.typeKey(one, {leftControl, leftAlt}); // right's toggle
     EXPECT_TRUE(shows(rightMonitor, black) && shows(leftMonitor, red));
-    client.typeKey(two, {control, alt}); // keep only the right monitor lit
+    server.typeKey(two, {leftControl, leftAlt}); // keep only the right monitor lit
     EXPECT_TRUE(shows(leftMonitor, black) && shows(rightMonitor, green));
-    client.typeKey(one, {control, alt});
+    server.typeKey(one, {leftControl, leftAlt});
     EXPECT_TRUE(dark());
 
     for (std::uint8_t key : {a, space})
-        client.typeKey(key); // no key is an allowed wake key here
+        server.typeKey(key); // no key is an allowed wake key here
     {
         XClient locker; // a screen locker or a game grabs the whole keyboard
         ASSERT_TRUE(locker.grabKeyboard(locker.createWindow(Rect{0, 0, 10, 10}, 0x101010)));
-        client.typeKey(escape, {control, super});
+        server.typeKey(escape, {leftControl, leftSuper});
         EXPECT_TRUE(shows(leftMonitor, red, 2500) && shows(rightMonitor, green, 100))
             << "at once, despite the 3 s delay";
         locker.ungrabKeyboard();
     }
 
-    client.typeKey(numLock);
+    server.typeKey(numLock);
     pressBlackoutAll();
     EXPECT_TRUE(dark()) << "with Num Lock on";
-    client.typeKey(numLock);
-    client.typeKey(capsLock);
+    server.typeKey(numLock);
+    server.typeKey(capsLock);
     pressBlackoutAll();
     EXPECT_TRUE(lit()) << "with Caps Lock on; a blackout-all during a blackout wakes";
-    client.typeKey(capsLock);
+    server.typeKey(capsLock);
 
-    std::vector<std::uint8_t> received;
+    std::vector<std::uint32_t> received;
     for (const auto& [key, state] : client.keyPresses(leftWindow))
-        if (!std::set<std::uint8_t>{shift, control, alt, super, capsLock, numLock}.contains(key))
+        if (!std::set<std::uint32_t>{leftShift, leftControl, leftAlt, leftSuper, capsLock, numLock}.contains(key))
             received.push_back(key);
-    EXPECT_EQ(received, (std::vector<std::uint8_t>{a, space})) << "what is not Vesperon's reaches the window in front";
+    EXPECT_EQ(received, (std::vector<std::uint32_t>{a, space})) << "what is not Vesperon's reaches the window in front";
 
     pressBlackoutAll();
     ASSERT_TRUE(dark());
-    client.moveTo(2500, 500);
+    server.moveTo(2500, 500);
     EXPECT_TRUE(lit()) << "movement wakes, after the delay, when not ignored";
 
     // Num Lock moves to another modifier: Vesperon grabs its hotkeys again with the new one.
-    ASSERT_EQ(testServer().run("xmodmap -e 'clear mod2' -e 'add mod3 = Num_Lock'"), 0);
+    ASSERT_EQ(server.run("xmodmap -e 'clear mod2' -e 'add mod3 = Num_Lock'"), 0);
     EXPECT_TRUE(spinUntil([&] { return XClient().grabKey(d, shiftSuper | XCB_MOD_MASK_2); }))
         << "the grab made with the old Num Lock modifier is released";
-    client.typeKey(numLock);
+    server.typeKey(numLock);
     pressBlackoutAll();
     EXPECT_TRUE(dark()) << "with Num Lock on, now on Mod3";
 }
@@ -301,16 +302,16 @@ TEST_F(VesperonE2E, BlackWindowsStayOnTopTakeClicksAndNeverTheFocus)
     client.createWindow(Rect{2100, 300, 400, 200}, yellow, true); // a menu or a notification
     EXPECT_TRUE(spinUntil([&] { return client.pixel(2300, 400) == black; })) << "raised above a popup mapped later";
 
-    client.click(2880, 700);
+    server.click(2880, 700);
     EXPECT_TRUE(lit()) << "a click wakes";
     EXPECT_EQ(client.buttonPresses(rightWindow), 0) << "and stops at the black window";
-    client.click(2880, 700);
+    server.click(2880, 700);
     EXPECT_EQ(client.buttonPresses(rightWindow), 1) << "clicks on a lit monitor arrive";
-    for (std::uint8_t button : {3, 4}) {
+    for (const bool wheel : {false, true}) {
         pressBlackoutAll();
         ASSERT_TRUE(dark());
-        client.click(2880, 700, button);
-        EXPECT_TRUE(lit()) << "a right click and a wheel step wake: button " << int(button);
+        wheel ? server.scroll() : server.click(2880, 700, EvdevButton::right);
+        EXPECT_TRUE(lit()) << (wheel ? "a wheel step wakes" : "a right click wakes");
     }
     // Input is watched from before the black shows: a click the moment it does wakes, every time.
     const auto blackNow = [&] { return client.pixel(960, 540) == black && client.pixel(2880, 540) == black; };
@@ -318,7 +319,7 @@ TEST_F(VesperonE2E, BlackWindowsStayOnTopTakeClicksAndNeverTheFocus)
         pressBlackoutAll();
         const QDeadlineTimer deadline(8000);
         while (!blackNow() && !deadline.hasExpired()) {}
-        client.click(2880, 700);
+        server.click(2880, 700);
         ASSERT_TRUE(lit()) << "a click as the black appeared, round " << round;
     }
     EXPECT_EQ(client.inputFocus(), leftWindow) << "Vesperon never took the focus";
@@ -362,20 +363,20 @@ TEST_F(VesperonE2E, WithWakeOnLitDisplaysOffTheLitMonitorCanBeWorkedOnBesideADar
     auto vesperon = launch();
     ASSERT_EQ(command({QStringLiteral("--keep-only"), QStringLiteral("L")}).status, 0);
     ASSERT_TRUE(shows(rightMonitor, black));
-    client.moveTo(600, 500);
-    client.click(500, 500);
+    server.moveTo(600, 500);
+    server.click(500, 500);
     ASSERT_TRUE(spinUntil([&] { return client.buttonPresses(leftWindow) == 1; }))
         << "the click reaches the window there";
     ASSERT_TRUE(client.pingAnswered(windows(isIcon).at(0).id));
     EXPECT_EQ(command({QStringLiteral("--status")}).out.rfind("Blackout active: 1 of 2", 0), 0u) << "and wakes nothing";
-    client.click(2500, 500);
+    server.click(2500, 500);
     EXPECT_TRUE(shows(rightMonitor, green)) << "a click on the dark one wakes";
 }
 
 TEST_F(VesperonE2E, LeftAloneAllButThePointersMonitorGoDarkByThemselvesAndAClickWakes)
 {
     writeSettings(home, R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "allButPointer"})");
-    client.moveTo(2500, 500); // on the right monitor
+    server.moveTo(2500, 500); // on the right monitor
     auto vesperon = launch([](QProcessEnvironment& environment) {
         environment.insert(QStringLiteral("VESPERON_TEST_IDLE_SCALE"), QStringLiteral("0.03")); // a minute lasts 1.8 s
     });
@@ -383,7 +384,7 @@ TEST_F(VesperonE2E, LeftAloneAllButThePointersMonitorGoDarkByThemselvesAndAClick
         ASSERT_TRUE(shows(leftMonitor, black)) << round;
         EXPECT_TRUE(shows(rightMonitor, green)) << "the pointer's monitor stays lit";
         EXPECT_EQ(command({QStringLiteral("--status")}).out.rfind("Blackout active: 1 of 2", 0), 0u);
-        client.click(2500, 500);
+        server.click(2500, 500);
         ASSERT_TRUE(shows(leftMonitor, red)) << "a click wakes it like any blackout";
     }
 }
@@ -564,7 +565,7 @@ TEST_F(VesperonE2E, ALostXServerEndsItWithOneLineAndStatusOneWhateverItWasDoing)
 
 TEST_F(VesperonE2E, OneInstanceHoweverTheDisplayIsNamedAndWhereverTheRuntimeFolderIs)
 {
-    const std::string number = testServer().display().substr(1);
+    const std::string number = server.display().substr(1);
     fs::create_directories(home / "read-only");
     fs::permissions(home / "read-only", fs::perms::owner_read | fs::perms::owner_exec);
     const std::pair<std::string, std::optional<std::string>> variants[]

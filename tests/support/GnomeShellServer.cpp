@@ -29,10 +29,6 @@ QDBusMessage call(const QString& service, const QString& path, const QString& in
 
 GnomeShellServer::GnomeShellServer()
 {
-    char pattern[] = "/tmp/vesperon-gnome-XXXXXX";
-    if (!mkdtemp(pattern))
-        throw std::runtime_error("cannot make a folder for GNOME Shell");
-    folder_ = pattern;
     const fs::path extensions = folder_ / "home/.local/share/gnome-shell/extensions";
     fs::create_directories(extensions);
     fs::copy(VESPERON_GNOME_EXTENSION, extensions / "vesperon@vesperon.github.io");
@@ -60,12 +56,7 @@ GnomeShellServer::GnomeShellServer()
     QDBusConnection::sessionBus().registerService(QStringLiteral("org.gnome.Screenshot"));
 }
 
-GnomeShellServer::~GnomeShellServer()
-{
-    shell_.reset();
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-}
+GnomeShellServer::~GnomeShellServer() { shell_.reset(); }
 
 QDBusMessage GnomeShellServer::remote(const QString& method, const QVariantList& arguments)
 {
@@ -119,18 +110,6 @@ QImage GnomeShellServer::capture(const Rect& area) const
     return picture;
 }
 
-bool GnomeShellServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
-{
-    const QImage picture = capture(area);
-    if (picture.isNull())
-        return false;
-    for (const int y : {0, picture.height() / 2, picture.height() - 1})
-        for (const int x : {0, picture.width() / 2, picture.width() - 1})
-            if (!near(picture.pixel(x, y) & 0xffffff, rgb, tolerance))
-                return false;
-    return true;
-}
-
 bool GnomeShellServer::showsAnythingIn(const Rect& area) const
 {
     const QImage picture = capture(area);
@@ -147,12 +126,9 @@ void GnomeShellServer::moveTo(int x, int y)
     x_ = x, y_ = y;
 }
 
-void GnomeShellServer::click(int x, int y)
+void GnomeShellServer::button(std::uint32_t button, bool pressed)
 {
-    moveTo(x, y);
-    constexpr int left = 0x110; // BTN_LEFT
-    remote(QStringLiteral("NotifyPointerButton"), {left, true});
-    remote(QStringLiteral("NotifyPointerButton"), {left, false});
+    remote(QStringLiteral("NotifyPointerButton"), {int(button), pressed});
 }
 
 void GnomeShellServer::scroll()
@@ -160,17 +136,9 @@ void GnomeShellServer::scroll()
     remote(QStringLiteral("NotifyPointerAxisDiscrete"), {0u, 1}); // vertical, one step
 }
 
-void GnomeShellServer::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers)
+void GnomeShellServer::key(std::uint32_t key, bool pressed)
 {
-    const auto send = [&](std::uint32_t code, bool pressed) {
-        remote(QStringLiteral("NotifyKeyboardKeycode"), {code, pressed});
-    };
-    for (const std::uint32_t modifier : modifiers)
-        send(modifier, true);
-    send(key, true);
-    send(key, false);
-    for (const std::uint32_t modifier : modifiers)
-        send(modifier, false);
+    remote(QStringLiteral("NotifyKeyboardKeycode"), {key, pressed});
 }
 
 } // namespace vesperon::testing

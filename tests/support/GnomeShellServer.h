@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/Daemon.h"
-#include "support/WaylandCompositor.h"
+#include "support/TestServer.h"
 
 #include <QDBusMessage>
 #include <QImage>
@@ -18,21 +18,21 @@ namespace vesperon::testing {
 // and enabled, and hot corners off. The shell opens the Overview as it starts up. Pixels come
 // from the shell's screenshot
 // interface, input from one Mutter remote-desktop session.
-class GnomeShellServer : public WaylandCompositor {
+class GnomeShellServer : public TestServer {
 public:
     GnomeShellServer();
     ~GnomeShellServer() override;
     GnomeShellServer(const GnomeShellServer&) = delete;
     GnomeShellServer& operator=(const GnomeShellServer&) = delete;
 
-    const std::string& socket() const override { return socket_; }
-    bool shows(const Rect& area, std::uint32_t rgb, int tolerance = 0) const override;
+    void becomeDisplay() const override { useWayland(socket_); }
+    QImage capture(const Rect& area) const override;
     // New windows open on the monitor under the pointer.
     void focusOutput(int index) override { moveTo(int(output(index).x) + outputWidth / 2, outputHeight / 2); }
     void moveTo(int x, int y) override;
-    void click(int x, int y) override;
+    void button(std::uint32_t button, bool pressed) override;
+    void key(std::uint32_t key, bool pressed) override;
     void scroll() override;
-    void typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers = {}) override;
 
     // Whether any pixel in `area` is not black.
     bool showsAnythingIn(const Rect& area) const;
@@ -45,9 +45,9 @@ public:
 
 private:
     QDBusMessage remote(const QString& method, const QVariantList& arguments);
-    QImage capture(const Rect& area) const; // null when the shell gave none
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"gnome"};
+    const std::filesystem::path& folder_ = scratch_.path();
     std::string socket_;
     std::unique_ptr<Daemon> shell_;
     QString session_;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/Daemon.h"
-#include "support/WaylandCompositor.h"
+#include "support/TestServer.h"
 
 #include <filesystem>
 #include <memory>
@@ -16,26 +16,27 @@ namespace vesperon::testing {
 // on this process's session bus, where it serves screenshots (org.kde.KWin.ScreenShot2). Input
 // goes through KWin's fake-input protocol on a connection of this process's own. The program is
 // run from a copy, which drops a file capability that a container may not grant.
-class KWinServer : public WaylandCompositor {
+class KWinServer : public TestServer {
 public:
     KWinServer();
     ~KWinServer() override;
     KWinServer(const KWinServer&) = delete;
     KWinServer& operator=(const KWinServer&) = delete;
 
-    const std::string& socket() const override { return socket_; }
-    bool shows(const Rect& area, std::uint32_t rgb, int tolerance = 0) const override;
+    void becomeDisplay() const override { useWayland(socket_); }
+    QImage capture(const Rect& area) const override;
     // New windows open on the output under the pointer.
     void focusOutput(int index) override { moveTo(int(output(index).x) + outputWidth / 2, outputHeight / 2); }
     void moveTo(int x, int y) override;
-    void click(int x, int y) override;
+    void button(std::uint32_t button, bool pressed) override;
+    void key(std::uint32_t key, bool pressed) override;
     void scroll() override;
-    void typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers = {}) override;
 
 private:
     void sync();
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"kwin"};
+    const std::filesystem::path& folder_ = scratch_.path();
     std::string socket_;
     std::unique_ptr<Daemon> kwin_;
     wl_display* display_ = nullptr;

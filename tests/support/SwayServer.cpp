@@ -49,10 +49,6 @@ std::string config()
 
 SwayServer::SwayServer()
 {
-    char pattern[] = "/tmp/vesperon-sway-XXXXXX";
-    if (!mkdtemp(pattern))
-        throw std::runtime_error("cannot make a folder for sway");
-    folder_ = pattern;
     fs::create_directories(folder_ / "home");
     fs::create_directories(folder_ / "runtime");
     std::ofstream(folder_ / "config") << config();
@@ -79,8 +75,6 @@ SwayServer::~SwayServer()
     userBus_.reset();
     input_.reset();
     sway_.reset();
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
 }
 
 std::vector<std::string> SwayServer::asUser(const std::vector<std::string>& arguments) const
@@ -109,14 +103,11 @@ std::string SwayServer::userSession(const fs::path& program)
 
 void SwayServer::moveTo(int x, int y) { input_->moveTo(x, y); }
 
-void SwayServer::click(int x, int y) { input_->click(x, y); }
+void SwayServer::button(std::uint32_t button, bool pressed) { input_->button(button, pressed); }
+
+void SwayServer::key(std::uint32_t key, bool pressed) { input_->key(key, pressed); }
 
 void SwayServer::scroll() { input_->scroll(); }
-
-void SwayServer::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers)
-{
-    input_->typeKey(key, modifiers);
-}
 
 std::string SwayServer::environment() const
 {
@@ -129,28 +120,19 @@ bool SwayServer::command(const std::string& command) const
     return std::system((environment() + "swaymsg '" + command + "' >/dev/null").c_str()) == 0;
 }
 
-bool SwayServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
+QImage SwayServer::capture(const Rect& area) const
 {
-    const int x0 = int(area.x), y0 = int(area.y), w = int(area.width), h = int(area.height);
-    const std::string grim = environment() + "grim -g '" + std::to_string(x0) + "," + std::to_string(y0) + " "
-        + std::to_string(w) + "x" + std::to_string(h) + "' -t ppm - 2>/dev/null";
-    FILE* pipe = popen(grim.c_str(), "r");
-    if (!pipe)
-        return false;
-    int width = 0, height = 0, depth = 0;
-    const bool header = std::fscanf(pipe, "P6 %d %d %d", &width, &height, &depth) == 3 && std::fgetc(pipe) != EOF;
-    std::vector<unsigned char> pixels(std::size_t(std::max(width, 0)) * std::max(height, 0) * 3);
-    const bool read = header && std::fread(pixels.data(), 1, pixels.size(), pipe) == pixels.size();
-    pclose(pipe);
-    if (!read || width != w || height != h)
-        return false;
-    for (const int y : {0, h / 2, h - 1})
-        for (const int x : {0, w / 2, w - 1}) {
-            const unsigned char* p = &pixels[(std::size_t(y) * w + x) * 3];
-            if (!near(std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2], rgb, tolerance))
-                return false;
-        }
-    return true;
+    const std::string grim = environment() + "grim -g '" + std::to_string(int(area.x)) + ","
+        + std::to_string(int(area.y)) + " " + std::to_string(int(area.width)) + "x" + std::to_string(int(area.height))
+        + "' -t ppm - 2>/dev/null";
+    QByteArray ppm;
+    if (FILE* pipe = popen(grim.c_str(), "r")) {
+        char buffer[65536];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            ppm.append(buffer, qsizetype(n));
+        pclose(pipe);
+    }
+    return QImage::fromData(ppm, "PPM");
 }
 
 WaylandInput::WaylandInput(const std::string& socket, int width, int height) : width_(width), height_(height)
@@ -221,13 +203,11 @@ void WaylandInput::moveTo(int x, int y)
     sync();
 }
 
-void WaylandInput::click(int x, int y, std::uint32_t button)
+void WaylandInput::button(std::uint32_t button, bool pressed)
 {
-    moveTo(x, y);
-    for (const auto state : {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED}) {
-        zwlr_virtual_pointer_v1_button(pointer_, time_++, button, state);
-        zwlr_virtual_pointer_v1_frame(pointer_);
-    }
+    zwlr_virtual_pointer_v1_button(
+        pointer_, time_++, button, pressed ? WL_POINTER_BUTTON_STATE_PRESSED : WL_POINTER_BUTTON_STATE_RELEASED);
+    zwlr_virtual_pointer_v1_frame(pointer_);
     sync();
 }
 
@@ -239,7 +219,7 @@ void WaylandInput::scroll()
     sync();
 }
 
-void WaylandInput::pressKey(std::uint32_t key, bool down)
+void WaylandInput::key(std::uint32_t key, bool down)
 {
     // The key, then the modifier state it leaves, as a keyboard's driver reports them.
     zwp_virtual_keyboard_v1_key(
@@ -249,16 +229,6 @@ void WaylandInput::pressKey(std::uint32_t key, bool down)
         xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED),
         xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED),
         xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_EFFECTIVE));
-}
-
-void WaylandInput::typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers)
-{
-    for (const std::uint32_t modifier : modifiers)
-        pressKey(modifier, true);
-    pressKey(key, true);
-    pressKey(key, false);
-    for (const std::uint32_t modifier : modifiers)
-        pressKey(modifier, false);
     sync();
 }
 

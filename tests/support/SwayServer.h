@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/Daemon.h"
-#include "support/WaylandCompositor.h"
+#include "support/TestServer.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -23,7 +23,7 @@ class WaylandInput;
 // A private headless sway with two outputs side by side, each filled with its own colour, and a
 // bar along the top. sway will not run as root: it runs as nobody, in a folder of its own; root's
 // clients may use its socket. Input comes from a virtual pointer and keyboard of this process's.
-class SwayServer : public WaylandCompositor {
+class SwayServer : public TestServer {
 public:
     static constexpr std::uint32_t barColour = 0x102030;
     static constexpr std::uint32_t outputColours[] = {0x3a5f8a, 0x4f7f6a, 0x8a5f3a};
@@ -33,13 +33,13 @@ public:
     SwayServer(const SwayServer&) = delete;
     SwayServer& operator=(const SwayServer&) = delete;
 
-    const std::string& socket() const override { return socket_; }
-    bool shows(const Rect& area, std::uint32_t rgb, int tolerance = 0) const override;
+    void becomeDisplay() const override { useWayland(socket_); }
+    QImage capture(const Rect& area) const override;
     void focusOutput(int index) override { command("focus output HEADLESS-" + std::to_string(index + 1)); }
     void moveTo(int x, int y) override;
-    void click(int x, int y) override;
+    void button(std::uint32_t button, bool pressed) override;
+    void key(std::uint32_t key, bool pressed) override;
     void scroll() override;
-    void typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers = {}) override;
 
     // A sway command (swaymsg); whether it succeeded.
     bool command(const std::string& command) const;
@@ -54,7 +54,8 @@ public:
 private:
     std::string environment() const;
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_{"sway"};
+    const std::filesystem::path& folder_ = scratch_.path();
     std::string socket_, ipcSocket_;
     std::unique_ptr<Daemon> sway_, userBus_;
     std::unique_ptr<WaylandInput> input_;
@@ -72,13 +73,11 @@ public:
     WaylandInput& operator=(const WaylandInput&) = delete;
 
     void moveTo(int x, int y);
-    void click(int x, int y, std::uint32_t button = 0x110); // BTN_LEFT
+    void button(std::uint32_t button, bool pressed);
     void scroll();
-    // Presses and releases a key (evdev code), holding the modifier keys around it.
-    void typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers = {});
+    void key(std::uint32_t key, bool pressed); // an evdev code
 
 private:
-    void pressKey(std::uint32_t key, bool down);
     void sync();
 
     wl_display* display_ = nullptr;

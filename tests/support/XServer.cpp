@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <sys/wait.h>
 
-#include <iterator>
 #include <xcb/xtest.h>
 
 namespace vesperon::testing {
@@ -18,7 +17,45 @@ XvfbServer::XvfbServer(const std::string& screen, bool becomeDisplay)
     , size_(screen.substr(0, screen.rfind('x')))
 {
     if (becomeDisplay)
-        setenv("DISPLAY", display_.c_str(), 1);
+        this->becomeDisplay();
+    input_ = std::make_unique<XClient>(display_);
+}
+
+XvfbServer::~XvfbServer() = default;
+
+void XvfbServer::becomeDisplay() const
+{
+    setenv("DISPLAY", display_.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    unsetenv("WAYLAND_DISPLAY");
+}
+
+QImage XvfbServer::capture(const Rect& area) const { return input_->image(area); }
+
+void XvfbServer::moveTo(int x, int y)
+{
+    input_->fake(XCB_MOTION_NOTIFY, 0, x, y);
+    input_->sync();
+}
+
+void XvfbServer::button(std::uint32_t button, bool pressed)
+{
+    const std::uint8_t x11 = button == EvdevButton::right ? 3 : button == EvdevButton::left ? 1 : 2;
+    input_->fake(pressed ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, x11);
+    input_->sync();
+}
+
+void XvfbServer::key(std::uint32_t key, bool pressed)
+{
+    input_->fake(pressed ? XCB_KEY_PRESS : XCB_KEY_RELEASE, static_cast<std::uint8_t>(key + 8));
+    input_->sync();
+}
+
+void XvfbServer::scroll()
+{
+    input_->fake(XCB_BUTTON_PRESS, 5);
+    input_->fake(XCB_BUTTON_RELEASE, 5);
+    input_->sync();
 }
 
 int XvfbServer::run(const std::string& command) const
@@ -52,7 +89,8 @@ void XvfbServer::deleteMonitor(const std::string& name) const
         throw std::runtime_error("xrandr --delmonitor " + name + " failed");
 }
 
-XClient::XClient() : connection_(xcb_connect(nullptr, nullptr))
+XClient::XClient(const std::string& display)
+    : connection_(xcb_connect(display.empty() ? nullptr : display.c_str(), nullptr))
 {
     if (xcb_connection_has_error(connection_))
         throw std::runtime_error("cannot connect to the test X server");
@@ -88,15 +126,18 @@ std::uint32_t XClient::pixel(int x, int y)
     return value;
 }
 
-bool XClient::shows(const Rect& area, std::uint32_t rgb)
+QImage XClient::image(const Rect& area)
 {
-    const int x0 = static_cast<int>(area.x), y0 = static_cast<int>(area.y);
-    const int x1 = x0 + static_cast<int>(area.width) - 1, y1 = y0 + static_cast<int>(area.height) - 1;
-    for (int x : {x0, (x0 + x1) / 2, x1})
-        for (int y : {y0, (y0 + y1) / 2, y1})
-            if (pixel(x, y) != rgb)
-                return false;
-    return true;
+    const auto w = static_cast<std::uint16_t>(area.width), h = static_cast<std::uint16_t>(area.height);
+    auto* image = xcb_get_image_reply(connection_,
+        xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, screen_->root, static_cast<std::int16_t>(area.x),
+            static_cast<std::int16_t>(area.y), w, h, ~0u),
+        nullptr);
+    QImage picture;
+    if (image && xcb_get_image_data_length(image) >= w * h * 4)
+        picture = QImage(xcb_get_image_data(image), w, h, w * 4, QImage::Format_RGB32).copy();
+    std::free(image);
+    return picture;
 }
 
 void XClient::setInputFocus(xcb_window_t window)
@@ -120,36 +161,11 @@ void XClient::fake(std::uint8_t type, std::uint8_t detail, int x, int y)
         static_cast<std::int16_t>(y), 0);
 }
 
-void XClient::moveTo(int x, int y)
-{
-    fake(XCB_MOTION_NOTIFY, 0, x, y);
-    sync();
-}
-
-void XClient::click(int x, int y, std::uint8_t button)
-{
-    fake(XCB_MOTION_NOTIFY, 0, x, y);
-    fake(XCB_BUTTON_PRESS, button);
-    fake(XCB_BUTTON_RELEASE, button);
-    sync();
-}
-
-void XClient::typeKey(std::uint8_t keyCode, std::initializer_list<std::uint8_t> modifiers)
-{
-    for (std::uint8_t modifier : modifiers)
-        fake(XCB_KEY_PRESS, modifier);
-    fake(XCB_KEY_PRESS, keyCode);
-    fake(XCB_KEY_RELEASE, keyCode);
-    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
-        fake(XCB_KEY_RELEASE, *it);
-    sync();
-}
-
-bool XClient::grabKey(std::uint8_t keyCode, std::uint16_t modifiers)
+bool XClient::grabKey(std::uint32_t key, std::uint16_t modifiers)
 {
     xcb_generic_error_t* error = xcb_request_check(connection_,
-        xcb_grab_key_checked(
-            connection_, 0, screen_->root, modifiers, keyCode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        xcb_grab_key_checked(connection_, 0, screen_->root, modifiers, static_cast<std::uint8_t>(key + 8),
+            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     std::free(error);
     return error == nullptr;
 }
@@ -169,7 +185,7 @@ void XClient::ungrabKeyboard()
     sync();
 }
 
-std::vector<std::pair<std::uint8_t, std::uint16_t>> XClient::keyPresses(xcb_window_t window)
+std::vector<std::pair<std::uint32_t, std::uint16_t>> XClient::keyPresses(xcb_window_t window)
 {
     sync();
     drainEvents();
@@ -328,7 +344,7 @@ void XClient::handle(const xcb_generic_event_t& event)
         break;
     case XCB_KEY_PRESS: {
         const auto& key = reinterpret_cast<const xcb_key_press_event_t&>(event);
-        keys_[key.event].emplace_back(key.detail, key.state);
+        keys_[key.event].emplace_back(key.detail - 8, key.state);
         break;
     }
     }

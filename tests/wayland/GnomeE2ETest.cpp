@@ -12,7 +12,7 @@ using namespace vesperon::testing;
 
 namespace {
 
-GnomeShellServer& shell() { return static_cast<GnomeShellServer&>(compositor()); }
+GnomeShellServer& shell() { return static_cast<GnomeShellServer&>(testServer()); }
 
 const Rect topBar{0, 0, 1280, 30};
 

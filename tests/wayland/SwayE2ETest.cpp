@@ -11,7 +11,7 @@ namespace {
 
 using SwayE2E = WaylandE2E;
 
-SwayServer& sway() { return static_cast<SwayServer&>(compositor()); }
+SwayServer& sway() { return static_cast<SwayServer&>(testServer()); }
 
 TEST_F(SwayE2E, TheSafetyCombinationWakesWhateverKeysAreAllowed)
 {
@@ -57,7 +57,7 @@ TEST_F(SwayE2E, AnOutputAddedDuringABlackoutStaysLitAndTheOthersDark)
     ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
     ASSERT_TRUE(dark(left) && dark(right));
     ASSERT_TRUE(sway().command("create_output"));
-    EXPECT_TRUE(shows(body(WaylandCompositor::output(2)), SwayServer::outputColours[2]));
+    EXPECT_TRUE(shows(body(TestServer::output(2)), SwayServer::outputColours[2]));
     EXPECT_TRUE(spinUntil([&] { return statusStartsWith("Blackout active: 2 of 3"); }));
     EXPECT_TRUE(dark(left) && dark(right));
 }

@@ -5,7 +5,7 @@
 // Pixels are read back from the compositor; every wait is on a condition.
 #include "support/QtSpin.h"
 #include "support/StatusNotifierWatcher.h"
-#include "support/WaylandCompositor.h"
+#include "support/TestServer.h"
 
 #include <QKeyEvent>
 #include <QProcess>
@@ -20,7 +20,7 @@
 namespace vesperon::testing {
 
 inline constexpr std::uint32_t black = 0, yellow = 0xe0d020, white = 0xffffff;
-inline const Rect left = WaylandCompositor::output(0), right = WaylandCompositor::output(1);
+inline const Rect left = TestServer::output(0), right = TestServer::output(1);
 
 // A plain window of the test's own that counts the clicks and keys it receives.
 struct Window : QWidget {
@@ -38,7 +38,7 @@ struct Window : QWidget {
 };
 
 struct WaylandE2E : ::testing::Test {
-    WaylandCompositor& server = compositor();
+    TestServer& server = testServer();
     StatusNotifierWatcher tray;
     QTemporaryDir home;
     QProcess vesperon;
@@ -91,7 +91,7 @@ struct WaylandE2E : ::testing::Test {
         server.focusOutput(output);
         auto window = std::make_unique<Window>(rgb);
         fullScreen ? window->showFullScreen() : window->showMaximized();
-        EXPECT_TRUE(shows(body(WaylandCompositor::output(output)), rgb));
+        EXPECT_TRUE(shows(body(TestServer::output(output)), rgb));
         return window;
     }
 

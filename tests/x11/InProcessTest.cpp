@@ -61,9 +61,9 @@ template <typename T> T* child(const QObject* root, const char* name = nullptr)
 // pointer reaches every one; true once Qt sees them.
 bool plugIn(std::initializer_list<std::pair<const char*, Rect>> monitors)
 {
-    testServer().setOutputMode(5760, 1440);
+    xvfb().setOutputMode(5760, 1440);
     for (const auto& [name, frame] : monitors)
-        testServer().setMonitor(name, frame, name == monitors.begin()->first);
+        xvfb().setMonitor(name, frame, name == monitors.begin()->first);
     return spinUntil([&] { return QGuiApplication::screens().size() == static_cast<qsizetype>(monitors.size()); });
 }
 
@@ -145,8 +145,9 @@ TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
                 return display.id;
         return DisplayId{0};
     };
-    const auto shows
-        = [&](const Rect& area, std::uint32_t rgb) { return spinUntil([&] { return client.shows(area, rgb); }, 5000); };
+    const auto shows = [&](const Rect& area, std::uint32_t rgb) {
+        return spinUntil([&] { return testServer().shows(area, rgb); }, 5000);
+    };
 
     EXPECT_EQ(
         std::ranges::count_if(state.availableDisplays.get(), [](const DisplayInfo& d) { return d.isPrimary; }), 1);
@@ -154,12 +155,12 @@ TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
     EXPECT_TRUE(shows(a, black) && shows(b, black));
     EXPECT_TRUE(shows(c, blue));
 
-    testServer().deleteMonitor("B"); // unplugged while dark
+    xvfb().deleteMonitor("B"); // unplugged while dark
     EXPECT_TRUE(shows(b, green)) << "no black window outlives its monitor";
     EXPECT_TRUE(shows(a, black));
     EXPECT_TRUE(state.isBlackoutActive.get());
     displays.wakeAll();
-    testServer().setMonitor("B", b); // plugged in after launch, nothing else happening
+    xvfb().setMonitor("B", b); // plugged in after launch, nothing else happening
     ASSERT_TRUE(spinUntil([&] { return idAt(b) != 0; }));
     displays.blackoutAll();
     EXPECT_TRUE(shows(b, black)) << "a monitor attached later is blacked out like the others";
@@ -167,12 +168,12 @@ TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
 
     // The output's own monitor is the one whose resolution really changes: A gives it back.
     const DisplayId monitorA = idAt(a);
-    testServer().deleteMonitor("A");
-    testServer().setOutputMode(1920, 1080);
+    xvfb().deleteMonitor("A");
+    xvfb().setOutputMode(1920, 1080);
     ASSERT_TRUE(spinUntil([&] { return idAt(a) != 0 && idAt(a) != monitorA; }));
     displays.blackoutAll();
     ASSERT_TRUE(shows(a, black));
-    testServer().setOutputMode(1600, 900);
+    xvfb().setOutputMode(1600, 900);
     EXPECT_TRUE(shows(Rect{0, 0, 1600, 900}, black));
     EXPECT_TRUE(spinUntil([&] { return client.pixel(1600, 10) == red && client.pixel(10, 900) == red; }))
         << "just outside the new frame the window beneath shows again";
@@ -186,22 +187,23 @@ TEST_F(PreferencesOnX11, RecordersTakeTheFirstKeyWithAModifierWhileVesperonsHotk
     EXPECT_EQ(text(toggle), "None");
     record(toggle);
     EXPECT_TRUE(app.hotkeys().hotkeyActions().empty()) << "Vesperon's own hotkeys pause while recording";
-    for (std::uint8_t key : {X11Key::escape, X11Key::super, X11Key::capsLock, X11Key::a, X11Key::capsLock, X11Key::tab})
-        client.typeKey(key); // no modifier, modifiers alone, a lock: all swallowed, Tab too
-    client.typeKey(X11Key::d, {X11Key::super, X11Key::shift}); // the blackout-all hotkey itself
+    for (std::uint32_t key :
+        {EvdevKey::escape, EvdevKey::leftSuper, EvdevKey::capsLock, EvdevKey::a, EvdevKey::capsLock, EvdevKey::tab})
+        testServer().typeKey(key); // no modifier, modifiers alone, a lock: all swallowed, Tab too
+    testServer().typeKey(EvdevKey::d, {EvdevKey::leftSuper, EvdevKey::leftShift}); // the blackout-all hotkey itself
     ASSERT_TRUE(recorded(toggle, KeyCombo::defaultBlackoutAll));
     EXPECT_EQ(text(toggle), "Shift+Super+D");
     const DisplayId right = app.appState().availableDisplays.get().at(1).id;
     EXPECT_EQ(app.appState().displayToggleHotkeys.get().at(std::to_string(right)), KeyCombo::defaultBlackoutAll);
     // Back from the current settings: the toggle repeats the blackout-all combination, which keeps it.
     EXPECT_EQ(app.hotkeys().hotkeyActions(), (std::map<std::uint32_t, HotkeyAction>{{1, HotkeyAction::blackoutAll()}}));
-    client.typeKey(X11Key::d, {X11Key::super, X11Key::shift});
+    testServer().typeKey(EvdevKey::d, {EvdevKey::leftSuper, EvdevKey::leftShift});
     EXPECT_TRUE(spinUntil([&] { return app.appState().isBlackoutActive.get(); })) << "the hotkeys are back";
     EXPECT_EQ(app.appState().blackedOutDisplays.get().size(), 2u);
 
     KeyRecorderView* keepOnly = recorder(0, "keepOnly");
     record(keepOnly);
-    client.typeKey(X11Key::escape, {X11Key::control, X11Key::super});
+    testServer().typeKey(EvdevKey::escape, {EvdevKey::leftControl, EvdevKey::leftSuper});
     ASSERT_TRUE(recorded(keepOnly, KeyCombo{53, 0x1100})) << "even the safety combination";
     record(keepOnly);
     keepOnly->setButton()->click(); // Cancel
@@ -209,7 +211,7 @@ TEST_F(PreferencesOnX11, RecordersTakeTheFirstKeyWithAModifierWhileVesperonsHotk
     // A combination another program holds: the recorder says so, until the program lets go. Its
     // grab keeps the keys from the recorder, so the recording's outcome is handed over directly.
     auto other = std::make_unique<XClient>();
-    ASSERT_TRUE(other->grabKey(X11Key::three, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1));
+    ASSERT_TRUE(other->grabKey(EvdevKey::three, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1));
     const auto taken = [&] { return keepOnly->findChild<QLabel*>(QStringLiteral("taken"))->isVisible(); };
     keepOnly->setKeyCombo(KeyCombo{20, 0x1800});
     keepOnly->onKeyComboChanged(KeyCombo{20, 0x1800});
@@ -282,7 +284,7 @@ TEST_F(PreferencesOnX11, EveryControlWritesItsSettingAtOnce)
     EXPECT_GT(left->mapTo(window.get(), QPoint()).y(), all->mapTo(window.get(), QPoint()).y() + all->height())
         << "laid out below";
     EXPECT_FALSE(find<QLabel>("noDisplays")->isVisible());
-    testServer().deleteMonitor("R");
+    xvfb().deleteMonitor("R");
     ASSERT_TRUE(spinUntil([&] { return view()->rows().size() == 1; }));
     EXPECT_EQ(view()->rows().at(0), left) << "the remaining monitor keeps its row";
     EXPECT_EQ(messages.str(), "");
@@ -424,7 +426,7 @@ TEST(X11IdleMonitor, TellsIdleTimeButNotThroughXWaylandWhichSeesOnlyX11WindowsIn
     X11DisplayServer plain, throughXWayland("Keys pressed in Wayland windows do not reach these hotkeys.");
     EXPECT_TRUE(plain.idle().canTell());
     EXPECT_FALSE(throughXWayland.idle().canTell());
-    XClient().moveTo(700, 300);
+    testServer().moveTo(700, 300);
     EXPECT_TRUE(spinUntil([&] {
         return plain.idle().pointerPosition() == Point{700, 300};
     })) << "where allButPointer looks";

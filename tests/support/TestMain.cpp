@@ -1,8 +1,7 @@
-// Tests on a real Wayland compositor: each test process starts its own session bus, its own
-// headless compositor (COMPOSITOR: sway or KWin) on it, and a Qt application that is a Wayland
-// client of that compositor.
+// Tests on a real display server: each test process starts its own session bus, its own server on
+// it (SERVER: Xvfb, sway, KWin or GNOME Shell) and a Qt application that is a client of that server.
 #include "support/Daemon.h"
-#include COMPOSITOR_HEADER
+#include SERVER_HEADER
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -14,11 +13,11 @@
 #include <unistd.h>
 
 namespace {
-std::unique_ptr<vesperon::testing::WaylandCompositor> server;
+std::unique_ptr<vesperon::testing::TestServer> server;
 volatile int status = 0;
 } // namespace
 
-vesperon::testing::WaylandCompositor& vesperon::testing::compositor() { return *server; }
+vesperon::testing::TestServer& vesperon::testing::testServer() { return *server; }
 
 int main(int argc, char** argv)
 {
@@ -28,12 +27,10 @@ int main(int argc, char** argv)
     vesperon::testing::SessionBus bus;
     QTemporaryDir runtime; // this process's own
     setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
-    server = std::make_unique<vesperon::testing::COMPOSITOR>();
-    setenv("WAYLAND_DISPLAY", server->socket().c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "wayland", 1);
-    unsetenv("DISPLAY");
+    server = std::make_unique<vesperon::testing::SERVER>();
+    server->becomeDisplay();
     {
-        QApplication app(argc, argv); // gone before the compositor, which it would not survive
+        QApplication app(argc, argv); // gone before the server, which it would not survive on Wayland
         QApplication::setQuitOnLastWindowClosed(false);
         status = RUN_ALL_TESTS();
         // Taking the session down must not turn the verdict into a timeout.

@@ -1,0 +1,67 @@
+#include "support/TestServer.h"
+
+#include <cstdlib>
+#include <iterator>
+#include <stdexcept>
+
+namespace vesperon::testing {
+
+bool TestServer::near(std::uint32_t seen, std::uint32_t rgb, int tolerance)
+{
+    for (const int shift : {16, 8, 0})
+        if (std::abs(int(seen >> shift & 0xff) - int(rgb >> shift & 0xff)) > tolerance)
+            return false;
+    return true;
+}
+
+bool TestServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
+{
+    const QImage picture = capture(area);
+    if (picture.width() != int(area.width) || picture.height() != int(area.height))
+        return false;
+    for (const int y : {0, picture.height() / 2, picture.height() - 1})
+        for (const int x : {0, picture.width() / 2, picture.width() - 1})
+            if (!near(picture.pixel(x, y) & 0xffffff, rgb, tolerance))
+                return false;
+    return true;
+}
+
+void TestServer::click(int x, int y, std::uint32_t which)
+{
+    moveTo(x, y);
+    button(which, true);
+    button(which, false);
+}
+
+void TestServer::typeKey(std::uint32_t pressed, std::initializer_list<std::uint32_t> modifiers)
+{
+    for (const std::uint32_t modifier : modifiers)
+        key(modifier, true);
+    key(pressed, true);
+    key(pressed, false);
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
+        key(*it, false);
+}
+
+void TestServer::useWayland(const std::string& socket)
+{
+    setenv("WAYLAND_DISPLAY", socket.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "wayland", 1);
+    unsetenv("DISPLAY");
+}
+
+ScratchFolder::ScratchFolder(const std::string& name)
+{
+    std::string pattern = "/tmp/vesperon-" + name + "-XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a folder for " + name);
+    path_ = pattern;
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+} // namespace vesperon::testing
