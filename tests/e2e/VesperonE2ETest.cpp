@@ -3,6 +3,7 @@
 #include "display/ScreenIdentity.h"
 #include "support/Daemon.h"
 #include "support/QtSpin.h"
+#include "support/VesperonProcess.h"
 #include "support/XServer.h"
 
 #include <QProcess>
@@ -29,47 +30,6 @@ constexpr Rect leftMonitor{0, 0, 1920, 1080}, rightMonitor{1920, 0, 1920, 1080};
 constexpr std::uint32_t red = 0x3a5f8a, green = 0x4f7f6a, black = 0, yellow = 0xe0d020;
 constexpr std::uint16_t shiftSuper = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4,
                         controlAlt = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1;
-
-// build/vesperon itself, with a throw-away configuration folder.
-struct VesperonProcess {
-    explicit VesperonProcess(const fs::path& home, const std::function<void(QProcessEnvironment&)>& adjust = {})
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((home / "config").string()));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(home.string()));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        if (adjust)
-            adjust(environment);
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(VESPERON_EXECUTABLE), {});
-    }
-    ~VesperonProcess() { process.kill(), process.waitForFinished(5000); }
-    bool waitForExit()
-    {
-        return spinUntil([&] { return process.state() == QProcess::NotRunning; });
-    }
-    void sendSignal(int signal)
-    {
-        if (const qint64 pid = process.processId();
-            pid > 0) // 0 once it has ended: kill(0) would hit the tests' own group
-            ::kill(static_cast<pid_t>(pid), signal);
-    }
-    QString output() { return printed += QString::fromLocal8Bit(process.readAllStandardOutput()); } // all so far
-    QProcess process;
-    QString printed;
-};
-
-void writeSettings(const fs::path& home, const std::string& json)
-{
-    fs::create_directories(home / "config" / "vesperon");
-    std::ofstream(home / "config" / "vesperon" / "settings.json") << json;
-}
-
-// What `vesperon --option…` printed and exited with.
-struct Answer {
-    int status = -1;
-    std::string out, errors;
-};
 
 struct VesperonE2E : ::testing::Test {
     VesperonE2E()
@@ -130,20 +90,9 @@ struct VesperonE2E : ::testing::Test {
 
     void pressBlackoutAll() { server.typeKey(d, {leftSuper, leftShift}); }
 
-    // The program as its own client. Its display is one that does not exist: a client never opens it.
     Answer command(const QStringList& arguments, const char* busAddress = nullptr)
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4321"));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(home.string()));
-        if (busAddress)
-            environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromLatin1(busAddress));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(VESPERON_EXECUTABLE), arguments);
-        EXPECT_TRUE(process.waitForFinished(10000)) << arguments.join(QLatin1Char(' ')).toStdString();
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
+        return home.command(arguments, busAddress);
     }
     // A failure says why in one line, with the status a script can rely on.
     static ::testing::AssertionResult failed(const Answer& answer, int status, const std::string& reason)
@@ -197,8 +146,7 @@ struct VesperonE2E : ::testing::Test {
     int clicks = 0;
     xcb_window_t leftWindow = 0, rightWindow = 0;
     QProcess tray;
-    QTemporaryDir temporary;
-    fs::path home = temporary.path().toStdString();
+    VesperonHome home;
 };
 
 } // namespace
@@ -233,12 +181,11 @@ TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
     // Qt names a virtual monitor after itself, and Xvfb's have no EDID.
     const auto ids = stableScreenIdentifiers({{"", "", "", "L"}, {"", "", "", "R"}});
     const std::string l = std::to_string(ids[0]), r = std::to_string(ids[1]);
-    writeSettings(home,
-        R"({"wakeDelay": 3, "allowedWakeKeys": [], "ignoreMouseMovement": false,
+    home.writeSettings(R"({"wakeDelay": 3, "allowedWakeKeys": [], "ignoreMouseMovement": false,
         "displayToggleHotkeys": "{\")"
-            + r + R"(\":{\"keyCode\":18,\"modifiers\":6144},\")" + l + R"(\":{\"keyCode\":20,\"modifiers\":6144}}",
+        + r + R"(\":{\"keyCode\":18,\"modifiers\":6144},\")" + l + R"(\":{\"keyCode\":20,\"modifiers\":6144}}",
         "displayKeepOnlyHotkeys": "{\")"
-            + r + R"(\":{\"keyCode\":19,\"modifiers\":6144}}"})");
+        + r + R"(\":{\"keyCode\":19,\"modifiers\":6144}}"})");
     XClient other;
     ASSERT_TRUE(other.grabKey(three, controlAlt)) << "another program holds Control+Alt+3 first";
     auto vesperon = launch();
@@ -359,7 +306,7 @@ TEST_F(VesperonE2E, ACompositorNeitherDimsTheBlackoutNorShadowsTheLitMonitor)
 
 TEST_F(VesperonE2E, WithWakeOnLitDisplaysOffTheLitMonitorCanBeWorkedOnBesideADarkOne)
 {
-    writeSettings(home, R"({"wakeOnLitDisplays": false, "ignoreMouseMovement": false})");
+    home.writeSettings(R"({"wakeOnLitDisplays": false, "ignoreMouseMovement": false})");
     auto vesperon = launch();
     ASSERT_EQ(command({QStringLiteral("--keep-only"), QStringLiteral("L")}).status, 0);
     ASSERT_TRUE(shows(rightMonitor, black));
@@ -375,7 +322,7 @@ TEST_F(VesperonE2E, WithWakeOnLitDisplaysOffTheLitMonitorCanBeWorkedOnBesideADar
 
 TEST_F(VesperonE2E, LeftAloneAllButThePointersMonitorGoDarkByThemselvesAndAClickWakes)
 {
-    writeSettings(home, R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "allButPointer"})");
+    home.writeSettings(R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "allButPointer"})");
     server.moveTo(2500, 500); // on the right monitor
     auto vesperon = launch([](QProcessEnvironment& environment) {
         environment.insert(QStringLiteral("VESPERON_TEST_IDLE_SCALE"), QStringLiteral("0.03")); // a minute lasts 1.8 s
@@ -566,11 +513,11 @@ TEST_F(VesperonE2E, ALostXServerEndsItWithOneLineAndStatusOneWhateverItWasDoing)
 TEST_F(VesperonE2E, OneInstanceHoweverTheDisplayIsNamedAndWhereverTheRuntimeFolderIs)
 {
     const std::string number = server.display().substr(1);
-    fs::create_directories(home / "read-only");
-    fs::permissions(home / "read-only", fs::perms::owner_read | fs::perms::owner_exec);
+    fs::create_directories(home.path() / "read-only");
+    fs::permissions(home.path() / "read-only", fs::perms::owner_read | fs::perms::owner_exec);
     const std::pair<std::string, std::optional<std::string>> variants[]
-        = {{":" + number, home.string()}, {"unix:" + number, std::nullopt}, {":" + number + ".0", "/nonexistent"},
-            {":" + number, (home / "read-only").string()}};
+        = {{":" + number, home.path().string()}, {"unix:" + number, std::nullopt},
+            {":" + number + ".0", "/nonexistent"}, {":" + number, (home.path() / "read-only").string()}};
     std::vector<std::unique_ptr<VesperonProcess>> started;
     for (const auto& [display, runtime] : variants) { // all at once
         started.push_back(std::make_unique<VesperonProcess>(home, [&](QProcessEnvironment& environment) {

@@ -26,9 +26,10 @@ TEST_F(WaylandE2E, OverlaysCoverAFullscreenWindowAndAClickTheWheelOrMovementWake
     EXPECT_TRUE(blackOutThenWake([&] { server.moveTo(300, 300); })) << "movement";
     EXPECT_EQ(beside->clicks, 0) << "the click woke and went no further";
 
-    QString said;
-    EXPECT_EQ(run({}, &said), 0);
-    EXPECT_TRUE(said.contains(QStringLiteral("already running on display"))) << said.toStdString();
+    VesperonProcess again(home);
+    ASSERT_TRUE(again.waitForExit());
+    EXPECT_EQ(again.process.exitCode(), 0);
+    EXPECT_TRUE(again.output().contains(QStringLiteral("already running on display"))) << again.output().toStdString();
 }
 
 TEST_F(WaylandE2E, BesideAKeptDisplayTheProgramThereGetsItsClicksAndKeysAndAKillLeavesAllLit)
@@ -50,7 +51,7 @@ TEST_F(WaylandE2E, BesideAKeptDisplayTheProgramThereGetsItsClicksAndKeysAndAKill
     EXPECT_TRUE(statusStartsWith("Blackout active: 1 of 2"));
     EXPECT_TRUE(dark(left));
 
-    ::kill(static_cast<pid_t>(vesperon.processId()), SIGKILL);
+    vesperon->sendSignal(SIGKILL);
     EXPECT_TRUE(shows(body(left), yellow));
 }
 

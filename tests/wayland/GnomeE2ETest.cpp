@@ -114,7 +114,7 @@ TEST_F(GnomeE2E, AnExtensionSwitchedOffIsSwitchedOnADimLevelShowsAndWhenVesperon
     ASSERT_TRUE(dark(left) && dark(right));
     ASSERT_EQ(run({QStringLiteral("--dim"), QStringLiteral("0.75")}), 0);
     EXPECT_TRUE(spinUntil([&] { return server.shows(left, 0x404040, 3); })) << "a quarter of the white, while dark";
-    ::kill(static_cast<pid_t>(vesperon.processId()), SIGKILL);
+    vesperon->sendSignal(SIGKILL);
     EXPECT_TRUE(shows(left, white));
 }
 

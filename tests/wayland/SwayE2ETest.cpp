@@ -73,21 +73,28 @@ TEST_F(SwayE2E, ThePanelShowsTheExportedTrayMenuAndItsEntriesWork)
 
 TEST_F(SwayE2E, ABackendThatCannotRunSaysWhyInOneLine)
 {
-    QProcessEnvironment noX = environment();
-    noX.remove(QStringLiteral("DISPLAY"));
-    QString said;
-    EXPECT_EQ(run({QStringLiteral("--backend"), QStringLiteral("x11")}, &said, noX), 1);
-    EXPECT_EQ(said, QStringLiteral("Vesperon needs an X11 display: DISPLAY is not set.\n"));
-
-    QProcessEnvironment nowhere = noX;
-    nowhere.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("/nonexistent/wayland-9"));
-    EXPECT_EQ(run({QStringLiteral("--backend=wayland")}, &said, nowhere), 1);
-    EXPECT_EQ(said,
+    // What it printed, without DISPLAY and with WAYLAND_DISPLAY `wayland` (or as it is).
+    const auto said = [&](const QStringList& arguments, const char* wayland = nullptr) {
+        VesperonProcess attempt(
+            home,
+            [&](QProcessEnvironment& environment) {
+                environment.remove(QStringLiteral("DISPLAY"));
+                if (wayland)
+                    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QLatin1String(wayland));
+            },
+            arguments);
+        EXPECT_TRUE(attempt.waitForExit());
+        EXPECT_EQ(attempt.process.exitCode(), 1);
+        return attempt.output();
+    };
+    EXPECT_EQ(said({QStringLiteral("--backend"), QStringLiteral("x11")}),
+        QStringLiteral("Vesperon needs an X11 display: DISPLAY is not set.\n"));
+    EXPECT_EQ(said({QStringLiteral("--backend=wayland")}, "/nonexistent/wayland-9"),
         QStringLiteral("Vesperon cannot run on Wayland here: the compositor at \"/nonexistent/wayland-9\" cannot be "
                        "reached or offers no layer-shell.\n"));
     // Left to choose, it falls back to X11, which is not there either.
-    EXPECT_EQ(run({}, &said, nowhere), 1);
-    EXPECT_EQ(said, QStringLiteral("Vesperon needs an X11 display: DISPLAY is not set.\n"));
+    EXPECT_EQ(
+        said({}, "/nonexistent/wayland-9"), QStringLiteral("Vesperon needs an X11 display: DISPLAY is not set.\n"));
 }
 
 } // namespace

@@ -6,16 +6,14 @@
 #include "support/QtSpin.h"
 #include "support/StatusNotifierWatcher.h"
 #include "support/TestServer.h"
+#include "support/VesperonProcess.h"
 
 #include <QKeyEvent>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <memory>
 
 namespace vesperon::testing {
 
@@ -40,50 +38,29 @@ struct Window : QWidget {
 struct WaylandE2E : ::testing::Test {
     TestServer& server = testServer();
     StatusNotifierWatcher tray;
-    QTemporaryDir home;
-    QProcess vesperon;
+    VesperonHome home;
+    std::unique_ptr<VesperonProcess> vesperon;
 
     WaylandE2E() { server.moveTo(100, 600); } // the pointer may show in screenshots: away from the points they check
-    ~WaylandE2E() override { vesperon.kill(), vesperon.waitForFinished(5000); }
-
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        return environment;
-    }
 
     // Starts Vesperon and waits until its tray icon is registered and it answers on the bus.
     void launch(const std::string& settings = "{}")
     {
-        const std::filesystem::path folder = std::filesystem::path(home.path().toStdString()) / "config" / "vesperon";
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder / "settings.json") << settings;
-        vesperon.setProcessEnvironment(environment());
-        vesperon.start(QStringLiteral(VESPERON_EXECUTABLE), {});
+        home.writeSettings(settings);
+        vesperon = std::make_unique<VesperonProcess>(home);
         ASSERT_TRUE(spinUntil([&] { return run({QStringLiteral("--status")}) == 0 && !tray.items().empty(); }))
-            << vesperon.readAll().toStdString();
+            << vesperon->output().toStdString();
     }
 
     // `vesperon ARGUMENTS…`, to the end; its exit status.
-    int run(const QStringList& arguments, QString* output = nullptr, const QProcessEnvironment& environment = {})
+    int run(const QStringList& arguments, QString* output = nullptr)
     {
-        QProcess process;
-        process.setProcessEnvironment(environment.isEmpty() ? this->environment() : environment);
-        process.start(QStringLiteral(VESPERON_EXECUTABLE), arguments);
-        // Not a blocking wait: this process is the tray's host, which Vesperon may be asking.
-        EXPECT_TRUE(spinUntil([&] { return process.state() == QProcess::NotRunning; }));
+        const Answer answer = home.command(arguments);
         if (output)
-            *output = QString::fromLocal8Bit(process.readAllStandardOutput());
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+            *output = QString::fromStdString(answer.out);
+        return answer.status;
     }
-    bool statusStartsWith(const char* text)
-    {
-        QString status;
-        return run({QStringLiteral("--status")}, &status) == 0 && status.startsWith(QLatin1String(text));
-    }
+    bool statusStartsWith(const char* text) { return home.statusStartsWith(text); }
 
     // A window over `output` (below a bar, if there is one), shown once it is there.
     std::unique_ptr<Window> openWindow(int output, std::uint32_t rgb, bool fullScreen = false)
