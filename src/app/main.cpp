@@ -41,6 +41,9 @@ int alreadyRunning(int argc, char** argv, const std::string& display)
 
 int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
 {
+    // Before the choice: asking GNOME Shell about its extension starts Qt's D-Bus thread, which
+    // would otherwise take a SIGTERM itself and end the program before it wakes the displays.
+    QtTerminationSignals::block();
     const DisplayServerChoice displayServer = chooseDisplayServer(std::cout, backendChoice);
     if (!displayServer)
         return 1;
@@ -48,8 +51,6 @@ int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
     if (!instance->isOurs()) {
         return alreadyRunning(argc, argv, displayServer.display);
     }
-
-    QtTerminationSignals::block();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vesperon"));
