@@ -1,8 +1,8 @@
 #pragma once
 
-// build/vesperon as a Wayland client of the test process's compositor, used as a user uses it:
-// the command line, clicks, the wheel, the keyboard, windows of the test's own on each output.
-// Pixels are read back from the compositor; every wait is on a condition.
+// build/vesperon on the test process's server (Xvfb, sway, KWin or GNOME Shell), used as a user uses
+// it: the command line, clicks, the wheel, the keyboard, windows of the test's own on each output,
+// a tray on the session bus. Pixels are read back from the server; every wait is on a condition.
 #include "support/QtSpin.h"
 #include "support/StatusNotifierWatcher.h"
 #include "support/TestServer.h"
@@ -35,13 +35,19 @@ struct Window : QWidget {
     QString typed;
 };
 
-struct WaylandE2E : ::testing::Test {
+struct Conformance : ::testing::Test {
     TestServer& server = testServer();
     StatusNotifierWatcher tray;
     VesperonHome home;
     std::unique_ptr<VesperonProcess> vesperon;
 
-    WaylandE2E() { server.moveTo(100, 600); } // the pointer may show in screenshots: away from the points they check
+    const TestServer::Traits traits = server.traits();
+
+    Conformance()
+    {
+        server.prepare();
+        server.moveTo(100, 600); // the pointer may show in screenshots: away from the points they check
+    }
 
     // Starts Vesperon and waits until its tray icon is registered and it answers on the bus.
     void launch(const std::string& settings = "{}")
@@ -67,7 +73,13 @@ struct WaylandE2E : ::testing::Test {
     {
         server.focusOutput(output);
         auto window = std::make_unique<Window>(rgb);
-        fullScreen ? window->showFullScreen() : window->showMaximized();
+        if (traits.placesWindows) {
+            fullScreen ? window->showFullScreen() : window->showMaximized();
+        } else { // a bare X server puts a window where it asks to be
+            const Rect frame = fullScreen ? TestServer::output(output) : body(TestServer::output(output));
+            window->setGeometry(int(frame.x), int(frame.y), int(frame.width), int(frame.height));
+            window->show();
+        }
         EXPECT_TRUE(shows(body(TestServer::output(output)), rgb));
         return window;
     }

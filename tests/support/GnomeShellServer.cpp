@@ -1,5 +1,7 @@
 #include "support/GnomeShellServer.h"
 
+#include "support/QtSpin.h"
+
 #include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
@@ -139,6 +141,15 @@ void GnomeShellServer::scroll()
 void GnomeShellServer::key(std::uint32_t key, bool pressed)
 {
     remote(QStringLiteral("NotifyKeyboardKeycode"), {key, pressed});
+}
+
+void GnomeShellServer::prepare()
+{
+    if (!spinUntil([&] { return overviewIsOpen(); }))
+        throw std::runtime_error("the shell never opened its start-up Overview");
+    setOverview(false);
+    if (!spinUntil([&] { return !overviewIsOpen(); }))
+        throw std::runtime_error("the Overview did not close");
 }
 
 } // namespace vesperon::testing

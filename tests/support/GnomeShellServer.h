@@ -26,6 +26,15 @@ public:
     GnomeShellServer& operator=(const GnomeShellServer&) = delete;
 
     void becomeDisplay() const override { useWayland(socket_); }
+    // The extension tells that a key was pressed, not which, and the key still reaches the window;
+    // every input is one kind of activity to it.
+    Traits traits() const override
+    {
+        return {.tellsWhichKey = false,
+            .keysReachWindowWhileAllDark = true,
+            .tellsInputOnLitDisplays = false,
+            .opensMenusOfItsOwn = false};
+    }
     QImage capture(const Rect& area) const override;
     // New windows open on the monitor under the pointer.
     void focusOutput(int index) override { moveTo(int(output(index).x) + outputWidth / 2, outputHeight / 2); }
@@ -37,6 +46,8 @@ public:
     // Whether any pixel in `area` is not black.
     bool showsAnythingIn(const Rect& area) const;
     void setOverview(bool open);
+    // Closes the Overview the shell opens as it starts up.
+    void prepare() override;
     // Switches Vesperon's extension off or on, as the user can in GNOME's Extensions and as the
     // shell does around its lock screen; true once the shell has done it.
     bool setExtensionEnabled(bool enabled);

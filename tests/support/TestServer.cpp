@@ -47,6 +47,8 @@ void TestServer::useWayland(const std::string& socket)
 {
     setenv("WAYLAND_DISPLAY", socket.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "wayland", 1);
+    // The test's windows are the colour they are asked to be, edge to edge, on every compositor.
+    setenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1", 1);
     unsetenv("DISPLAY");
 }
 

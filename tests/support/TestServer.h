@@ -30,12 +30,27 @@ public:
     static constexpr int outputWidth = 1280, outputHeight = 720;
     static Rect output(int index) { return {double(index * outputWidth), 0, outputWidth, outputHeight}; }
 
+    // What a server's desktop does its own way, for the scenarios every server runs.
+    struct Traits {
+        bool placesWindows = true; // a window manager puts windows where they are asked to be maximised
+        bool composites = true; // windows are drawn with transparency: a dimmed blackout shows through
+        bool tellsWhichKey = true; // Vesperon learns which key was pressed, not only that one was
+        bool keysReachWindowWhileAllDark = false; // keys go on to the window in front during a full blackout
+        bool tellsPointerPosition = false; // where the pointer is, for the idle blackout's scope
+        bool tellsInputOnLitDisplays = true; // a click on a lit display is told apart from one on a dark one
+        bool opensMenusOfItsOwn = true; // a program may open a menu where no panel draws one
+    };
+
     virtual ~TestServer() = default;
+    virtual Traits traits() const { return {}; }
 
     // Makes this process, and the programs it starts, clients of this server.
     virtual void becomeDisplay() const = 0;
     // What the server shows in `area` now; null when it gave no picture.
     virtual QImage capture(const Rect& area) const = 0;
+    // Brings the server to where the scenarios every server runs begin: two outputs side by side,
+    // as the compositors start with (an X server's monitors are each test's to set), the desktop in front.
+    virtual void prepare() {}
     // Makes `index` the output where the next window opens.
     virtual void focusOutput(int index) = 0;
     // Input as a user's devices would send it; each returns once the server has it.

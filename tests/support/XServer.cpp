@@ -30,6 +30,13 @@ void XvfbServer::becomeDisplay() const
     unsetenv("WAYLAND_DISPLAY");
 }
 
+void XvfbServer::prepare()
+{
+    setOutputMode(2 * outputWidth, outputHeight);
+    setMonitor("L", output(0), true);
+    setMonitor("R", output(1));
+}
+
 QImage XvfbServer::capture(const Rect& area) const { return input_->image(area); }
 
 void XvfbServer::moveTo(int x, int y)
@@ -42,7 +49,9 @@ void XvfbServer::button(std::uint32_t button, bool pressed)
 {
     const std::uint8_t x11 = button == EvdevButton::right ? 3 : button == EvdevButton::left ? 1 : 2;
     input_->fake(pressed ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, x11);
-    input_->sync();
+    // A press is sent on with its release, as the click was before: the black goes between them.
+    if (!pressed)
+        input_->sync();
 }
 
 void XvfbServer::key(std::uint32_t key, bool pressed)

@@ -27,7 +27,16 @@ public:
 
     const std::string& display() const { return display_; }
     void becomeDisplay() const override;
+    // No window manager and no compositor; every key goes on, and XInput tells where the pointer is.
+    Traits traits() const override
+    {
+        return {.placesWindows = false,
+            .composites = false,
+            .keysReachWindowWhileAllDark = true,
+            .tellsPointerPosition = true};
+    }
     QImage capture(const Rect& area) const override;
+    void prepare() override;
     // An X server without a window manager opens windows where they ask to be.
     void focusOutput(int) override {}
     void moveTo(int x, int y) override;

@@ -1,5 +1,5 @@
 // What only KWin shows: KDE's shortcut service, where Vesperon's hotkeys are actions of its own.
-#include "wayland/WaylandE2E.h"
+#include "conformance/Conformance.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -10,7 +10,7 @@ using namespace vesperon::testing;
 
 namespace {
 
-using KWinE2E = WaylandE2E;
+using KWinE2E = Conformance;
 
 TEST_F(KWinE2E, KdesShortcutServiceRunsTheHotkeyAndRefusesWhatKWinKeeps)
 {

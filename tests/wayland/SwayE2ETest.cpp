@@ -1,15 +1,15 @@
 // What only sway shows: its bar under the overlays, its way to add an output, and the safety
 // combination (KWin keeps Control+Meta+Escape for itself).
+#include "conformance/Conformance.h"
 #include "keybinding/DesktopKeyBinding.h"
 #include "support/SwayServer.h"
-#include "wayland/WaylandE2E.h"
 
 using namespace vesperon;
 using namespace vesperon::testing;
 
 namespace {
 
-using SwayE2E = WaylandE2E;
+using SwayE2E = Conformance;
 
 SwayServer& sway() { return static_cast<SwayServer&>(testServer()); }
 
