@@ -35,7 +35,7 @@ using namespace vesperon;
 using vesperon::testing::spinUntil;
 using Clock = std::chrono::steady_clock;
 
-TEST(QtRunLoop, TasksRunLaterInOrderDelaysNeverEndEarlyAndTimersStopWhenInvalidated)
+TEST(QtRunLoop, TasksRunLaterInOrderDelaysNeverEndEarlyAndTimersEndWhenStopped)
 {
     QtRunLoop loop;
     std::vector<int> order;

@@ -36,7 +36,7 @@ TEST(Signal, AnEmissionCallsInOrderWhatWasConnectedBeforeItAndIsStillConnected)
     EXPECT_EQ(calls, (std::vector<std::string>{"a1", "a2", "late2", "c2", "a3", "late3"}));
 }
 
-TEST(Published, MainQueueDeliveryHandsEachValueOverOnALaterTurnUntilDropped)
+TEST(Published, QueuedDeliveryHandsEachValueOverOnALaterTurnUntilDropped)
 {
     FakeRunLoop loop;
     Published<int> value(1);
