@@ -49,7 +49,7 @@ void XvfbServer::button(std::uint32_t button, bool pressed)
 {
     const std::uint8_t x11 = button == EvdevButton::right ? 3 : button == EvdevButton::left ? 1 : 2;
     input_->fake(pressed ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, x11);
-    // A press is sent on with its release, as the click was before: the black goes between them.
+    // A press goes out with its release: the server takes a click at once, as a quick click is.
     if (!pressed)
         input_->sync();
 }
