@@ -70,10 +70,11 @@ TEST_F(Conformance, QuittingHoweverItEndsLightsEveryDisplay)
             : std::strcmp(how, "SIGINT") == 0              ? SIGINT
             : std::strcmp(how, "SIGHUP") == 0              ? SIGHUP
                                                            : SIGKILL;
-        if (signal)
+        if (signal) {
             vesperon->sendSignal(signal);
-        else
+        } else {
             EXPECT_EQ(run({QStringLiteral("--quit")}), 0);
+        }
         ASSERT_TRUE(vesperon->waitForExit()) << how;
         const bool clean = vesperon->process.exitStatus() == QProcess::NormalExit && vesperon->process.exitCode() == 0;
         EXPECT_TRUE(clean || signal == SIGKILL)
@@ -111,8 +112,9 @@ TEST_F(Conformance, DuringAFullBlackoutAnAllowedKeyWakes)
     }
     server.typeKey(EvdevKey::space);
     EXPECT_TRUE(shows(body(left), white)) << "an allowed key";
-    if (!traits.keysReachWindowWhileAllDark)
+    if (!traits.keysReachWindowWhileAllDark) {
         EXPECT_EQ(window->keys, 0) << "the black held the keyboard";
+    }
 }
 
 TEST_F(Conformance, LeftAloneTheDisplaysGoDarkByThemselvesAndAClickWakes)
@@ -156,8 +158,9 @@ TEST_F(Conformance, OnAPanelThatDrawsNoMenuALeftOrRightClickOpensOneThatWorks)
         server.click(1900, 400);
         EXPECT_TRUE(shows(body(left), white)) << click;
     }
-    if (!traits.keysReachWindowWhileAllDark)
+    if (!traits.keysReachWindowWhileAllDark) {
         EXPECT_EQ(window->keys, 0);
+    }
 }
 
 } // namespace
