@@ -266,6 +266,7 @@ TEST_F(VesperonE2E, BlackWindowsStayOnTopTakeClicksAndNeverTheFocus)
         pressBlackoutAll();
         const QDeadlineTimer deadline(8000);
         while (!blackNow() && !deadline.hasExpired()) {}
+        ASSERT_FALSE(deadline.hasExpired()) << "no black within 8 s, round " << round;
         server.click(2880, 700);
         ASSERT_TRUE(lit()) << "a click as the black appeared, round " << round;
     }

@@ -62,10 +62,11 @@ TEST(KeyCombo, DisplayStringsKeyNamesAndTheStoredForm)
     for (const auto& [combo, text] : cases)
         EXPECT_EQ(combo.displayString(), text) << combo.keyCode;
     std::set<std::string> names;
+    std::size_t named = 0;
     for (std::uint32_t code = 0; code < 256; ++code)
         if (auto name = KeyCombo::keyName(code))
-            names.insert(*name);
-    EXPECT_EQ(names.size(), 74u) << "74 keys, no two sharing a name";
+            names.insert(*name), ++named;
+    EXPECT_EQ(names.size(), named) << "no two keys share a name";
 
     // The stored form, read strictly.
     EXPECT_EQ(KeyCombo::defaultBlackoutAll.toJson().dump(), R"({"keyCode":2,"modifiers":768})");
