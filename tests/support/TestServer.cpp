@@ -6,13 +6,17 @@
 
 namespace vesperon::testing {
 
-bool TestServer::near(std::uint32_t seen, std::uint32_t rgb, int tolerance)
+namespace {
+
+bool near(std::uint32_t seen, std::uint32_t rgb, int tolerance)
 {
     for (const int shift : {16, 8, 0})
         if (std::abs(int(seen >> shift & 0xff) - int(rgb >> shift & 0xff)) > tolerance)
             return false;
     return true;
 }
+
+} // namespace
 
 bool TestServer::shows(const Rect& area, std::uint32_t rgb, int tolerance) const
 {

@@ -62,7 +62,6 @@ public:
     // Whether nine points across `area` (corners, edge middles, centre) all show `rgb` (0xRRGGBB)
     // now, each channel within `tolerance`.
     bool shows(const Rect& area, std::uint32_t rgb, int tolerance = 0) const;
-    static bool near(std::uint32_t seen, std::uint32_t rgb, int tolerance);
     void click(int x, int y, std::uint32_t button = EvdevButton::left);
     // Presses and releases a key, holding the modifier keys around it.
     void typeKey(std::uint32_t key, std::initializer_list<std::uint32_t> modifiers = {});
