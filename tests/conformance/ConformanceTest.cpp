@@ -14,7 +14,7 @@ TEST_F(Conformance, BlackCoversAFullscreenWindowAndAClickTheWheelOrMovementWakes
 {
     const auto fullScreen = openWindow(0, yellow, true);
     const auto beside = openWindow(1, white);
-    launch(R"({"ignoreMouseMovement": false})");
+    launch();
     server.moveTo(1900, 400); // where it clicks: a black appearing under a resting pointer is no movement
 
     const auto blackOutThenWake = [&](const std::function<void()>& wake) {
@@ -25,13 +25,19 @@ TEST_F(Conformance, BlackCoversAFullscreenWindowAndAClickTheWheelOrMovementWakes
     };
     EXPECT_TRUE(blackOutThenWake([&] { server.click(1900, 400); })) << "a click";
     EXPECT_TRUE(blackOutThenWake([&] { server.scroll(); })) << "the wheel";
-    EXPECT_TRUE(blackOutThenWake([&] { server.moveTo(300, 300); })) << "movement";
+    EXPECT_TRUE(spinUntil([&] { return statusStartsWith("No blackout"); }));
     EXPECT_EQ(beside->clicks, 0) << "the click woke and went no further";
 
     VesperonProcess again(home);
     ASSERT_TRUE(again.waitForExit());
     EXPECT_EQ(again.process.exitCode(), 0);
     EXPECT_TRUE(again.output().contains(QStringLiteral("already running on display"))) << again.output().toStdString();
+
+    // Where movement wakes, a click after it may reach the window: XTEST's clicks move a little.
+    ASSERT_EQ(run({QStringLiteral("--quit")}), 0);
+    ASSERT_TRUE(vesperon->waitForExit());
+    launch(R"({"ignoreMouseMovement": false})");
+    EXPECT_TRUE(blackOutThenWake([&] { server.moveTo(300, 300); })) << "movement";
 }
 
 TEST_F(Conformance, BesideAKeptDisplayTheProgramThereGetsItsClicksAndKeys)
@@ -40,7 +46,7 @@ TEST_F(Conformance, BesideAKeptDisplayTheProgramThereGetsItsClicksAndKeys)
         GTEST_SKIP() << "every input is one kind of activity to this server's extension";
     const auto leftWindow = openWindow(0, yellow);
     const auto window = openWindow(1, white);
-    launch(R"({"wakeOnLitDisplays": false})");
+    launch(R"({"wakeOnLitDisplays": false, "allowedWakeKeys": []})"); // on X11 an allowed key wakes wherever typed
     // From a full blackout: the black that stays must let go of the keyboard.
     ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
     ASSERT_TRUE(dark(left) && dark(right));

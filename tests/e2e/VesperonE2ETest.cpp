@@ -1,7 +1,6 @@
 // build/vesperon itself on a private Xvfb with two monitors and a real tray (trayer), used as a
 // user uses it: hotkeys, clicks, the tray menu, the keyboard, signals. Every wait is on a condition.
 #include "display/ScreenIdentity.h"
-#include "support/Daemon.h"
 #include "support/QtSpin.h"
 #include "support/VesperonProcess.h"
 #include "support/XServer.h"
@@ -13,7 +12,6 @@
 #include <nlohmann/json.hpp>
 
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -34,7 +32,6 @@ constexpr std::uint16_t shiftSuper = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_4,
 struct VesperonE2E : ::testing::Test {
     VesperonE2E()
     {
-        static SessionBus bus; // Vesperon's name goes on a bus of the test's own
         server.setOutputMode(5760, 1440);
         server.setMonitor("L", leftMonitor, true);
         server.setMonitor("R", rightMonitor);
@@ -132,15 +129,6 @@ struct VesperonE2E : ::testing::Test {
         }
     }
 
-    void screenshot(const char* name, const Rect& area)
-    {
-        if (const char* dir = std::getenv("VESPERON_SCREENSHOT_DIR")) {
-            QProcess::execute(QStringLiteral(SCREENSHOT_TOOL),
-                {QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name), QString::number(area.x),
-                    QString::number(area.y), QString::number(area.width), QString::number(area.height)});
-        }
-    }
-
     XvfbServer& server = xvfb();
     XClient client;
     int clicks = 0;
@@ -155,8 +143,6 @@ TEST_F(VesperonE2E, TheTrayMenuBlacksOutAMonitorOpensThePreferencesAndQuits)
 {
     auto vesperon = launch();
     menu({down, down, right, down}); // Blackout All, Blackout Display ›, the second monitor
-    const Rect shown = windows(isMenu).at(0).frame;
-    screenshot("tray-menu.png", Rect{shown.x - 420, 0, shown.width + 460, shown.y + shown.height + 20});
     server.typeKey(enter);
     // Even on a busy machine, where the input watch may read the Return after the blackout began.
     EXPECT_TRUE(shows(rightMonitor, black) && shows(leftMonitor, red));
@@ -169,7 +155,6 @@ TEST_F(VesperonE2E, TheTrayMenuBlacksOutAMonitorOpensThePreferencesAndQuits)
         return !windows(isPreferences).empty() && client.inputFocus() == windows(isPreferences)[0].id;
     })) << "the preferences window did not open with the focus";
     EXPECT_EQ(client.title(windows(isPreferences).at(0).id), "Vesperon Preferences");
-    screenshot("preferences.png", windows(isPreferences).at(0).frame);
     client.setInputFocus(leftWindow);
     menu({down, down, down, down, down, enter}); // "Quit Vesperon"
     ASSERT_TRUE(vesperon->waitForExit());
@@ -207,8 +192,7 @@ TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
         XClient locker; // a screen locker or a game grabs the whole keyboard
         ASSERT_TRUE(locker.grabKeyboard(locker.createWindow(Rect{0, 0, 10, 10}, 0x101010)));
         server.typeKey(escape, {leftControl, leftSuper});
-        EXPECT_TRUE(shows(leftMonitor, red, 2500) && shows(rightMonitor, green, 100))
-            << "at once, despite the 3 s delay";
+        EXPECT_TRUE(lit()) << "the safety combination, through the locker's grab";
         locker.ungrabKeyboard();
     }
 
@@ -254,37 +238,17 @@ TEST_F(VesperonE2E, BlackWindowsStayOnTopTakeClicksAndNeverTheFocus)
     EXPECT_EQ(client.buttonPresses(rightWindow), 0) << "and stops at the black window";
     server.click(2880, 700);
     EXPECT_EQ(client.buttonPresses(rightWindow), 1) << "clicks on a lit monitor arrive";
-    for (const bool wheel : {false, true}) {
-        pressBlackoutAll();
-        ASSERT_TRUE(dark());
-        wheel ? server.scroll() : server.click(2880, 700, EvdevButton::right);
-        EXPECT_TRUE(lit()) << (wheel ? "a wheel step wakes" : "a right click wakes");
-    }
     // Input is watched from before the black shows: a click the moment it does wakes, every time.
     const auto blackNow = [&] { return client.pixel(960, 540) == black && client.pixel(2880, 540) == black; };
-    for (int round = 0; round < 60; ++round) {
+    for (int round = 0; round < 40; ++round) {
         pressBlackoutAll();
         const QDeadlineTimer deadline(8000);
         while (!blackNow() && !deadline.hasExpired()) {}
         ASSERT_FALSE(deadline.hasExpired()) << "no black within 8 s, round " << round;
-        server.click(2880, 700);
+        server.click(2880, 700, round % 2 ? EvdevButton::right : EvdevButton::left);
         ASSERT_TRUE(lit()) << "a click as the black appeared, round " << round;
     }
     EXPECT_EQ(client.inputFocus(), leftWindow) << "Vesperon never took the focus";
-}
-
-TEST_F(VesperonE2E, SignalsAndEvenAKillLeaveEveryMonitorLit)
-{
-    for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
-        auto vesperon = launch();
-        pressBlackoutAll();
-        ASSERT_TRUE(dark()) << strsignal(signal);
-        vesperon->sendSignal(signal);
-        ASSERT_TRUE(vesperon->waitForExit()) << strsignal(signal);
-        const bool clean = vesperon->process.exitStatus() == QProcess::NormalExit && vesperon->process.exitCode() == 0;
-        EXPECT_TRUE(clean || signal == SIGKILL) << strsignal(signal);
-        EXPECT_TRUE(lit()) << strsignal(signal);
-    }
 }
 
 TEST_F(VesperonE2E, ACompositorNeitherDimsTheBlackoutNorShadowsTheLitMonitor)
@@ -303,38 +267,6 @@ TEST_F(VesperonE2E, ACompositorNeitherDimsTheBlackoutNorShadowsTheLitMonitor)
     EXPECT_TRUE(shows(leftMonitor, black)) << "opaque: nothing shows through";
     EXPECT_EQ(client.pixel(1921, 500), besideBefore) << "no shadow of its own on the lit monitor";
     compositor.kill(), compositor.waitForFinished(5000);
-}
-
-TEST_F(VesperonE2E, WithWakeOnLitDisplaysOffTheLitMonitorCanBeWorkedOnBesideADarkOne)
-{
-    home.writeSettings(R"({"wakeOnLitDisplays": false, "ignoreMouseMovement": false})");
-    auto vesperon = launch();
-    ASSERT_EQ(command({QStringLiteral("--keep-only"), QStringLiteral("L")}).status, 0);
-    ASSERT_TRUE(shows(rightMonitor, black));
-    server.moveTo(600, 500);
-    server.click(500, 500);
-    ASSERT_TRUE(spinUntil([&] { return client.buttonPresses(leftWindow) == 1; }))
-        << "the click reaches the window there";
-    ASSERT_TRUE(client.pingAnswered(windows(isIcon).at(0).id));
-    EXPECT_TRUE(home.statusStartsWith("Blackout active: 1 of 2")) << "and wakes nothing";
-    server.click(2500, 500);
-    EXPECT_TRUE(shows(rightMonitor, green)) << "a click on the dark one wakes";
-}
-
-TEST_F(VesperonE2E, LeftAloneAllButThePointersMonitorGoDarkByThemselvesAndAClickWakes)
-{
-    home.writeSettings(R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "allButPointer"})");
-    server.moveTo(2500, 500); // on the right monitor
-    auto vesperon = launch([](QProcessEnvironment& environment) {
-        environment.insert(QStringLiteral("VESPERON_TEST_IDLE_SCALE"), QStringLiteral("0.03")); // a minute lasts 1.8 s
-    });
-    for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(shows(leftMonitor, black)) << round;
-        EXPECT_TRUE(shows(rightMonitor, green)) << "the pointer's monitor stays lit";
-        EXPECT_TRUE(home.statusStartsWith("Blackout active: 1 of 2"));
-        server.click(2500, 500);
-        ASSERT_TRUE(shows(leftMonitor, red)) << "a click wakes it like any blackout";
-    }
 }
 
 TEST_F(VesperonE2E, ADimLevelLetsTheRestThroughWhereACompositorRunsAndStaysBlackWithout)

@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <stdexcept>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -18,14 +19,6 @@ namespace {
 
 const QString shellName = QStringLiteral("org.gnome.Shell");
 const QString remoteName = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
-
-QDBusMessage call(const QString& service, const QString& path, const QString& interface, const QString& method,
-    const QVariantList& arguments = {})
-{
-    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
-    message.setArguments(arguments);
-    return QDBusConnection::sessionBus().call(message, QDBus::Block, 10000);
-}
 
 } // namespace
 
@@ -64,38 +57,47 @@ QDBusMessage GnomeShellServer::remote(const QString& method, const QVariantList&
 {
     const QString session = remoteName + QStringLiteral(".Session");
     if (session_.isEmpty()) { // once the shell has started up: it offers remote desktop only then
-        const QDBusMessage created = call(
+        const QDBusMessage created = busCall(
             remoteName, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), remoteName, QStringLiteral("CreateSession"));
         session_ = created.arguments().value(0).value<QDBusObjectPath>().path();
         if (session_.isEmpty())
             throw std::runtime_error("no remote desktop session: " + created.errorMessage().toStdString());
-        call(remoteName, session_, session, QStringLiteral("Start"));
+        busCall(remoteName, session_, session, QStringLiteral("Start"));
         // The pointer starts on the primary monitor: into its bottom left corner, away from the hot one.
-        call(remoteName, session_, session, QStringLiteral("NotifyPointerMotionRelative"), {-10000.0, 10000.0});
+        busCall(remoteName, session_, session, QStringLiteral("NotifyPointerMotionRelative"), {-10000.0, 10000.0});
         x_ = 0, y_ = outputHeight - 1;
     }
-    return call(remoteName, session_, session, method, arguments);
+    return busCall(remoteName, session_, session, method, arguments);
 }
 
 void GnomeShellServer::setOverview(bool open)
 {
-    call(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.freedesktop.DBus.Properties"),
+    busCall(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("Set"), {shellName, QStringLiteral("OverviewActive"), QVariant::fromValue(QDBusVariant(open))});
 }
 
 bool GnomeShellServer::setExtensionEnabled(bool enabled)
 {
     const QDBusMessage reply
-        = call(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.gnome.Shell.Extensions"),
+        = busCall(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.gnome.Shell.Extensions"),
             enabled ? QStringLiteral("EnableExtension") : QStringLiteral("DisableExtension"),
             {QStringLiteral("vesperon@vesperon.github.io")});
     return reply.arguments().value(0).toBool();
 }
 
+std::uint64_t GnomeShellServer::idleTime() const
+{
+    return busCall(QStringLiteral("org.gnome.Mutter.IdleMonitor"), QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"),
+        QStringLiteral("org.gnome.Mutter.IdleMonitor"), QStringLiteral("GetIdletime"))
+        .arguments()
+        .value(0)
+        .toULongLong();
+}
+
 bool GnomeShellServer::overviewIsOpen() const
 {
     const QDBusMessage reply
-        = call(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.freedesktop.DBus.Properties"),
+        = busCall(shellName, QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.freedesktop.DBus.Properties"),
             QStringLiteral("Get"), {shellName, QStringLiteral("OverviewActive")});
     return reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
 }
@@ -103,7 +105,7 @@ bool GnomeShellServer::overviewIsOpen() const
 QImage GnomeShellServer::capture(const Rect& area) const
 {
     const QString file = QString::fromStdString((folder_ / "shot.png").string());
-    const QDBusMessage reply = call(shellName, QStringLiteral("/org/gnome/Shell/Screenshot"),
+    const QDBusMessage reply = busCall(shellName, QStringLiteral("/org/gnome/Shell/Screenshot"),
         QStringLiteral("org.gnome.Shell.Screenshot"), QStringLiteral("ScreenshotArea"),
         {int(area.x), int(area.y), int(area.width), int(area.height), false, file});
     QImage picture;
@@ -124,6 +126,8 @@ bool GnomeShellServer::showsAnythingIn(const Rect& area) const
 
 void GnomeShellServer::moveTo(int x, int y)
 {
+    if (x == x_ && y == y_)
+        return; // a motion of nothing is still input to the shell: a click would come with it
     remote(QStringLiteral("NotifyPointerMotionRelative"), {double(x - x_), double(y - y_)});
     x_ = x, y_ = y;
 }
@@ -145,7 +149,7 @@ void GnomeShellServer::key(std::uint32_t key, bool pressed)
 
 void GnomeShellServer::prepare()
 {
-    if (!spinUntil([&] { return overviewIsOpen(); }))
+    if (!std::exchange(prepared_, true) && !spinUntil([&] { return overviewIsOpen(); }))
         throw std::runtime_error("the shell never opened its start-up Overview");
     setOverview(false);
     if (!spinUntil([&] { return !overviewIsOpen(); }))

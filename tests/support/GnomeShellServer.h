@@ -46,11 +46,13 @@ public:
     // Whether any pixel in `area` is not black.
     bool showsAnythingIn(const Rect& area) const;
     void setOverview(bool open);
-    // Closes the Overview the shell opens as it starts up.
+    // Closes the Overview, once the shell has opened it as it starts up.
     void prepare() override;
     // Switches Vesperon's extension off or on, as the user can in GNOME's Extensions and as the
     // shell does around its lock screen; true once the shell has done it.
     bool setExtensionEnabled(bool enabled);
+    // How long the seat has had no input, in ms, as the shell's idle monitor counts it.
+    std::uint64_t idleTime() const;
     // Whether the shell reports the Overview as open.
     bool overviewIsOpen() const;
 
@@ -62,6 +64,7 @@ private:
     std::string socket_;
     std::unique_ptr<Daemon> shell_;
     QString session_;
+    bool prepared_ = false;
     int x_ = 0, y_ = 0; // where the pointer is: remote input without a screen cast moves it only relatively
 };
 

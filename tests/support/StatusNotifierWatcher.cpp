@@ -1,4 +1,5 @@
 #include "support/StatusNotifierWatcher.h"
+#include "support/TestServer.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -84,11 +85,8 @@ bool StatusNotifierWatcher::handleMessage(const QDBusMessage& message, const QDB
 
 bool StatusNotifierWatcher::choose(const QString& item, const QString& label) const
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
     const auto call = [&](const QString& method, const QVariantList& arguments) {
-        QDBusMessage message = QDBusMessage::createMethodCall(item, QStringLiteral("/MenuBar"), dbusMenu, method);
-        message.setArguments(arguments);
-        return bus.call(message);
+        return busCall(item, QStringLiteral("/MenuBar"), dbusMenu, method, arguments);
     };
     call(QStringLiteral("AboutToShow"), {0}); // the menu is about to open: the program brings it up to date
     const QDBusMessage layout = call(QStringLiteral("GetLayout"), {0, -1, QStringList()});

@@ -1,5 +1,7 @@
 #include "support/TestServer.h"
 
+#include <QDBusConnection>
+
 #include <cstdlib>
 #include <iterator>
 #include <stdexcept>
@@ -54,6 +56,14 @@ void TestServer::useWayland(const std::string& socket)
     // The test's windows are the colour they are asked to be, edge to edge, on every compositor.
     setenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1", 1);
     unsetenv("DISPLAY");
+}
+
+QDBusMessage busCall(const QString& service, const QString& path, const QString& interface, const QString& method,
+    const QVariantList& arguments)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(message, QDBus::Block, 10000);
 }
 
 ScratchFolder::ScratchFolder(const std::string& name)

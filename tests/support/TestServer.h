@@ -2,6 +2,7 @@
 
 #include "core/Geometry.h"
 
+#include <QDBusMessage>
 #include <QImage>
 
 #include <cstdint>
@@ -73,6 +74,10 @@ protected:
 
 // The server the test process's main started.
 TestServer& testServer();
+
+// A method call on this process's session bus, waited for up to 10 s: its reply or its error.
+QDBusMessage busCall(const QString& service, const QString& path, const QString& interface, const QString& method,
+    const QVariantList& arguments = {});
 
 // A folder of a test's own under /tmp, removed with all it holds on destruction.
 class ScratchFolder {

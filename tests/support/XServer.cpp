@@ -32,6 +32,7 @@ void XvfbServer::becomeDisplay() const
 
 void XvfbServer::prepare()
 {
+    run("xrandr --delmonitor L; xrandr --delmonitor R"); // a test before in this process set them
     setOutputMode(2 * outputWidth, outputHeight);
     setMonitor("L", output(0), true);
     setMonitor("R", output(1));

@@ -5,8 +5,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 
-#include <csignal>
-
 using namespace vesperon;
 using namespace vesperon::testing;
 
@@ -51,19 +49,18 @@ TEST_F(GnomeE2E, WithAWaylandWindowFocusedTheHotkeysWorkAndAnyKeyWakesAndStillRe
     // start-up Overview, and the keys typed below would reach no window.
     const auto hasKeyboard = [&] {
         server.typeKey(EvdevKey::leftShift);
-        return spinUntil([&] { return window->keys > 0; }, 1000);
+        return spinUntil([&] { return window->keys > 0; }, 3000);
     };
     ASSERT_TRUE(hasKeyboard() || hasKeyboard() || hasKeyboard()) << "the window has the keyboard";
     launch();
     const auto hotkey = [&] { server.typeKey(EvdevKey::d, {EvdevKey::leftShift, EvdevKey::leftSuper}); };
     hotkey();
     ASSERT_TRUE(dark(left) && dark(right)) << "Shift+Super+D";
-    // The shell reports input once the hotkey's keys have rested a moment: a key before that counts for nothing.
-    const auto typeAndWake = [&] {
-        server.typeKey(EvdevKey::a);
-        return spinUntil([&] { return server.shows(left, white); }, 1000);
-    };
-    EXPECT_TRUE(typeAndWake() || typeAndWake()) << "a key wakes";
+    // The extension watches for input once the hotkey's keys have rested a moment: a key before
+    // that is part of the hotkey.
+    ASSERT_TRUE(spinUntil([&] { return shell().idleTime() >= 1000; }));
+    server.typeKey(EvdevKey::a);
+    EXPECT_TRUE(shows(left, white)) << "a key wakes";
     EXPECT_TRUE(spinUntil([&] { return window->typed.contains(QLatin1Char('a')); }))
         << "and reaches the window in front";
     EXPECT_FALSE(window->typed.contains(QLatin1Char('d'))) << "the hotkey does not";
@@ -86,38 +83,15 @@ TEST_F(GnomeE2E, WithAWaylandWindowFocusedTheHotkeysWorkAndAnyKeyWakesAndStillRe
     EXPECT_TRUE(spinUntil([&] { return !server.shows(left, black); })) << "and the black is gone";
 }
 
-TEST_F(GnomeE2E, LeftAloneEveryDisplayGoesDarkByItselfAndAClickWakes)
-{
-    const auto window = openWindow(0, white, true);
-    qputenv("VESPERON_TEST_IDLE_SCALE", "0.03"); // a minute lasts 1.8 s
-    launch(R"({"idleBlackoutMinutes": 1})");
-    EXPECT_TRUE(dark(left) && dark(right)) << "the shell's idle monitor";
-    server.click(200, 300);
-    EXPECT_TRUE(shows(left, white));
-    EXPECT_EQ(window->clicks, 0);
-}
-
-TEST_F(GnomeE2E, AnExtensionSwitchedOffIsSwitchedOnADimLevelShowsAndItsBlackGoesHoweverVesperonEnds)
+TEST_F(GnomeE2E, AnExtensionSwitchedOffIsSwitchedOnAtStart)
 {
     const auto window = openWindow(0, white, true);
     ASSERT_TRUE(shell().setExtensionEnabled(false));
     ASSERT_TRUE(spinUntil([] { return !extensionRuns(); }));
     launch();
+    EXPECT_TRUE(extensionRuns());
     ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
-    ASSERT_TRUE(dark(left) && dark(right));
-    ASSERT_EQ(run({QStringLiteral("--dim"), QStringLiteral("0.75")}), 0);
-    EXPECT_TRUE(spinUntil([&] { return server.shows(left, 0x404040, 3); })) << "a quarter of the white, while dark";
-    vesperon->sendSignal(SIGTERM);
-    ASSERT_TRUE(vesperon->waitForExit());
-    EXPECT_TRUE(vesperon->process.exitStatus() == QProcess::NormalExit && vesperon->process.exitCode() == 0)
-        << "SIGTERM ends it in order";
-    EXPECT_TRUE(shows(left, white));
-
-    launch();
-    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
-    ASSERT_TRUE(dark(left) && dark(right));
-    vesperon->sendSignal(SIGKILL);
-    EXPECT_TRUE(shows(left, white));
+    EXPECT_TRUE(dark(left) && dark(right));
 }
 
 } // namespace

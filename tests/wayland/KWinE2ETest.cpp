@@ -1,8 +1,6 @@
 // What only KWin shows: KDE's shortcut service, where Vesperon's hotkeys are actions of its own.
 #include "conformance/Conformance.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QFile>
 
 using namespace vesperon;
@@ -37,12 +35,12 @@ TEST_F(KWinE2E, TheSafetyWakeWithShiftAndAShortcutChangedInTheDesktopsSettings)
     EXPECT_TRUE(shows(body(left), white)) << "Control+Shift+Super+Escape, where KWin keeps it without Shift";
 
     // As System Settings › Shortcuts does it: Meta+Alt+B for Blackout All.
-    QDBusMessage change = QDBusMessage::createMethodCall(QStringLiteral("org.kde.kglobalaccel"),
-        QStringLiteral("/kglobalaccel"), QStringLiteral("org.kde.KGlobalAccel"), QStringLiteral("setForeignShortcut"));
-    change << QStringList{QStringLiteral("vesperon"), QStringLiteral("blackout-all"), QStringLiteral("Vesperon"),
-        QStringLiteral("Blackout All")}
-           << QVariant::fromValue(QList<int>{(Qt::META | Qt::ALT | Qt::Key_B).toCombined()});
-    ASSERT_EQ(QDBusConnection::sessionBus().call(change).type(), QDBusMessage::ReplyMessage);
+    const QStringList action{QStringLiteral("vesperon"), QStringLiteral("blackout-all"), QStringLiteral("Vesperon"),
+        QStringLiteral("Blackout All")};
+    const QDBusMessage changed = busCall(QStringLiteral("org.kde.kglobalaccel"), QStringLiteral("/kglobalaccel"),
+        QStringLiteral("org.kde.KGlobalAccel"), QStringLiteral("setForeignShortcut"),
+        {action, QVariant::fromValue(QList<int>{(Qt::META | Qt::ALT | Qt::Key_B).toCombined()})});
+    ASSERT_EQ(changed.type(), QDBusMessage::ReplyMessage);
     QFile file(QString::fromStdString((home.path() / "config/vesperon/settings.json").string()));
     QByteArray settings;
     ASSERT_TRUE(spinUntil([&] {
