@@ -5,6 +5,7 @@
 #include "support/VesperonProcess.h"
 #include "support/XServer.h"
 
+#include <QDBusConnection>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -204,6 +205,15 @@ TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
     pressBlackoutAll();
     EXPECT_TRUE(lit()) << "with Caps Lock on; a blackout-all during a blackout wakes";
     server.typeKey(capsLock);
+
+    server.key(leftShift, true), server.key(leftSuper, true);
+    for (int press = 0; press < 2; ++press)
+        server.key(d, true); // held: the second press is the keyboard's auto-repeat
+    server.key(d, false), server.key(leftSuper, false), server.key(leftShift, false);
+    EXPECT_TRUE(dark()) << "a held hotkey acts once";
+    EXPECT_TRUE(home.statusStartsWith("Blackout active: 2 of 2"));
+    pressBlackoutAll();
+    ASSERT_TRUE(lit());
 
     std::vector<std::uint32_t> received;
     for (const auto& [key, state] : client.keyPresses(leftWindow))
@@ -474,4 +484,34 @@ TEST_F(VesperonE2E, OneInstanceHoweverTheDisplayIsNamedAndWhereverTheRuntimeFold
         }
     }
     EXPECT_EQ(exited(), 3);
+}
+
+TEST_F(VesperonE2E, WithoutTheSessionBusOrItsNameItSaysSoOnceAndItsHotkeysWork)
+{
+    const QString name = QStringLiteral("io.github.vesperon.Vesperon");
+    ASSERT_TRUE(QDBusConnection::sessionBus().registerService(name)); // as another program might
+    for (const char* said : {"another program holds io.github.vesperon.Vesperon", "no D-Bus session bus"}) {
+        auto vesperon = launch([&](QProcessEnvironment& environment) {
+            if (said[0] == 'n')
+                environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        });
+        EXPECT_TRUE(spinUntil([&] { return vesperon->output().contains(QLatin1String(said)); }))
+            << vesperon->output().toStdString();
+        pressBlackoutAll();
+        EXPECT_TRUE(dark()) << said;
+        pressBlackoutAll();
+        EXPECT_TRUE(lit()) << said;
+        EXPECT_EQ(vesperon->output().count(QLatin1String(said)), 1);
+    }
+    QDBusConnection::sessionBus().unregisterService(name);
+}
+
+TEST_F(VesperonE2E, AtTwiceTheScaleTheBlackStillCoversEveryPixelOfItsMonitor)
+{
+    auto vesperon = launch([](QProcessEnvironment& environment) {
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    });
+    ASSERT_EQ(command({QStringLiteral("--blackout"), QStringLiteral("R")}).status, 0);
+    EXPECT_TRUE(spinUntil([&] { return server.shows(rightMonitor, black); })) << "edge to edge";
+    EXPECT_TRUE(shows(leftMonitor, red));
 }

@@ -32,7 +32,6 @@ void XvfbServer::becomeDisplay() const
 
 void XvfbServer::prepare()
 {
-    run("xrandr --delmonitor L; xrandr --delmonitor R"); // a test before in this process set them
     setOutputMode(2 * outputWidth, outputHeight);
     setMonitor("L", output(0), true);
     setMonitor("R", output(1));
@@ -87,6 +86,7 @@ void XvfbServer::setMonitor(const std::string& name, const Rect& frame, bool tak
 {
     const auto px = [](double v) { return std::to_string(static_cast<long>(v)); };
     const auto mm = [](double v) { return std::to_string(static_cast<long>(v * 25.4 / 96)); };
+    run("xrandr --delmonitor " + name); // one of the name a test before this one set
     if (run("xrandr --setmonitor " + name + " " + px(frame.width) + "/" + mm(frame.width) + "x" + px(frame.height) + "/"
             + mm(frame.height) + "+" + px(frame.x) + "+" + px(frame.y) + (takesOutput ? " screen" : " none"))
         != 0)

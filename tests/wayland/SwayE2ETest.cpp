@@ -60,6 +60,16 @@ TEST_F(SwayE2E, AnOutputAddedDuringABlackoutStaysLitAndTheOthersDark)
     EXPECT_TRUE(shows(body(TestServer::output(2)), SwayServer::outputColours[2]));
     EXPECT_TRUE(spinUntil([&] { return statusStartsWith("Blackout active: 2 of 3"); }));
     EXPECT_TRUE(dark(left) && dark(right));
+
+    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0); // a blackout during one: wakes all
+    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+    ASSERT_TRUE(dark(TestServer::output(2)));
+    // The compositor closes the black surface of an output it takes away; it covers the output again on its return.
+    ASSERT_TRUE(sway().command("output HEADLESS-3 disable"));
+    ASSERT_TRUE(sway().command("output HEADLESS-3 enable"));
+    EXPECT_TRUE(dark(TestServer::output(2)));
+    EXPECT_TRUE(dark(left) && dark(right));
+    EXPECT_TRUE(statusStartsWith("Blackout active: 3 of 3"));
 }
 
 TEST_F(SwayE2E, ThePanelShowsTheExportedTrayMenuAndItsEntriesWork)
