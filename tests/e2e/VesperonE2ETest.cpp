@@ -305,47 +305,6 @@ TEST_F(VesperonE2E, ADimLevelLetsTheRestThroughWhereACompositorRunsAndStaysBlack
     EXPECT_TRUE(shows(leftMonitor, black)) << "black again when the compositor goes";
 }
 
-TEST_F(VesperonE2E, TheIconReadsOnDarkAndLightPanels)
-{
-    auto vesperon = launch();
-    for (const char* tint : {"0x000000", "0x353535", "0xffffff"}) {
-        tray.kill(), tray.waitForFinished(5000);
-        ASSERT_TRUE(spinUntil([&] { return client.findWindows("trayer").empty(); }));
-        tray.start(QStringLiteral("trayer"),
-            {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"), QStringLiteral("right"),
-                QStringLiteral("--height"), QStringLiteral("32"), QStringLiteral("--transparent"),
-                QStringLiteral("true"), QStringLiteral("--alpha"), QStringLiteral("0"), QStringLiteral("--tint"),
-                QLatin1String(tint)});
-        // In the new panel: until Qt docks it again the icon may linger where the old one left it.
-        const auto inPanel = [&](const Rect& icon) {
-            return std::ranges::any_of(client.findWindows("trayer"), [&](const XClient::WindowInfo& panel) {
-                const Rect& p = panel.frame;
-                return panel.viewable && icon.x >= p.x && icon.y >= p.y && icon.x + icon.width <= p.x + p.width
-                    && icon.y + icon.height <= p.y + p.height;
-            });
-        };
-        ASSERT_TRUE(spinUntil([&] { return !windows(isIcon).empty() && inPanel(windows(isIcon).at(0).frame); }))
-            << tint << ": docked again";
-        const Rect icon = windows(isIcon).at(0).frame;
-        const auto luma = [](std::uint32_t rgb) {
-            return ((rgb >> 16) * 299 + ((rgb >> 8) & 0xff) * 587 + (rgb & 0xff) * 114) / 1000;
-        };
-        const int panel = static_cast<int>(luma(static_cast<std::uint32_t>(std::stoul(tint, nullptr, 16))));
-        int standOut = 0;
-        const auto count = [&] {
-            standOut = 0;
-            for (int y = 0; y < static_cast<int>(icon.height); ++y)
-                for (int x = 0; x < static_cast<int>(icon.width); ++x)
-                    standOut += std::abs(static_cast<int>(luma(
-                                             client.pixel(static_cast<int>(icon.x) + x, static_cast<int>(icon.y) + y)))
-                                    - panel)
-                        > 100;
-            return standOut >= 40;
-        };
-        EXPECT_TRUE(spinUntil(count)) << tint << ": " << standOut << " pixels stand out from the panel";
-    }
-}
-
 TEST_F(VesperonE2E, WithoutATrayThePreferencesStandIn)
 {
     tray.kill();

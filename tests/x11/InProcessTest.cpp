@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -219,6 +220,20 @@ TEST(Tray, IconsAreMadeOnceAndAnOpenMenuStaysOpenWhileOnlyTheStateOfItsItemsChan
         tray.setIcon(icon, "Vesperon");
     EXPECT_EQ(tray.icon(Icon::display).cacheKey(), display);
     EXPECT_NE(tray.icon(Icon::displayBlackedOut).cacheKey(), display);
+    // Each icon reads on a black, a dark grey and a white panel: enough of it stands out from each.
+    const auto luma = [](QRgb c) { return (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000; };
+    for (Icon icon : {Icon::display, Icon::displayBlackedOut}) {
+        for (const QRgb panel : {0xff000000u, 0xff353535u, 0xffffffffu}) {
+            QImage drawn(22, 22, QImage::Format_RGB32);
+            drawn.fill(panel);
+            QPainter(&drawn).drawPixmap(0, 0, tray.icon(icon).pixmap(22, 22));
+            int standOut = 0;
+            for (int y = 0; y < 22; ++y)
+                for (int x = 0; x < 22; ++x)
+                    standOut += std::abs(luma(drawn.pixel(x, y)) - luma(panel)) > 100;
+            EXPECT_GE(standOut, 40) << int(icon) << " on " << std::hex << panel;
+        }
+    }
 
     std::vector<std::uint32_t> chosen;
     const auto menuWith = [&](bool checked, std::uint32_t displays) {
