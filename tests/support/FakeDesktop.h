@@ -22,16 +22,14 @@
 
 namespace vesperon::testing {
 
-// A settings store in memory that counts its writes.
 struct MemorySettingsStore : SettingsStore {
     std::optional<nlohmann::json> object(const std::string& key) const override
     {
         return values.contains(key) ? std::optional(values.at(key)) : std::nullopt;
     }
-    void setObject(const std::string& key, nlohmann::json value) override { values[key] = std::move(value), ++writes; }
-    void removeObject(const std::string& key) override { values.erase(key), ++writes; }
+    void setObject(const std::string& key, nlohmann::json value) override { values[key] = std::move(value); }
+    void removeObject(const std::string& key) override { values.erase(key); }
     std::map<std::string, nlohmann::json> values;
-    int writes = 0;
 };
 
 struct FakeScreens : ScreenSource {
@@ -49,7 +47,7 @@ struct FakeScreens : ScreenSource {
 // Windows that log what is done to them: "show 1", "hide 1", "frame 1", "gone 1" for window 1.
 struct FakeWindows : BlackWindowFactory {
     struct Window : BlackWindow {
-        Window(FakeWindows& o, int n, Rect f) : owner(o), serial(n), rect(f) {}
+        Window(FakeWindows& o, int n, Rect f) : owner(o), serial(n), rect(f) { owner.live.insert(this); }
         ~Window() override { note("gone"), owner.live.erase(this); }
         void setFrame(const Rect& f) override { rect = f, note("frame"); }
         void show() override { visible = true, note("show"); }
@@ -62,16 +60,9 @@ struct FakeWindows : BlackWindowFactory {
         Rect rect;
         bool visible = false;
     };
+    std::unique_ptr<BlackWindow> create(const Rect& f) override { return std::make_unique<Window>(*this, ++made, f); }
     void setOpacity(double o) override { opacity = o; }
     std::optional<std::string> cannotDim() const override { return whyNot; }
-    double opacity = 1;
-    std::optional<std::string> whyNot;
-    std::unique_ptr<BlackWindow> create(const Rect& frame) override
-    {
-        auto window = std::make_unique<Window>(*this, ++made, frame);
-        live.insert(window.get());
-        return window;
-    }
     // The left edges of the windows that exist and show.
     std::multiset<double> shown() const
     {
@@ -84,52 +75,46 @@ struct FakeWindows : BlackWindowFactory {
     std::set<Window*> live;
     std::vector<std::string> log;
     int made = 0;
+    double opacity = 1;
+    std::optional<std::string> whyNot;
 };
 
 // Grants every combination except those taken and those held already.
 struct FakeHotkeys : HotkeyService {
-    void setHandler(Handler h) override { handler = std::move(h); }
     std::optional<HotkeyHandle> registerHotkey(
         const KeyCombo& combo, std::uint32_t id, const HotkeyLabel& label) override
     {
-        ++attempts;
-        if (taken.contains(combo) || held(combo))
+        if (++attempts, taken.contains(combo) || held(combo))
             return std::nullopt;
-        live[next] = {combo, id};
         titles[label.name] = label.title;
-        return next++;
+        return live[next] = {combo, id}, next++;
     }
     void unregisterHotkey(HotkeyHandle handle) override { live.erase(handle); }
+    void setHandler(Handler h) override { handler = std::move(h); }
+    void setChangeHandler(ChangeHandler h) override { changeHandler = std::move(h); }
     bool grabsKeys() const override { return grabs; }
     bool desktopBindsKeys() const override { return binds || !grabs; }
-    void setChangeHandler(ChangeHandler h) override { changeHandler = std::move(h); }
     std::optional<KeyCombo> safetyWakeHotkey() const override { return safety; }
-    // The user gives a held combination's hotkey another in the desktop's settings.
-    void change(const KeyCombo& from, std::optional<KeyCombo> to)
-    {
-        for (const auto& [handle, entry] : live)
-            if (entry.first == from && changeHandler)
-                return changeHandler(entry.second, to);
-    }
-    ChangeHandler changeHandler;
-    std::optional<KeyCombo> safety;
-    std::map<std::string, std::string> titles; // by name, of every hotkey held at some time
-    bool grabs = true, binds = false;
-    bool held(const KeyCombo& combo) const
-    {
-        return std::ranges::any_of(live, [&](const auto& entry) { return entry.second.first == combo; });
-    }
-    // A press of a held combination; answers what the handler said.
-    bool press(const KeyCombo& combo)
+    // The id a held combination was registered with.
+    std::optional<std::uint32_t> idOf(const KeyCombo& combo) const
     {
         for (const auto& [handle, entry] : live)
             if (entry.first == combo)
-                return handler && handler(entry.second);
-        return false;
+                return entry.second;
+        return std::nullopt;
     }
+    bool held(const KeyCombo& combo) const { return idOf(combo).has_value(); }
+    // A press of a held combination; answers what the handler said.
+    bool press(const KeyCombo& combo) { return idOf(combo) && handler(*idOf(combo)); }
+    // The user gives a held combination's hotkey another in the desktop's settings.
+    void change(const KeyCombo& from, std::optional<KeyCombo> to) { changeHandler(idOf(from).value(), to); }
     Handler handler;
+    ChangeHandler changeHandler;
     std::set<KeyCombo> taken;
     std::map<HotkeyHandle, std::pair<KeyCombo, std::uint32_t>> live;
+    std::map<std::string, std::string> titles; // by name, of every hotkey held at some time
+    std::optional<KeyCombo> safety;
+    bool grabs = true, binds = false;
     HotkeyHandle next = 100;
     int attempts = 0;
 };
@@ -150,31 +135,23 @@ struct FakeInputTap : InputTap {
 };
 
 struct FakeInputAccess : InputAccess {
-    bool isGranted() const override { return ++checks, granted; }
+    bool isGranted() const override { return granted; }
     void request() override { ++requests; }
     void explain() override { ++explanations; }
     bool granted = true;
-    mutable int checks = 0;
     int requests = 0, explanations = 0;
 };
 
 struct FakeTray : Tray {
     bool isAvailable() const override { return available; }
-    void setIcon(Icon i, const std::string& t) override { icon = i, tooltip = t; }
-    void setMenu(const Menu& m) override { menu = m, ++menusSet; }
+    void setIcon(Icon i, const std::string&) override { icon = i; }
+    void setMenu(const Menu& m) override { menu = m; }
     void setAboutToShow(std::function<void()> handler) override { aboutToShow = std::move(handler); }
     // What the user sees on opening the menu.
-    const Menu& open()
-    {
-        if (aboutToShow)
-            aboutToShow();
-        return menu;
-    }
+    const Menu& open() { return aboutToShow(), menu; }
     bool available = true;
     Icon icon = Icon::none;
-    std::string tooltip;
     Menu menu;
-    int menusSet = 0;
     std::function<void()> aboutToShow;
 };
 
@@ -213,30 +190,22 @@ struct FakeIdleMonitor : IdleMonitor {
     void watch(double s, std::function<void()> handler) override
     {
         if (available)
-            seconds = s, idle = std::move(handler), restart();
+            seconds = s, idle = std::move(handler), input();
     }
-    void stop() override
-    {
-        if (timer)
-            timer->stop();
-        idle = nullptr;
-    }
+    void stop() override { idle = nullptr; }
     std::optional<Point> pointerPosition() const override { return pointer; }
     void input()
     {
         if (idle)
-            restart();
-    }
-    void restart()
-    {
-        if (timer)
-            timer->stop();
-        timer = loop.startTimer(seconds, false, [this] { std::exchange(idle, nullptr)(); });
+            loop.postAfter(seconds, [this, n = ++inputs] {
+                if (idle && n == inputs)
+                    std::exchange(idle, nullptr)();
+            });
     }
     RunLoop& loop;
-    std::shared_ptr<Timer> timer;
     std::function<void()> idle;
     double seconds = 0;
+    int inputs = 0;
     bool available = true;
     std::optional<Point> pointer;
 };
@@ -246,8 +215,7 @@ struct FakeIdleInhibition : IdleInhibition {
     explicit FakeIdleInhibition(RunLoop& runLoop) : loop(runLoop) {}
     void check(std::function<void(std::optional<std::string>)> answer) override
     {
-        ++checks;
-        loop.post([answer, held = holder] { answer(held); });
+        loop.post([answer, held = holder] { answer(held); }), ++checks;
     }
     RunLoop& loop;
     std::optional<std::string> holder;
@@ -261,6 +229,7 @@ struct FakeDesktop {
         for (int i = 1; i <= monitors; ++i)
             screens.add(static_cast<std::uint32_t>(i), "Monitor " + std::to_string(i));
     }
+    // The services, for a graph built by hand (the benchmarks run it on a real run loop).
     Backend backend()
     {
         return {loop, application, store, autostart, screens, tray, notifier, windows, hotkeys, tap, access, keyboard,

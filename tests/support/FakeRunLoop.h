@@ -23,13 +23,10 @@ public:
     {
         auto timer = std::make_shared<FakeTimer>();
         const Ns period = std::max<Ns>(1, nanoseconds(interval));
-        arm(timer, now_ + period, period, repeats, std::make_shared<Task>(std::move(tick)));
-        return timer;
+        return arm(timer, now_ + period, period, repeats, std::make_shared<Task>(std::move(tick))), timer;
     }
-
-    // Tasks and timer ticks waiting, due or not.
+    // Tasks and timer ticks waiting, due or not (a stopped timer's next tick until it is due).
     std::size_t pendingCount() const { return queue_.size(); }
-
     // One turn; returns how many tasks ran.
     std::size_t runOnce()
     {
@@ -51,11 +48,8 @@ public:
     void advance(double seconds)
     {
         const Ns target = now_ + nanoseconds(seconds);
-        runUntilIdle();
-        while (!queue_.empty() && queue_.begin()->first.first <= target) {
+        for (runUntilIdle(); !queue_.empty() && queue_.begin()->first.first <= target; runUntilIdle())
             now_ = std::max(now_, queue_.begin()->first.first);
-            runUntilIdle();
-        }
         now_ = target;
         runUntilIdle();
     }

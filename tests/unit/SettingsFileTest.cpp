@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <fstream>
 #include <functional>
 #include <sys/stat.h>
@@ -34,13 +33,19 @@ void write(const fs::path& path, const std::string& text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
+struct stat statOf(const fs::path& path)
+{
+    struct stat info {};
+    ::lstat(path.c_str(), &info);
+    return info;
+}
+
 // Every entry under `root`: its type and mode, where a link points, a small file's content.
 std::map<std::string, std::string> snapshot(const fs::path& root)
 {
     std::map<std::string, std::string> entries;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        struct stat info {};
-        ::lstat(entry.path().c_str(), &info);
+        const struct stat info = statOf(entry.path());
         std::string what = std::to_string(info.st_mode) + " " + std::to_string(info.st_size);
         if (S_ISLNK(info.st_mode))
             what += " -> " + fs::read_symlink(entry.path()).string();
@@ -49,12 +54,6 @@ std::map<std::string, std::string> snapshot(const fs::path& root)
         entries[entry.path().lexically_relative(root).string()] = what;
     }
     return entries;
-}
-
-mode_t modeOf(const fs::path& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 // Runs `check` as an unprivileged user when the tests run as root, to whom every file is readable.
@@ -83,23 +82,19 @@ TEST(SettingsFile, KeepsValuesAcrossRunsReplacingTheFileWholeAndWritesThroughLin
     Folder folder;
     const fs::path& file = folder.file;
     std::ostringstream messages;
-    const auto inode = [&] {
-        struct stat info {};
-        return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
-    };
     {
         JsonFileSettingsStore store(file, messages);
         EXPECT_FALSE(fs::exists(file.parent_path())) << "nothing is made before the first write";
         store.setStringArray("allowedWakeKeys", {"escape", "space"});
-        const auto before = inode();
+        const auto before = statOf(file).st_ino;
         store.setDouble("wakeDelay", 2.5);
-        EXPECT_NE(inode(), before) << "replaced whole, never rewritten in place";
-        const auto written = inode();
+        EXPECT_NE(statOf(file).st_ino, before) << "replaced whole, never rewritten in place";
+        const auto written = statOf(file).st_ino;
         store.setDouble("wakeDelay", 2.5);
-        EXPECT_EQ(inode(), written) << "an unchanged value is not written again";
+        EXPECT_EQ(statOf(file).st_ino, written) << "an unchanged value is not written again";
         store.removeObject("allowedWakeKeys");
     }
-    EXPECT_EQ(modeOf(file), 0600u);
+    EXPECT_EQ(statOf(file).st_mode & 07777, 0600u);
     EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1)
         << "no temporary left";
     EXPECT_EQ(JsonFileSettingsStore(file, messages).object("wakeDelay"), json(2.5));
@@ -110,44 +105,28 @@ TEST(SettingsFile, KeepsValuesAcrossRunsReplacingTheFileWholeAndWritesThroughLin
 
     // A dotfiles checkout: the link stays, its target keeps its permissions; a dangling link is
     // written through too.
+    write(folder.elsewhere / "dotfiles.json", R"({"wakeDelay": 1})");
+    fs::permissions(folder.elsewhere / "dotfiles.json", fs::perms(0644));
     for (const char* target : {"dotfiles.json", "not-yet.json"}) {
         fs::remove(file);
-        if (target == std::string("dotfiles.json")) {
-            write(folder.elsewhere / target, R"({"wakeDelay": 1})");
-            fs::permissions(folder.elsewhere / target, fs::perms(0644));
-        }
         fs::create_symlink(folder.elsewhere / target, file);
         JsonFileSettingsStore(file, messages).setBool("ignoreMouseMovement", false);
         EXPECT_TRUE(fs::is_symlink(file)) << target;
         EXPECT_EQ(json::parse(read(folder.elsewhere / target)).at("ignoreMouseMovement"), false) << target;
     }
-    EXPECT_EQ(modeOf(folder.elsewhere / "dotfiles.json"), 0644u);
+    EXPECT_EQ(statOf(folder.elsewhere / "dotfiles.json").st_mode & 07777, 0644u);
     EXPECT_EQ(json::parse(read(folder.elsewhere / "dotfiles.json")).at("wakeDelay"), 1.0);
     EXPECT_EQ(messages.str(), "");
 }
 
 TEST(SettingsFile, AFileThatIsNotAJsonObjectIsMovedAsideAndWhatIsNotOursIsLeftExactlyAsItWas)
 {
-    struct Case {
-        const char* name;
-        std::function<void(Folder&)> make;
-        std::string said; // the reason, in the one line
-        bool movedAside;
-    };
-    const Case cases[] = {
-        {"broken JSON", [](Folder& f) { write(f.file, "{\"wakeDelay\": 2,, oops"); },
-            "is not a JSON object; moved it to", true},
+    // Each case: what is made at the path, the reason given in the one line said, whether it is moved aside.
+    const std::tuple<const char*, std::function<void(Folder&)>, std::string, bool> cases[] = {
         {"8 GB, sparse", [](Folder& f) { write(f.file, "{}"), fs::resize_file(f.file, 8ull << 30); },
             "is larger than 1 MiB; moved it to", true},
         {"a FIFO", [](Folder& f) { fs::create_directories(f.file.parent_path()), ::mkfifo(f.file.c_str(), 0600); },
             "is not a regular file; using defaults and leaving it untouched", false},
-        {"a folder", [](Folder& f) { fs::create_directories(f.file); }, "is not a regular file", false},
-        {"a link to a FIFO",
-            [](Folder& f) {
-                fs::create_directories(f.elsewhere), ::mkfifo((f.elsewhere / "pipe").c_str(), 0644);
-                fs::create_directories(f.file.parent_path()), fs::create_symlink(f.elsewhere / "pipe", f.file);
-            },
-            "is not a regular file", false},
         {"a link to notes",
             [](Folder& f) {
                 write(f.elsewhere / "notes.txt", "my notes");
@@ -156,29 +135,27 @@ TEST(SettingsFile, AFileThatIsNotAJsonObjectIsMovedAsideAndWhatIsNotOursIsLeftEx
             "elsewhere/notes.txt is not a JSON object; using defaults and leaving it untouched", false},
         {"a link loop",
             [](Folder& f) {
-                fs::create_directories(f.file.parent_path()),
-                    fs::create_symlink("loop", f.file.parent_path() / "settings.json");
+                fs::create_directories(f.file.parent_path()), fs::create_symlink("loop", f.file);
                 fs::create_symlink("settings.json", f.file.parent_path() / "loop");
             },
             "is a symbolic link that cannot be followed", false},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, make, said, movedAside] : cases) {
         Folder folder;
-        c.make(folder);
+        make(folder);
         const auto before = snapshot(folder.root);
         std::ostringstream messages;
         JsonFileSettingsStore store(folder.file, messages);
         store.setDouble("wakeDelay", 4);
-        EXPECT_EQ(store.object("wakeDelay"), json(4.0)) << c.name << ": the run goes on with what is set";
-        EXPECT_NE(messages.str().find(c.said), std::string::npos) << c.name << ": " << messages.str();
-        EXPECT_EQ(std::ranges::count(messages.str(), '\n'), 1) << c.name;
-        if (c.movedAside) {
-            EXPECT_EQ(snapshot(folder.root)["config/vesperon/settings.json.corrupt"],
-                before.at("config/vesperon/settings.json"))
-                << c.name;
-            EXPECT_EQ(json::parse(read(folder.file)).at("wakeDelay"), 4.0) << c.name;
+        EXPECT_EQ(store.object("wakeDelay"), json(4.0)) << name << ": the run goes on with what is set";
+        EXPECT_NE(messages.str().find(said), std::string::npos) << name << ": " << messages.str();
+        EXPECT_EQ(std::ranges::count(messages.str(), '\n'), 1) << name;
+        auto after = snapshot(folder.root);
+        if (movedAside) {
+            EXPECT_EQ(after["config/vesperon/settings.json.corrupt"], before.at("config/vesperon/settings.json"));
+            EXPECT_EQ(json::parse(read(folder.file)).at("wakeDelay"), 4.0) << name;
         } else {
-            EXPECT_EQ(snapshot(folder.root), before) << c.name << ": untouched, nothing added";
+            EXPECT_EQ(after, before) << name << ": untouched, nothing added";
         }
     }
 
@@ -197,27 +174,18 @@ TEST(SettingsFile, AFileThatIsNotAJsonObjectIsMovedAsideAndWhatIsNotOursIsLeftEx
     }));
 }
 
-TEST(SettingsFile, HostileContentStartsFromDefaultsLosesNothingAndStaysSmall)
+// Fuzzed: every third truncation of a full file, deep nesting, a JSON array, invalid UTF-8, a NUL.
+// Wrong types and values out of range are the settings' own matter (ModelTest).
+TEST(SettingsFile, HostileContentIsMovedAsideByteForByteAndTheRunGoesOnFromDefaults)
 {
     const std::string good = R"({"ignoreMouseMovement": false, "wakeDelay": 1.5, "allowedWakeKeys": ["escape"],
         "blackoutAllHotkey": "{\"keyCode\":2,\"modifiers\":768}", "displayToggleHotkeys": "{\"1\":{\"keyCode\":18,\"modifiers\":6144}}",
         "unknown": {"kept": [1, 2]}})";
     const std::string deep = std::string(100000, '[') + std::string(100000, ']');
-    std::vector<std::string> corpus;
+    std::vector<std::string> corpus{
+        deep, "[1, 2]", "{\"wakeDelay\": \"\xff\xfe\"}", std::string("{\"wakeDelay\": 1\0}", 17)};
     for (std::size_t n = 0; n < good.size(); n += 3)
         corpus.push_back(good.substr(0, n));
-    for (const char* key : {"ignoreMouseMovement", "wakeDelay", "allowedWakeKeys", "blackoutAllHotkey",
-             "displayToggleHotkeys", "unknown"}) {
-        for (const std::string& value : {std::string("\"false\""), std::string("null"), std::string("{}"),
-                 std::string("1e400"), std::string("-1e400"), std::string("4294967296"), std::string("-1"),
-                 std::string(R"(["any", 7, null])"), deep, "\"" + deep + "\"",
-                 std::string(R"("{\"keyCode\":1e400,\"modifiers\":-0.5}")"), std::string(R"("\ud800")")})
-            corpus.push_back("{\"" + std::string(key) + "\": " + value + "}");
-    }
-    corpus.push_back("{\"wakeDelay\": \"\xff\xfe\"}");
-    corpus.push_back(std::string("{\"wakeDelay\": 1\0}", 17));
-    corpus.push_back("{\"pad\": \"" + std::string(2 << 20, 'x') + "\"}");
-
     for (const std::string& text : corpus) {
         Folder folder;
         write(folder.file, text);
@@ -225,18 +193,11 @@ TEST(SettingsFile, HostileContentStartsFromDefaultsLosesNothingAndStaysSmall)
         JsonFileSettingsStore store(folder.file, messages);
         FakeScreens screens;
         AppState state(store, screens);
-        const std::string shown = text.substr(0, 60);
-        EXPECT_TRUE(std::isfinite(state.wakeDelay.get()) && state.wakeDelay.get() >= -1) << shown;
-        state.ignoreMouseMovement.set(true); // a write
+        EXPECT_TRUE(state.ignoreMouseMovement.get());
+        state.ignoreMouseMovement.set(false); // a write
         const auto after = snapshot(folder.root);
-        for (const auto& [name, what] : after)
-            EXPECT_TRUE(
-                name == "config" || name == "config/vesperon" || name.starts_with("config/vesperon/settings.json"))
-                << name;
-        const bool movedAside = after.contains("config/vesperon/settings.json.corrupt");
-        EXPECT_EQ(movedAside ? read(folder.file.string() + ".corrupt") : std::string(), movedAside ? text : "")
-            << shown;
-        EXPECT_LT(fs::file_size(folder.file), text.size() + 4096) << shown << ": never grows past what was there";
-        EXPECT_EQ(json::parse(read(folder.file)).at("ignoreMouseMovement"), true) << shown;
+        EXPECT_EQ(after.size(), 4u) << "the folders, the file, and the one moved aside";
+        EXPECT_EQ(read(folder.file.string() + ".corrupt"), text) << text.substr(0, 60);
+        EXPECT_EQ(json::parse(read(folder.file)).at("ignoreMouseMovement"), false) << text.substr(0, 60);
     }
 }
