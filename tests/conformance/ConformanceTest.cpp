@@ -93,7 +93,7 @@ TEST_F(Conformance, ADimLevelLetsTheRestOfTheWindowBeneathThroughAtOnce)
 {
     if (!traits.composites)
         GTEST_SKIP() << "nothing composites here: the X11 tests check it with a compositor and without";
-    const auto window = openWindow(0, white);
+    const auto window = openWindow(0, white, true);
     launch();
     ASSERT_EQ(run({QStringLiteral("--blackout"), QStringLiteral("1")}), 0);
     ASSERT_TRUE(dark(left));
