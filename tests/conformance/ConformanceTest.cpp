@@ -66,7 +66,7 @@ TEST_F(Conformance, BesideAKeptDisplayTheProgramThereGetsItsClicksAndKeys)
 
 TEST_F(Conformance, QuittingHoweverItEndsLightsEveryDisplay)
 {
-    const auto window = openWindow(0, white);
+    const auto window = openWindow(0, white, true);
     for (const char* how : {"--quit", "SIGTERM", "SIGINT", "SIGHUP", "SIGKILL"}) {
         launch();
         ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
@@ -107,7 +107,7 @@ TEST_F(Conformance, ADimLevelLetsTheRestOfTheWindowBeneathThroughAtOnce)
 
 TEST_F(Conformance, DuringAFullBlackoutAnAllowedKeyWakes)
 {
-    const auto window = openWindow(0, white);
+    const auto window = openWindow(0, white, true);
     // Where the server tells only that a key was pressed, any key wakes where any key may.
     launch(traits.tellsWhichKey ? R"({"allowedWakeKeys": ["space"]})" : "{}");
     ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
@@ -125,7 +125,7 @@ TEST_F(Conformance, DuringAFullBlackoutAnAllowedKeyWakes)
 
 TEST_F(Conformance, LeftAloneTheDisplaysGoDarkByThemselvesAndAClickWakes)
 {
-    const auto window = openWindow(0, white);
+    const auto window = openWindow(0, white, true);
     const auto beside = openWindow(1, yellow);
     server.moveTo(1900, 400); // on the right output
     qputenv("VESPERON_TEST_IDLE_SCALE", "0.03"); // a minute lasts 1.8 s
