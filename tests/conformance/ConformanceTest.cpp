@@ -3,7 +3,6 @@
 #include "conformance/Conformance.h"
 
 #include <csignal>
-#include <cstring>
 
 using namespace vesperon;
 using namespace vesperon::testing;
@@ -68,15 +67,11 @@ TEST_F(Conformance, BesideAKeptDisplayTheProgramThereGetsItsClicksAndKeys)
 TEST_F(Conformance, QuittingHoweverItEndsLightsEveryDisplay)
 {
     const auto window = openWindow(0, white, true);
-    for (const char* how : {"--quit", "SIGTERM", "SIGINT", "SIGHUP", "SIGKILL"}) {
+    for (const auto& [how, signal] : std::initializer_list<std::pair<const char*, int>>{
+             {"--quit", 0}, {"SIGTERM", SIGTERM}, {"SIGINT", SIGINT}, {"SIGHUP", SIGHUP}, {"SIGKILL", SIGKILL}}) {
         launch();
         ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
         ASSERT_TRUE(dark(left) && dark(right)) << how;
-        const int signal = std::strcmp(how, "--quit") == 0 ? 0
-            : std::strcmp(how, "SIGTERM") == 0             ? SIGTERM
-            : std::strcmp(how, "SIGINT") == 0              ? SIGINT
-            : std::strcmp(how, "SIGHUP") == 0              ? SIGHUP
-                                                           : SIGKILL;
         if (signal) {
             vesperon->sendSignal(signal);
         } else {
@@ -122,6 +117,21 @@ TEST_F(Conformance, DuringAFullBlackoutAnAllowedKeyWakes)
     if (!traits.keysReachWindowWhileAllDark) {
         EXPECT_EQ(window->keys, 0) << "the black held the keyboard";
     }
+}
+
+TEST_F(Conformance, TheSafetyCombinationWakesWhateverKeysAreAllowed)
+{
+    const auto window = openWindow(0, white, true);
+    launch(R"({"allowedWakeKeys": []})");
+    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+    ASSERT_TRUE(dark(left) && dark(right));
+    using namespace EvdevKey;
+    if (traits.safetyWakeTakesShift) {
+        server.typeKey(escape, {leftControl, leftShift, leftSuper});
+    } else {
+        server.typeKey(escape, {leftControl, leftSuper});
+    }
+    EXPECT_TRUE(shows(body(left), white));
 }
 
 TEST_F(Conformance, LeftAloneTheDisplaysGoDarkByThemselvesAndAClickWakes)

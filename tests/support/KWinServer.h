@@ -24,6 +24,8 @@ public:
     KWinServer& operator=(const KWinServer&) = delete;
 
     void becomeDisplay() const override { useWayland(socket_); }
+    // Control+Meta+Escape is KWin's own (Kill Window).
+    Traits traits() const override { return {.safetyWakeTakesShift = true}; }
     QImage capture(const Rect& area) const override;
     // New windows open on the output under the pointer.
     void focusOutput(int index) override { moveTo(int(output(index).x) + outputWidth / 2, outputHeight / 2); }

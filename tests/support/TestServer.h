@@ -40,6 +40,7 @@ public:
         bool tellsPointerPosition = false; // where the pointer is, for the idle blackout's scope
         bool tellsInputOnLitDisplays = true; // a click on a lit display is told apart from one on a dark one
         bool opensMenusOfItsOwn = true; // a program may open a menu where no panel draws one
+        bool safetyWakeTakesShift = false; // the desktop keeps Control+Super+Escape for itself
     };
 
     virtual ~TestServer() = default;

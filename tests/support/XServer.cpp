@@ -1,9 +1,6 @@
 #include "support/XServer.h"
 
 #include <cstdlib>
-#include <cstring>
-#include <optional>
-#include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>
 
@@ -124,16 +121,10 @@ xcb_window_t XClient::createWindow(const Rect& frame, std::uint32_t rgb, bool ov
 
 std::uint32_t XClient::pixel(int x, int y)
 {
-    auto* image = xcb_get_image_reply(connection_,
-        xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, screen_->root, static_cast<std::int16_t>(x),
-            static_cast<std::int16_t>(y), 1, 1, ~0u),
-        nullptr);
-    if (!image || xcb_get_image_data_length(image) < 4)
+    const QImage one = image(Rect{double(x), double(y), 1, 1});
+    if (one.isNull()) // never black by mistake
         throw std::runtime_error("GetImage failed");
-    const std::uint8_t* bgrx = xcb_get_image_data(image);
-    const auto value = static_cast<std::uint32_t>(bgrx[0] | (bgrx[1] << 8) | (bgrx[2] << 16));
-    std::free(image);
-    return value;
+    return one.pixel(0, 0) & 0xffffff;
 }
 
 QImage XClient::image(const Rect& area)
@@ -253,87 +244,6 @@ void XClient::collect(xcb_window_t parent, const std::string& wmClass, std::vect
 
 void XClient::sync() { std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)); }
 
-std::string XClient::title(xcb_window_t window)
-{
-    auto* reply = xcb_get_property_reply(connection_,
-        xcb_get_property(connection_, 0, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 0, 1024), nullptr);
-    std::string text = reply ? std::string(static_cast<const char*>(xcb_get_property_value(reply)),
-                           static_cast<std::size_t>(xcb_get_property_value_length(reply)))
-                             : std::string();
-    std::free(reply);
-    return text;
-}
-
-xcb_atom_t XClient::atom(const char* name)
-{
-    auto* reply = xcb_intern_atom_reply(
-        connection_, xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t value = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return value;
-}
-
-bool XClient::pingAnswered(xcb_window_t window, int deadlineMs)
-{
-    const std::uint32_t rootMask = XCB_EVENT_MASK_STRUCTURE_NOTIFY; // what Qt sends its reply with
-    xcb_change_window_attributes(connection_, screen_->root, XCB_CW_EVENT_MASK, &rootMask);
-    xcb_client_message_event_t ping{};
-    ping.response_type = XCB_CLIENT_MESSAGE;
-    ping.format = 32;
-    ping.window = window;
-    ping.type = atom("WM_PROTOCOLS");
-    ping.data.data32[0] = atom("_NET_WM_PING");
-    ping.data.data32[1] = ++pingSerial_;
-    ping.data.data32[2] = window;
-    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ping));
-    xcb_flush(connection_);
-    for (int waited = 0; pongs_ < pingSerial_ && waited < deadlineMs; waited += 5) {
-        pollfd readable{xcb_get_file_descriptor(connection_), POLLIN, 0};
-        poll(&readable, 1, 5);
-        drainEvents();
-    }
-    return pongs_ >= pingSerial_;
-}
-
-bool XClient::keyboardGrabbedAway()
-{
-    // A grab asked for an hour ahead of the server's clock is always refused: AlreadyGrabbed while
-    // another client holds the keyboard, InvalidTime otherwise, so asking never takes it.
-    const xcb_timestamp_t later = serverTime() + 3600 * 1000;
-    auto* reply = xcb_grab_keyboard_reply(connection_,
-        xcb_grab_keyboard(connection_, 0, screen_->root, later, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC), nullptr);
-    const std::uint8_t status = reply ? reply->status : std::uint8_t{XCB_GRAB_STATUS_INVALID_TIME};
-    std::free(reply);
-    if (status == XCB_GRAB_STATUS_SUCCESS)
-        ungrabKeyboard();
-    return status == XCB_GRAB_STATUS_ALREADY_GRABBED;
-}
-
-// The server's time now: the stamp of a property change on a window of our own.
-xcb_timestamp_t XClient::serverTime()
-{
-    if (!clock_) {
-        clock_ = xcb_generate_id(connection_);
-        const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
-        xcb_create_window(connection_, 0, clock_, screen_->root, -1, -1, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
-            XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
-    }
-    xcb_change_property(connection_, XCB_PROP_MODE_APPEND, clock_, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
-    xcb_flush(connection_);
-    while (xcb_generic_event_t* event = xcb_wait_for_event(connection_)) {
-        std::optional<xcb_timestamp_t> stamp;
-        if (const auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event);
-            (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && change->window == clock_)
-            stamp = change->time;
-        else
-            handle(*event);
-        std::free(event);
-        if (stamp)
-            return *stamp;
-    }
-    throw std::runtime_error("lost the test X server");
-}
-
 void XClient::drainEvents()
 {
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
@@ -345,10 +255,6 @@ void XClient::drainEvents()
 void XClient::handle(const xcb_generic_event_t& event)
 {
     switch (event.response_type & 0x7f) {
-    case XCB_CLIENT_MESSAGE:
-        if (reinterpret_cast<const xcb_client_message_event_t&>(event).data.data32[1] == pingSerial_)
-            pongs_ = pingSerial_;
-        break;
     case XCB_BUTTON_PRESS:
         ++presses_[reinterpret_cast<const xcb_button_press_event_t&>(event).event];
         break;

@@ -88,11 +88,6 @@ public:
     // At once; closing the connection ends a grab only when the server notices.
     void ungrabKeyboard();
 
-    // Sends _NET_WM_PING to a Qt window and waits for the reply, which Qt's main thread sends: by
-    // then that program has handled everything that came before.
-    bool pingAnswered(xcb_window_t window, int deadlineMs = 5000);
-    // Whether another client actively grabs the keyboard now (an open menu), wherever the focus is.
-    bool keyboardGrabbedAway();
     // What this client's windows received: button presses, and key presses (evdev code, state).
     int buttonPresses(xcb_window_t window);
     std::vector<std::pair<std::uint32_t, std::uint16_t>> keyPresses(xcb_window_t window);
@@ -102,8 +97,6 @@ public:
         Rect frame; // in root coordinates
         bool overrideRedirect, viewable;
     };
-    // The title a window manager shows: _NET_WM_NAME.
-    std::string title(xcb_window_t window);
     // Every window, at any depth, whose WM_CLASS instance or class is `wmClass`.
     std::vector<WindowInfo> findWindows(const std::string& wmClass);
     // Waits until the server has handled everything sent so far.
@@ -112,16 +105,12 @@ public:
 private:
     void drainEvents();
     void handle(const xcb_generic_event_t& event);
-    xcb_timestamp_t serverTime();
     void collect(xcb_window_t parent, const std::string& wmClass, std::vector<WindowInfo>& found);
-    xcb_atom_t atom(const char* name);
 
     xcb_connection_t* connection_;
     xcb_screen_t* screen_;
     std::map<xcb_window_t, int> presses_;
     std::map<xcb_window_t, std::vector<std::pair<std::uint32_t, std::uint16_t>>> keys_;
-    std::uint32_t pingSerial_ = 0, pongs_ = 0;
-    xcb_window_t clock_ = 0;
 };
 
 } // namespace vesperon::testing

@@ -65,11 +65,6 @@ TEST_F(GnomeE2E, WithAWaylandWindowFocusedTheHotkeysWorkAndAnyKeyWakesAndStillRe
         << "and reaches the window in front";
     EXPECT_FALSE(window->typed.contains(QLatin1Char('d'))) << "the hotkey does not";
 
-    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
-    ASSERT_TRUE(dark(left));
-    server.typeKey(EvdevKey::escape, {EvdevKey::leftControl, EvdevKey::leftSuper});
-    EXPECT_TRUE(shows(left, white)) << "Ctrl+Super+Esc, the safety wake";
-
     // Around its lock screen the shell switches extensions off and on: the black and the keys come back.
     hotkey();
     ASSERT_TRUE(dark(left));
