@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
+
 namespace vesperon {
 
 namespace {
@@ -62,14 +64,16 @@ std::vector<ScreenDescription> QtScreenSource::screens() const
     std::vector<ScreenDescription> descriptions;
     for (qsizetype i = 0; i < screens.size(); ++i) {
         const QScreen* screen = screens[i];
+        // Qt keeps a screen's native top-left and divides only its size by the device pixel ratio.
         const QRect geometry = screen->geometry();
+        const double scale = devicePixels_ ? screen->devicePixelRatio() : 1.0;
         ScreenDescription description;
         // A screen without an area (Qt's stand-in while no monitor is connected) is no display.
         if (!geometry.isEmpty())
             description.id = ids[static_cast<std::size_t>(i)];
         description.name = identities[static_cast<std::size_t>(i)].model;
         description.frame = Rect{static_cast<double>(geometry.x()), static_cast<double>(geometry.y()),
-            static_cast<double>(geometry.width()), static_cast<double>(geometry.height())};
+            std::round(geometry.width() * scale), std::round(geometry.height() * scale)};
         description.connector = screen->name().toStdString();
         description.isBuiltIn = isBuiltInConnector(description.connector);
         description.isPrimary = screen == primary;

@@ -22,12 +22,15 @@ public:
     std::vector<ScreenDescription> screens() const override;
     // Completes what Qt reports of each monitor from `source`, which outlives this; null for none.
     void completeWith(EdidSource* source);
+    // Frames in device pixels, as the server itself counts them, instead of Qt's scaled ones.
+    void useDevicePixels(bool devicePixels) { devicePixels_ = devicePixels; }
 
 private:
     void watch(QScreen* screen);
 
     QTimer settle_;
     EdidSource* edids_ = nullptr;
+    bool devicePixels_ = false;
     Subscription edidsObserver_;
 };
 

@@ -32,6 +32,9 @@ public:
     virtual IdleMonitor& idle() = 0;
     // What the server reads from the monitors' EDID beyond what Qt reports; none here by default.
     virtual EdidSource* edids() { return nullptr; }
+    // Whether the server places windows in device pixels (X11), where Qt divides a screen's size
+    // by its device pixel ratio, rather than in the desktop's logical coordinates (Wayland).
+    virtual bool placesInDevicePixels() const { return false; }
     // Calls `changed` whenever a tray of the display server's own (X11's XEmbed tray) may have
     // come or gone; trays on the session bus are watched there.
     virtual void watchTray(std::function<void()> changed) { (void)changed; }

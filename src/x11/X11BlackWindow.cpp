@@ -18,19 +18,11 @@ namespace vesperon {
 
 namespace {
 
-// Qt's screen geometry keeps a screen's native top-left and divides its size by the device pixel
-// ratio; a black window covers a whole screen, so its native size is the screen's.
+// The displays' frames are in the server's own pixels.
 QRect nativeRect(const Rect& frame)
 {
-    const QRect logical(static_cast<int>(std::lround(frame.x)), static_cast<int>(std::lround(frame.y)),
+    return QRect(static_cast<int>(std::lround(frame.x)), static_cast<int>(std::lround(frame.y)),
         static_cast<int>(std::lround(frame.width)), static_cast<int>(std::lround(frame.height)));
-    qreal ratio = qGuiApp->devicePixelRatio();
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->geometry() == logical)
-            ratio = screen->devicePixelRatio();
-    return QRect(logical.topLeft(),
-        QSize(static_cast<int>(std::lround(logical.width() * ratio)),
-            static_cast<int>(std::lround(logical.height() * ratio))));
 }
 
 void setProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type, int format,

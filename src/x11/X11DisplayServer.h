@@ -29,6 +29,7 @@ public:
     KeyboardMap& keyboard() override { return keyboard_; }
     IdleMonitor& idle() override { return idle_; }
     void watchTray(std::function<void()> changed) override;
+    bool placesInDevicePixels() const override { return true; }
 
     // Whether an X server can be reached at $DISPLAY.
     static bool isReachable();

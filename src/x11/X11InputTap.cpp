@@ -4,9 +4,6 @@
 #include "desktop/KeyCodeTable.h"
 #include "x11/XcbConnection.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include <cstdlib>
 #include <utility>
 
@@ -261,24 +258,16 @@ void X11InputTap::deliver(InputEvent::Type type, std::uint16_t keyCode)
     handler_(InputEvent{type, keyCode, flags_, pointer && positionWanted_ ? pointerPosition() : std::nullopt});
 }
 
-// In Qt's screen coordinates, which keep a screen's native top-left and divide its size by the
-// device pixel ratio.
+// In the server's own pixels, as the displays' frames are.
 std::optional<Point> X11InputTap::pointerPosition() const
 {
     xcb_connection_t* c = connection_->get();
     auto* reply = xcb_query_pointer_reply(c, xcb_query_pointer(c, connection_->root()), nullptr);
     if (!reply)
         return std::nullopt;
-    const QPoint native(reply->root_x, reply->root_y);
+    const Point at{double(reply->root_x), double(reply->root_y)};
     std::free(reply);
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect logical = screen->geometry();
-        const qreal ratio = screen->devicePixelRatio();
-        const QPointF offset = QPointF(native - logical.topLeft()) / ratio;
-        if (QRectF(logical).contains(logical.topLeft() + offset))
-            return Point{logical.x() + offset.x(), logical.y() + offset.y()};
-    }
-    return Point{double(native.x()), double(native.y())};
+    return at;
 }
 
 } // namespace vesperon

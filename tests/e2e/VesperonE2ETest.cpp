@@ -356,4 +356,6 @@ TEST_F(VesperonE2E, AtTwiceTheScaleTheBlackStillCoversEveryPixelOfItsMonitor)
     ASSERT_EQ(command("--blackout R"), 0);
     EXPECT_TRUE(spinUntil([&] { return server.shows(rightMonitor, black); })) << "edge to edge";
     EXPECT_TRUE(shows(leftMonitor, red));
+    const auto listed = nlohmann::json::parse(ask("--list-displays --json").out);
+    EXPECT_TRUE(listed[1]["x"] == 1920 && listed[1]["width"] == 1920) << "in the server's pixels: " << listed.dump();
 }
