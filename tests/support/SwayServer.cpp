@@ -124,7 +124,7 @@ QImage SwayServer::capture(const Rect& area) const
 {
     const std::string grim = environment() + "grim -g '" + std::to_string(int(area.x)) + ","
         + std::to_string(int(area.y)) + " " + std::to_string(int(area.width)) + "x" + std::to_string(int(area.height))
-        + "' -t ppm - 2>/dev/null";
+        + "' -s 1 -t ppm - 2>/dev/null"; // in logical pixels at any output scale
     QByteArray ppm;
     if (FILE* pipe = popen(grim.c_str(), "r")) {
         char buffer[65536];

@@ -4,6 +4,8 @@
 #include "keybinding/DesktopKeyBinding.h"
 #include "support/SwayServer.h"
 
+#include <nlohmann/json.hpp>
+
 using namespace vesperon;
 using namespace vesperon::testing;
 
@@ -60,6 +62,22 @@ TEST_F(SwayE2E, AnOutputAddedDuringABlackoutStaysLitAndTheOthersDark)
     EXPECT_TRUE(dark(TestServer::output(2)));
     EXPECT_TRUE(dark(left) && dark(right));
     EXPECT_TRUE(statusStartsWith("Blackout active: 3 of 3"));
+}
+
+TEST_F(SwayE2E, AtOutputScaleTwoTheBlackCoversTheOutputListedAsSwayLaysItOut)
+{
+    ASSERT_TRUE(sway().command("output HEADLESS-1 scale 2")); // 640×360 in the desktop's layout
+    struct Restore {
+        ~Restore() { sway().command("output HEADLESS-1 scale 1"); }
+    } restore;
+    launch();
+    ASSERT_EQ(run({QStringLiteral("--blackout"), QStringLiteral("1")}), 0);
+    EXPECT_TRUE(dark({0, 0, 640, 360})) << "edge to edge";
+    EXPECT_TRUE(shows(body(right), SwayServer::outputColours[1]));
+    QString listed;
+    ASSERT_EQ(run({QStringLiteral("--list-displays"), QStringLiteral("--json")}, &listed), 0);
+    const auto displays = nlohmann::json::parse(listed.toStdString());
+    EXPECT_TRUE(displays[0]["width"] == 640 && displays[1]["x"] == 1280) << displays.dump();
 }
 
 TEST_F(SwayE2E, ThePanelShowsTheExportedTrayMenuAndItsEntriesWork)
