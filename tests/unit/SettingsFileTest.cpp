@@ -125,6 +125,9 @@ TEST(SettingsFile, AFileThatIsNotAJsonObjectIsMovedAsideAndWhatIsNotOursIsLeftEx
     const std::tuple<const char*, std::function<void(Folder&)>, std::string, bool> cases[] = {
         {"8 GB, sparse", [](Folder& f) { write(f.file, "{}"), fs::resize_file(f.file, 8ull << 30); },
             "is larger than 1 MiB; moved it to", true},
+        {"1 MiB and a byte",
+            [](Folder& f) { write(f.file, "{\"pad\": \"" + std::string((1 << 20) - 10, 'x') + "\"}"); },
+            "is larger than 1 MiB; moved it to", true},
         {"a FIFO", [](Folder& f) { fs::create_directories(f.file.parent_path()), ::mkfifo(f.file.c_str(), 0600); },
             "is not a regular file; using defaults and leaving it untouched", false},
         {"a link to notes",

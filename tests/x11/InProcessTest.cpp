@@ -227,11 +227,14 @@ TEST(Tray, IconsAreMadeOnceAndAnOpenMenuStaysOpenWhileOnlyTheStateOfItsItemsChan
             QImage drawn(22, 22, QImage::Format_RGB32);
             drawn.fill(panel);
             QPainter(&drawn).drawPixmap(0, 0, tray.icon(icon).pixmap(22, 22));
-            int standOut = 0;
+            int standOut = 0, panelShows = 0;
             for (int y = 0; y < 22; ++y)
-                for (int x = 0; x < 22; ++x)
+                for (int x = 0; x < 22; ++x) {
                     standOut += std::abs(luma(drawn.pixel(x, y)) - luma(panel)) > 100;
+                    panelShows += drawn.pixel(x, y) == panel;
+                }
             EXPECT_GE(standOut, 40) << int(icon) << " on " << std::hex << panel;
+            EXPECT_GE(panelShows, 40) << int(icon) << ": a shape, not a square";
         }
     }
 
