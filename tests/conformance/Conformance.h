@@ -53,6 +53,7 @@ struct Conformance : ::testing::Test {
     void launch(const std::string& settings = "{}")
     {
         home.writeSettings(settings);
+        vesperon.reset(); // gone before the next starts, which would find it running and leave
         vesperon = std::make_unique<VesperonProcess>(home);
         ASSERT_TRUE(spinUntil([&] { return run({QStringLiteral("--status")}) == 0 && !tray.items().empty(); }))
             << vesperon->output().toStdString();
