@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace vesperon::testing {
 
@@ -37,7 +38,7 @@ struct Window : QWidget {
 
 struct Conformance : ::testing::Test {
     TestServer& server = testServer();
-    StatusNotifierWatcher tray;
+    std::optional<StatusNotifierWatcher> tray{std::in_place}; // reset, the desktop has none
     VesperonHome home;
     std::unique_ptr<VesperonProcess> vesperon;
 
@@ -50,12 +51,12 @@ struct Conformance : ::testing::Test {
     }
 
     // Starts Vesperon and waits until its tray icon is registered and it answers on the bus.
-    void launch(const std::string& settings = "{}")
+    void launch(const std::string& settings = "{}", const VesperonProcess::Adjust& adjust = {})
     {
         home.writeSettings(settings);
         vesperon.reset(); // gone before the next starts, which would find it running and leave
-        vesperon = std::make_unique<VesperonProcess>(home);
-        ASSERT_TRUE(spinUntil([&] { return run({QStringLiteral("--status")}) == 0 && !tray.items().empty(); }))
+        vesperon = std::make_unique<VesperonProcess>(home, adjust);
+        ASSERT_TRUE(spinUntil([&] { return run({QStringLiteral("--status")}) == 0 && !tray->items().empty(); }))
             << vesperon->output().toStdString();
     }
 

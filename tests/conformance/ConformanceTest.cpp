@@ -166,7 +166,7 @@ TEST_F(Conformance, OnAPanelThatDrawsNoMenuALeftOrRightClickOpensOneThatWorks)
         server.click(300, 300);
         window->activateWindow();
         ASSERT_TRUE(spinUntil([&] { return window->clicks > clicks && window->isActiveWindow(); }));
-        tray.click(tray.items().at(0), QLatin1String(click), 1200, 10);
+        tray->click(tray->items().at(0), QLatin1String(click), 1200, 10);
         ASSERT_TRUE(spinUntil([&] { return !window->isActiveWindow(); })) << click << ": no menu took the keyboard";
         EXPECT_TRUE(shows({980, 40, 300, 680}, white)) << click << ": the menu is a small window";
         server.typeKey(EvdevKey::down); // its first entry, Blackout All

@@ -1,7 +1,5 @@
 #include "support/StatusNotifierWatcher.h"
-#include "support/TestServer.h"
 
-#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -12,26 +10,6 @@ namespace {
 
 const QString service = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString path = QStringLiteral("/StatusNotifierWatcher");
-const QString dbusMenu = QStringLiteral("com.canonical.dbusmenu");
-
-// The id of the entry titled `label` in a DBusMenu layout, (ia{sv}av), at any depth; -1 if none.
-int findEntry(const QDBusArgument& layout, const QString& label)
-{
-    int id = -1, found = -1;
-    QVariantMap properties;
-    layout.beginStructure();
-    layout >> id >> properties;
-    layout.beginArray();
-    while (!layout.atEnd()) {
-        QDBusVariant child;
-        layout >> child;
-        if (found < 0)
-            found = findEntry(qvariant_cast<QDBusArgument>(child.variant()), label);
-    }
-    layout.endArray();
-    layout.endStructure();
-    return properties.value(QStringLiteral("label")).toString() == label ? id : found;
-}
 
 } // namespace
 
@@ -81,22 +59,6 @@ bool StatusNotifierWatcher::handleMessage(const QDBusMessage& message, const QDB
         return connection.send(message.createReply());
     }
     return connection.send(message.createReply());
-}
-
-bool StatusNotifierWatcher::choose(const QString& item, const QString& label) const
-{
-    const auto call = [&](const QString& method, const QVariantList& arguments) {
-        return busCall(item, QStringLiteral("/MenuBar"), dbusMenu, method, arguments);
-    };
-    call(QStringLiteral("AboutToShow"), {0}); // the menu is about to open: the program brings it up to date
-    const QDBusMessage layout = call(QStringLiteral("GetLayout"), {0, -1, QStringList()});
-    if (layout.arguments().size() < 2)
-        return false;
-    const int id = findEntry(qvariant_cast<QDBusArgument>(layout.arguments().at(1)), label);
-    return id >= 0
-        && call(QStringLiteral("Event"), {id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u})
-               .type()
-        == QDBusMessage::ReplyMessage;
 }
 
 void StatusNotifierWatcher::click(const QString& item, const QString& method, int x, int y) const

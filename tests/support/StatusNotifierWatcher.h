@@ -15,9 +15,6 @@ public:
 
     // The bus names of the registered items.
     const QStringList& items() const { return items_; }
-    // What a panel that shows the item's exported menu (DBusMenu) does when the user opens it and
-    // chooses the entry titled `label`; false when there is no such entry.
-    bool choose(const QString& item, const QString& label) const;
     // What a panel that draws no menu of its own does on a click: asks the item to `Activate` (a left
     // click) or to show its `ContextMenu` (a right one) there.
     void click(const QString& item, const QString& method, int x, int y) const;

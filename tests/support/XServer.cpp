@@ -106,14 +106,14 @@ XClient::XClient(const std::string& display)
 
 XClient::~XClient() { xcb_disconnect(connection_); }
 
-xcb_window_t XClient::createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect, std::uint32_t eventMask)
+xcb_window_t XClient::createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect)
 {
     const xcb_window_t window = xcb_generate_id(connection_);
-    const std::uint32_t values[] = {rgb, overrideRedirect ? 1u : 0u, eventMask};
+    const std::uint32_t values[] = {rgb, overrideRedirect ? 1u : 0u};
     xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen_->root, static_cast<std::int16_t>(frame.x),
         static_cast<std::int16_t>(frame.y), static_cast<std::uint16_t>(frame.width),
         static_cast<std::uint16_t>(frame.height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual,
-        XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
+        XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
     xcb_map_window(connection_, window);
     sync();
     return window;
@@ -139,12 +139,6 @@ QImage XClient::image(const Rect& area)
         picture = QImage(xcb_get_image_data(image), w, h, w * 4, QImage::Format_RGB32).copy();
     std::free(image);
     return picture;
-}
-
-void XClient::setInputFocus(xcb_window_t window)
-{
-    xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
-    sync();
 }
 
 xcb_window_t XClient::inputFocus()
@@ -186,84 +180,6 @@ void XClient::ungrabKeyboard()
     sync();
 }
 
-std::vector<std::pair<std::uint32_t, std::uint16_t>> XClient::keyPresses(xcb_window_t window)
-{
-    sync();
-    drainEvents();
-    return keys_[window];
-}
-
-int XClient::buttonPresses(xcb_window_t window)
-{
-    sync();
-    drainEvents();
-    return presses_[window];
-}
-
-std::vector<XClient::WindowInfo> XClient::findWindows(const std::string& wmClass)
-{
-    std::vector<WindowInfo> found;
-    collect(screen_->root, wmClass, found);
-    return found;
-}
-
-void XClient::collect(xcb_window_t parent, const std::string& wmClass, std::vector<WindowInfo>& found)
-{
-    auto* tree = xcb_query_tree_reply(connection_, xcb_query_tree(connection_, parent), nullptr);
-    if (!tree)
-        return;
-    const std::vector<xcb_window_t> children(
-        xcb_query_tree_children(tree), xcb_query_tree_children(tree) + xcb_query_tree_children_length(tree));
-    std::free(tree);
-    for (xcb_window_t window : children) {
-        auto* property = xcb_get_property_reply(
-            connection_, xcb_get_property(connection_, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr);
-        // WM_CLASS is "instance\0class\0".
-        const std::string classes = property ? std::string(static_cast<const char*>(xcb_get_property_value(property)),
-                                        static_cast<std::size_t>(xcb_get_property_value_length(property)))
-                                             : std::string();
-        std::free(property);
-        if (classes.find(wmClass + '\0') == 0 || classes.find('\0' + wmClass + '\0') != std::string::npos) {
-            auto* attributes
-                = xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window), nullptr);
-            auto* geometry = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
-            auto* at = xcb_translate_coordinates_reply(
-                connection_, xcb_translate_coordinates(connection_, window, screen_->root, 0, 0), nullptr);
-            if (attributes && geometry && at) {
-                found.push_back({window,
-                    Rect{double(at->dst_x), double(at->dst_y), double(geometry->width), double(geometry->height)},
-                    attributes->override_redirect != 0, attributes->map_state == XCB_MAP_STATE_VIEWABLE});
-            }
-            std::free(attributes);
-            std::free(geometry);
-            std::free(at);
-        }
-        collect(window, wmClass, found);
-    }
-}
-
 void XClient::sync() { std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)); }
-
-void XClient::drainEvents()
-{
-    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-        handle(*event);
-        std::free(event);
-    }
-}
-
-void XClient::handle(const xcb_generic_event_t& event)
-{
-    switch (event.response_type & 0x7f) {
-    case XCB_BUTTON_PRESS:
-        ++presses_[reinterpret_cast<const xcb_button_press_event_t&>(event).event];
-        break;
-    case XCB_KEY_PRESS: {
-        const auto& key = reinterpret_cast<const xcb_key_press_event_t&>(event);
-        keys_[key.event].emplace_back(key.detail - 8, key.state);
-        break;
-    }
-    }
-}
 
 } // namespace vesperon::testing

@@ -4,12 +4,8 @@
 #include "support/TestServer.h"
 
 #include <cstdint>
-#include <initializer_list>
-#include <map>
 #include <memory>
 #include <string>
-#include <sys/types.h>
-#include <vector>
 
 #include <xcb/xcb.h>
 
@@ -62,7 +58,7 @@ private:
 // The test process's server, where it is an Xvfb.
 inline XvfbServer& xvfb() { return dynamic_cast<XvfbServer&>(testServer()); }
 
-// Another X client: plain windows, pixels read back, focus, grabs, and real input through XTEST.
+// Another X client: plain windows, pixels read back, the focus, grabs, and real input through XTEST.
 class XClient {
 public:
     // On `display`, or $DISPLAY.
@@ -72,11 +68,9 @@ public:
     XClient& operator=(const XClient&) = delete;
 
     // A mapped window filled with `rgb` (0xRRGGBB); override-redirect as menus and notifications are.
-    xcb_window_t createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect = false,
-        std::uint32_t eventMask = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_KEY_PRESS);
+    xcb_window_t createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect = false);
     std::uint32_t pixel(int x, int y);
     QImage image(const Rect& area);
-    void setInputFocus(xcb_window_t window);
     xcb_window_t inputFocus();
 
     // XTEST: an event of `type` (key or button press or release, motion) as a device sends it.
@@ -88,29 +82,12 @@ public:
     // At once; closing the connection ends a grab only when the server notices.
     void ungrabKeyboard();
 
-    // What this client's windows received: button presses, and key presses (evdev code, state).
-    int buttonPresses(xcb_window_t window);
-    std::vector<std::pair<std::uint32_t, std::uint16_t>> keyPresses(xcb_window_t window);
-
-    struct WindowInfo {
-        xcb_window_t id;
-        Rect frame; // in root coordinates
-        bool overrideRedirect, viewable;
-    };
-    // Every window, at any depth, whose WM_CLASS instance or class is `wmClass`.
-    std::vector<WindowInfo> findWindows(const std::string& wmClass);
     // Waits until the server has handled everything sent so far.
     void sync();
 
 private:
-    void drainEvents();
-    void handle(const xcb_generic_event_t& event);
-    void collect(xcb_window_t parent, const std::string& wmClass, std::vector<WindowInfo>& found);
-
     xcb_connection_t* connection_;
     xcb_screen_t* screen_;
-    std::map<xcb_window_t, int> presses_;
-    std::map<xcb_window_t, std::vector<std::pair<std::uint32_t, std::uint16_t>>> keys_;
 };
 
 } // namespace vesperon::testing

@@ -1,5 +1,5 @@
 // What only sway shows: its bindings running the control command, its way to add an output, its
-// panel's menu, and a backend that cannot run.
+// output scale, and a backend that cannot run.
 #include "conformance/Conformance.h"
 #include "keybinding/DesktopKeyBinding.h"
 #include "support/SwayServer.h"
@@ -78,15 +78,6 @@ TEST_F(SwayE2E, AtOutputScaleTwoTheBlackCoversTheOutputListedAsSwayLaysItOut)
     ASSERT_EQ(run({QStringLiteral("--list-displays"), QStringLiteral("--json")}, &listed), 0);
     const auto displays = nlohmann::json::parse(listed.toStdString());
     EXPECT_TRUE(displays[0]["width"] == 640 && displays[1]["x"] == 1280) << displays.dump();
-}
-
-TEST_F(SwayE2E, ThePanelShowsTheExportedTrayMenuAndItsEntriesWork)
-{
-    launch();
-    ASSERT_TRUE(tray.choose(tray.items().at(0), QStringLiteral("Blackout All")));
-    EXPECT_TRUE(dark(left) && dark(right));
-    ASSERT_TRUE(tray.choose(tray.items().at(0), QStringLiteral("Wake All Displays")));
-    EXPECT_TRUE(shows(body(left), SwayServer::outputColours[0]));
 }
 
 TEST_F(SwayE2E, ABackendThatCannotRunSaysWhyInOneLine)
