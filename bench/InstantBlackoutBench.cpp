@@ -53,6 +53,42 @@ void click(XClient& client, int x, int y)
     client.sync();
 }
 
+// Whether a mapped window of WM_CLASS `wmClass` (instance or class), at most `maxSide` pixels on a
+// side, is anywhere under `parent`: a panel once it shows, a tray icon once it docks.
+bool mapped(xcb_connection_t* c, xcb_window_t parent, const std::string& wmClass, int maxSide)
+{
+    auto* tree = xcb_query_tree_reply(c, xcb_query_tree(c, parent), nullptr);
+    if (!tree)
+        return false;
+    const std::vector<xcb_window_t> children(
+        xcb_query_tree_children(tree), xcb_query_tree_children(tree) + xcb_query_tree_children_length(tree));
+    std::free(tree);
+    for (const xcb_window_t window : children) {
+        auto* property = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr);
+        const std::string classes = property ? std::string(static_cast<const char*>(xcb_get_property_value(property)),
+                                        static_cast<std::size_t>(xcb_get_property_value_length(property)))
+                                             : std::string(); // "instance\0class\0"
+        std::free(property);
+        auto* attributes = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
+        auto* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+        const bool found
+            = (classes.starts_with(wmClass + '\0') || classes.find('\0' + wmClass + '\0') != std::string::npos)
+            && attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE && geometry && geometry->width <= maxSide
+            && geometry->height <= maxSide;
+        std::free(attributes);
+        std::free(geometry);
+        if (found || mapped(c, window, wmClass, maxSide))
+            return true;
+    }
+    return false;
+}
+
+bool mapped(XClient& client, const std::string& wmClass, int maxSide = 1 << 16)
+{
+    return mapped(client.connection(), client.root(), wmClass, maxSide);
+}
+
 struct Figures {
     std::vector<double> ms;
     double at(double q) const
@@ -212,7 +248,7 @@ void blackoutRounds(int monitors)
     // Started after the fork: the child of a process with more threads than one may hang in malloc.
     QProcess tray; // with no tray, Vesperon would open its preferences window in its place
     tray.start(QStringLiteral("trayer"), {});
-    spinUntil([&] { return !client.findWindows("trayer").empty(); });
+    spinUntil([&] { return mapped(client, "trayer"); });
     QTemporaryDir home;
     QProcess vesperon;
     useHome(vesperon, home);
@@ -267,12 +303,7 @@ double startUp(
     QElapsedTimer timer;
     timer.start();
     process.start(path, arguments);
-    const auto docked = [&] {
-        for (const auto& window : client.findWindows(wmClass))
-            if (window.viewable && window.frame.width <= 64 && window.frame.height <= 64)
-                return true;
-        return false;
-    };
+    const auto docked = [&] { return mapped(client, wmClass, 64); };
     await(docked, std::string(wmClass) + "'s tray icon");
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     if (pid) {
@@ -295,7 +326,7 @@ void startUpRounds(const char* self)
     XClient client;
     QProcess tray;
     tray.start(QStringLiteral("trayer"), {});
-    spinUntil([&] { return !client.findWindows("trayer").empty(); });
+    spinUntil([&] { return mapped(client, "trayer"); });
     Figures vesperon, bare;
     qint64 pid = 0;
     // As many runs as rounds above: with ten, the p90 would be the slowest run.

@@ -2,10 +2,7 @@
 // the fake desktop on Qt's offscreen platform.
 #include "desktop/KeyCodeTable.h"
 #include "desktop/QtRunLoop.h"
-#include "desktop/QtScreenSource.h"
-#include "display/ScreenIdentity.h"
 #include "keybinding/KdeGlobalShortcuts.h"
-#include "platform/EdidSource.h"
 #include "preferences/BindLineView.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
@@ -47,17 +44,15 @@ TEST(QtRunLoop, TasksRunLaterInOrderDelaysNeverEndEarlyAndTimersEndWhenStopped)
         EXPECT_GE(std::chrono::duration<double>(ranAt - start).count(), delay);
     }
 
-    int ticks = 0, fired = 0;
+    int ticks = 0;
     std::shared_ptr<Timer> repeating = loop.startTimer(0.01, true, [&] { ++ticks; });
-    std::weak_ptr<Timer> once = loop.startTimer(0.01, false, [&] { ++fired; });
-    ASSERT_TRUE(spinUntil([&] { return ticks >= 3 && fired == 1; }));
+    ASSERT_TRUE(spinUntil([&] { return ticks >= 3; }));
     repeating->stop();
     const int atStop = ticks;
     bool later = false;
     loop.postAfter(0.1, [&] { later = true; }); // ten periods later
     ASSERT_TRUE(spinUntil([&] { return later; }));
-    EXPECT_TRUE(ticks == atStop && fired == 1);
-    EXPECT_TRUE(once.expired()) << "a fired one-shot timer is released by the run loop";
+    EXPECT_EQ(ticks, atStop);
     for (double absurd : {1e300, -1.0, std::nan("")}) // a wake delay from a hand-edited file
         loop.startTimer(absurd, false, [] {})->stop();
 }
@@ -89,29 +84,6 @@ TEST(RawMotion, ScrollAxesAreScrollAndNeverMovement)
         const auto kind = X11InputTap::classifyMotion(mask.data(), static_cast<int>(mask.size()), axes);
         EXPECT_TRUE(kind.moved == moved && kind.scrolled == scrolled) << mask.back() << " in word " << mask.size();
     }
-}
-
-TEST(QtScreenSource, WhatTheServerReadsFromAnEdidCompletesTheIdentityQtReports)
-{
-    struct Edids : EdidSource {
-        std::string serial;
-        void complete(ScreenIdentity& identity) const override
-        {
-            if (!serial.empty())
-                identity.model = "U2720Q", identity.serialNumber = serial;
-        }
-    } edids;
-    QtScreenSource source;
-    const ScreenDescription plain = source.screens().at(0);
-    source.completeWith(&edids);
-    bool changed = false;
-    const Subscription watching = source.changed.connect([&] { changed = true; });
-    edids.serial = "7MT0183L1N2S", edids.changed.emit();
-    EXPECT_TRUE(spinUntil([&] { return changed; })) << "new knowledge is a change of the screens";
-    const ScreenDescription completed = source.screens().at(0);
-    EXPECT_TRUE(completed.name == "U2720Q" && completed.connector == plain.connector) << completed.name;
-    edids.serial = "7MT0183L1N2T"; // another monitor of the same model
-    EXPECT_NE(source.screens().at(0).id, completed.id) << "the serial number is part of the identity";
 }
 
 TEST(KdeGlobalShortcuts, CombinationsAndTheQtKeyCodesKdeKnowsThemBy)
@@ -222,9 +194,6 @@ TEST(PreferencesView, EveryControlWritesItsSettingAtOnceAndShowsTheValueInUse)
     EXPECT_EQ(written("blackoutAllHotkey"), R"({"keyCode":2,"modifiers":768})");
     EXPECT_FALSE(p.find("dimLevel")->isEnabled());
     EXPECT_EQ(p.text("cannotDim"), "Needs a compositing manager");
-    EXPECT_GT(
-        p.view->rows().at(0)->mapTo(p.view.get(), QPoint()).y(), all->mapTo(p.view.get(), QPoint(0, all->height())).y())
-        << "the display rows are laid out below";
     EXPECT_FALSE(p.find("noDisplays")->isVisible());
 }
 

@@ -72,7 +72,6 @@ SwayServer::SwayServer()
 
 SwayServer::~SwayServer()
 {
-    userBus_.reset();
     input_.reset();
     sway_.reset();
 }
@@ -86,19 +85,6 @@ std::vector<std::string> SwayServer::asUser(const std::vector<std::string>& argu
         words.push_back("WAYLAND_DISPLAY=" + socket_);
     words.insert(words.end(), arguments.begin(), arguments.end());
     return words;
-}
-
-std::string SwayServer::userSession(const fs::path& program)
-{
-    const fs::path copy = folder_ / program.filename();
-    fs::copy_file(program, copy, fs::copy_options::overwrite_existing);
-    if (chown(copy.c_str(), nobody, nobody) != 0)
-        throw std::runtime_error("cannot hand " + copy.string() + " to nobody");
-    userBus_ = std::make_unique<Daemon>(
-        asUser({"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + (folder_ / "runtime" / "bus").string(),
-            "--print-address={fd}"}),
-        "dbus-daemon");
-    return copy.string();
 }
 
 void SwayServer::moveTo(int x, int y) { input_->moveTo(x, y); }

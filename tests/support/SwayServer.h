@@ -44,11 +44,7 @@ public:
     // A sway command (swaymsg); whether it succeeded.
     bool command(const std::string& command) const;
 
-    // A session of sway's own user, as on a real desktop where sway, the bus and the programs its
-    // bindings start are one user's: a bus in sway's runtime folder, where those programs look for
-    // it, and a copy of `program` the user may run. The copy's path.
-    std::string userSession(const std::filesystem::path& program);
-    // The words that run `arguments` as that user, in sway's environment.
+    // The words that run `arguments` as sway's user, in sway's environment.
     std::vector<std::string> asUser(const std::vector<std::string>& arguments) const;
 
 private:
@@ -57,7 +53,7 @@ private:
     ScratchFolder scratch_{"sway"};
     const std::filesystem::path& folder_ = scratch_.path();
     std::string socket_, ipcSocket_;
-    std::unique_ptr<Daemon> sway_, userBus_;
+    std::unique_ptr<Daemon> sway_;
     std::unique_ptr<WaylandInput> input_;
 };
 

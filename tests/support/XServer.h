@@ -82,6 +82,8 @@ public:
     // At once; closing the connection ends a grab only when the server notices.
     void ungrabKeyboard();
 
+    xcb_connection_t* connection() const { return connection_; }
+    xcb_window_t root() const { return screen_->root; }
     // Waits until the server has handled everything sent so far.
     void sync();
 
