@@ -84,6 +84,18 @@ bool mapped(xcb_connection_t* c, xcb_window_t parent, const std::string& wmClass
     return false;
 }
 
+// A plain window over the monitor at `x`, in a colour of its own.
+void showWindow(XClient& client, int x)
+{
+    xcb_connection_t* c = client.connection();
+    const xcb_window_t window = xcb_generate_id(c);
+    const std::uint32_t colour = 0x3a5f8a;
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, client.root(), static_cast<std::int16_t>(x), 0, monitorWidth,
+        monitorHeight, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL, &colour);
+    xcb_map_window(c, window);
+    client.sync();
+}
+
 bool mapped(XClient& client, const std::string& wmClass, int maxSide = 1 << 16)
 {
     return mapped(client.connection(), client.root(), wmClass, maxSide);
@@ -239,7 +251,7 @@ void blackoutRounds(int monitors)
         server.setMonitor("M" + std::to_string(i), Rect{i * 1280.0, 0, 1280, 720}, i == 0);
     XClient client;
     for (int i = 0; i < monitors; ++i)
-        client.createWindow(Rect{i * 1280.0, 0, 1280, 720}, 0x3a5f8a);
+        showWindow(client, i * monitorWidth);
 
     std::fflush(stdout); // or the child would print it again
     const pid_t bare = fork();

@@ -6,10 +6,8 @@
 #include "support/QtSpin.h"
 #include "support/StatusNotifierWatcher.h"
 #include "support/TestServer.h"
+#include "support/TestWindow.h"
 #include "support/VesperonProcess.h"
-
-#include <QKeyEvent>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -20,21 +18,6 @@ namespace vesperon::testing {
 
 inline constexpr std::uint32_t black = 0, yellow = 0xe0d020, white = 0xffffff;
 inline const Rect left = TestServer::output(0), right = TestServer::output(1);
-
-// A plain window of the test's own that counts the clicks and keys it receives.
-struct Window : QWidget {
-    explicit Window(std::uint32_t rgb)
-    {
-        setAutoFillBackground(true);
-        QPalette colours = palette();
-        colours.setColor(QPalette::Window, QColor::fromRgb(rgb));
-        setPalette(colours);
-    }
-    void mousePressEvent(QMouseEvent*) override { ++clicks; }
-    void keyPressEvent(QKeyEvent* event) override { ++keys, typed += event->text(); }
-    int clicks = 0, keys = 0;
-    QString typed;
-};
 
 struct Conformance : ::testing::Test {
     TestServer& server = testServer();
@@ -74,13 +57,12 @@ struct Conformance : ::testing::Test {
     std::unique_ptr<Window> openWindow(int output, std::uint32_t rgb, bool fullScreen = false)
     {
         server.focusOutput(output);
-        auto window = std::make_unique<Window>(rgb);
+        std::unique_ptr<Window> window;
         if (traits.placesWindows) {
+            window = std::make_unique<Window>(rgb);
             fullScreen ? window->showFullScreen() : window->showMaximized();
-        } else { // a bare X server puts a window where it asks to be
-            const Rect frame = fullScreen ? TestServer::output(output) : body(TestServer::output(output));
-            window->setGeometry(int(frame.x), int(frame.y), int(frame.width), int(frame.height));
-            window->show();
+        } else {
+            window = Window::at(fullScreen ? TestServer::output(output) : body(TestServer::output(output)), rgb);
         }
         EXPECT_TRUE(shows(body(TestServer::output(output)), rgb));
         return window;

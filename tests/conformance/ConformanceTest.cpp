@@ -101,37 +101,34 @@ TEST_F(Conformance, ADimLevelLetsTheRestOfTheWindowBeneathThroughAtOnce)
     EXPECT_EQ(window->clicks, 0) << "and never reaches the window beneath";
 }
 
-TEST_F(Conformance, DuringAFullBlackoutAnAllowedKeyWakes)
+TEST_F(Conformance, DuringAFullBlackoutAnAllowedKeyOrTheSafetyCombinationWakes)
 {
+    using EvdevKey::a, EvdevKey::space, EvdevKey::escape, EvdevKey::leftControl, EvdevKey::leftShift,
+        EvdevKey::leftSuper;
     const auto window = openWindow(0, white, true);
-    // Where the server tells only that a key was pressed, any key wakes where any key may.
-    launch(traits.tellsWhichKey ? R"({"allowedWakeKeys": ["space"]})" : "{}");
-    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
-    ASSERT_TRUE(dark(left) && dark(right));
-    if (traits.tellsWhichKey) {
-        server.typeKey(EvdevKey::a);
-        EXPECT_TRUE(statusStartsWith("Blackout active: 2 of 2")) << "a key that is not allowed";
+    for (const bool safety : {true, false}) {
+        // Where the server tells only that a key was pressed, any key wakes where any key may.
+        launch(safety                  ? R"({"allowedWakeKeys": []})"
+                : traits.tellsWhichKey ? R"({"allowedWakeKeys": ["space"]})"
+                                       : "{}");
+        ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
+        ASSERT_TRUE(dark(left) && dark(right));
+        if (traits.tellsWhichKey) {
+            server.typeKey(a);
+            EXPECT_TRUE(statusStartsWith("Blackout active: 2 of 2")) << "a key that is not allowed";
+        }
+        if (!safety) {
+            server.typeKey(space);
+        } else if (traits.safetyWakeTakesShift) {
+            server.typeKey(escape, {leftControl, leftShift, leftSuper});
+        } else {
+            server.typeKey(escape, {leftControl, leftSuper});
+        }
+        EXPECT_TRUE(shows(body(left), white)) << (safety ? "the safety combination" : "an allowed key");
     }
-    server.typeKey(EvdevKey::space);
-    EXPECT_TRUE(shows(body(left), white)) << "an allowed key";
     if (!traits.keysReachWindowWhileAllDark) {
         EXPECT_EQ(window->keys, 0) << "the black held the keyboard";
     }
-}
-
-TEST_F(Conformance, TheSafetyCombinationWakesWhateverKeysAreAllowed)
-{
-    const auto window = openWindow(0, white, true);
-    launch(R"({"allowedWakeKeys": []})");
-    ASSERT_EQ(run({QStringLiteral("--blackout-all")}), 0);
-    ASSERT_TRUE(dark(left) && dark(right));
-    using namespace EvdevKey;
-    if (traits.safetyWakeTakesShift) {
-        server.typeKey(escape, {leftControl, leftShift, leftSuper});
-    } else {
-        server.typeKey(escape, {leftControl, leftSuper});
-    }
-    EXPECT_TRUE(shows(body(left), white));
 }
 
 TEST_F(Conformance, LeftAloneTheDisplaysGoDarkByThemselvesAndAClickWakes)

@@ -6,6 +6,7 @@
 
 #include <QDBusConnection>
 #include <QProcess>
+#include <QWindow>
 
 #include <nlohmann/json.hpp>
 
@@ -79,11 +80,11 @@ TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
     for (std::uint8_t key : {a, space})
         server.typeKey(key); // no key is an allowed wake key here
     {
-        XClient locker; // a screen locker or a game grabs the whole keyboard
-        ASSERT_TRUE(locker.grabKeyboard(locker.createWindow(Rect{100, 100, 10, 10}, 0x101010)));
+        const auto locker = Window::at(Rect{100, 100, 10, 10}, 0x101010); // or a game: the whole keyboard
+        ASSERT_TRUE(spinUntil([&] { return locker->windowHandle()->setKeyboardGrabEnabled(true); }));
         server.typeKey(escape, {leftControl, leftSuper});
         EXPECT_TRUE(lit()) << "the safety combination, through the locker's grab";
-        locker.ungrabKeyboard();
+        locker->windowHandle()->setKeyboardGrabEnabled(false);
     }
 
     server.typeKey(numLock);
@@ -119,7 +120,7 @@ TEST_F(VesperonE2E, BlackWindowsStayOnTopTakeClicksAndNeverTheFocus)
     start();
     ASSERT_EQ(command("--blackout R"), 0); // one black window kept on top
     ASSERT_TRUE(dark(right));
-    client.createWindow(Rect{1500, 200, 300, 200}, 0x3a5f8a, true); // a menu or a notification
+    const auto popup = Window::at(Rect{1500, 200, 300, 200}, 0x3a5f8a, Qt::BypassWindowManagerHint); // a menu
     EXPECT_TRUE(spinUntil([&] { return client.pixel(1650, 300) == black; })) << "raised above a popup mapped later";
     server.click(1920, 400);
     ASSERT_TRUE(lit());
@@ -253,36 +254,6 @@ TEST_F(VesperonE2E, ALostXServerEndsItWithOneLineAndStatusOneWhateverItWasDoing)
             && said.count(QStringLiteral("X server")) == 1)
             << doing << ": " << said.toStdString();
     }
-}
-
-TEST_F(VesperonE2E, OneInstanceHoweverTheDisplayIsNamedAndWhereverTheRuntimeFolderIs)
-{
-    const std::string number = xvfb().display().substr(1);
-    const std::pair<std::string, std::optional<std::string>> variants[] = {
-        {":" + number, home.path().string()}, {"unix:" + number, std::nullopt}, {":" + number + ".0", "/nonexistent"}};
-    std::vector<std::unique_ptr<VesperonProcess>> started;
-    for (const auto& [display, runtime] : variants) { // all at once
-        started.push_back(std::make_unique<VesperonProcess>(home, [&](QProcessEnvironment& environment) {
-            environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
-            if (runtime)
-                environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(*runtime));
-            else
-                environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        }));
-    }
-    const auto exited = [&] {
-        return std::ranges::count_if(started, [](auto& v) { return v->process.state() == QProcess::NotRunning; });
-    };
-    ASSERT_TRUE(spinUntil([&] { return exited() == 2; }));
-    EXPECT_TRUE(spinUntil([&] { return statusStartsWith("No blackout"); })) << "the one left runs";
-    for (auto& each : started) {
-        if (each->process.state() == QProcess::NotRunning) {
-            EXPECT_EQ(each->process.exitCode(), 0);
-            EXPECT_TRUE(each->output().startsWith(QStringLiteral("Vesperon is already running")))
-                << each->output().toStdString();
-        }
-    }
-    EXPECT_EQ(exited(), 2);
 }
 
 TEST_F(VesperonE2E, WithoutTheSessionBusOrItsNameItSaysSoOnceAndItsHotkeysWork)

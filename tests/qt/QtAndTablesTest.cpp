@@ -36,22 +36,16 @@ TEST(QtRunLoop, TasksRunLaterInOrderDelaysNeverEndEarlyAndTimersEndWhenStopped)
     EXPECT_TRUE(order.empty()) << "not inside the caller";
     ASSERT_TRUE(spinUntil([&] { return order.size() == 101; }));
     EXPECT_TRUE(std::ranges::is_sorted(order));
-    for (double delay : {0.0005, 0.03, 0.12}) {
-        const auto start = Clock::now();
-        Clock::time_point ranAt{};
-        loop.postAfter(delay, [&] { ranAt = Clock::now(); });
-        ASSERT_TRUE(spinUntil([&] { return ranAt != Clock::time_point{}; }));
-        EXPECT_GE(std::chrono::duration<double>(ranAt - start).count(), delay);
-    }
-
     int ticks = 0;
     std::shared_ptr<Timer> repeating = loop.startTimer(0.01, true, [&] { ++ticks; });
     ASSERT_TRUE(spinUntil([&] { return ticks >= 3; }));
     repeating->stop();
     const int atStop = ticks;
-    bool later = false;
-    loop.postAfter(0.1, [&] { later = true; }); // ten periods later
-    ASSERT_TRUE(spinUntil([&] { return later; }));
+    const auto start = Clock::now();
+    Clock::time_point ranAt{};
+    loop.postAfter(0.1, [&] { ranAt = Clock::now(); }); // ten periods later
+    ASSERT_TRUE(spinUntil([&] { return ranAt != Clock::time_point{}; }));
+    EXPECT_GE(std::chrono::duration<double>(ranAt - start).count(), 0.1) << "never early";
     EXPECT_EQ(ticks, atStop);
     for (double absurd : {1e300, -1.0, std::nan("")}) // a wake delay from a hand-edited file
         loop.startTimer(absurd, false, [] {})->stop();

@@ -106,19 +106,6 @@ XClient::XClient(const std::string& display)
 
 XClient::~XClient() { xcb_disconnect(connection_); }
 
-xcb_window_t XClient::createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect)
-{
-    const xcb_window_t window = xcb_generate_id(connection_);
-    const std::uint32_t values[] = {rgb, overrideRedirect ? 1u : 0u};
-    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen_->root, static_cast<std::int16_t>(frame.x),
-        static_cast<std::int16_t>(frame.y), static_cast<std::uint16_t>(frame.width),
-        static_cast<std::uint16_t>(frame.height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual,
-        XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
-    xcb_map_window(connection_, window);
-    sync();
-    return window;
-}
-
 std::uint32_t XClient::pixel(int x, int y)
 {
     const QImage one = image(Rect{double(x), double(y), 1, 1});
@@ -163,21 +150,6 @@ bool XClient::grabKey(std::uint32_t key, std::uint16_t modifiers)
             XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     std::free(error);
     return error == nullptr;
-}
-
-bool XClient::grabKeyboard(xcb_window_t window)
-{
-    auto* reply = xcb_grab_keyboard_reply(connection_,
-        xcb_grab_keyboard(connection_, 0, window, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC), nullptr);
-    const bool grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
-    std::free(reply);
-    return grabbed;
-}
-
-void XClient::ungrabKeyboard()
-{
-    xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
-    sync();
 }
 
 void XClient::sync() { std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)); }

@@ -58,7 +58,7 @@ private:
 // The test process's server, where it is an Xvfb.
 inline XvfbServer& xvfb() { return dynamic_cast<XvfbServer&>(testServer()); }
 
-// Another X client: plain windows, pixels read back, the focus, grabs, and real input through XTEST.
+// Another X client: pixels read back, the focus, a grab, and real input through XTEST.
 class XClient {
 public:
     // On `display`, or $DISPLAY.
@@ -67,20 +67,14 @@ public:
     XClient(const XClient&) = delete;
     XClient& operator=(const XClient&) = delete;
 
-    // A mapped window filled with `rgb` (0xRRGGBB); override-redirect as menus and notifications are.
-    xcb_window_t createWindow(const Rect& frame, std::uint32_t rgb, bool overrideRedirect = false);
     std::uint32_t pixel(int x, int y);
     QImage image(const Rect& area);
     xcb_window_t inputFocus();
 
     // XTEST: an event of `type` (key or button press or release, motion) as a device sends it.
     void fake(std::uint8_t type, std::uint8_t detail, int x = 0, int y = 0);
-    // Grabs as another hotkey program (one combination, an evdev key) and a screen locker (the whole
-    // keyboard) make.
+    // A grab as another hotkey program makes: one combination, an evdev key.
     bool grabKey(std::uint32_t key, std::uint16_t modifiers);
-    bool grabKeyboard(xcb_window_t window);
-    // At once; closing the connection ends a grab only when the server notices.
-    void ungrabKeyboard();
 
     xcb_connection_t* connection() const { return connection_; }
     xcb_window_t root() const { return screen_->root; }

@@ -1,5 +1,4 @@
-// What only sway shows: its binding lines, its way to add an output, its output scale, and a
-// backend that cannot run.
+// What only sway shows: its binding lines, its way to add an output, and its output scale.
 #include "conformance/Conformance.h"
 #include "keybinding/DesktopKeyBinding.h"
 #include "support/SwayServer.h"
@@ -59,29 +58,6 @@ TEST_F(SwayE2E, AtOutputScaleTwoTheBlackCoversTheOutputListedAsSwayLaysItOut)
     ASSERT_EQ(run({QStringLiteral("--list-displays"), QStringLiteral("--json")}, &listed), 0);
     const auto displays = nlohmann::json::parse(listed.toStdString());
     EXPECT_TRUE(displays[0]["width"] == 640 && displays[1]["x"] == 1280) << displays.dump();
-}
-
-TEST_F(SwayE2E, ABackendThatCannotRunSaysWhyInOneLine)
-{
-    const std::string x11 = "Vesperon needs an X11 display: DISPLAY is not set.\n",
-                      wayland
-        = "Vesperon cannot run on "
-          "Wayland here: the compositor at \"/nowhere\" cannot be reached or offers no layer-shell.\n";
-    // Without DISPLAY, and WAYLAND_DISPLAY as given; left to choose, it falls back to X11.
-    for (const auto& [arguments, socket, said] : {std::tuple{"--backend x11", "", x11},
-             std::tuple{"--backend=wayland", "/nowhere", wayland}, std::tuple{"", "/nowhere", x11}}) {
-        VesperonProcess attempt(
-            home,
-            [&](QProcessEnvironment& environment) {
-                environment.remove(QStringLiteral("DISPLAY"));
-                if (*socket)
-                    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QLatin1String(socket));
-            },
-            QString::fromLatin1(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-        ASSERT_TRUE(attempt.waitForExit()) << arguments;
-        EXPECT_EQ(attempt.process.exitCode(), 1) << arguments;
-        EXPECT_EQ(attempt.output().toStdString(), said) << arguments;
-    }
 }
 
 } // namespace

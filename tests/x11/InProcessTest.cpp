@@ -10,6 +10,7 @@
 #include "preferences/KeyRecorderView.h"
 #include "preferences/PreferencesWindow.h"
 #include "support/QtSpin.h"
+#include "support/TestWindow.h"
 #include "support/XServer.h"
 #include "x11/X11DisplayServer.h"
 
@@ -80,9 +81,7 @@ struct PreferencesOnX11 : RealVesperon {
 
 TEST_F(ScreensOnX11, BlackWindowsCoverExactlyTheirMonitorsAsMonitorsComeAndGo)
 {
-    client.createWindow(frameA, red);
-    client.createWindow(frameB, green);
-    client.createWindow(frameC, blue);
+    const auto a = Window::at(frameA, red), b = Window::at(frameB, green), c = Window::at(frameC, blue);
     DisplayManager& displays = app.displays();
     AppState& state = app.appState();
     const auto idAt = [&](const Rect& frame) {
