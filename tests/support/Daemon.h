@@ -9,7 +9,8 @@ namespace vesperon::testing {
 
 // A server a test process starts for itself (Xvfb, a D-Bus session bus). It reports readiness by
 // writing one line, its display number or address, to the descriptor named by "{fd}" in its
-// arguments. Ended on destruction, or by the kernel should the test die.
+// arguments. Ended on destruction, or by the kernel should the test die; the test main stops
+// waiting for one that hangs on its way out.
 class Daemon {
 public:
     Daemon(const std::vector<std::string>& arguments, const std::string& package);
@@ -20,7 +21,6 @@ public:
     const std::string& line() const { return line_; }
 
 private:
-    std::string name_;
     pid_t pid_ = -1;
     std::string line_;
 };

@@ -63,7 +63,6 @@ struct FakeWindows : BlackWindowFactory {
     std::unique_ptr<BlackWindow> create(const Rect& f) override { return std::make_unique<Window>(*this, ++made, f); }
     void setOpacity(double o) override { opacity = o; }
     std::optional<std::string> cannotDim() const override { return whyNot; }
-    // The left edges of the windows that exist and show.
     std::multiset<double> shown() const
     {
         std::multiset<double> xs;

@@ -3,6 +3,8 @@
 #include "support/Daemon.h"
 #include "support/TestServer.h"
 
+#include <QTemporaryDir>
+
 #include <QDBusMessage>
 #include <QImage>
 #include <QString>
@@ -16,8 +18,7 @@ namespace vesperon::testing {
 // A private headless GNOME Shell with two virtual monitors side by side, on this process's session
 // bus (which stands in for the system bus too), with Vesperon's extension installed for its user
 // and enabled, and hot corners off. The shell opens the Overview as it starts up. Pixels come
-// from the shell's screenshot
-// interface, input from one Mutter remote-desktop session.
+// from the shell's screenshot interface, input from one Mutter remote-desktop session.
 class GnomeShellServer : public TestServer {
 public:
     GnomeShellServer();
@@ -59,8 +60,8 @@ public:
 private:
     QDBusMessage remote(const QString& method, const QVariantList& arguments);
 
-    ScratchFolder scratch_{"gnome"};
-    const std::filesystem::path& folder_ = scratch_.path();
+    QTemporaryDir scratch_{QStringLiteral("/tmp/vesperon-gnome-XXXXXX")}; // removed with all it holds
+    const std::filesystem::path folder_ = scratch_.path().toStdString();
     std::string socket_;
     std::unique_ptr<Daemon> shell_;
     QString session_;

@@ -3,6 +3,8 @@
 #include "support/Daemon.h"
 #include "support/TestServer.h"
 
+#include <QTemporaryDir>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -37,8 +39,8 @@ public:
 private:
     void sync();
 
-    ScratchFolder scratch_{"kwin"};
-    const std::filesystem::path& folder_ = scratch_.path();
+    QTemporaryDir scratch_{QStringLiteral("/tmp/vesperon-kwin-XXXXXX")}; // removed with all it holds
+    const std::filesystem::path folder_ = scratch_.path().toStdString();
     std::string socket_;
     std::unique_ptr<Daemon> kwin_;
     wl_display* display_ = nullptr;

@@ -13,7 +13,6 @@ public:
     StatusNotifierWatcher(); // on this process's session bus
     ~StatusNotifierWatcher() override;
 
-    // The bus names of the registered items.
     const QStringList& items() const { return items_; }
     // What a panel that draws no menu of its own does on a click: asks the item to `Activate` (a left
     // click) or to show its `ContextMenu` (a right one) there.

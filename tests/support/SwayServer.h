@@ -3,6 +3,8 @@
 #include "support/Daemon.h"
 #include "support/TestServer.h"
 
+#include <QTemporaryDir>
+
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
@@ -50,8 +52,8 @@ public:
 private:
     std::string environment() const;
 
-    ScratchFolder scratch_{"sway"};
-    const std::filesystem::path& folder_ = scratch_.path();
+    QTemporaryDir scratch_{QStringLiteral("/tmp/vesperon-sway-XXXXXX")}; // removed with all it holds
+    const std::filesystem::path folder_ = scratch_.path().toStdString();
     std::string socket_, ipcSocket_;
     std::unique_ptr<Daemon> sway_;
     std::unique_ptr<WaylandInput> input_;

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <iterator>
-#include <stdexcept>
 
 namespace vesperon::testing {
 
@@ -64,20 +63,6 @@ QDBusMessage busCall(const QString& service, const QString& path, const QString&
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
     return QDBusConnection::sessionBus().call(message, QDBus::Block, 10000);
-}
-
-ScratchFolder::ScratchFolder(const std::string& name)
-{
-    std::string pattern = "/tmp/vesperon-" + name + "-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a folder for " + name);
-    path_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }
 
 } // namespace vesperon::testing

@@ -6,7 +6,6 @@
 #include <QImage>
 
 #include <cstdint>
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 
@@ -79,18 +78,5 @@ TestServer& testServer();
 // A method call on this process's session bus, waited for up to 10 s: its reply or its error.
 QDBusMessage busCall(const QString& service, const QString& path, const QString& interface, const QString& method,
     const QVariantList& arguments = {});
-
-// A folder of a test's own under /tmp, removed with all it holds on destruction.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& name);
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 } // namespace vesperon::testing

@@ -45,7 +45,6 @@ public:
 
     bool waitForExit();
     void sendSignal(int signal);
-    // All it printed so far.
     QString output();
 
     QProcess process;

@@ -61,7 +61,6 @@ inline XvfbServer& xvfb() { return dynamic_cast<XvfbServer&>(testServer()); }
 // Another X client: pixels read back, the focus, a grab, and real input through XTEST.
 class XClient {
 public:
-    // On `display`, or $DISPLAY.
     explicit XClient(const std::string& display = {});
     ~XClient();
     XClient(const XClient&) = delete;
