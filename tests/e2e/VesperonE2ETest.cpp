@@ -1,5 +1,5 @@
 // What only an X server shows, with build/vesperon used as a user uses it: grabbed hotkeys and the
-// keyboard's locks, a screen locker, stacking, a compositor, the command line, a lost server.
+// keyboard's locks, a screen locker, stacking, a compositor, the command line, a lost server, no bus.
 #include "conformance/Conformance.h"
 #include "display/ScreenIdentity.h"
 #include "support/XServer.h"
@@ -101,7 +101,6 @@ TEST_F(VesperonE2E, HotkeysAndWakingWhateverHoldsTheKeyboard)
         server.key(d, true); // held: the second press is the keyboard's auto-repeat
     server.key(d, false), server.key(leftSuper, false), server.key(leftShift, false);
     EXPECT_TRUE(allDark()) << "a held hotkey acts once";
-    EXPECT_TRUE(statusStartsWith("Blackout active: 2 of 2"));
     pressBlackoutAll();
     ASSERT_TRUE(lit());
     EXPECT_EQ(leftWindow->typed, "a ") << "what is not Vesperon's reaches the window in front, and only that";
@@ -145,10 +144,6 @@ TEST_F(VesperonE2E, BlackWindowsStayOnTopTakeClicksAndNeverTheFocus)
 TEST_F(VesperonE2E, ACompositorShowsADimLevelAndNeitherDimsNorShadowsTheBlack)
 {
     start();
-    ASSERT_EQ(command("--dim 75% --blackout L"), 0);
-    EXPECT_TRUE(dark(left)) << "nothing composites: black";
-    ASSERT_EQ(command("--wake"), 0);
-
     QProcess compositor; // settings users often have: inactive windows at 80 %, shadows
     compositor.start(QStringLiteral("picom"),
         QStringLiteral("--config /dev/null --backend xrender --inactive-opacity 0.8 --shadow --shadow-radius 12")
@@ -157,7 +152,7 @@ TEST_F(VesperonE2E, ACompositorShowsADimLevelAndNeitherDimsNorShadowsTheBlack)
     ASSERT_TRUE(spinUntil([&] { return client.pixel(1920, 300) != white; })) << "it dims the unfocused window";
     const std::uint32_t besideBefore = client.pixel(1281, 300); // under the left window's own shadow
     const std::uint32_t beneath = client.pixel(640, 360);
-    ASSERT_EQ(command("--blackout L"), 0);
+    ASSERT_EQ(command("--dim 75% --blackout L"), 0);
     std::uint32_t seen = 0;
     const auto aQuarterOfIt = [&] {
         seen = client.pixel(640, 360);
@@ -171,24 +166,6 @@ TEST_F(VesperonE2E, ACompositorShowsADimLevelAndNeitherDimsNorShadowsTheBlack)
     ASSERT_EQ(command("--dim 0.75"), 0);
     compositor.kill(), compositor.waitForFinished(5000);
     EXPECT_TRUE(dark(left)) << "black again when the compositor goes";
-}
-
-TEST_F(VesperonE2E, WithoutATrayThePreferencesStandInUntilOneComes)
-{
-    tray.reset();
-    VesperonProcess trayless(home);
-    EXPECT_TRUE(spinUntil([&] { return trayless.output().contains(QStringLiteral("no system tray")); }));
-    ASSERT_TRUE(spinUntil(preferencesShown));
-    pressBlackoutAll();
-    EXPECT_TRUE(allDark()) << "the hotkeys work without a tray";
-    pressBlackoutAll();
-    EXPECT_TRUE(shows(right, white)) << "the preferences window covers the middle of the left one";
-    EXPECT_TRUE(spinUntil([&] { return client.pixel(20, 700) == yellow; }));
-    QProcess panel; // an X11 panel's tray (Qt on X11 takes a bus tray only when it starts)
-    panel.start(QStringLiteral("trayer"), QStringLiteral("--edge top --align right --height 32").split(' '));
-    ASSERT_TRUE(panel.waitForStarted(5000)) << "is trayer installed?";
-    EXPECT_TRUE(spinUntil([&] { return !preferencesShown(); })) << "the stand-in goes when a tray appears";
-    panel.kill(), panel.waitForFinished(5000);
 }
 
 // What each command does is proved in the units; here, that the command line reaches the running
@@ -206,7 +183,6 @@ TEST_F(VesperonE2E, TheCommandLineReachesTheRunningVesperonAndEndsWithAStatusScr
     start();
     EXPECT_TRUE(failed("--blackout DP-9", 2, "no display \"DP-9\"; the displays are: 1 L, 2 R\n"));
     EXPECT_TRUE(failed("--wake", 3, "cannot connect to the D-Bus session bus", "unix:path=/nonexistent/bus"));
-    EXPECT_TRUE(ask("--blackuot").errors.starts_with("vesperon: unknown option '--blackuot'\nUsage: vesperon ["));
     const auto ids = stableScreenIdentifiers({{"", "", "", "L"}, {"", "", "", "R"}});
     const auto report
         = nlohmann::json::parse(ask(("--blackout " + std::to_string(ids[1]) + " --status --json").c_str()).out);
@@ -271,7 +247,9 @@ TEST_F(VesperonE2E, WithoutTheSessionBusOrItsNameItSaysSoOnceAndItsHotkeysWork)
         pressBlackoutAll();
         EXPECT_TRUE(allDark()) << said;
         pressBlackoutAll();
-        EXPECT_TRUE(shows(right, white)) << said << " (without a bus, no tray: the preferences stand in)";
+        EXPECT_TRUE(shows(right, white));
+        EXPECT_TRUE(said[0] == 'a' || spinUntil(preferencesShown))
+            << "without a bus, no tray: the preferences stand in";
         EXPECT_EQ(running.output().count(QLatin1String(said)), 1);
     }
     QDBusConnection::sessionBus().unregisterService(name);

@@ -73,10 +73,9 @@ check_files() {
 check_package() {
     local said
     said=$(cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" 2>&1) || fail "cpack: $said"
-    local deb status=0
+    local deb status=0 packaged
     deb=$(echo "$scratch"/vesperon_"$version"_*.deb)
     [ -f "$deb" ] || fail "no package vesperon_${version}_*.deb"
-    local packaged
     packaged=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | LC_ALL=C sort)
     [ "$packaged" = "$expected" ] || fail "packaged files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$packaged"))"
     local depends
@@ -84,8 +83,7 @@ check_package() {
     for library in libqt6widgets6 libqt6dbus6 libxcb-xinput0 libwayland-client0 libqt6svg6 qt6-wayland; do
         [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
     done
-    # Errors fail; warnings are listed.
-    # lintian leaves files of its own in TMPDIR: the scratch folder, removed with the rest.
+    # Errors fail; warnings are listed. lintian leaves files of its own in TMPDIR: the scratch folder.
     said=$(TMPDIR=$scratch lintian --fail-on error --tag-display-limit 0 "$deb" 2>&1) || status=$?
     echo "$said" | grep -v 'running with root privileges' || true
     [ "$status" = 0 ] || fail "lintian reports errors"

@@ -2,7 +2,6 @@
 // the fake desktop on Qt's offscreen platform.
 #include "desktop/KeyCodeTable.h"
 #include "desktop/QtRunLoop.h"
-#include "keybinding/KdeGlobalShortcuts.h"
 #include "preferences/BindLineView.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
@@ -61,10 +60,9 @@ TEST(KeyCodeTable, MapsTheKeysOfAKeyboardBothWaysByPosition)
     // The numbering is stored in the settings: A, Escape, keypad Enter, F1, and 5 and 6 out of order.
     for (const auto& [x11, code] : {std::pair{38u, 0}, {9u, 53}, {104u, 76}, {67u, 122}, {14u, 23}, {15u, 22}})
         EXPECT_EQ(XkbKeyboardMap().keyCode(x11), code) << x11;
-    for (std::uint8_t x : {37, 105, 50, 62, 64, 108, 133, 134, 66, 77})
+    for (std::uint8_t x : {37, 50, 64, 133, 66, 77})
         EXPECT_TRUE(KeyCodeTable::isModifier(x) && !XkbKeyboardMap().keyCode(x)) << "modifiers, locks: no code " << +x;
-    EXPECT_FALSE(KeyCodeTable::isModifier(38));
-    EXPECT_FALSE(XkbKeyboardMap().keyCode(256 + 38)) << "no wrap-around past 255";
+    EXPECT_FALSE(KeyCodeTable::isModifier(38) || XkbKeyboardMap().keyCode(256 + 38)) << "no wrap-around past 255";
 }
 
 TEST(RawMotion, ScrollAxesAreScrollAndNeverMovement)
@@ -78,26 +76,6 @@ TEST(RawMotion, ScrollAxesAreScrollAndNeverMovement)
         const auto kind = X11InputTap::classifyMotion(mask.data(), static_cast<int>(mask.size()), axes);
         EXPECT_TRUE(kind.moved == moved && kind.scrolled == scrolled) << mask.back() << " in word " << mask.size();
     }
-}
-
-TEST(KdeGlobalShortcuts, CombinationsAndTheQtKeyCodesKdeKnowsThemBy)
-{
-    using namespace ModifierMask;
-    const std::pair<KeyCombo, std::optional<int>> cases[] = {{{2, shift | super}, Qt::SHIFT | Qt::META | Qt::Key_D},
-        {{53, control | super}, Qt::CTRL | Qt::META | Qt::Key_Escape}, {{111, alt}, Qt::ALT | Qt::Key_F12},
-        {{43, super}, Qt::META | Qt::Key_Comma}, {{49, 0}, int(Qt::Key_Space)},
-        {{18, control | alt}, Qt::CTRL | Qt::ALT | Qt::Key_1}, {{10, control}, std::nullopt}};
-    for (const auto& [combo, key] : cases) {
-        EXPECT_EQ(KdeGlobalShortcuts::qtKey(combo), key) << combo.displayString();
-        EXPECT_EQ(KdeGlobalShortcuts::fromQtKey(key.value_or(0)), key ? std::optional(combo) : std::nullopt)
-            << ", back";
-    }
-    // From what the desktop's settings may hold: the keypad's Enter is Enter; keys Vesperon has no
-    // name for, and no key at all, are nothing.
-    EXPECT_EQ(KdeGlobalShortcuts::fromQtKey((Qt::KeypadModifier | Qt::Key_Enter).toCombined()), (KeyCombo{76, 0}));
-    for (const int unknown :
-        {(Qt::KeypadModifier | Qt::Key_1).toCombined(), (Qt::META | Qt::Key_Print).toCombined(), 0})
-        EXPECT_EQ(KdeGlobalShortcuts::fromQtKey(unknown), std::nullopt) << unknown;
 }
 
 // The preferences view over a fake desktop of two monitors, opened after the test has shaped it.
@@ -219,7 +197,6 @@ TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasALineToCopyOrGoesInto
     FakePreferences sway, gnome, x11;
     sway.hotkeys.grabs = false;
     sway.open({DesktopKeyBinding::Syntax::sway, "vesperon"});
-    EXPECT_EQ(sway.text("bindInstructions").toStdString(), sway.binding.instructions());
     EXPECT_EQ(sway.shownLines(), QStringList{"bindsym Shift+Mod4+d exec vesperon --toggle"})
         << "none for a hotkey not set";
     const KeyCombo ctrlAlt1{18, ModifierMask::control | ModifierMask::alt};

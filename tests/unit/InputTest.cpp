@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::uint64_t ctrl = EventFlags::control, shift = EventFlags::shift, alt = EventFlags::alt,
                         super = EventFlags::super, capsLock = 0x10000;
-constexpr std::uint16_t keyA = 0, keyD = 2, key1 = 18, key2 = 19, escape = 53, space = 49;
+constexpr std::uint16_t keyA = 0, keyD = 2, key1 = 18, key2 = 19, escape = 53;
 constexpr KeyCombo ctrlAlt1{key1, 0x1800}, ctrlAlt2{key2, 0x1800}, ctrlAlt3{20, 0x1800}, shiftSuperD{keyD, 0x0300};
 
 using Settings = std::function<void(AppState&)>;
@@ -55,7 +55,6 @@ TEST(InputMonitor, WhatWakesADisplayOnTheNextTurn)
         {"the default once replaced", hotkeys, keyDown, keyD, shift | super, true},
         {"a toggle hotkey", hotkeys, keyDown, key1, ctrl | alt, false},
         {"a keep-only hotkey", hotkeys, keyDown, key2, super, false},
-        {"Space allowed", keys({WakeKey::space}), keyDown, space, 0, true},
         {"Return, Enter allowed", keys({WakeKey::enter}), keyDown, 36, 0, true},
         {"keypad Enter, Enter allowed", keys({WakeKey::enter}), keyDown, 76, 0, true},
         {"Escape allowed", keys({WakeKey::escape}), keyDown, escape, 0, true},
@@ -63,7 +62,6 @@ TEST(InputMonitor, WhatWakesADisplayOnTheNextTurn)
         {"Control+Super+Escape", safety, keyDown, escape, ctrl | super, true},
         {"Control+Shift+Super+Escape", safety, keyDown, escape, ctrl | super | shift, true},
         {"Control+Super+Escape, released", safety, keyUp, escape, ctrl | super, true},
-        {"Control+Escape", safety, keyDown, escape, ctrl, false},
         {"Super+Escape", safety, keyDown, escape, super, false}};
     for (const auto& [what, settings, type, key, flags, wakes] : cases) {
         Blackout desktop(settings);
@@ -95,7 +93,6 @@ TEST(InputMonitor, ADelayedWakeComesOnceAtTheDelayFromTheFirstInputUnlessStopped
 {
     Blackout desktop([](AppState& s) { s.wakeDelay.set(3); });
     desktop.send(keyDown, keyA);
-    EXPECT_TRUE(desktop.monitor().isWaking());
     desktop.loop.advance(1), desktop.send(keyDown, keyA);
     desktop.loop.advance(1), desktop.send(leftMouseDown);
     desktop.loop.advance(0.999);
@@ -149,7 +146,6 @@ TEST(HotkeyManager, RegistersEverySettingAnewWithIdsFromOne)
             {"toggle-display-3", "Blackout or Wake Monitor 3 (DP-3)"},
             {"keep-only-display-2", "Keep Only Monitor 2 (DP-2)"}}))
         << "names that stay from run to run, titles a desktop's shortcut settings can show";
-    EXPECT_FALSE(manager.handleHotkey(42));
 
     manager.setSuspended(true);
     EXPECT_TRUE(desktop.hotkeys.live.empty() && manager.hotkeyActions().empty())

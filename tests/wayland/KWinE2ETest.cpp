@@ -10,7 +10,7 @@ namespace {
 
 using KWinE2E = Conformance;
 
-TEST_F(KWinE2E, KdesShortcutServiceRunsTheHotkeyAndRefusesWhatKWinKeeps)
+TEST_F(KWinE2E, KdesShortcutServiceRunsTheHotkeyRefusesWhatKWinKeepsAndStoresWhatTheUserChanges)
 {
     // Control+Meta+Escape is KWin's own (Kill Window).
     launch(R"({"blackoutAllHotkey": "{\"keyCode\":53,\"modifiers\":4352}"})");
@@ -23,11 +23,7 @@ TEST_F(KWinE2E, KdesShortcutServiceRunsTheHotkeyAndRefusesWhatKWinKeeps)
     EXPECT_TRUE(dark(left) && dark(right));
     server.typeKey(EvdevKey::d, {EvdevKey::leftShift, EvdevKey::leftSuper});
     EXPECT_TRUE(shows(body(left), white)) << "the same hotkey wakes";
-}
 
-TEST_F(KWinE2E, AShortcutChangedInTheDesktopsSettingsIsStoredAndUsedAtTheNextStart)
-{
-    launch();
     // As System Settings › Shortcuts does it: Meta+Alt+B for Blackout All.
     const QStringList action{QStringLiteral("vesperon"), QStringLiteral("blackout-all"), QStringLiteral("Vesperon"),
         QStringLiteral("Blackout All")};

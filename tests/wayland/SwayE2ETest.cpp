@@ -1,6 +1,5 @@
-// What only sway shows: its binding lines, its way to add an output, and its output scale.
+// What only sway shows: its way to add an output, and its output scale.
 #include "conformance/Conformance.h"
-#include "keybinding/DesktopKeyBinding.h"
 #include "support/SwayServer.h"
 
 #include <nlohmann/json.hpp>
@@ -13,15 +12,6 @@ namespace {
 using SwayE2E = Conformance;
 
 SwayServer& sway() { return static_cast<SwayServer&>(testServer()); }
-
-// The words are DesktopKeyBinding's own test's; here, that sway takes the lines as they are.
-TEST_F(SwayE2E, SwayTakesTheBindingLinesThePreferencesGive)
-{
-    const DesktopKeyBinding binding{DesktopKeyBinding::Syntax::sway, "/opt/vesperon/bin/vesperon"};
-    const std::vector<DisplayInfo> displays{{7, "DELL", {}, false, "HEADLESS-1", false}};
-    for (const auto& action : {HotkeyAction::blackoutAll(), HotkeyAction::keepOnlyDisplay(7)})
-        EXPECT_TRUE(sway().command(binding.line(KeyCombo{53, 0x1900}, action, displays)));
-}
 
 TEST_F(SwayE2E, AnOutputAddedDuringABlackoutStaysLitAndTheOthersDark)
 {
