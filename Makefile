@@ -1,5 +1,5 @@
-# make test: install what is missing, build, run every test.   make run: build and start Vesperon.
-# make install, make package: see below.
+# make test: install what is missing, build, run every test.   make run: install what building and
+# running need, build the program, start it.   make install, make package: see below.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 # Warnings are errors in CI builds.
@@ -7,15 +7,21 @@ WERROR ?= $(if $(CI),ON,OFF)
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test sanitize run bench install package clean
+.PHONY: all deps test-deps configure build test sanitize run bench install package clean
 
 all: build
 
+CMAKE_CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVESPERON_WERROR=$(WERROR)
+
+# What building and running need; test-deps adds what the tests, the checks and packaging need.
 deps:
 	@scripts/install-deps.sh
 
-configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVESPERON_WERROR=$(WERROR) >/dev/null
+test-deps:
+	@scripts/install-deps.sh test
+
+configure: test-deps
+	@$(CMAKE_CONFIGURE) -DVESPERON_TESTS=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR)
@@ -25,7 +31,7 @@ test: build
 
 # Every test again, the program included, built with ASan and UBSan (build-sanitize/). Leaks are
 # not checked: Qt and fontconfig keep their caches to the end.
-sanitize: deps
+sanitize: test-deps
 	@cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESPERON_SANITIZE=ON -DVESPERON_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-sanitize
 	@ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -42,7 +48,10 @@ install: build
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null && ls $$PWD/vesperon_*.deb
 
-run: build
+# The program and its tools only, so that none of the tests' packages is needed.
+run: deps
+	@$(CMAKE_CONFIGURE) -DVESPERON_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD_DIR)
 	@scripts/run.sh
 
 clean:

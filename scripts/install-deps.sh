@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vesperon needs (scripts/debian-packages.txt) that are not installed yet.
-# Runs apt-get as root, through sudo otherwise. Does nothing when everything is present.
+# Installs the Debian packages that building and running Vesperon need (scripts/debian-packages.txt)
+# and, with `test`, those the tests, the checks and packaging need too (debian-packages-test.txt),
+# when they are not installed yet. Runs apt-get as root, through sudo otherwise.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/debian-packages.txt")
+lists=("$here/debian-packages.txt")
+[ "${1:-}" = test ] && lists+=("$here/debian-packages-test.txt")
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v -E '^\s*(#|$)')
 
 missing=()
 for pkg in "${wanted[@]}"; do
