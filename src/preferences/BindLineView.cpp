@@ -33,22 +33,30 @@ BindLineView::BindLineView(
     , state_(state)
     , action_(action)
     , text_(new QLineEdit(this))
+    , copy_(new QPushButton(QIcon::fromTheme(QStringLiteral("edit-copy")), QStringLiteral("Copy"), this))
 {
     setObjectName(QStringLiteral("bindLine"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     text_->setReadOnly(true);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    auto* copy = new QPushButton(QIcon::fromTheme(QStringLiteral("edit-copy")), QStringLiteral("Copy"), this);
-    copy->setObjectName(QStringLiteral("copy"));
-    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(line()); });
+    copy_->setObjectName(QStringLiteral("copy"));
+    connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(line()); });
     layout->addWidget(text_, 1);
-    layout->addWidget(copy);
+    layout->addWidget(copy_);
     subscriptions_.push_back(state_.hotkeysChanged.connect([this] { refresh(); }));
     subscriptions_.push_back(state_.availableDisplays.subscribe([this](const auto&) { refresh(); }));
 }
 
 QString BindLineView::line() const { return text_->text(); }
+
+void BindLineView::setTitle(const QString& title)
+{
+    text_->setAccessibleName(QStringLiteral("Line that binds the ") + title);
+    text_->setAccessibleDescription(QStringLiteral("For the desktop's configuration file"));
+    copy_->setAccessibleName(QStringLiteral("Copy the line that binds the ") + title);
+    copy_->setAccessibleDescription(QStringLiteral("Puts the line on the clipboard"));
+}
 
 void BindLineView::refresh()
 {

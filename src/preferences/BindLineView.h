@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QPushButton;
 
 namespace vesperon {
 
@@ -19,6 +20,8 @@ public:
         const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent = nullptr);
 
     QString line() const;
+    // What the line binds, as screen readers say it.
+    void setTitle(const QString& title);
     // The combination `action` has now; nothing while it has none.
     static std::optional<KeyCombo> comboFor(const AppState& state, const HotkeyAction& action);
 
@@ -29,6 +32,7 @@ private:
     AppState& state_;
     HotkeyAction action_;
     QLineEdit* text_;
+    QPushButton* copy_;
     Subscriptions subscriptions_;
 };
 

@@ -4,32 +4,10 @@
 #include "preferences/BindLineView.h"
 #include "preferences/KeyRecorderView.h"
 
-#include <QFrame>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace vesperon {
-
-namespace {
-
-QWidget* recorderRow(const QString& title, KeyRecorderView* recorder, QWidget* parent)
-{
-    auto* row = new QWidget(parent);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(title, row);
-    label->setFixedWidth(80);
-    QFont caption = label->font();
-    caption.setPointSizeF(caption.pointSizeF() * 0.85);
-    label->setFont(caption);
-    layout->addWidget(label);
-    layout->addWidget(recorder);
-    layout->addStretch();
-    return row;
-}
-
-} // namespace
 
 DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard,
     const DesktopKeyBinding* binding, QWidget* parent)
@@ -42,25 +20,27 @@ DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, 
     setObjectName(QStringLiteral("display-%1").arg(display.id));
     toggle_->setObjectName(QStringLiteral("toggle"));
     keepOnly_->setObjectName(QStringLiteral("keepOnly"));
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
-    auto* name = new QLabel(QString::fromStdString(display_.displayName()), this);
-    name->setTextFormat(Qt::PlainText);
-    QFont subheadline = name->font();
-    subheadline.setWeight(QFont::Medium);
-    name->setFont(subheadline);
-    column->addWidget(name);
-    column->addWidget(recorderRow(QStringLiteral("Toggle:"), toggle_, this));
-    if (binding)
-        column->addWidget(new BindLineView(*binding, state_, HotkeyAction::toggleDisplay(display.id), this));
-    column->addWidget(recorderRow(QStringLiteral("Keep Only:"), keepOnly_, this));
-    if (binding)
-        column->addWidget(new BindLineView(*binding, state_, HotkeyAction::keepOnlyDisplay(display.id), this));
-    auto* divider = new QFrame(this);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Sunken);
-    column->addWidget(divider);
+    const QString name = QString::fromStdString(display_.displayName());
+    toggle_->setTitle(QStringLiteral("Toggle hotkey for ") + name);
+    keepOnly_->setTitle(QStringLiteral("Keep Only hotkey for ") + name);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setColumnStretch(0, 1);
+    auto* label = new QLabel(name, this);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    grid->addWidget(label, 0, 0, Qt::AlignVCenter);
+    grid->addWidget(toggle_, 0, 1, Qt::AlignLeft);
+    grid->addWidget(keepOnly_, 0, 2, Qt::AlignLeft);
+    if (binding) {
+        const auto line = [&](const HotkeyAction& action, const QString& title, int column) {
+            auto* view = new BindLineView(*binding, state_, action, this);
+            view->setTitle(title);
+            grid->addWidget(view, 1, column);
+        };
+        line(HotkeyAction::toggleDisplay(display.id), QStringLiteral("Toggle hotkey for ") + name, 1);
+        line(HotkeyAction::keepOnlyDisplay(display.id), QStringLiteral("Keep Only hotkey for ") + name, 2);
+    }
 
     toggle_->onKeyComboChanged
         = [this](const std::optional<KeyCombo>& combo) { state_.setToggleHotkey(combo, display_.id); };
@@ -68,9 +48,8 @@ DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, 
         = [this](const std::optional<KeyCombo>& combo) { state_.setKeepOnlyHotkey(combo, display_.id); };
 }
 
-void DisplayHotkeyRow::showEvent(QShowEvent* event)
+void DisplayHotkeyRow::refresh()
 {
-    QWidget::showEvent(event);
     const auto toggle = AppState::hotkeyOf(state_.displayToggleHotkeys.get(), display_.id);
     const auto keepOnly = AppState::hotkeyOf(state_.displayKeepOnlyHotkeys.get(), display_.id);
     toggle_->setKeyCombo(toggle);

@@ -11,8 +11,9 @@ struct DesktopKeyBinding;
 class KeyboardMap;
 class KeyRecorderView;
 
-// One monitor's block in the preferences: its name, a recorder for the hotkey that toggles it and
-// one for the hotkey that keeps only it lit. Edits go straight to AppState.
+// One monitor's row in the preferences' table of hotkeys: its name, a recorder for the hotkey that
+// toggles it and one for the hotkey that keeps only it lit, in the table's columns. Edits go
+// straight to AppState.
 class DisplayHotkeyRow : public QWidget {
 public:
     // With `binding`, each recorder has the line that binds its hotkey beneath it.
@@ -23,10 +24,9 @@ public:
     KeyRecorderView* toggleRecorder() const { return toggle_; }
     KeyRecorderView* keepOnlyRecorder() const { return keepOnly_; }
 
-protected:
-    // Each time it comes on screen the row takes the stored hotkeys again and writes each one it
-    // finds back, unchanged.
-    void showEvent(QShowEvent* event) override;
+    // Takes the stored hotkeys again and writes each one it finds back, unchanged: each time the
+    // preferences come on screen.
+    void refresh();
 
 private:
     DisplayInfo display_;

@@ -3,7 +3,7 @@
 #include "core/EventFlags.h"
 #include "platform/KeyboardMap.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -40,13 +40,19 @@ KeyRecorderView::KeyRecorderView(const KeyboardMap& keyboard, QWidget* parent)
     warning.setColor(QPalette::WindowText, QColor(0xd1, 0x34, 0x38));
     taken_->setPalette(warning);
     label_->setAlignment(Qt::AlignCenter);
-    label_->setMinimumWidth(80 + 16);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(label_);
-    row->addWidget(setButton_);
-    row->addWidget(clearButton_);
-    row->addWidget(taken_);
+    // As wide in every state, so that recorders one above the other keep a table's columns.
+    label_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("Ctrl+Alt+Shift+Super+Escape")) + 20);
+    setButton_->setText(QStringLiteral("Cancel"));
+    setButton_->setMinimumWidth(setButton_->sizeHint().width());
+    QSizePolicy keepsItsPlace = clearButton_->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    clearButton_->setSizePolicy(keepsItsPlace);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(label_, 0, 0);
+    grid->addWidget(setButton_, 0, 1);
+    grid->addWidget(clearButton_, 0, 2);
+    grid->addWidget(taken_, 1, 0, 1, 3); // beneath: a table of recorders stays narrow
     connect(setButton_, &QPushButton::clicked, this, [this] { setRecording(!recording_); });
     connect(clearButton_, &QPushButton::clicked, this, [this] {
         keyCombo_.reset();
@@ -91,7 +97,25 @@ void KeyRecorderView::refresh()
                 recording_ ? accent.name() : QStringLiteral("transparent")));
     setButton_->setText(recording_ ? QStringLiteral("Cancel") : QStringLiteral("Set"));
     clearButton_->setVisible(keyCombo_.has_value());
-    taken_->setVisible(keyCombo_ && !recording_ && isTaken && isTaken(*keyCombo_));
+    const bool taken = keyCombo_ && !recording_ && isTaken && isTaken(*keyCombo_);
+    taken_->setVisible(taken);
+    if (!title_.isEmpty()) {
+        // What a screen reader says of the button: the hotkey, and the combination it has.
+        setButton_->setAccessibleName(title_ + QStringLiteral(": ")
+            + (keyCombo_ ? QString::fromStdString(keyCombo_->displayString()) : QStringLiteral("none"))
+            + (taken ? QStringLiteral(", taken by another program") : QString()));
+        setButton_->setAccessibleDescription(
+            recording_ ? QStringLiteral("Recording: press the new combination") : QStringLiteral("Record"));
+        clearButton_->setAccessibleName(QStringLiteral("Clear ") + title_);
+        clearButton_->setAccessibleDescription(QStringLiteral("Removes the combination"));
+    }
+}
+
+void KeyRecorderView::setTitle(const QString& title)
+{
+    title_ = title;
+    setAccessibleName(title);
+    refresh();
 }
 
 std::optional<KeyCombo> KeyRecorderView::comboFor(std::uint32_t nativeScanCode, Qt::KeyboardModifiers modifiers) const

@@ -37,6 +37,8 @@ public:
     std::function<bool(const KeyCombo&)> isTaken;
     // Shows the combination, the recording state and whether it is taken as they are now.
     void refresh();
+    // What the hotkey is for ("Toggle hotkey for DELL U2720Q (DP-1)"), as screen readers say it.
+    void setTitle(const QString& title);
 
     // The combination a key press stands for: the key's code in the program's numbering with the
     // held modifiers; nothing without a modifier or for a key with no code.
@@ -53,6 +55,7 @@ private:
     const KeyboardMap& keyboard_;
     std::optional<KeyCombo> keyCombo_;
     bool recording_ = false;
+    QString title_;
     QLabel* label_;
     QLabel* taken_;
     QPushButton* setButton_;

@@ -13,15 +13,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -57,17 +61,22 @@ QWidget* wrap(QLayout* layout)
 
 QColor secondaryColour(const QWidget* widget) { return widget->palette().color(QPalette::PlaceholderText); }
 
-QLabel* secondaryText(const QString& text, double scale = 1.0)
+// A note beside a control: the type size of every label, in the palette's secondary colour.
+QLabel* secondaryText(const QString& text)
 {
     auto* label = new QLabel(text);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, secondaryColour(label));
     label->setPalette(palette);
-    if (scale != 1.0) {
-        QFont font = label->font();
-        font.setPointSizeF(font.pointSizeF() * scale);
-        label->setFont(font);
-    }
+    return label;
+}
+
+// A label that names `control`: its mnemonic moves the focus there, and screen readers say it.
+QLabel* labelFor(const QString& text, QWidget* control)
+{
+    auto* label = new QLabel(text);
+    label->setBuddy(control);
+    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     return label;
 }
 
@@ -99,13 +108,13 @@ QString label(WakeKey key)
 {
     switch (key) {
     case WakeKey::anyKey:
-        return QStringLiteral("Any Key");
+        return QStringLiteral("&Any Key");
     case WakeKey::escape:
-        return QStringLiteral("Escape");
+        return QStringLiteral("&Escape");
     case WakeKey::space:
-        return QStringLiteral("Space");
+        return QStringLiteral("&Space");
     case WakeKey::enter:
-        return QStringLiteral("Enter");
+        return QStringLiteral("E&nter");
     }
     return {};
 }
@@ -114,13 +123,15 @@ QString label(WakeKey key)
 
 PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QWidget(parent), services_(services)
 {
-    auto* column = new QVBoxLayout(this);
-    column->setSpacing(16);
-    column->addWidget(buildPermissions());
-    column->addWidget(buildHotkeys());
-    column->addWidget(buildWakeSettings());
-    column->addWidget(buildGeneral());
-    column->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("pages"));
+    layout->addWidget(pages_);
+    addPage(QStringLiteral("&General"), {buildPermissions(), buildGeneral()});
+    addPage(QStringLiteral("Hot&keys"), {buildHotkeys()});
+    addPage(QStringLiteral("&Waking"), {buildWakeSettings()});
+    addPage(QStringLiteral("I&dle and Dimming"), {buildDimming(), buildIdleBlackout()});
 
     AppState& state = services_.appState;
     subscriptions_.push_back(
@@ -158,6 +169,40 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
 
 PreferencesView::~PreferencesView() = default;
 
+void PreferencesView::addPage(const QString& title, std::initializer_list<QWidget*> sections)
+{
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setSpacing(16);
+    for (QWidget* section : sections)
+        column->addWidget(section);
+    column->addStretch();
+    // A screen too small for a page scrolls it up and down, never sideways.
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->setWidget(content);
+    pages_->addTab(scroll, title);
+    pageContents_.push_back(content);
+}
+
+QSize PreferencesView::wholeSize() const
+{
+    int width = 0;
+    for (const QWidget* content : pageContents_)
+        width = std::max(width, content->sizeHint().width());
+    int height = 0;
+    for (const QWidget* content : pageContents_)
+        height = std::max(
+            height, content->hasHeightForWidth() ? content->heightForWidth(width) : content->sizeHint().height());
+    // The tabs' bar and the frame around the page.
+    const int frame = 2 * pages_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, pages_) + 16;
+    return {width + frame, height + pages_->tabBar()->sizeHint().height() + frame};
+}
+
 QWidget* PreferencesView::buildPermissions()
 {
     auto* layout = row();
@@ -166,6 +211,7 @@ QWidget* PreferencesView::buildPermissions()
     granted_->setObjectName(QStringLiteral("permissionGranted"));
     grantAccess_ = new QPushButton(QStringLiteral("Grant Access"));
     grantAccess_->setObjectName(QStringLiteral("grantAccess"));
+    grantAccess_->setAccessibleDescription(QStringLiteral("Lets Vesperon see keys, clicks and pointer movement"));
     connect(grantAccess_, &QPushButton::clicked, this, [this] { services_.permission.openAccessibilitySettings(); });
     layout->addWidget(permissionIcon_);
     auto* what = new QLabel(QString::fromStdString(services_.permission.whatIsSeen()));
@@ -198,9 +244,9 @@ QWidget* PreferencesView::buildHotkeys()
 
     auto* allRow = row();
     auto* title = new QLabel(QStringLiteral("Blackout All:"));
-    title->setFixedWidth(120);
     blackoutAll_ = new KeyRecorderView(services_.keyboard);
     blackoutAll_->setObjectName(QStringLiteral("blackoutAll"));
+    blackoutAll_->setTitle(QStringLiteral("Blackout All hotkey"));
     blackoutAll_->onKeyComboChanged
         = [this](const std::optional<KeyCombo>& combo) { services_.appState.blackoutAllHotkey.set(combo); };
     watch(blackoutAll_);
@@ -208,17 +254,15 @@ QWidget* PreferencesView::buildHotkeys()
     allRow->addWidget(blackoutAll_);
     allRow->addStretch();
     content->addWidget(wrap(allRow));
-    if (desktopBinds)
-        content->addWidget(new BindLineView(services_.binding, services_.appState, HotkeyAction::blackoutAll()));
+    if (desktopBinds) {
+        auto* line = new BindLineView(services_.binding, services_.appState, HotkeyAction::blackoutAll());
+        line->setTitle(QStringLiteral("Blackout All hotkey"));
+        content->addWidget(line);
+    }
 
-    auto* divider = new QFrame;
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Sunken);
-    content->addWidget(divider);
-    content->addWidget(secondaryText(QStringLiteral("Per-Display Hotkeys"), 0.92));
-
+    content->addWidget(buildTableHeader());
     rowsLayout_ = new QVBoxLayout;
-    rowsLayout_->setSpacing(12);
+    rowsLayout_->setSpacing(8);
     content->addLayout(rowsLayout_);
     noDisplays_ = secondaryText(QStringLiteral("No displays detected"));
     noDisplays_->setObjectName(QStringLiteral("noDisplays"));
@@ -229,12 +273,34 @@ QWidget* PreferencesView::buildHotkeys()
     return group(QStringLiteral("Hotkeys"), content);
 }
 
+// The titles of the monitors' table, above columns as wide as the recorders beneath them.
+QWidget* PreferencesView::buildTableHeader()
+{
+    const int recorderWidth = KeyRecorderView(services_.keyboard).sizeHint().width(); // every one alike
+    auto* header = new QWidget;
+    auto* grid = new QGridLayout(header);
+    grid->setContentsMargins(0, 8, 0, 0);
+    grid->setColumnStretch(0, 1);
+    int column = 0;
+    for (const QString& text : {QStringLiteral("Monitor"), QStringLiteral("Toggle"), QStringLiteral("Keep Only")}) {
+        auto* title = new QLabel(text);
+        QFont bold = title->font();
+        bold.setBold(true);
+        title->setFont(bold);
+        if (column > 0)
+            title->setFixedWidth(recorderWidth);
+        grid->addWidget(title, 0, column++);
+    }
+    return header;
+}
+
 // GNOME runs custom shortcuts whatever window is in front: one click puts every hotkey there.
 QWidget* PreferencesView::buildGnomeShortcuts()
 {
     auto* layout = row();
     auto* add = new QPushButton(QStringLiteral("Add to GNOME's Keyboard Shortcuts"));
     add->setObjectName(QStringLiteral("addGnomeShortcuts"));
+    add->setAccessibleDescription(QStringLiteral("Adds every hotkey to GNOME's custom keyboard shortcuts"));
     auto* said = secondaryText({});
     said->setObjectName(QStringLiteral("gnomeShortcutsSaid"));
     said->setWordWrap(true);
@@ -279,22 +345,22 @@ QWidget* PreferencesView::buildWakeSettings()
     content->setSpacing(12);
     AppState& state = services_.appState;
 
-    ignoreMouse_ = new QCheckBox(QStringLiteral("Ignore mouse movement"));
+    ignoreMouse_ = new QCheckBox(QStringLiteral("Ignore mouse &movement"));
     ignoreMouse_->setObjectName(QStringLiteral("ignoreMouseMovement"));
+    ignoreMouse_->setAccessibleDescription(QStringLiteral("Clicks and the wheel still wake the displays"));
     connect(ignoreMouse_, &QCheckBox::toggled, this, [&state](bool ignore) { state.ignoreMouseMovement.set(ignore); });
     content->addWidget(ignoreMouse_);
 
-    wakeOnLit_ = new QCheckBox(QStringLiteral("Clicks and movement on a lit display wake too"));
+    wakeOnLit_ = new QCheckBox(QStringLiteral("Clicks and movement on a &lit display wake too"));
     wakeOnLit_->setObjectName(QStringLiteral("wakeOnLitDisplays"));
+    wakeOnLit_->setAccessibleDescription(QStringLiteral("Off, the displays kept lit are yours to work on"));
     connect(wakeOnLit_, &QCheckBox::toggled, this, [&state](bool wakes) { state.wakeOnLitDisplays.set(wakes); });
     content->addWidget(wakeOnLit_);
     if (!services_.permission.seesLitDisplays()) {
         // Nothing on a lit display reaches Vesperon here: it is always free to work on.
         wakeOnLit_->setEnabled(false);
-        auto* note = secondaryText(
-            QStringLiteral(
-                "On this desktop only input on a dark display is seen: the lit ones are always yours to work on"),
-            0.85);
+        auto* note = secondaryText(QStringLiteral(
+            "On this desktop only input on a dark display is seen: the lit ones are always yours to work on"));
         note->setWordWrap(true);
         content->addWidget(note);
     }
@@ -306,11 +372,12 @@ QWidget* PreferencesView::buildWakeSettings()
     wakeDelay_->setSingleStep(1);
     wakeDelay_->setPageStep(1);
     wakeDelay_->setTickPosition(QSlider::TicksBelow);
+    wakeDelay_->setAccessibleDescription(QStringLiteral("From the first input to the wake, 0 to 5 seconds"));
     wakeDelayText_ = new QLabel;
     wakeDelayText_->setObjectName(QStringLiteral("wakeDelayText"));
     wakeDelayText_->setFixedWidth(40);
     connect(wakeDelay_, &QSlider::valueChanged, this, [&state](int step) { state.wakeDelay.set(step * 0.5); });
-    delayRow->addWidget(new QLabel(QStringLiteral("Wake delay:")));
+    delayRow->addWidget(labelFor(QStringLiteral("Wake dela&y:"), wakeDelay_));
     delayRow->addWidget(wakeDelay_);
     delayRow->addWidget(wakeDelayText_);
     content->addWidget(wrap(delayRow));
@@ -330,6 +397,7 @@ QWidget* PreferencesView::buildWakeSettings()
                 set.erase(key);
             state.allowedWakeKeys.set(set);
         });
+        box->setAccessibleDescription(QStringLiteral("A key that wakes the displays"));
         wakeKeys_[key] = box;
         keys->addWidget(box);
     }
@@ -341,34 +409,13 @@ QWidget* PreferencesView::buildGeneral()
 {
     auto* content = new QVBoxLayout;
     content->setSpacing(12);
-    launchAtLogin_ = new QCheckBox(QStringLiteral("Launch at login"));
+    launchAtLogin_ = new QCheckBox(QStringLiteral("&Launch at login"));
     launchAtLogin_->setObjectName(QStringLiteral("launchAtLogin"));
+    launchAtLogin_->setAccessibleDescription(QStringLiteral("Starts Vesperon when you log in"));
     launchAtLogin_->setChecked(services_.launchAtLogin.isEnabled()); // read once, when the window is made
     connect(launchAtLogin_, &QCheckBox::toggled, this,
         [this](bool enabled) { services_.launchAtLogin.setEnabled(enabled); });
     content->addWidget(launchAtLogin_);
-
-    // Black at the right end, as the setting's default; dimmer to the left.
-    auto* dimRow = row();
-    dimLevel_ = new QSlider(Qt::Horizontal);
-    dimLevel_->setObjectName(QStringLiteral("dimLevel"));
-    dimLevel_->setRange(10, 20); // opacity in twentieths: 50 % to 100 %
-    dimLevel_->setPageStep(1);
-    dimLevel_->setTickPosition(QSlider::TicksBelow);
-    dimLevelText_ = new QLabel;
-    dimLevelText_->setObjectName(QStringLiteral("dimLevelText"));
-    dimLevelText_->setFixedWidth(48);
-    connect(dimLevel_, &QSlider::valueChanged, this,
-        [this](int step) { services_.appState.blackoutOpacity.set(step / 20.0); });
-    dimRow->addWidget(new QLabel(QStringLiteral("Blackout opacity:")));
-    dimRow->addWidget(dimLevel_);
-    dimRow->addWidget(dimLevelText_);
-    content->addWidget(wrap(dimRow));
-    cannotDim_ = secondaryText({}, 0.85);
-    cannotDim_->setObjectName(QStringLiteral("cannotDim"));
-    cannotDim_->setWordWrap(true);
-    content->addWidget(cannotDim_);
-    content->addWidget(buildIdleBlackout(content));
 
     auto* safety = row();
     const KeyCombo safetyWake = services_.hotkeys.safetyWakeHotkey();
@@ -381,12 +428,43 @@ QWidget* PreferencesView::buildGeneral()
             .arg(secondary.green())
             .arg(secondary.blue()));
     keyCap->setToolTip(QStringLiteral("Wakes every display at once, whatever the settings"));
+    keyCap->setAccessibleName(QStringLiteral("Safety wake: ") + keyCap->text());
+    keyCap->setAccessibleDescription(keyCap->toolTip());
     safety->addWidget(new QLabel(QStringLiteral("Safety wake:")));
     safety->addWidget(keyCap);
-    safety->addWidget(secondaryText(QStringLiteral("(Always works)"), 0.85));
+    safety->addWidget(secondaryText(QStringLiteral("(Always works)")));
     safety->addStretch();
     content->addWidget(wrap(safety));
     return group(QStringLiteral("General"), content);
+}
+
+QWidget* PreferencesView::buildDimming()
+{
+    auto* content = new QVBoxLayout;
+    content->setSpacing(12);
+    // Black at the right end, as the setting's default; dimmer to the left.
+    auto* dimRow = row();
+    dimLevel_ = new QSlider(Qt::Horizontal);
+    dimLevel_->setObjectName(QStringLiteral("dimLevel"));
+    dimLevel_->setRange(10, 20); // opacity in twentieths: 50 % to 100 %
+    dimLevel_->setPageStep(1);
+    dimLevel_->setTickPosition(QSlider::TicksBelow);
+    dimLevel_->setAccessibleDescription(QStringLiteral("100% is black; less dims the displays instead"));
+    dimLevelText_ = new QLabel;
+    dimLevelText_->setObjectName(QStringLiteral("dimLevelText"));
+    dimLevelText_->setFixedWidth(48);
+    connect(dimLevel_, &QSlider::valueChanged, this,
+        [this](int step) { services_.appState.blackoutOpacity.set(step / 20.0); });
+    dimRow->addWidget(labelFor(QStringLiteral("Blackout &opacity:"), dimLevel_));
+    dimRow->addWidget(dimLevel_);
+    dimRow->addWidget(dimLevelText_);
+    content->addWidget(wrap(dimRow));
+    cannotDim_ = secondaryText({});
+    cannotDim_->setObjectName(QStringLiteral("cannotDim"));
+    cannotDim_->setWordWrap(true);
+    content->addWidget(cannotDim_);
+
+    return group(QStringLiteral("Dimming"), content);
 }
 
 void PreferencesView::showEvent(QShowEvent* event)
@@ -397,6 +475,8 @@ void PreferencesView::showEvent(QShowEvent* event)
     const KeyCombo inForce = services_.appState.blackoutAllHotkey.get().value_or(KeyCombo::defaultBlackoutAll);
     blackoutAll_->setKeyCombo(inForce);
     services_.appState.blackoutAllHotkey.set(inForce);
+    for (DisplayHotkeyRow* rowWidget : rows())
+        rowWidget->refresh();
 }
 
 void PreferencesView::showPermission(bool granted)
@@ -421,7 +501,8 @@ void PreferencesView::showDisplays(const std::vector<DisplayInfo>& displays)
     }
     for (const DisplayInfo& display : displays) {
         DisplayHotkeyRow*& rowWidget = rows_[display.id];
-        if (!rowWidget) {
+        const bool made = !rowWidget;
+        if (made) {
             rowWidget = new DisplayHotkeyRow(display, services_.appState, services_.keyboard,
                 services_.hotkeys.desktopBindsKeys() ? &services_.binding : nullptr, this);
             watch(rowWidget->toggleRecorder());
@@ -429,10 +510,13 @@ void PreferencesView::showDisplays(const std::vector<DisplayInfo>& displays)
         }
         rowsLayout_->removeWidget(rowWidget);
         rowsLayout_->addWidget(rowWidget);
-        if (isVisible())
-            rowWidget->show();
+        rowWidget->show();
+        if (made && isVisible())
+            rowWidget->refresh(); // the others were when the window came on screen
     }
     noDisplays_->setVisible(displays.empty());
+    // Told even while its page is not in front, so that the window is sized for the rows.
+    rowsLayout_->parentWidget()->updateGeometry();
     updateTabOrder();
     recordingMayHaveChanged();
 }
@@ -504,14 +588,17 @@ void PreferencesView::showWhetherDimmingWorks()
     cannotDim_->setVisible(reason.has_value());
 }
 
-QWidget* PreferencesView::buildIdleBlackout(QVBoxLayout* content)
+QWidget* PreferencesView::buildIdleBlackout()
 {
+    auto* content = new QVBoxLayout;
+    content->setSpacing(12);
     auto* idleRow = row();
     idleMinutes_ = new QSpinBox;
     idleMinutes_->setObjectName(QStringLiteral("idleMinutes"));
     idleMinutes_->setRange(0, 120);
     idleMinutes_->setSpecialValueText(QStringLiteral("Never"));
     idleMinutes_->setSuffix(QStringLiteral(" min"));
+    idleMinutes_->setAccessibleDescription(QStringLiteral("Minutes without input before the displays go dark"));
     connect(idleMinutes_, &QSpinBox::valueChanged, this,
         [this](int minutes) { services_.appState.idleBlackoutMinutes.set(minutes); });
     idleScope_ = new QComboBox;
@@ -520,15 +607,18 @@ QWidget* PreferencesView::buildIdleBlackout(QVBoxLayout* content)
     connect(idleScope_, &QComboBox::currentIndexChanged, this, [this](int index) {
         services_.appState.idleBlackoutScope.set(index == 0 ? IdleScope::all : IdleScope::allButPointer);
     });
-    idleRow->addWidget(new QLabel(QStringLiteral("Black out when idle for:")));
+    idleScope_->setAccessibleName(QStringLiteral("Displays that go dark when idle"));
+    idleScope_->setAccessibleDescription(QStringLiteral("Every display, or every one but the pointer's"));
+    idleRow->addWidget(labelFor(QStringLiteral("&Black out when idle for:"), idleMinutes_));
     idleRow->addWidget(idleMinutes_);
     idleRow->addWidget(idleScope_);
     idleRow->addStretch();
-    idleNote_ = secondaryText({}, 0.85);
+    idleNote_ = secondaryText({});
     idleNote_->setObjectName(QStringLiteral("idleNote"));
     idleNote_->setWordWrap(true);
     content->addWidget(wrap(idleRow));
-    return idleNote_;
+    content->addWidget(idleNote_);
+    return group(QStringLiteral("Idle Blackout"), content);
 }
 
 // Why an idle blackout does not come: the desktop cannot tell, or an application holds it back.

@@ -16,6 +16,7 @@ class QLabel;
 class QPushButton;
 class QSlider;
 class QSpinBox;
+class QTabWidget;
 class QVBoxLayout;
 
 namespace vesperon {
@@ -31,9 +32,10 @@ class KeyRecorderView;
 class LaunchAtLogin;
 class PermissionManager;
 
-// Everything a user can set, in four groups: the permission, the hotkeys (all monitors, and each
-// monitor's own), waking, and launch at login. Every control reads and writes the shared services
-// directly; the view keeps nearly nothing of its own.
+// Everything a user can set, on four pages: General (the permission, launch at login, the safety
+// wake), Hotkeys (all monitors, then a table of each monitor's own), Waking, and Idle and Dimming.
+// Every control reads and writes the shared services directly; the view keeps nearly nothing of
+// its own.
 class PreferencesView : public QWidget {
 public:
     struct Services {
@@ -60,6 +62,10 @@ public:
 
     // The monitors' rows, top to bottom.
     std::vector<DisplayHotkeyRow*> rows() const;
+    // The pages, which the user turns with the tabs.
+    QTabWidget* pages() const { return pages_; }
+    // The size that shows the largest page whole.
+    QSize wholeSize() const;
 
 protected:
     // Each time the window comes on screen the blackout-all recorder shows the hotkey in force
@@ -67,12 +73,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void addPage(const QString& title, std::initializer_list<QWidget*> sections);
     QWidget* buildPermissions();
     QWidget* buildHotkeys();
+    QWidget* buildTableHeader();
     QWidget* buildGnomeShortcuts();
     std::vector<GnomeCustomShortcuts::Shortcut> gnomeShortcuts() const;
     QWidget* buildWakeSettings();
     QWidget* buildGeneral();
+    QWidget* buildDimming();
     void watch(KeyRecorderView* recorder);
     std::vector<KeyRecorderView*> recorders() const;
     void recordingMayHaveChanged();
@@ -83,10 +92,12 @@ private:
     void showWakeKeys(const WakeKeySet& keys);
     void showDimLevel(double opacity);
     void showWhetherDimmingWorks();
-    QWidget* buildIdleBlackout(QVBoxLayout* content);
+    QWidget* buildIdleBlackout();
     void showIdleNote();
 
     Services services_;
+    QTabWidget* pages_ = nullptr;
+    std::vector<QWidget*> pageContents_;
     KeyRecorderView* blackoutAll_ = nullptr;
     QVBoxLayout* rowsLayout_ = nullptr;
     std::map<DisplayId, DisplayHotkeyRow*> rows_;

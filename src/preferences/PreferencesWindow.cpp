@@ -3,11 +3,10 @@
 #include "core/ApplicationId.h"
 #include "input/HotkeyManager.h"
 
-#include <QIcon>
-
 #include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QScreen>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace vesperon {
@@ -20,15 +19,8 @@ PreferencesWindow::PreferencesWindow(const Services& services)
     setWindowTitle(QStringLiteral("Vesperon Preferences"));
     setWindowIcon(QIcon::fromTheme(QString::fromLatin1(applicationId), QIcon(QStringLiteral(":/icons/vesperon.svg"))));
     setAttribute(Qt::WA_QuitOnClose, false);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll->setWidget(view_);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    layout->addWidget(view_);
     view_->onRecordingChanged = [this](bool recording) { hotkeys_.setSuspended(recording); };
 }
 
@@ -47,12 +39,22 @@ void PreferencesWindow::showEvent(QShowEvent* event)
     if (!placed_) {
         placed_ = true;
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        const int width = std::max(460, view_->sizeHint().width());
-        const int height = view_->hasHeightForWidth() ? view_->heightForWidth(width) : view_->sizeHint().height();
-        resize(width, std::min(height, available.height() - 80));
+        const QMargins margins = layout()->contentsMargins();
+        const QSize whole = view_->wholeSize().grownBy(margins);
+        resize(std::min(std::max(460, whole.width()), available.width()),
+            std::min(whole.height(), available.height() - 80));
         move(available.center() - rect().center());
     }
     QWidget::showEvent(event);
+}
+
+void PreferencesWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A recorder takes every key while it records: an Escape here is the window's.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void PreferencesWindow::hideEvent(QHideEvent* event)

@@ -9,21 +9,24 @@ namespace vesperon {
 class HotkeyManager;
 
 // The "Vesperon Preferences" window: made once, centred the first time, shown again as it was;
-// closing it only hides it. While one of its recorders records, Vesperon's own global hotkeys are
-// suspended so that the keys being recorded reach the recorder.
+// closing it (or Escape) only hides it. While one of its recorders records, Vesperon's own global
+// hotkeys are suspended so that the keys being recorded reach the recorder.
 class PreferencesWindow : public QWidget {
 public:
     using Services = PreferencesView::Services;
 
     explicit PreferencesWindow(const Services& services);
 
-    // Brings the window to the front with the keyboard focus, sized to its content (up to the
-    // screen's height) the first time. Hotkeys another program held are tried again.
+    // Brings the window to the front with the keyboard focus, sized to show its largest page whole
+    // (within the screen) the first time. Hotkeys another program held are tried again.
     void showAndActivate();
+
+    PreferencesView& view() const { return *view_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     PreferencesView* view_;

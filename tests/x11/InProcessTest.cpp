@@ -21,8 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -123,8 +122,8 @@ TEST_F(PreferencesOnX11, RecordersTakeRealKeysWhileVesperonsGrabsPauseAndSayWhat
         "Needs a compositing manager (such as picom); none is running");
     EXPECT_TRUE(shown("permissionGranted") && !shown("grantAccess")) << "this server offers XInput 2.1";
 
-    const auto rows
-        = [&] { return dynamic_cast<PreferencesView&>(*window.findChild<QScrollArea*>()->widget()).rows(); };
+    window.view().pages()->setCurrentIndex(1); // Hotkeys
+    const auto rows = [&] { return window.view().rows(); };
     const auto record = [](KeyRecorderView* recorder) {
         recorder->setButton()->click();
         return spinUntil([&] { return QApplication::focusWidget() == recorder; });
