@@ -7,7 +7,7 @@ WERROR ?= $(if $(CI),ON,OFF)
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps test-deps configure build test sanitize run bench install package clean
+.PHONY: all deps test-deps configure build test sanitize program run screenshots bench install package clean
 
 all: build
 
@@ -49,10 +49,16 @@ package: build
 	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null && ls $$PWD/vesperon_*.deb
 
 # The program and its tools only, so that none of the tests' packages is needed.
-run: deps
+program: deps
 	@$(CMAKE_CONFIGURE) -DVESPERON_TESTS=OFF >/dev/null
 	@cmake --build $(BUILD_DIR)
+
+run: program
 	@scripts/run.sh
+
+# The pictures of the tray menu and the preferences, light and dark, into docs/pictures/.
+screenshots: program
+	@scripts/screenshots.sh
 
 clean:
 	@rm -rf $(BUILD_DIR) build-sanitize
