@@ -3,9 +3,12 @@
 # at the top right, and a session bus of its own; exports DISPLAY, DBUS_SESSION_BUS_ADDRESS and,
 # where none is set, XDG_RUNTIME_DIR; and ends them all when the (sub)shell that started it exits.
 session_pids=()
+# Newest first: a program ends before the servers it is a client of.
 end_private_session() {
-    for pid in "${session_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    local i
+    for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
+        kill "${session_pids[i]}" 2>/dev/null && wait "${session_pids[i]}" 2>/dev/null || true
+    done
     rm -rf "$session_folder"
 }
 
