@@ -21,10 +21,9 @@ struct Window : QWidget {
     void mousePressEvent(QMouseEvent*) override { ++clicks; }
     void keyPressEvent(QKeyEvent* event) override { ++keys, typed += event->text(); }
     // Shown at `frame`, as a bare X server puts a window where it asks to be.
-    static std::unique_ptr<Window> at(const Rect& frame, std::uint32_t rgb, Qt::WindowFlags flags = {})
+    static std::unique_ptr<Window> at(const Rect& frame, std::uint32_t rgb)
     {
         auto window = std::make_unique<Window>(rgb);
-        window->setWindowFlags(Qt::Window | flags);
         window->setGeometry(int(frame.x), int(frame.y), int(frame.width), int(frame.height));
         window->show();
         return window;

@@ -106,6 +106,18 @@ XClient::XClient(const std::string& display)
 
 XClient::~XClient() { xcb_disconnect(connection_); }
 
+xcb_window_t XClient::createPopup(const Rect& frame, std::uint32_t rgb)
+{
+    const xcb_window_t window = xcb_generate_id(connection_);
+    const std::uint32_t values[] = {rgb, 1};
+    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen_->root, std::int16_t(frame.x),
+        std::int16_t(frame.y), std::uint16_t(frame.width), std::uint16_t(frame.height), 0,
+        XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
+    xcb_map_window(connection_, window);
+    sync();
+    return window;
+}
+
 std::uint32_t XClient::pixel(int x, int y)
 {
     const QImage one = image(Rect{double(x), double(y), 1, 1});

@@ -66,6 +66,9 @@ public:
     XClient(const XClient&) = delete;
     XClient& operator=(const XClient&) = delete;
 
+    // A mapped override-redirect window, as a menu or a notification is, that the server itself
+    // fills with `rgb` (0xRRGGBB): it shows the moment it is mapped.
+    xcb_window_t createPopup(const Rect& frame, std::uint32_t rgb);
     std::uint32_t pixel(int x, int y);
     QImage image(const Rect& area);
     xcb_window_t inputFocus();

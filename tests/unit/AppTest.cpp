@@ -93,8 +93,6 @@ TEST(Menu, ItemsActOnTheirDisplayTheMenuAndIconFollowTheStateAndQuitEndsOnce)
     EXPECT_EQ(outline(*desktop.tray.open()[2].submenu), "Monitor 1 (DP-1) | Monitor 2 (DP-2) | Monitor 3 (DP-3) ✓");
     choose(desktop.tray, "Blackout All");
     EXPECT_EQ(desktop.state().blackedOutDisplays.get(), (DisplaySet{1, 2, 3}));
-    choose(desktop.tray, "Preferences...");
-    EXPECT_EQ(desktop.preferencesShown, 1);
 
     desktop.tap.send(InputEvent::Type::leftMouseDown); // the click on the icon wakes, a turn later...
     EXPECT_TRUE(find(desktop.tray.open(), "Wake All Displays").enabled); // ...than the menu it opens is built

@@ -22,7 +22,6 @@ TEST(CommandLine, CommandsRunInTheOrderGivenAndMistakesAreNamed)
         {{"--frob"}, Mode::usageError, {}, "unknown option '--frob'"},
         {{"DP-1"}, Mode::usageError, {}, "unexpected argument 'DP-1'"},
         {{"--blackout", "--wake"}, Mode::usageError, {}, "--blackout" + needsDisplay},
-        {{"--json"}, Mode::usageError, {}, "--json goes with --status or --list-displays"},
         {{"--backend", "wayland"}, Mode::run, {}, ""},
         {{"--backend=mir"}, Mode::usageError, {}, "--backend takes x11 or wayland"},
         {{"--backend=x11", "--wake"}, Mode::usageError, {},

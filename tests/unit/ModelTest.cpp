@@ -111,8 +111,6 @@ TEST(AppState, CommandsPublishTheSetThenTheFlag)
     EXPECT_EQ(publications(3, {77}, [](AppState& s) { s.blackoutAllExcept(2); }), (Log{"[1,3]", "on"}));
     EXPECT_EQ(publications(1, {}, [](AppState& s) { s.blackoutAllExcept(1); }), (Log{"[]", "off"}))
         << "keeping the only display lit wakes it";
-    EXPECT_EQ(publications(0, {}, [](AppState& s) { s.blackoutAll(); }), (Log{"[]", "off"}))
-        << "no blackout without a dark monitor";
 }
 
 TEST(Settings, StoredValuesLoadByTypeUnreadableOnesFallBackAndEveryOneSurvivesARestart)

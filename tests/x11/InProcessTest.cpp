@@ -122,6 +122,7 @@ TEST_F(PreferencesOnX11, RecordersTakeRealKeysWhileVesperonsGrabsPauseAndSayWhat
         "Needs a compositing manager (such as picom); none is running");
     EXPECT_TRUE(shown("permissionGranted") && !shown("grantAccess")) << "this server offers XInput 2.1";
 
+    EXPECT_GE(window.width(), window.view().wholeSize().width()) << "opens wide enough for its widest page";
     window.view().pages()->setCurrentIndex(1); // Hotkeys
     const auto rows = [&] { return window.view().rows(); };
     const auto record = [](KeyRecorderView* recorder) {
