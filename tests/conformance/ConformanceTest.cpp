@@ -157,12 +157,12 @@ TEST_F(Conformance, OnAPanelThatDrawsNoMenuALeftOrRightClickOpensOneThatWorks)
     const auto window = openWindow(0, white);
     launch();
     for (const char* click : {"Activate", "ContextMenu"}) {
-        // Until the window has the click, its activity is the last round's: a click that arrived
-        // later would close the menu the tray is about to open.
-        const int clicks = window->clicks;
-        server.click(300, 300);
-        window->activateWindow();
-        ASSERT_TRUE(spinUntil([&] { return window->clicks > clicks && window->isActiveWindow(); }));
+        // The window has the keyboard back after the last round's wake. A click would be too much:
+        // Qt answers one on a window it does not yet know is active by asking the compositor to
+        // activate it, and on Wayland that is granted late, after the menu has taken the keyboard.
+        if (!traits.placesWindows)
+            window->activateWindow(); // without a window manager nothing else focuses it
+        ASSERT_TRUE(spinUntil([&] { return window->isActiveWindow(); })) << click;
         tray->click(tray->items().at(0), QLatin1String(click), 1200, 10);
         ASSERT_TRUE(spinUntil([&] { return !window->isActiveWindow(); })) << click << ": no menu took the keyboard";
         EXPECT_TRUE(shows({980, 40, 300, 680}, white)) << click << ": the menu is a small window";
