@@ -17,12 +17,13 @@
 
 namespace vesperon {
 
-Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function<void()> showPreferences,
-    std::function<void()> hidePreferences)
+Vesperon::Vesperon(const Backend& backend, std::ostream& messages,
+    std::function<void(const std::string&)> showPreferencesFor, std::function<void()> hidePreferences)
     : backend_(backend)
 {
-    if (!showPreferences) // a graph without a view layer (tests, benchmarks)
-        showPreferences = [] {};
+    if (!showPreferencesFor) // a graph without a view layer (tests, benchmarks)
+        showPreferencesFor = [](const std::string&) {};
+    std::function<void()> showPreferences = [showPreferencesFor] { showPreferencesFor({}); };
     if (!hidePreferences)
         hidePreferences = [] {};
     const Backend& b = backend_;
@@ -40,7 +41,7 @@ Vesperon::Vesperon(const Backend& backend, std::ostream& messages, std::function
     delegate_ = std::make_unique<AppDelegate>(AppDelegate::Services{
         b.runLoop, b.notifier, *appState_, *menuBar_, *permission_, *inputMonitor_, *hotkeys_, *displays_});
     control_ = std::make_unique<ControlService>(
-        ControlService::Services{*appState_, *displays_, b.runLoop, showPreferences, [this] { quit(); }});
+        ControlService::Services{*appState_, *displays_, b.runLoop, std::move(showPreferencesFor), [this] { quit(); }});
     trayFallback_ = std::make_unique<TrayFallback>(TrayFallback::Services{
         b.runLoop, b.tray, b.notifier, *hotkeys_, std::move(showPreferences), std::move(hidePreferences)});
 }

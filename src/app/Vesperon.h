@@ -25,10 +25,11 @@ class TrayFallback;
 // the tests over a fake one.
 class Vesperon {
 public:
-    // `showPreferences` opens the preferences window, `hidePreferences` closes it (the view layer
-    // lives outside the graph).
+    // `showPreferences` opens the preferences window and brings it to the front, with a launcher's
+    // activation token when one asked; `hidePreferences` closes it (the view layer lives outside
+    // the graph).
     Vesperon(
-        const Backend& backend, std::ostream& messages, std::function<void()> showPreferences,
+        const Backend& backend, std::ostream& messages, std::function<void(const std::string&)> showPreferences,
         std::function<void()> hidePreferences = [] {});
     ~Vesperon();
     Vesperon(const Vesperon&) = delete;

@@ -29,13 +29,16 @@ int control(int argc, char** argv, const CommandLine& line)
     return DBusControlClient(std::cout, std::cerr).run(line);
 }
 
-// Starting again from the launcher brings the running one's preferences to the front.
+// Starting again from the launcher brings the running one's preferences to the front, with the
+// launcher's token so that the desktop lets it.
 int alreadyRunning(int argc, char** argv, const std::string& display)
 {
     std::cout << "Vesperon is already running on display " << display << "." << std::endl;
     QCoreApplication app(argc, argv);
     std::ostream nowhere(nullptr);
-    DBusControlClient(std::cout, nowhere).showPreferences();
+    DBusControlClient(std::cout, nowhere)
+        .activate(qEnvironmentVariable("XDG_ACTIVATION_TOKEN").toStdString(),
+            qEnvironmentVariable("DESKTOP_STARTUP_ID").toStdString());
     return 0;
 }
 
@@ -61,26 +64,28 @@ int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
     LinuxDesktop desktop(JsonFileSettingsStore::defaultPath(), AutostartEntry::defaultPath());
     const std::unique_ptr<DisplayServer> server = displayServer.make();
     const Backend backend = desktop.backend(*server);
-    std::function<void()> showPreferences, hidePreferences;
+    std::function<void(const std::string&)> showPreferences;
+    std::function<void()> hidePreferences;
     Vesperon vesperon(
-        backend, std::cout, [&] { showPreferences(); }, [&] { hidePreferences(); });
+        backend, std::cout, [&](const std::string& token) { showPreferences(token); }, [&] { hidePreferences(); });
     const DesktopKeyBinding binding = DesktopKeyBinding::forDesktop(
         qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString(), LinuxDesktop::commandName());
     std::unique_ptr<PreferencesWindow> preferences;
-    showPreferences = [&] {
+    showPreferences = [&](const std::string& token) {
         if (!preferences) {
             preferences = std::make_unique<PreferencesWindow>(
                 PreferencesWindow::Services{vesperon.appState(), vesperon.permission(), vesperon.launchAtLogin(),
                     backend.keyboard, vesperon.hotkeys(), binding, backend.windows, vesperon.idleBlackout()});
         }
-        preferences->showAndActivate();
+        preferences->showAndActivate([&](std::uintptr_t window) { server->bringToFront(window, token); });
     };
     hidePreferences = [&] {
         if (preferences)
             preferences->hide();
     };
     QtTerminationSignals signals([&] { vesperon.quit(); });
-    DBusControlServer controlServer(vesperon.control(), std::cout);
+    DBusControlServer controlServer(
+        vesperon.control(), std::cout, [&](const std::string& token) { server->bringToFront(0, token); });
 
     QTimer::singleShot(0, &app, [&] {
         vesperon.launch();

@@ -26,6 +26,9 @@ struct ControlCommand {
     std::string display; // for the one-display actions: identifier, connector name or position
     double level = 1.0; // for setDimLevel: the blackout's opacity, 0.5 to 1
     int minutes = 0; // for setIdleMinutes: 0 (never) to 120
+    // The launcher's xdg-activation token or X11 startup id, so that a window raised on its behalf
+    // comes to the front.
+    std::string activationToken{};
 
     static bool needsDisplay(Action action)
     {

@@ -69,7 +69,7 @@ std::optional<std::string> ControlService::perform(const ControlCommand& command
         displays.blackoutAllExcept(id);
         break;
     case Action::showPreferences:
-        services_.showPreferences();
+        services_.showPreferences(command.activationToken);
         break;
     case Action::setDimLevel:
         services_.appState.blackoutOpacity.set(command.level);

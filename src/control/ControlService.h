@@ -25,7 +25,7 @@ public:
         AppState& appState;
         DisplayManager& displays;
         RunLoop& runLoop;
-        std::function<void()> showPreferences;
+        std::function<void(const std::string& activationToken)> showPreferences;
         std::function<void()> quit;
     };
 

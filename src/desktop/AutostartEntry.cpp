@@ -59,6 +59,10 @@ std::string AutostartEntry::text() const
     while (std::getline(in, line)) {
         if (line.starts_with('['))
             group = line;
+        // At login the program starts by its command: activated on the bus, it would open its
+        // preferences.
+        if (line.starts_with("DBusActivatable="))
+            continue;
         if (!line.starts_with(exec)) {
             text += line + '\n';
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/KeyCodeTable.h"
+#include "desktop/WindowActivation.h"
 #include "gnome/GnomeHotkeys.h"
 #include "gnome/GnomeIdleMonitor.h"
 #include "gnome/GnomeInputTap.h"
@@ -31,6 +32,10 @@ public:
     GnomeDisplayServer() : hotkeys_(extension_), overlays_(extension_), inputTap_(extension_), idle_(extension_) {}
 
     BlackWindowFactory& windows() override { return overlays_; }
+    void bringToFront(std::uintptr_t window, const std::string& token) override
+    {
+        WindowActivation::request(window, token);
+    }
     HotkeyService& hotkeys() override { return hotkeys_; }
     InputTap& inputTap() override { return inputTap_; }
     InputAccess& inputAccess() override { return access_; }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <string>
 
 namespace vesperon {
 
@@ -38,6 +40,10 @@ public:
     // Calls `changed` whenever a tray of the display server's own (X11's XEmbed tray) may have
     // come or gone; trays on the session bus are watched there.
     virtual void watchTray(std::function<void()> changed) { (void)changed; }
+    // Brings `window` (the native id of one of the program's own) to the front for a launcher that
+    // sent `token`: an xdg-activation token on Wayland, a startup id on X11, where focus-stealing
+    // prevention lets only those through. Window 0: none to show, the launcher hears it is done.
+    virtual void bringToFront(std::uintptr_t window, const std::string& token) = 0;
 };
 
 // Every service the program is built from. Whoever makes it owns the services; they outlive the

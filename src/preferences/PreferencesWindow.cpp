@@ -24,12 +24,15 @@ PreferencesWindow::PreferencesWindow(const Services& services)
     view_->onRecordingChanged = [this](bool recording) { hotkeys_.setSuspended(recording); };
 }
 
-void PreferencesWindow::showAndActivate()
+void PreferencesWindow::showAndActivate(const std::function<void(std::uintptr_t)>& activate)
 {
     hotkeys_.retryRefused();
     show();
     raise();
-    activateWindow();
+    if (activate)
+        activate(winId());
+    else
+        activateWindow();
 }
 
 // Placed here, after the view has shown what it shows only when on screen and before the window

@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <functional>
+
 namespace vesperon {
 
 class HotkeyManager;
@@ -18,8 +21,9 @@ public:
     explicit PreferencesWindow(const Services& services);
 
     // Brings the window to the front with the keyboard focus, sized to show its largest page whole
-    // (within the screen) the first time. Hotkeys another program held are tried again.
-    void showAndActivate();
+    // (within the screen) the first time. Hotkeys another program held are tried again. `activate`,
+    // if given, asks for the focus in Qt's stead (with a launcher's token), given the native window.
+    void showAndActivate(const std::function<void(std::uintptr_t)>& activate = {});
 
     PreferencesView& view() const { return *view_; }
 

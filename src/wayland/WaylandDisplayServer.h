@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/KeyCodeTable.h"
+#include "desktop/WindowActivation.h"
 #include "platform/Backend.h"
 #include "platform/HotkeyService.h"
 #include "platform/InputAccess.h"
@@ -50,6 +51,10 @@ public:
     explicit WaylandDisplayServer(std::unique_ptr<WaylandConnection> connection);
 
     BlackWindowFactory& windows() override { return windows_; }
+    void bringToFront(std::uintptr_t window, const std::string& token) override
+    {
+        WindowActivation::request(window, token);
+    }
     HotkeyService& hotkeys() override { return *hotkeys_; }
     InputTap& inputTap() override { return inputTap_; }
     InputAccess& inputAccess() override { return access_; }

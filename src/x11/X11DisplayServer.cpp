@@ -1,5 +1,6 @@
 #include "x11/X11DisplayServer.h"
 
+#include "desktop/WindowActivation.h"
 #include "x11/XcbConnection.h"
 
 namespace vesperon {
@@ -14,7 +15,16 @@ X11DisplayServer::X11DisplayServer(std::string limits)
     // XWayland counts only the input of X11 windows: its idle time would black out under a user
     // typing in a Wayland window.
     , idle_(limits.empty() ? XcbConnection::open("idle time") : nullptr)
+    , activation_(blackWindows_.get())
 {
+}
+
+void X11DisplayServer::bringToFront(std::uintptr_t window, const std::string& token)
+{
+    if (token.empty())
+        WindowActivation::request(window, token);
+    else
+        activation_.bringToFront(static_cast<xcb_window_t>(window), token);
 }
 
 void X11DisplayServer::watchTray(std::function<void()> changed)

@@ -9,6 +9,7 @@
 #include "x11/X11InputTap.h"
 #include "x11/X11StackKeeper.h"
 #include "x11/X11TrayWatch.h"
+#include "x11/X11WindowActivation.h"
 #include "x11/XcbConnection.h"
 
 #include <memory>
@@ -30,6 +31,7 @@ public:
     IdleMonitor& idle() override { return idle_; }
     void watchTray(std::function<void()> changed) override;
     bool placesInDevicePixels() const override { return true; }
+    void bringToFront(std::uintptr_t window, const std::string& token) override;
 
     // Whether an X server can be reached at $DISPLAY.
     static bool isReachable();
@@ -46,6 +48,7 @@ private:
     XkbKeyboardMap keyboard_;
     X11IdleMonitor idle_;
     std::unique_ptr<X11TrayWatch> trayWatch_;
+    X11WindowActivation activation_;
 };
 
 } // namespace vesperon

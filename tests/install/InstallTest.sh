@@ -14,6 +14,7 @@ expected="usr/bin/vesperon
 usr/share/applications/$id.desktop
 usr/share/dbus-1/interfaces/$id.Shell.xml
 usr/share/dbus-1/interfaces/$id.xml
+usr/share/dbus-1/services/$id.service
 usr/share/doc/vesperon/changelog.gz
 usr/share/doc/vesperon/copyright
 usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/extension.js
@@ -68,6 +69,12 @@ check_files() {
         [ "$status" = 3 ] || fail "'$command' ends with $status, not 3 (no session bus)"
     done < <(grep '^Exec=vesperon ' "$entry")
     [ "$(grep -c '^Exec=vesperon --' "$entry")" = 2 ] || fail "the desktop entry does not offer its two actions"
+
+    # Launchers that activate it on the bus find the program the package installed.
+    local service=$root/usr/share/dbus-1/services/$id.service
+    grep -q '^DBusActivatable=true$' "$entry" || fail "the desktop entry is not DBusActivatable"
+    [ "$(sed -n 's/^Name=//p' "$service")" = "$id" ] || fail "the D-Bus service has another name than the desktop entry"
+    [ "$(sed -n 's/^Exec=//p' "$service")" = /usr/bin/vesperon ] || fail "the D-Bus service does not start /usr/bin/vesperon"
 }
 
 check_package() {

@@ -12,6 +12,10 @@
 
 namespace vesperon::testing {
 
+namespace {
+std::filesystem::path busHome; // the one bus of the test process
+} // namespace
+
 Daemon::Daemon(const std::vector<std::string>& arguments, const std::string& package)
 {
     int fds[2];
@@ -53,13 +57,16 @@ SessionBus::SessionBus()
     char pattern[] = "/tmp/vesperon-bus-XXXXXX";
     if (!mkdtemp(pattern))
         throw std::runtime_error("cannot make a home for the session bus");
-    home_ = pattern;
+    home_ = busHome = pattern;
+    std::filesystem::create_directories(servicesFolder()); // there at the start, or the bus never looks
     daemon_ = std::make_unique<Daemon>(
         std::vector<std::string>{"env", "HOME=" + home_, "XDG_CONFIG_HOME=" + home_ + "/config",
             "XDG_DATA_HOME=" + home_ + "/data", "dbus-daemon", "--session", "--nofork", "--print-address={fd}"},
         "dbus-daemon");
     setenv("DBUS_SESSION_BUS_ADDRESS", address().c_str(), 1);
 }
+
+std::filesystem::path SessionBus::servicesFolder() { return busHome / "data" / "dbus-1" / "services"; }
 
 SessionBus::~SessionBus()
 {

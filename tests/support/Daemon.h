@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <sys/types.h>
@@ -35,6 +36,8 @@ public:
     SessionBus(const SessionBus&) = delete;
     SessionBus& operator=(const SessionBus&) = delete;
     const std::string& address() const { return daemon_->line(); }
+    // Where the bus looks for the service files of programs it may start.
+    static std::filesystem::path servicesFolder();
 
 private:
     std::string home_;

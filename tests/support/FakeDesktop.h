@@ -238,7 +238,7 @@ struct FakeDesktop {
     {
         app.reset(); // the old graph lets go of the backend first, as at a restart
         app = std::make_unique<Vesperon>(
-            backend(), messages, [this] { ++preferencesShown; }, [this] { ++preferencesHidden; });
+            backend(), messages, [this](const std::string&) { ++preferencesShown; }, [this] { ++preferencesHidden; });
         return *app;
     }
     // Builds and launches it as main does, and lets the run loop settle.

@@ -165,6 +165,7 @@ TEST(LaunchAtLogin, WritesAndRemovesAnAutostartEntryAndReportsAFailureInOneLine)
              "\nExec=/opt/vesperon/bin/vesperon --wake\n"})
         EXPECT_NE(text.find(line), std::string::npos) << text;
     EXPECT_EQ(text.find("Exec=vesperon"), std::string::npos) << text;
+    EXPECT_EQ(text.find("DBusActivatable"), std::string::npos) << "activated at login, it would open its window";
     launch.setEnabled(false), launch.setEnabled(false);
     EXPECT_FALSE(fs::exists(entry) || launch.isEnabled() || !messages.str().empty())
         << "removed, and success says nothing";

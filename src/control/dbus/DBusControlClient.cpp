@@ -1,6 +1,7 @@
 #include "control/dbus/DBusControlClient.h"
 
 #include "control/dbus/ControlBus.h"
+#include "control/dbus/FreedesktopApplication.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -41,10 +42,11 @@ DBusControlClient::Status DBusControlClient::run(const CommandLine& line)
     return done;
 }
 
-void DBusControlClient::showPreferences()
+void DBusControlClient::activate(const std::string& activationToken, const std::string& startupId)
 {
     if (connect() == done)
-        call(ControlBus::interface(), ControlBus::method(ControlCommand::Action::showPreferences));
+        call(FreedesktopApplication::interface(), QStringLiteral("Activate"),
+            {FreedesktopApplication::platformData(activationToken, startupId)});
 }
 
 DBusControlClient::Status DBusControlClient::connect()

@@ -24,8 +24,9 @@ public:
 
     // Runs the commands in order, stopping at the first that fails.
     Status run(const CommandLine& line);
-    // Brings the running Vesperon's preferences to the front; quietly does nothing without one.
-    void showPreferences();
+    // Brings the running Vesperon's preferences to the front, passing on the token this process was
+    // launched with; quietly does nothing without one.
+    void activate(const std::string& activationToken, const std::string& startupId);
 
 private:
     Status connect();

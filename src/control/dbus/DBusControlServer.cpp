@@ -2,6 +2,7 @@
 
 #include "control/ControlService.h"
 #include "control/dbus/ControlBus.h"
+#include "control/dbus/FreedesktopApplication.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -9,6 +10,7 @@
 
 #include <ostream>
 #include <unistd.h>
+#include <variant>
 
 namespace vesperon {
 
@@ -29,9 +31,11 @@ constexpr const char* standardInterfaces = R"(<interface name="org.freedesktop.D
 
 } // namespace
 
-DBusControlServer::DBusControlServer(ControlService& service, std::ostream& messages)
+DBusControlServer::DBusControlServer(
+    ControlService& service, std::ostream& messages, std::function<void(const std::string&)> launchDone)
     : service_(service)
     , messages_(messages)
+    , launchDone_(std::move(launchDone))
 {
 }
 
@@ -72,7 +76,8 @@ bool DBusControlServer::start()
 
 QString DBusControlServer::introspect(const QString&) const
 {
-    return ControlBus::introspection(ControlBus::interface());
+    return ControlBus::introspection(ControlBus::interface())
+        + ControlBus::introspection(FreedesktopApplication::interface());
 }
 
 bool DBusControlServer::handleMessage(const QDBusMessage& call, const QDBusConnection& connection)
@@ -93,6 +98,8 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
         return call.createReply(QStringLiteral("<node>\n") + QString::fromLatin1(standardInterfaces)
             + introspect(call.path()) + QStringLiteral("</node>\n"));
     }
+    if (call.interface() == FreedesktopApplication::interface())
+        return answerLauncher(call);
     const auto action = ControlBus::action(call.member());
     if (!action || (!call.interface().isEmpty() && call.interface() != ControlBus::interface()))
         return call.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No method ") + call.member());
@@ -122,6 +129,19 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
     const std::string display = needsDisplay ? call.arguments().at(0).toString().toStdString() : std::string();
     if (const auto refused = service_.perform({*action, display, level, static_cast<int>(minutes)}))
         return call.createErrorReply(ControlBus::unknownDisplayError(), QString::fromStdString(*refused));
+    return call.createReply();
+}
+
+QDBusMessage DBusControlServer::answerLauncher(const QDBusMessage& call)
+{
+    const auto asked = FreedesktopApplication::command(call);
+    if (const auto* refusal = std::get_if<FreedesktopApplication::Refusal>(&asked))
+        return call.createErrorReply(refusal->error, refusal->message);
+    const ControlCommand& command = std::get<ControlCommand>(asked);
+    if (const auto refused = service_.perform(command))
+        return call.createErrorReply(ControlBus::unknownDisplayError(), QString::fromStdString(*refused));
+    if (command.action != ControlCommand::Action::showPreferences && !command.activationToken.empty() && launchDone_)
+        launchDone_(command.activationToken);
     return call.createReply();
 }
 
