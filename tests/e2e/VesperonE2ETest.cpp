@@ -2,18 +2,11 @@
 // keyboard's locks, a screen locker, stacking, a compositor, the command line, a lost server, no bus.
 #include "conformance/Conformance.h"
 #include "display/ScreenIdentity.h"
-#include "support/Daemon.h"
 #include "support/XServer.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMetaType>
-#include <QDBusPendingCall>
-#include <QDBusVariant>
 #include <QProcess>
 #include <QWindow>
-
-#include <fstream>
 
 #include <nlohmann/json.hpp>
 
@@ -217,65 +210,6 @@ TEST_F(VesperonE2E, TheCommandLineReachesTheRunningVesperonAndEndsWithAStatusScr
     EXPECT_EQ(command("--status"), 1) << "gone from the bus when --quit returns";
     ASSERT_TRUE(vesperon->waitForExit());
     EXPECT_EQ(vesperon->process.exitCode(), 0);
-}
-
-// Launchers start Vesperon by its name on the bus (the desktop entry is DBusActivatable) and run
-// its actions there; the command line still never starts it.
-TEST_F(VesperonE2E, ALauncherStartsItOnTheBusAndRunsItsActionsButACommandNeverDoes)
-{
-    const QString name = QStringLiteral("io.github.vesperon.Vesperon");
-    const auto service = SessionBus::servicesFolder() / (name.toStdString() + ".service");
-    std::ofstream(service) << "[D-BUS Service]\nName=" << name.toStdString() << "\nExec=" VESPERON_EXECUTABLE "\n";
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    // The service file goes, and the program the bus started with it, whatever fails.
-    const std::shared_ptr<void> ending(nullptr, [&](void*) {
-        std::filesystem::remove(service);
-        QDBusMessage quit = QDBusMessage::createMethodCall(
-            name, QStringLiteral("/io/github/vesperon/Vesperon"), name, QStringLiteral("Quit"));
-        quit.setAutoStartService(false);
-        bus.call(quit, QDBus::Block, 5000);
-    });
-    // As a session does at login: the programs the bus starts find the display and the user's folders.
-    QMap<QString, QString> environment;
-    const QProcessEnvironment ours = home.environment();
-    for (const QString& key : ours.keys())
-        environment.insert(key, ours.value(key));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString());
-    qDBusRegisterMetaType<QMap<QString, QString>>();
-    QDBusMessage update = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
-        QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("org.freedesktop.DBus"),
-        QStringLiteral("UpdateActivationEnvironment"));
-    update << QVariant::fromValue(environment);
-    ASSERT_EQ(bus.call(update).type(), QDBusMessage::ReplyMessage);
-
-    EXPECT_EQ(command("--blackout-all"), 1) << "a script learns it is not running";
-    EXPECT_FALSE(bus.interface()->isServiceRegistered(name));
-    const auto launcher = [&](const char* method, const QVariantList& arguments) {
-        QDBusMessage call = QDBusMessage::createMethodCall(name, QStringLiteral("/io/github/vesperon/Vesperon"),
-            QStringLiteral("org.freedesktop.Application"), QLatin1String(method));
-        call.setArguments(arguments);
-        QDBusPendingCall pending = bus.asyncCall(call, 20000); // this process hosts the tray it asks for
-        EXPECT_TRUE(spinUntil([&] { return pending.isFinished(); })) << method;
-        return pending.reply();
-    };
-    const auto action = [&](const char* actionName, const QVariantList& parameter = {}) {
-        return launcher("ActivateAction", {QLatin1String(actionName), parameter, QVariantMap()});
-    };
-    EXPECT_EQ(action("blackout-all").errorMessage(), QString());
-    EXPECT_TRUE(allDark());
-    EXPECT_EQ(action("keep-only", {QVariant::fromValue(QDBusVariant(QStringLiteral("2")))}).type(),
-        QDBusMessage::ReplyMessage);
-    EXPECT_TRUE(dark(left) && shows(right, white));
-    EXPECT_EQ(action("wake-all").type(), QDBusMessage::ReplyMessage);
-    EXPECT_TRUE(lit());
-    const QDBusMessage unknown = action("blackout-everything");
-    EXPECT_TRUE(unknown.errorName().endsWith(QLatin1String("InvalidArgs"))
-        && unknown.errorMessage().contains(QLatin1String("blackout-all, wake-all")))
-        << unknown.errorMessage().toStdString();
-    EXPECT_EQ(launcher("Activate", {QVariantMap()}).type(), QDBusMessage::ReplyMessage);
-    EXPECT_TRUE(spinUntil(preferencesShown));
-    EXPECT_EQ(action("quit").type(), QDBusMessage::ReplyMessage);
-    EXPECT_TRUE(spinUntil([&] { return !bus.interface()->isServiceRegistered(name); }));
 }
 
 TEST_F(VesperonE2E, ALostXServerEndsItWithOneLineAndStatusOneWhateverItWasDoing)

@@ -70,11 +70,10 @@ check_files() {
     done < <(grep '^Exec=vesperon ' "$entry")
     [ "$(grep -c '^Exec=vesperon --' "$entry")" = 2 ] || fail "the desktop entry does not offer its two actions"
 
-    # Launchers that activate it on the bus find the program the package installed.
-    local service=$root/usr/share/dbus-1/services/$id.service
+    # Launchers that activate it on the bus by the entry's name find the program the package installed.
     grep -q '^DBusActivatable=true$' "$entry" || fail "the desktop entry is not DBusActivatable"
-    [ "$(sed -n 's/^Name=//p' "$service")" = "$id" ] || fail "the D-Bus service has another name than the desktop entry"
-    [ "$(sed -n 's/^Exec=//p' "$service")" = /usr/bin/vesperon ] || fail "the D-Bus service does not start /usr/bin/vesperon"
+    [ "$(cat "$root/usr/share/dbus-1/services/$id.service")" = "[D-BUS Service]"$'\n'"Name=$id"$'\n'"Exec=/usr/bin/vesperon" ] ||
+        fail "the D-Bus service is not $id starting /usr/bin/vesperon"
 }
 
 check_package() {

@@ -12,10 +12,6 @@
 
 namespace vesperon::testing {
 
-namespace {
-std::filesystem::path busHome; // the one bus of the test process
-} // namespace
-
 Daemon::Daemon(const std::vector<std::string>& arguments, const std::string& package)
 {
     int fds[2];
@@ -57,7 +53,7 @@ SessionBus::SessionBus()
     char pattern[] = "/tmp/vesperon-bus-XXXXXX";
     if (!mkdtemp(pattern))
         throw std::runtime_error("cannot make a home for the session bus");
-    home_ = busHome = pattern;
+    home_ = latest_ = pattern;
     std::filesystem::create_directories(servicesFolder()); // there at the start, or the bus never looks
     daemon_ = std::make_unique<Daemon>(
         std::vector<std::string>{"env", "HOME=" + home_, "XDG_CONFIG_HOME=" + home_ + "/config",
@@ -65,8 +61,6 @@ SessionBus::SessionBus()
         "dbus-daemon");
     setenv("DBUS_SESSION_BUS_ADDRESS", address().c_str(), 1);
 }
-
-std::filesystem::path SessionBus::servicesFolder() { return busHome / "data" / "dbus-1" / "services"; }
 
 SessionBus::~SessionBus()
 {

@@ -36,11 +36,12 @@ public:
     SessionBus(const SessionBus&) = delete;
     SessionBus& operator=(const SessionBus&) = delete;
     const std::string& address() const { return daemon_->line(); }
-    // Where the bus looks for the service files of programs it may start.
-    static std::filesystem::path servicesFolder();
+    // Where the test process's bus looks for the service files of programs it may start.
+    static std::filesystem::path servicesFolder() { return latest_ / "data/dbus-1/services"; }
 
 private:
     std::string home_;
+    static inline std::filesystem::path latest_;
     std::unique_ptr<Daemon> daemon_;
 };
 

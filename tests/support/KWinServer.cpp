@@ -1,6 +1,6 @@
 #include "support/KWinServer.h"
 
-#include "fake-input-client-protocol.h"
+#include "support/QtSpin.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -13,7 +13,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
+#include <sys/mman.h>
 #include <thread>
+#include <type_traits>
 #include <unistd.h>
 #include <vector>
 
@@ -43,29 +45,72 @@ KWinServer::KWinServer()
 
     static const wl_registry_listener listener{
         [](void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
-            if (std::strcmp(interface, org_kde_kwin_fake_input_interface.name) == 0)
-                *static_cast<org_kde_kwin_fake_input**>(data) = static_cast<org_kde_kwin_fake_input*>(
-                    wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4));
+            auto& globals = *static_cast<Globals*>(data);
+            const auto bind = [&](auto*& global, const wl_interface& type, std::uint32_t version) {
+                if (std::strcmp(interface, type.name) == 0)
+                    global = static_cast<std::remove_reference_t<decltype(global)>>(
+                        wl_registry_bind(registry, name, &type, version));
+            };
+            bind(globals.input, org_kde_kwin_fake_input_interface, 4);
+            bind(globals.compositor, wl_compositor_interface, 1);
+            bind(globals.shm, wl_shm_interface, 1);
+            bind(globals.shell, xdg_wm_base_interface, 1);
+            bind(globals.activation, xdg_activation_v1_interface, 1);
         },
         [](void*, wl_registry*, std::uint32_t) {},
     };
-    wl_registry_add_listener(wl_display_get_registry(display_), &listener, &input_);
+    wl_registry_add_listener(wl_display_get_registry(display_), &listener, &globals_);
     sync();
-    if (!input_)
+    if (!globals_.input)
         throw std::runtime_error("KWin offers no fake input");
-    org_kde_kwin_fake_input_authenticate(input_, "Vesperon tests", "input for the end-to-end tests");
+    org_kde_kwin_fake_input_authenticate(globals_.input, "Vesperon tests", "input for the end-to-end tests");
     sync();
 }
 
 KWinServer::~KWinServer()
 {
-    if (input_)
-        org_kde_kwin_fake_input_destroy(input_);
+    if (globals_.input)
+        org_kde_kwin_fake_input_destroy(globals_.input);
     wl_display_disconnect(display_);
     kwin_.reset();
 }
 
 void KWinServer::sync() { wl_display_roundtrip(display_); }
+
+std::string KWinServer::launcherToken()
+{
+    static const xdg_surface_listener configured{
+        [](void*, xdg_surface* frame, std::uint32_t serial) { xdg_surface_ack_configure(frame, serial); }};
+    wl_surface* surface = wl_compositor_create_surface(globals_.compositor);
+    xdg_surface* frame = xdg_wm_base_get_xdg_surface(globals_.shell, surface);
+    xdg_surface_add_listener(frame, &configured, nullptr);
+    xdg_surface_get_toplevel(frame);
+    wl_surface_commit(surface);
+    sync();
+    // A 64×64 picture, that it shows and so is a window.
+    const int fd = memfd_create("launcher", MFD_CLOEXEC), size = 64 * 64 * 4;
+    if (fd < 0 || ftruncate(fd, size) != 0)
+        return {};
+    wl_shm_pool* pool = wl_shm_create_pool(globals_.shm, fd, size);
+    wl_surface_attach(surface, wl_shm_pool_create_buffer(pool, 0, 64, 64, 64 * 4, WL_SHM_FORMAT_XRGB8888), 0, 0);
+    wl_shm_pool_destroy(pool), close(fd);
+    wl_surface_commit(surface);
+
+    static const xdg_activation_token_v1_listener done{
+        [](void* data, xdg_activation_token_v1*, const char* token) { *static_cast<std::string*>(data) = token; }};
+    std::string token;
+    // Refused until KWin has given the new window the keyboard.
+    spinUntil([&] {
+        xdg_activation_token_v1* request = xdg_activation_v1_get_activation_token(globals_.activation);
+        xdg_activation_token_v1_add_listener(request, &done, &token);
+        xdg_activation_token_v1_set_surface(request, surface);
+        xdg_activation_token_v1_commit(request);
+        sync();
+        xdg_activation_token_v1_destroy(request);
+        return token != "not-granted-666";
+    });
+    return token;
+}
 
 QImage KWinServer::capture(const Rect& area) const
 {
@@ -106,27 +151,27 @@ QImage KWinServer::capture(const Rect& area) const
 
 void KWinServer::moveTo(int x, int y)
 {
-    org_kde_kwin_fake_input_pointer_motion_absolute(input_, wl_fixed_from_int(x), wl_fixed_from_int(y));
+    org_kde_kwin_fake_input_pointer_motion_absolute(globals_.input, wl_fixed_from_int(x), wl_fixed_from_int(y));
     sync();
 }
 
 void KWinServer::button(std::uint32_t button, bool pressed)
 {
     org_kde_kwin_fake_input_button(
-        input_, button, pressed ? WL_POINTER_BUTTON_STATE_PRESSED : WL_POINTER_BUTTON_STATE_RELEASED);
+        globals_.input, button, pressed ? WL_POINTER_BUTTON_STATE_PRESSED : WL_POINTER_BUTTON_STATE_RELEASED);
     sync();
 }
 
 void KWinServer::scroll()
 {
-    org_kde_kwin_fake_input_axis(input_, WL_POINTER_AXIS_VERTICAL_SCROLL, wl_fixed_from_int(15));
+    org_kde_kwin_fake_input_axis(globals_.input, WL_POINTER_AXIS_VERTICAL_SCROLL, wl_fixed_from_int(15));
     sync();
 }
 
 void KWinServer::key(std::uint32_t key, bool pressed)
 {
     org_kde_kwin_fake_input_keyboard_key(
-        input_, key, pressed ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
+        globals_.input, key, pressed ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
     sync();
 }
 

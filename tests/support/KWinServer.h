@@ -3,14 +3,15 @@
 #include "support/Daemon.h"
 #include "support/TestServer.h"
 
+#include "fake-input-client-protocol.h"
+#include "xdg-activation-v1-client-protocol.h"
+#include "xdg-shell-client-protocol.h"
+
 #include <QTemporaryDir>
 
 #include <filesystem>
 #include <memory>
 #include <string>
-
-struct wl_display;
-struct org_kde_kwin_fake_input;
 
 namespace vesperon::testing {
 
@@ -35,6 +36,10 @@ public:
     void button(std::uint32_t button, bool pressed) override;
     void key(std::uint32_t key, bool pressed) override;
     void scroll() override;
+    // Opens a small window of the harness's own, which takes the keyboard as a new window does, and
+    // asks for an activation token from it, as the desktop's launcher does for a program it starts:
+    // KWin grants one only to the window in front.
+    std::string launcherToken();
 
 private:
     void sync();
@@ -44,7 +49,13 @@ private:
     std::string socket_;
     std::unique_ptr<Daemon> kwin_;
     wl_display* display_ = nullptr;
-    org_kde_kwin_fake_input* input_ = nullptr;
+    struct Globals {
+        org_kde_kwin_fake_input* input = nullptr;
+        wl_compositor* compositor = nullptr;
+        wl_shm* shm = nullptr;
+        xdg_wm_base* shell = nullptr;
+        xdg_activation_v1* activation = nullptr;
+    } globals_;
 };
 
 } // namespace vesperon::testing

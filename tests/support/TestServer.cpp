@@ -1,6 +1,8 @@
 #include "support/TestServer.h"
 
-#include <QDBusConnection>
+#include "support/QtSpin.h"
+
+#include <QDBusPendingCall>
 
 #include <cstdlib>
 #include <iterator>
@@ -58,11 +60,13 @@ void TestServer::useWayland(const std::string& socket)
 }
 
 QDBusMessage busCall(const QString& service, const QString& path, const QString& interface, const QString& method,
-    const QVariantList& arguments)
+    const QVariantList& arguments, QDBusConnection bus)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
-    return QDBusConnection::sessionBus().call(message, QDBus::Block, 10000);
+    QDBusPendingCall pending = bus.asyncCall(message, 20000);
+    spinUntil([&] { return pending.isFinished(); }, 21000);
+    return pending.reply();
 }
 
 } // namespace vesperon::testing

@@ -2,6 +2,7 @@
 
 #include "core/Geometry.h"
 
+#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QImage>
 
@@ -75,8 +76,9 @@ protected:
 // The server the test process's main started.
 TestServer& testServer();
 
-// A method call on this process's session bus, waited for up to 10 s: its reply or its error.
+// A method call on this process's session bus (or `bus`), waited for up to 20 s: its reply or its
+// error. The event loop runs meanwhile: the callee may call back an object this process serves.
 QDBusMessage busCall(const QString& service, const QString& path, const QString& interface, const QString& method,
-    const QVariantList& arguments = {});
+    const QVariantList& arguments = {}, QDBusConnection bus = QDBusConnection::sessionBus());
 
 } // namespace vesperon::testing

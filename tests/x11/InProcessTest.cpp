@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QDBusMessage>
-#include <QDBusPendingCall>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -237,12 +236,8 @@ TEST(ScreenSaverInhibition, ServedWhereNoDesktopServesItAndAnInhibitionEndsWithI
 
     std::optional<QDBusConnection> player = QDBusConnection::connectToBus(address, QStringLiteral("player"));
     const auto call = [&](const char* method, const QVariantList& arguments) {
-        const QString name = QStringLiteral("org.freedesktop.ScreenSaver");
-        QDBusMessage message = QDBusMessage::createMethodCall(name, "/org/freedesktop/ScreenSaver", name, method);
-        message.setArguments(arguments);
-        QDBusPendingCall pending = player->asyncCall(message); // this thread serves it: no blocking call
-        EXPECT_TRUE(spinUntil([&] { return pending.isFinished(); }));
-        return pending.reply();
+        const QString name = QStringLiteral("org.freedesktop.ScreenSaver"); // served by this thread
+        return busCall(name, QStringLiteral("/org/freedesktop/ScreenSaver"), name, method, arguments, *player);
     };
     const QDBusMessage cookie = call("Inhibit", {"Firefox", "Playing video"});
     ASSERT_EQ(cookie.type(), QDBusMessage::ReplyMessage) << cookie.errorMessage().toStdString();
