@@ -157,9 +157,8 @@ TEST_F(Conformance, OnAPanelThatDrawsNoMenuALeftOrRightClickOpensOneThatWorks)
     const auto window = openWindow(0, white);
     launch();
     for (const char* click : {"Activate", "ContextMenu"}) {
-        // The window has the keyboard back after the last round's wake. A click would be too much:
-        // Qt answers one on a window it does not yet know is active by asking the compositor to
-        // activate it, and on Wayland that is granted late, after the menu has taken the keyboard.
+        // The window has the keyboard back after the last wake. A click on it would make Qt ask to activate
+        // it, which on Wayland is granted late: after the menu has taken the keyboard.
         if (!traits.placesWindows)
             window->activateWindow(); // without a window manager nothing else focuses it
         ASSERT_TRUE(spinUntil([&] { return window->isActiveWindow(); })) << click;

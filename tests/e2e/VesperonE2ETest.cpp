@@ -206,6 +206,10 @@ TEST_F(VesperonE2E, TheCommandLineReachesTheRunningVesperonAndEndsWithAStatusScr
     EXPECT_TRUE(lit());
     ASSERT_EQ(command("--preferences"), 0);
     EXPECT_TRUE(spinUntil(preferencesShown));
+    VesperonProcess again(home, [](QProcessEnvironment& env) { env.insert("DESKTOP_STARTUP_ID", "dock-7_TIME1234"); });
+    ASSERT_TRUE(again.waitForExit());
+    EXPECT_EQ(xvfb().run("xprop -name 'Vesperon Preferences' _NET_STARTUP_ID | grep -q dock-7_TIME1234"), 0)
+        << "a second start passes on the launcher's startup id to the window it raises";
     ASSERT_EQ(command("--quit"), 0);
     EXPECT_EQ(command("--status"), 1) << "gone from the bus when --quit returns";
     ASSERT_TRUE(vesperon->waitForExit());

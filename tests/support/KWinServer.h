@@ -36,9 +36,8 @@ public:
     void button(std::uint32_t button, bool pressed) override;
     void key(std::uint32_t key, bool pressed) override;
     void scroll() override;
-    // Opens a small window of the harness's own, which takes the keyboard as a new window does, and
-    // asks for an activation token from it, as the desktop's launcher does for a program it starts:
-    // KWin grants one only to the window in front.
+    // Opens a small window of the harness's own, which takes the keyboard as a new window does, and asks
+    // for an activation token from it, as a launcher does: KWin grants one only to the window in front.
     std::string launcherToken();
 
 private:

@@ -49,9 +49,8 @@ TEST_F(KWinE2E, KdesShortcutServiceRunsTheHotkeyRefusesWhatKWinKeepsAndStoresWha
     EXPECT_TRUE(dark(left) && dark(right)) << "registered with the stored combination at the next start";
 }
 
-// Launchers start Vesperon on the bus (its desktop entry is DBusActivatable) and run its actions
-// there; a command never starts it. A second start from a launcher brings the preferences to the
-// front: the test knows it as they show over the middle of its window, which was in front of them.
+// Launchers start Vesperon on the bus (its desktop entry is DBusActivatable) and run its actions; a command
+// never starts it. A second start from a launcher brings the preferences over the window in front of them.
 TEST_F(KWinE2E, ALauncherStartsItOnTheBusRunsItsActionsAndBringsThePreferencesToTheFront)
 {
     const auto window = openWindow(0, white);
@@ -77,8 +76,7 @@ TEST_F(KWinE2E, ALauncherStartsItOnTheBusRunsItsActionsAndBringsThePreferencesTo
     EXPECT_EQ(action("wake-all"), QDBusMessage::ReplyMessage);
     EXPECT_TRUE(spinUntil([&] { return statusStartsWith("No blackout"); }));
 
-    // Where the preferences open, in the middle of the primary output, beside the small launcher that
-    // opens there too.
+    // Within the preferences, which open mid-output, and beside the small launcher opening there too.
     const Rect middle{440, 320, 150, 40};
     EXPECT_EQ(
         busCall(name, path, launcher, QStringLiteral("Activate"), {QVariantMap()}).type(), QDBusMessage::ReplyMessage);
