@@ -95,6 +95,15 @@ bool KeyCodeTable::isModifier(std::uint8_t x11KeyCode)
     return std::ranges::find(modifiers, x11KeyCode - evdevOffset) != modifiers.end();
 }
 
+std::optional<std::uint16_t> KeyCodeTable::pressedKey(std::uint32_t xkbKeyCode)
+{
+    if (xkbKeyCode > 255)
+        return unknownKey;
+    if (isModifier(static_cast<std::uint8_t>(xkbKeyCode)))
+        return std::nullopt;
+    return fromX11(static_cast<std::uint8_t>(xkbKeyCode)).value_or(unknownKey);
+}
+
 std::optional<std::uint16_t> XkbKeyboardMap::keyCode(std::uint32_t nativeScanCode) const
 {
     if (nativeScanCode > 255)

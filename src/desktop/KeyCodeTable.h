@@ -21,6 +21,10 @@ std::optional<std::uint8_t> toX11(std::uint32_t keyCode);
 // Shift, Control, Alt, Super, AltGr and the lock keys: pressed alone they are no key press.
 bool isModifier(std::uint8_t x11KeyCode);
 
+// What a press of the key with this XKB keycode is to the wake rules: none for a modifier alone,
+// unknownKey for one beyond the table or the X range (media keys).
+std::optional<std::uint16_t> pressedKey(std::uint32_t xkbKeyCode);
+
 } // namespace KeyCodeTable
 
 // The table behind the seam: Qt reports the XKB keycode as a key event's native scan code, on X11

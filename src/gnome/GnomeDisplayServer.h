@@ -18,11 +18,6 @@ public:
     bool isGranted() const override { return true; }
     void request() override {}
     void explain() override {}
-    std::string whatIsSeen() const override
-    {
-        return "Through Vesperon's GNOME Shell extension: clicks, wheel and pointer movement, and that a key "
-               "was pressed but not which, so a key wakes the displays only where any key may";
-    }
 };
 
 // GNOME Shell on Wayland, which has no layer-shell and lets no program bind keys: Vesperon's

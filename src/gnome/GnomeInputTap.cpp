@@ -1,5 +1,6 @@
 #include "gnome/GnomeInputTap.h"
 
+#include "core/EventFlags.h"
 #include "desktop/KeyCodeTable.h"
 #include "gnome/GnomeShellExtension.h"
 
@@ -18,9 +19,10 @@ bool GnomeInputTap::start(Handler handler)
 {
     handler_ = std::move(handler);
     pointer_ = extension_.pointer.connect([this](const std::string& kind, const Point& at) { pointer(kind, at); });
-    active_ = extension_.userActive.connect([this] {
-        if (handler_)
-            handler_(InputEvent{InputEvent::Type::keyDown, KeyCodeTable::unknownKey, 0, std::nullopt});
+    key_ = extension_.key.connect([this](std::uint32_t code, std::uint32_t modifiers) {
+        const auto pressed = KeyCodeTable::pressedKey(code);
+        if (handler_ && pressed)
+            handler_(InputEvent{InputEvent::Type::keyDown, *pressed, eventFlagsFromX11State(modifiers), std::nullopt});
     });
     return true;
 }
@@ -29,7 +31,7 @@ void GnomeInputTap::stop()
 {
     handler_ = {};
     pointer_.cancel();
-    active_.cancel();
+    key_.cancel();
 }
 
 void GnomeInputTap::setMotionWanted(bool wanted)

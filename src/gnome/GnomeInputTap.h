@@ -9,10 +9,8 @@ namespace vesperon {
 
 class GnomeShellExtension;
 
-// Input as GNOME Shell's extension sees it: clicks, wheel and movement over the black actors, and,
-// while a blackout wants it, the next input anywhere. Keys pressed in a window reach it unchanged,
-// and the shell says only that there was one, not which: it arrives as a key without a code, which
-// wakes where any key does.
+// Input as GNOME Shell's extension sees it while a blackout wants it: every key press, click, wheel
+// step and movement anywhere, with where the pointer was; all of it still reaches its window.
 class GnomeInputTap : public InputTap {
 public:
     explicit GnomeInputTap(GnomeShellExtension& extension);
@@ -28,7 +26,7 @@ private:
     Handler handler_;
     bool motionWanted_ = false;
     Subscription pointer_;
-    Subscription active_;
+    Subscription key_;
     Subscription returned_;
 };
 

@@ -82,7 +82,7 @@ GnomeShellExtension::GnomeShellExtension()
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.connect(extension, path, interface, QStringLiteral("Pointer"), this, SLOT(pointerSignal(QString, int, int)));
     bus.connect(extension, path, interface, QStringLiteral("Hotkey"), this, SLOT(hotkeySignal(uint)));
-    bus.connect(extension, path, interface, QStringLiteral("UserActive"), this, SLOT(userActiveSignal()));
+    bus.connect(extension, path, interface, QStringLiteral("Key"), this, SLOT(keySignal(uint, uint)));
     bus.connect(extension, path, interface, QStringLiteral("Idle"), this, SLOT(idleSignal()));
 }
 
@@ -125,6 +125,6 @@ void GnomeShellExtension::pointerSignal(const QString& kind, int x, int y)
 
 void GnomeShellExtension::hotkeySignal(uint action) { hotkey.emit(action); }
 
-void GnomeShellExtension::userActiveSignal() { userActive.emit(); }
+void GnomeShellExtension::keySignal(uint code, uint modifiers) { key.emit(code, modifiers); }
 
 } // namespace vesperon

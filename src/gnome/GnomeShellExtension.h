@@ -39,7 +39,7 @@ public:
     // shell or another program has it.
     std::optional<std::uint32_t> grabKey(const std::string& accelerator);
     void ungrabKey(std::uint32_t action);
-    // While wanted, `userActive` fires once per burst of input of any kind, anywhere.
+    // While wanted, `key` and `pointer` tell of every input, anywhere.
     void watchActivity(bool wanted);
 
     // `idle` fires once when no input came for `ms` from now; 0 stops watching.
@@ -50,13 +50,13 @@ public:
     Signal<> returned;
     Signal<std::string, Point> pointer; // "left", "right", "scroll" or "motion", and where
     Signal<std::uint32_t> hotkey;
-    Signal<> userActive;
+    Signal<std::uint32_t, std::uint32_t> key; // X keycode, X11 modifier state
     Signal<> idle;
 
 private Q_SLOTS:
     void pointerSignal(const QString& kind, int x, int y);
     void hotkeySignal(uint action);
-    void userActiveSignal();
+    void keySignal(uint code, uint modifiers);
     void idleSignal() { idle.emit(); }
 
 private:

@@ -173,15 +173,8 @@ void WaylandInputTap::modifiers(
 
 void WaylandInputTap::key(std::uint32_t key, std::uint32_t state)
 {
-    const std::uint32_t xkbCode = key + 8;
-    std::uint16_t code = KeyCodeTable::unknownKey; // beyond the X range: media and other keys
-    if (xkbCode <= 255) {
-        const auto x11Code = static_cast<std::uint8_t>(xkbCode);
-        if (KeyCodeTable::isModifier(x11Code))
-            return; // a modifier alone is no key press
-        code = KeyCodeTable::fromX11(x11Code).value_or(KeyCodeTable::unknownKey);
-    }
-    deliver(state == WL_KEYBOARD_KEY_STATE_PRESSED ? InputEvent::Type::keyDown : InputEvent::Type::keyUp, code);
+    if (const auto code = KeyCodeTable::pressedKey(key + 8)) // evdev to XKB
+        deliver(state == WL_KEYBOARD_KEY_STATE_PRESSED ? InputEvent::Type::keyDown : InputEvent::Type::keyUp, *code);
 }
 
 void WaylandInputTap::deliver(InputEvent::Type type, std::uint16_t keyCode)

@@ -14,20 +14,6 @@ namespace vesperon {
 
 namespace {
 
-std::uint64_t flagsFromModifiers(std::uint8_t mods)
-{
-    std::uint64_t flags = 0;
-    if (mods & XCB_MOD_MASK_SHIFT)
-        flags |= EventFlags::shift;
-    if (mods & XCB_MOD_MASK_CONTROL)
-        flags |= EventFlags::control;
-    if (mods & XCB_MOD_MASK_1)
-        flags |= EventFlags::alt;
-    if (mods & XCB_MOD_MASK_4)
-        flags |= EventFlags::super;
-    return flags;
-}
-
 struct RawEventMask {
     xcb_input_event_mask_t head;
     std::uint32_t bits;
@@ -99,7 +85,7 @@ void X11InputTap::followModifiers(bool follow)
     if (!follow)
         return;
     if (auto* state = xcb_xkb_get_state_reply(c, xcb_xkb_get_state(c, XCB_XKB_ID_USE_CORE_KBD), nullptr)) {
-        flags_ = flagsFromModifiers(state->mods);
+        flags_ = eventFlagsFromX11State(state->mods);
         std::free(state);
     }
 }
@@ -157,7 +143,7 @@ void X11InputTap::handle(const xcb_generic_event_t& event)
     if (xkbFirstEvent_ && type == xkbFirstEvent_) {
         const auto& xkb = reinterpret_cast<const xcb_xkb_state_notify_event_t&>(event);
         if (xkb.xkbType == XCB_XKB_STATE_NOTIFY)
-            flags_ = flagsFromModifiers(xkb.mods);
+            flags_ = eventFlagsFromX11State(xkb.mods);
         return;
     }
     if (type != XCB_GE_GENERIC)

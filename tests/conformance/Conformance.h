@@ -68,6 +68,21 @@ struct Conformance : ::testing::Test {
         return window;
     }
 
+    // Clicks `window` at `at` until a key reaches it: active is not yet the keyboard's, and a shell
+    // may still hold it from its start-up Overview. A bare X server focuses no window by itself.
+    bool takesKeyboard(Window& window, const Point& at)
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            server.click(int(at.x), int(at.y));
+            if (!traits.placesWindows)
+                window.activateWindow();
+            server.typeKey(EvdevKey::leftShift);
+            if (spinUntil([&] { return window.keys > 0; }, 3000))
+                return true;
+        }
+        return false;
+    }
+
     bool shows(const Rect& area, std::uint32_t rgb)
     {
         return spinUntil([&] { return server.shows(area, rgb); });

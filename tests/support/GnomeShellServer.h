@@ -27,15 +27,8 @@ public:
     GnomeShellServer& operator=(const GnomeShellServer&) = delete;
 
     void becomeDisplay() const override { useWayland(socket_); }
-    // The extension tells that a key was pressed, not which, and the key still reaches the window;
-    // every input is one kind of activity to it.
-    Traits traits() const override
-    {
-        return {.tellsWhichKey = false,
-            .keysReachWindowWhileAllDark = true,
-            .tellsInputOnLitDisplays = false,
-            .opensMenusOfItsOwn = false};
-    }
+    // The extension watches keys without taking them: they still reach the window in front.
+    Traits traits() const override { return {.keysReachWindowWhileAllDark = true, .opensMenusOfItsOwn = false}; }
     QImage capture(const Rect& area) const override;
     // New windows open on the monitor under the pointer.
     void focusOutput(int index) override { moveTo(int(output(index).x) + outputWidth / 2, outputHeight / 2); }

@@ -9,13 +9,12 @@ const objectPath = '/org/gnome/Shell/Extensions/Vesperon';
 // From data/dbus/io.github.vesperon.Vesperon.Shell.xml, put here by the build.
 const interfaceXml = `@interfaceXml@`;
 
-const motionInterval = 50; // ms: one movement report per interval is enough to wake
+const motionInterval = 50; // ms
 
+// Reactive, so a click on black goes no further; Activity tells of it.
 class Overlays {
-    constructor(report) {
-        this._report = report;
+    constructor() {
         this._actors = [];
-        this._lastMotion = 0;
         // 'actor-added' until GNOME 45, 'child-added' after
         const added = GObject.signal_lookup('child-added', global.stage.constructor.$gtype) ? 'child-added' : 'actor-added';
         this._raise = global.stage.connect(added, () => this._raiseAll());
@@ -32,23 +31,8 @@ class Overlays {
     _make(x, y, width, height, opacity) {
         const actor = new St.Widget({x, y, width, height, reactive: true, style: 'background-color: black;',
             opacity: Math.round(255 * Math.min(Math.max(opacity, 0), 1))});
-        actor.connect('button-press-event', (_, event) =>
-            this._pointer(event, event.get_button() === Clutter.BUTTON_SECONDARY ? 'right' : 'left'));
-        actor.connect('scroll-event', (_, event) => this._pointer(event, 'scroll'));
-        actor.connect('motion-event', (_, event) => {
-            if (event.get_time() - this._lastMotion < motionInterval)
-                return Clutter.EVENT_STOP;
-            this._lastMotion = event.get_time();
-            return this._pointer(event, 'motion');
-        });
         global.stage.add_child(actor);
         return actor;
-    }
-
-    _pointer(event, kind) {
-        const [x, y] = event.get_coords();
-        this._report('Pointer', new GLib.Variant('(sii)', [kind, Math.round(x), Math.round(y)]));
-        return Clutter.EVENT_STOP;
     }
 
     // Whatever the shell adds to the stage later (a notification, the OSD) stays beneath.
@@ -63,14 +47,12 @@ class Overlays {
 }
 
 class Keys {
-    constructor(report, pressed) {
+    constructor(report) {
         this._report = report;
         this._actions = new Set();
         this._activated = global.display.connect('accelerator-activated', (_, action) => {
-            if (!this._actions.has(action))
-                return;
-            pressed();
-            this._report('Hotkey', new GLib.Variant('(u)', [action]));
+            if (this._actions.has(action))
+                this._report('Hotkey', new GLib.Variant('(u)', [action]));
         });
     }
 
@@ -101,14 +83,6 @@ class Keys {
     }
 }
 
-// The next input of any kind, wherever it goes: keys reach the focused window unchanged. Input
-// counts once the user has been still for a moment with no modifier held, so that letting go of
-// the hotkey that began a blackout does not end it; one report per burst. Neither a hotkey nor a
-// modifier pressed for one counts.
-const settleTime = 300; // ms
-const heldModifiers = Clutter.ModifierType.SHIFT_MASK | Clutter.ModifierType.CONTROL_MASK |
-    Clutter.ModifierType.MOD1_MASK | Clutter.ModifierType.MOD4_MASK | Clutter.ModifierType.SUPER_MASK;
-
 // Watches on the shell's idle monitor, removed together.
 class Watches {
     constructor() {
@@ -127,7 +101,7 @@ class Watches {
         return id;
     }
 
-    // Fires once, on the next input.
+    // Fires once, on the next input, while the shell handles it.
     active(callback) {
         const id = this._monitor.add_user_active_watch(() => {
             this._ids.delete(id);
@@ -135,10 +109,6 @@ class Watches {
         });
         this._ids.add(id);
         return id;
-    }
-
-    has(id) {
-        return this._ids.has(id);
     }
 
     remove(id) {
@@ -152,49 +122,66 @@ class Watches {
     }
 }
 
+// Every key press, click, wheel turn and movement, wherever it goes, told as it comes and left to
+// reach its window. The idle monitor calls back while the shell handles the event (windows' input
+// never passes the stage's event filters), so the event itself says what it was.
 class Activity {
     constructor(report) {
         this._report = report;
         this._watches = new Watches();
-        this._active = 0;
-        this._pending = 0;
+        this._again = 0;
+        this._lastMotion = 0;
     }
 
     watch(wanted) {
         this._watches.clear();
-        this.suppress();
-        if (!wanted)
-            return;
-        this._watches.idle(settleTime, () => {
-            const [x, y, modifiers] = global.get_pointer();
-            if (this._watches.has(this._active) || modifiers & heldModifiers)
-                return;
-            // Told once the shell has handled the input in full: a hotkey of Vesperon's, or a
-            // modifier held for one, is no return of the user.
-            this._active = this._watches.active(() => {
-                this._pending = GLib.idle_add(GLib.PRIORITY_DEFAULT, () => {
-                    this._pending = 0;
-                    this._told(x, y);
-                    return GLib.SOURCE_REMOVE;
-                });
+        if (this._again)
+            GLib.source_remove(this._again);
+        this._again = 0;
+        if (wanted)
+            this._arm();
+    }
+
+    // A watch fires once; the next is added on the next turn, since the monitor is still going
+    // through its watches, and before the next batch of input.
+    _arm() {
+        this._watches.active(() => {
+            this._tell(Clutter.get_current_event());
+            this._again = GLib.idle_add(GLib.PRIORITY_HIGH, () => {
+                this._again = 0;
+                this._arm();
+                return GLib.SOURCE_REMOVE;
             });
         });
     }
 
-    // Movement is told apart from the rest: Vesperon may ignore it.
-    _told(x, y) {
-        const [nowX, nowY, modifiers] = global.get_pointer();
-        if (nowX !== x || nowY !== y)
-            this._report('Pointer', new GLib.Variant('(sii)', ['motion', nowX, nowY]));
-        else if (!(modifiers & heldModifiers))
-            this._report('UserActive', null);
+    _tell(event) {
+        const type = event ? event.type() : Clutter.EventType.NOTHING;
+        switch (type) {
+        case Clutter.EventType.KEY_PRESS:
+            this._report('Key', new GLib.Variant('(uu)', [event.get_key_code(), event.get_state()]));
+            break;
+        case Clutter.EventType.BUTTON_PRESS:
+            this._pointer(event, event.get_button() === Clutter.BUTTON_SECONDARY ? 'right' : 'left');
+            break;
+        case Clutter.EventType.TOUCH_BEGIN:
+            this._pointer(event, 'left');
+            break;
+        case Clutter.EventType.SCROLL:
+        case Clutter.EventType.MOTION:
+        case Clutter.EventType.TOUCH_UPDATE:
+            // A touchpad sends both by the hundred: one report per interval is enough to wake.
+            if (event.get_time() - this._lastMotion >= motionInterval) {
+                this._lastMotion = event.get_time();
+                this._pointer(event, type === Clutter.EventType.SCROLL ? 'scroll' : 'motion');
+            }
+            break;
+        }
     }
 
-    // The input that came with a hotkey of Vesperon's.
-    suppress() {
-        if (this._pending)
-            GLib.source_remove(this._pending);
-        this._pending = 0;
+    _pointer(event, kind) {
+        const [x, y] = event.get_coords();
+        this._report('Pointer', new GLib.Variant('(sii)', [kind, Math.round(x), Math.round(y)]));
     }
 }
 
@@ -224,9 +211,9 @@ class IdleTime {
 class Service {
     constructor() {
         const report = (name, parameters) => this._object.emit_signal(name, parameters);
-        this._overlays = new Overlays(report);
+        this._overlays = new Overlays();
         this._activity = new Activity(report);
-        this._keys = new Keys(report, () => this._activity.suppress());
+        this._keys = new Keys(report);
         this._idleTime = new IdleTime(report);
         this._owner = null;
         this._ownerWatch = 0;
