@@ -20,7 +20,7 @@ Backend LinuxDesktop::backend(DisplayServer& server)
     screens.completeWith(server.edids());
     screens.useDevicePixels(server.placesInDevicePixels());
     server.watchTray([this] { tray.recheck(); });
-    return Backend{runLoop, application, settings, autostart, screens, tray, notifier, server.windows(),
+    return Backend{runLoop, application, settings, autostart, screens, server.tray(tray), notifier, server.windows(),
         server.hotkeys(), server.inputTap(), server.inputAccess(), server.keyboard(), server.idle(), idleInhibition};
 }
 

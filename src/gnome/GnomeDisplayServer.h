@@ -7,8 +7,11 @@
 #include "gnome/GnomeInputTap.h"
 #include "gnome/GnomeOverlays.h"
 #include "gnome/GnomeShellExtension.h"
+#include "gnome/GnomeTopBar.h"
 #include "platform/Backend.h"
 #include "platform/InputAccess.h"
+
+#include <optional>
 
 namespace vesperon {
 
@@ -36,6 +39,7 @@ public:
     InputAccess& inputAccess() override { return access_; }
     KeyboardMap& keyboard() override { return keyboard_; }
     IdleMonitor& idle() override { return idle_; }
+    Tray& tray(Tray& trayIcon) override { return topBar_.emplace(extension_, trayIcon); }
 
 private:
     GnomeShellExtension extension_;
@@ -47,6 +51,7 @@ private:
     GnomeInputAccess access_;
     XkbKeyboardMap keyboard_;
     GnomeIdleMonitor idle_;
+    std::optional<GnomeTopBar> topBar_;
 };
 
 } // namespace vesperon

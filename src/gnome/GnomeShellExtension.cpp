@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
@@ -31,6 +32,26 @@ QDBusMessage shellCall(const QString& name, const QString& argument)
     message.setArguments({argument});
     return QDBusConnection::sessionBus().call(message, QDBus::Block, 5000);
 }
+
+} // namespace
+
+QDBusArgument& operator<<(QDBusArgument& argument, const PanelMenuEntry& entry)
+{
+    argument.beginStructure();
+    argument << entry.id << entry.parent << entry.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, PanelMenuEntry& entry)
+{
+    argument.beginStructure();
+    argument >> entry.id >> entry.parent >> entry.properties;
+    argument.endStructure();
+    return argument;
+}
+
+namespace {
 
 bool isLoaded()
 {
@@ -78,12 +99,17 @@ GnomeShellExtension::GnomeShellExtension()
     : watcher_(new QDBusServiceWatcher(
         extension, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForRegistration, this))
 {
+    qDBusRegisterMetaType<PanelMenuEntry>();
+    qDBusRegisterMetaType<QList<PanelMenuEntry>>();
     connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, [this] { returned.emit(); });
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.connect(extension, path, interface, QStringLiteral("Pointer"), this, SLOT(pointerSignal(QString, int, int)));
     bus.connect(extension, path, interface, QStringLiteral("Hotkey"), this, SLOT(hotkeySignal(uint)));
     bus.connect(extension, path, interface, QStringLiteral("Key"), this, SLOT(keySignal(uint, uint)));
     bus.connect(extension, path, interface, QStringLiteral("Idle"), this, SLOT(idleSignal()));
+    bus.connect(
+        extension, path, interface, QStringLiteral("MenuActivated"), this, SLOT(menuActivatedSignal(uint, int)));
+    bus.connect(extension, path, interface, QStringLiteral("MenuOpening"), this, SLOT(menuOpeningSignal()));
 }
 
 void GnomeShellExtension::setOverlays(const std::vector<Rect>& frames, double opacity)
@@ -116,6 +142,12 @@ void GnomeShellExtension::watchActivity(bool wanted)
 void GnomeShellExtension::watchIdle(std::uint32_t ms)
 {
     QDBusConnection::sessionBus().call(method(QStringLiteral("WatchIdle"), {uint(ms)}), QDBus::NoBlock);
+}
+
+void GnomeShellExtension::setMenu(std::uint32_t revision, const QString& icon, const QList<PanelMenuEntry>& entries)
+{
+    QDBusConnection::sessionBus().call(
+        method(QStringLiteral("SetMenu"), {uint(revision), icon, QVariant::fromValue(entries)}), QDBus::NoBlock);
 }
 
 void GnomeShellExtension::pointerSignal(const QString& kind, int x, int y)

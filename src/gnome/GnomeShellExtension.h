@@ -4,7 +4,9 @@
 #include "core/Signal.h"
 
 #include <QDBusServiceWatcher>
+#include <QList>
 #include <QObject>
+#include <QVariantMap>
 
 #include <cstdint>
 #include <optional>
@@ -12,6 +14,14 @@
 #include <vector>
 
 namespace vesperon {
+
+// One item of a menu the extension draws: its id, its parent's (0 at the top), its properties.
+struct PanelMenuEntry {
+    int id = 0;
+    int parent = 0;
+    QVariantMap properties;
+    bool operator==(const PanelMenuEntry&) const = default;
+};
 
 // Vesperon's extension inside GNOME Shell, reached over the session bus: the one place that knows
 // its names. The shell does what it is told; every decision stays in Vesperon.
@@ -44,6 +54,9 @@ public:
 
     // `idle` fires once when no input came for `ms` from now; 0 stops watching.
     void watchIdle(std::uint32_t ms);
+    // A menu in the top bar and Quick Settings with `icon` ("display", "display-dark"); none for no
+    // entries. A choice in it comes back as `menuActivated` with this revision.
+    void setMenu(std::uint32_t revision, const QString& icon, const QList<PanelMenuEntry>& entries);
 
     // The shell switched the extension off and on again, as it does around the lock screen, and
     // forgot all it had been told: whoever told it something tells it again.
@@ -52,15 +65,21 @@ public:
     Signal<std::uint32_t> hotkey;
     Signal<std::uint32_t, std::uint32_t> key; // X keycode, X11 modifier state
     Signal<> idle;
+    Signal<std::uint32_t, std::int32_t> menuActivated; // revision, id
+    Signal<> menuOpening;
 
 private Q_SLOTS:
     void pointerSignal(const QString& kind, int x, int y);
     void hotkeySignal(uint action);
     void keySignal(uint code, uint modifiers);
     void idleSignal() { idle.emit(); }
+    void menuActivatedSignal(uint revision, int id) { menuActivated.emit(revision, id); }
+    void menuOpeningSignal() { menuOpening.emit(); }
 
 private:
     QDBusServiceWatcher* watcher_;
 };
 
 } // namespace vesperon
+
+Q_DECLARE_METATYPE(vesperon::PanelMenuEntry)

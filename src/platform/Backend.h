@@ -40,6 +40,9 @@ public:
     // Calls `changed` whenever a tray of the display server's own (X11's XEmbed tray) may have
     // come or gone; trays on the session bus are watched there.
     virtual void watchTray(std::function<void()> changed) { (void)changed; }
+    // The tray to use: `trayIcon`, a StatusNotifierItem for whichever panel hosts one, or a menu of
+    // the server's own that stands in where none does (GNOME Shell's top bar).
+    virtual Tray& tray(Tray& trayIcon) { return trayIcon; }
     // Brings `window` (the native id of one of the program's own) to the front for a launcher that
     // sent `token`: an xdg-activation token on Wayland, a startup id on X11, where focus-stealing
     // prevention lets only those through. Window 0: none to show, the launcher hears it is done.

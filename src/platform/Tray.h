@@ -19,6 +19,9 @@ struct MenuItem {
 
     bool isSeparator = false;
     std::string title;
+    // What the item does, for a desktop that places some items by role ("blackout-all", "wake-all",
+    // "blackout-display", "keep-only", "preferences", "quit": the launcher's action names).
+    std::string name;
     Action action; // none: the item is inert
     bool enabled = true;
     bool checked = false;

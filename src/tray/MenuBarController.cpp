@@ -12,10 +12,11 @@ namespace {
 
 constexpr const char* tooltip = "Vesperon";
 
-MenuItem item(std::string title, MenuItem::Action action)
+MenuItem item(std::string title, MenuItem::Action action, std::string name = {})
 {
     MenuItem entry;
     entry.title = std::move(title);
+    entry.name = std::move(name);
     entry.action = std::move(action);
     return entry;
 }
@@ -82,15 +83,15 @@ Menu MenuBarController::buildMenu()
         menu.push_back(MenuItem::separator());
     }
 
-    MenuItem all = item("Blackout All", action(&MenuBarController::blackoutAll));
+    MenuItem all = item("Blackout All", action(&MenuBarController::blackoutAll), "blackout-all");
     if (const auto hotkey = services_.hotkeys.workingBlackoutAllHotkey())
         all.shortcutHint = hotkey->displayString();
     all.enabled = permitted;
     menu.push_back(std::move(all));
     menu.push_back(MenuItem::separator());
 
-    MenuItem blackoutDisplay = item("Blackout Display", nullptr);
-    MenuItem keepOnly = item("Keep Only This Display", nullptr);
+    MenuItem blackoutDisplay = item("Blackout Display", nullptr, "blackout-display");
+    MenuItem keepOnly = item("Keep Only This Display", nullptr, "keep-only");
     blackoutDisplay.submenu.emplace();
     keepOnly.submenu.emplace();
     for (const DisplayInfo& display : displays) {
@@ -109,15 +110,15 @@ Menu MenuBarController::buildMenu()
     menu.push_back(std::move(keepOnly));
     menu.push_back(MenuItem::separator());
 
-    MenuItem wake = item("Wake All Displays", action(&MenuBarController::wakeAll));
+    MenuItem wake = item("Wake All Displays", action(&MenuBarController::wakeAll), "wake-all");
     wake.enabled = state.isBlackoutActive.get();
     menu.push_back(std::move(wake));
     menu.push_back(MenuItem::separator());
 
-    menu.push_back(item("Preferences...", action(&MenuBarController::showPreferences)));
+    menu.push_back(item("Preferences...", action(&MenuBarController::showPreferences), "preferences"));
     menu.push_back(MenuItem::separator());
 
-    menu.push_back(item("Quit Vesperon", action(&MenuBarController::quit)));
+    menu.push_back(item("Quit Vesperon", action(&MenuBarController::quit), "quit"));
     return menu;
 }
 

@@ -3,12 +3,16 @@
 
 const {Clutter, Gio, GLib, GObject, Meta, Shell, St} = imports.gi;
 const Main = imports.ui.main;
+const PanelMenu = imports.ui.panelMenu;
+const PopupMenu = imports.ui.popupMenu;
+const QuickSettings = imports.ui.quickSettings;
+const Me = imports.misc.extensionUtils.getCurrentExtension();
 
 //@service@
 
 class Extension {
     enable() {
-        this._service = new Service();
+        this._service = new Service(Me.path);
     }
 
     disable() {

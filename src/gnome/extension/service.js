@@ -209,12 +209,14 @@ class IdleTime {
 }
 
 class Service {
-    constructor() {
+    // `path`: the extension's folder, with its icons.
+    constructor(path) {
         const report = (name, parameters) => this._object.emit_signal(name, parameters);
         this._overlays = new Overlays();
         this._activity = new Activity(report);
         this._keys = new Keys(report);
         this._idleTime = new IdleTime(report);
+        this._panel = new PanelMenus(report, path);
         this._owner = null;
         this._ownerWatch = 0;
         this._object = Gio.DBusExportedObject.wrapJSObject(interfaceXml, this);
@@ -241,6 +243,12 @@ class Service {
     WatchActivityAsync([wanted], invocation) {
         this._adopt(invocation);
         this._activity.watch(wanted);
+        invocation.return_value(null);
+    }
+
+    SetMenuAsync([revision, icon, items], invocation) {
+        this._adopt(invocation);
+        this._panel.set(revision, icon, items);
         invocation.return_value(null);
     }
 
@@ -271,6 +279,7 @@ class Service {
         this._idleTime.watch(0);
         this._keys.clear();
         this._overlays.set([], 1);
+        this._panel.destroy();
     }
 
     destroy() {
