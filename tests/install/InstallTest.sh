@@ -18,6 +18,9 @@ usr/share/dbus-1/services/$id.service
 usr/share/doc/vesperon/changelog.gz
 usr/share/doc/vesperon/copyright
 usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/extension.js
+usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/icons/vesperon-display-dark-symbolic.svg
+usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/icons/vesperon-display-symbolic.svg
+usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/icons/vesperon-warning-symbolic.svg
 usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/metadata.json
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/icons/hicolor/symbolic/apps/$id-symbolic.svg

@@ -26,7 +26,7 @@ GnomeShellServer::GnomeShellServer()
 {
     const fs::path extensions = folder_ / "home/.local/share/gnome-shell/extensions";
     fs::create_directories(extensions);
-    fs::copy(VESPERON_GNOME_EXTENSION, extensions / "vesperon@vesperon.github.io");
+    fs::copy(VESPERON_GNOME_EXTENSION, extensions / "vesperon@vesperon.github.io", fs::copy_options::recursive);
     fs::create_directories(folder_ / "config/glib-2.0/settings");
     // Settings from a key file: no dconf service, nothing of the user's.
     std::ofstream(folder_ / "config/glib-2.0/settings/keyfile")
@@ -126,6 +126,8 @@ bool GnomeShellServer::showsAnythingIn(const Rect& area) const
 
 void GnomeShellServer::moveTo(int x, int y)
 {
+    if (session_.isEmpty())
+        remote(QStringLiteral("NotifyPointerMotionRelative"), {0.0, 0.0}); // the pointer to its starting corner
     if (x == x_ && y == y_)
         return; // a motion of nothing is still input to the shell: a click would come with it
     remote(QStringLiteral("NotifyPointerMotionRelative"), {double(x - x_), double(y - y_)});
