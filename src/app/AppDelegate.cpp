@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "core/RunLoop.h"
+#include "core/Translation.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "input/InputMonitor.h"
@@ -54,15 +55,27 @@ void AppDelegate::reportRefusedHotkeys()
     for (const KeyCombo& combo : refused)
         names += (names.empty() ? "" : ", ") + combo.displayString();
     if (!services_.hotkeys.grabsKeys()) {
-        services_.notifier.notify("Hotkeys belong to the desktop",
-            "On this desktop no program can take keys for itself: bind " + names
-                + " to commands such as 'vesperon --toggle' in the desktop's keyboard settings");
+        //: A notification's title, at start on a desktop where only the desktop itself takes global keys.
+        const std::string title = translated("AppDelegate", "Hotkeys belong to the desktop");
+        //: The notification's text; %1 is the hotkeys, such as "Ctrl+Alt+B, Ctrl+Alt+W".
+        const std::string body = translated("AppDelegate",
+            "On this desktop no program can take keys for itself: bind %1 to commands such as 'vesperon --toggle' in "
+            "the desktop's keyboard settings");
+        services_.notifier.notify(title, substitute(body, {names}));
         return;
     }
-    services_.notifier.notify("Hotkeys taken by another program",
-        names + (refused.size() == 1 ? " is" : " are") + " taken by another program; Vesperon will use "
-            + (refused.size() == 1 ? "it" : "them") + " as soon as " + (refused.size() == 1 ? "it is" : "they are")
-            + " free, or set another in its preferences");
+    //: A notification's title, at start, when another program holds some of Vesperon's hotkeys.
+    const std::string title = translated("AppDelegate", "Hotkeys taken by another program");
+    // Not a plural form: the text tells one key from several, and never says how many.
+    //: The notification's text; %1 is one hotkey, such as "Ctrl+Alt+B".
+    const std::string one = translated("AppDelegate",
+        "%1 is taken by another program; Vesperon will use it as soon as it is free, or set another in its "
+        "preferences");
+    //: The notification's text; %1 is two or more hotkeys, such as "Ctrl+Alt+B, Ctrl+Alt+W".
+    const std::string several = translated("AppDelegate",
+        "%1 are taken by another program; Vesperon will use them as soon as they are free, or set another in its "
+        "preferences");
+    services_.notifier.notify(title, substitute(refused.size() == 1 ? one : several, {names}));
 }
 
 void AppDelegate::aboutToQuit()

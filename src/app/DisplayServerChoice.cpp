@@ -1,5 +1,6 @@
 #include "app/DisplayServerChoice.h"
 
+#include "core/Translation.h"
 #include "gnome/GnomeDisplayServer.h"
 #include "wayland/WaylandDisplayServer.h"
 #include "wayland/WaylandInstanceClaim.h"
@@ -14,17 +15,33 @@ namespace vesperon {
 
 namespace {
 
-constexpr const char* xwaylandLimits
-    = "This Wayland desktop offers no layer-shell, so Vesperon runs through XWayland: "
-      "keys pressed in Wayland windows reach neither its hotkeys nor its wake keys, and "
-      "the desktop's own overlays may show above the black windows";
+// What does not work through XWayland, said at start and in the preferences. Chosen before the
+// application exists, so these and the other messages here go through translated().
+std::string xwaylandLimits()
+{
+    //: Said at start and in the preferences, under a Wayland compositor without the layer-shell protocol.
+    return translated("DisplayServerChoice",
+        "This Wayland desktop offers no layer-shell, so Vesperon runs through XWayland: keys pressed in Wayland "
+        "windows reach neither its hotkeys nor its wake keys, and the desktop's own overlays may show above the "
+        "black windows");
+}
 
-constexpr const char* gnomeNotLoaded = "Vesperon's GNOME Shell extension is installed, but GNOME Shell loads new "
-                                       "extensions only when the session starts: log out and in once to use it";
-constexpr const char* gnomeAbsent = "Vesperon's GNOME Shell extension is not installed. Without it Vesperon runs "
-                                    "through XWayland: keys pressed in Wayland windows reach neither its hotkeys nor "
-                                    "its wake keys (bind its commands in GNOME's keyboard settings instead), and the "
-                                    "Overview and the shell's popups show above the black windows";
+std::string gnomeNotLoaded()
+{
+    //: Said at start and in the preferences, on GNOME just after the extension was installed.
+    return translated("DisplayServerChoice",
+        "Vesperon's GNOME Shell extension is installed, but GNOME Shell loads new extensions only when the session "
+        "starts: log out and in once to use it");
+}
+
+std::string gnomeAbsent()
+{
+    //: Said at start and in the preferences, on GNOME without the extension; "Overview" is GNOME's own name.
+    return translated("DisplayServerChoice",
+        "Vesperon's GNOME Shell extension is not installed. Without it Vesperon runs through XWayland: keys pressed "
+        "in Wayland windows reach neither its hotkeys nor its wake keys (bind its commands in GNOME's keyboard "
+        "settings instead), and the Overview and the shell's popups show above the black windows");
+}
 
 std::string environment(const char* name)
 {
@@ -55,10 +72,13 @@ DisplayServerChoice x11(std::ostream& messages, const std::string& limits)
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     if (!X11DisplayServer::isReachable()) {
         const std::string display = environment("DISPLAY");
-        if (!display.empty())
-            messages << "Vesperon needs an X11 display and cannot connect to \"" << display << "\"." << std::endl;
-        else
-            messages << "Vesperon needs an X11 display: DISPLAY is not set." << std::endl;
+        //: Said at start, when Vesperon cannot run; %1 is the X display's name, such as ":0".
+        const std::string unreachable
+            = translated("DisplayServerChoice", "Vesperon needs an X11 display and cannot connect to \"%1\".");
+        //: Said at start, when Vesperon cannot run; DISPLAY is the environment variable, typed as it is.
+        const std::string unset
+            = translated("DisplayServerChoice", "Vesperon needs an X11 display: DISPLAY is not set.");
+        messages << (display.empty() ? unset : substitute(unreachable, {display})) << std::endl;
         return {};
     }
     if (!limits.empty())
@@ -82,14 +102,16 @@ DisplayServerChoice chooseDisplayServer(std::ostream& messages, CommandLine::Bac
         return gnome();
     if (backend == CommandLine::Backend::automatic)
         return x11(messages,
-            shell == GnomeShellExtension::State::installedNotLoaded ? gnomeNotLoaded
-                : shell == GnomeShellExtension::State::absent       ? gnomeAbsent
-                                                                    : xwaylandLimits);
-    if (waylandDisplay.empty())
-        messages << "Vesperon cannot run on Wayland: WAYLAND_DISPLAY is not set." << std::endl;
-    else
-        messages << "Vesperon cannot run on Wayland here: the compositor at \"" << waylandDisplay
-                 << "\" cannot be reached or offers no layer-shell." << std::endl;
+            shell == GnomeShellExtension::State::installedNotLoaded ? gnomeNotLoaded()
+                : shell == GnomeShellExtension::State::absent       ? gnomeAbsent()
+                                                                    : xwaylandLimits());
+    //: Said at start with --backend wayland; WAYLAND_DISPLAY is the environment variable, typed as it is.
+    const std::string unset
+        = translated("DisplayServerChoice", "Vesperon cannot run on Wayland: WAYLAND_DISPLAY is not set.");
+    //: Said at start with --backend wayland; %1 is the Wayland display's name, such as "wayland-0".
+    const std::string unusable = translated("DisplayServerChoice",
+        "Vesperon cannot run on Wayland here: the compositor at \"%1\" cannot be reached or offers no layer-shell.");
+    messages << (waylandDisplay.empty() ? unset : substitute(unusable, {waylandDisplay})) << std::endl;
     return {};
 }
 

@@ -5,8 +5,10 @@
 #include "control/dbus/DBusControlClient.h"
 #include "control/dbus/DBusControlServer.h"
 #include "core/ApplicationId.h"
+#include "core/Translation.h"
 #include "desktop/LinuxDesktop.h"
 #include "desktop/QtTerminationSignals.h"
+#include "desktop/Translations.h"
 #include "keybinding/DesktopKeyBinding.h"
 #include "platform/Backend.h"
 #include "platform/InstanceClaim.h"
@@ -23,18 +25,21 @@ using namespace vesperon;
 namespace {
 
 // Commands for the running Vesperon: a plain Qt core application, never a display connection.
-int control(int argc, char** argv, const CommandLine& line)
+int control(int argc, char** argv, const CommandLine& line, Translations& translations)
 {
     QCoreApplication app(argc, argv);
+    translations.install();
     return DBusControlClient(std::cout, std::cerr).run(line);
 }
 
 // Starting again from the launcher brings the running one's preferences to the front, with the
 // launcher's token so that the desktop lets it.
-int alreadyRunning(int argc, char** argv, const std::string& display)
+int alreadyRunning(int argc, char** argv, const std::string& display, Translations& translations)
 {
-    std::cout << "Vesperon is already running on display " << display << "." << std::endl;
+    //: Said when Vesperon is started again; %1 is the display it runs on, such as ":0" or "wayland-0".
+    std::cout << substitute(translated("main", "Vesperon is already running on display %1."), {display}) << std::endl;
     QCoreApplication app(argc, argv);
+    translations.install();
     std::ostream nowhere(nullptr);
     DBusControlClient(std::cout, nowhere)
         .activate(qEnvironmentVariable("XDG_ACTIVATION_TOKEN").toStdString(),
@@ -42,7 +47,7 @@ int alreadyRunning(int argc, char** argv, const std::string& display)
     return 0;
 }
 
-int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
+int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice, Translations& translations)
 {
     // Before the choice: asking GNOME Shell about its extension starts Qt's D-Bus thread, which
     // would otherwise take a SIGTERM itself and end the program before it wakes the displays.
@@ -52,13 +57,14 @@ int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
         return 1;
     const std::unique_ptr<InstanceClaim> instance = displayServer.claim();
     if (!instance->isOurs()) {
-        return alreadyRunning(argc, argv, displayServer.display);
+        return alreadyRunning(argc, argv, displayServer.display, translations);
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vesperon"));
     QApplication::setDesktopFileName(QString::fromLatin1(applicationId));
     QApplication::setQuitOnLastWindowClosed(false);
+    translations.install();
 
     // Declared in the order they are needed: each is taken down before what it uses.
     LinuxDesktop desktop(JsonFileSettingsStore::defaultPath(), AutostartEntry::defaultPath());
@@ -98,6 +104,7 @@ int runVesperon(int argc, char** argv, CommandLine::Backend backendChoice)
 
 int main(int argc, char** argv)
 {
+    Translations translations;
     const CommandLine line = CommandLine::parse(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
     switch (line.mode) {
     case CommandLine::Mode::help:
@@ -110,9 +117,9 @@ int main(int argc, char** argv)
         std::cerr << "vesperon: " << line.error << "\n" << CommandLine::usage() << std::endl;
         return DBusControlClient::badUsage;
     case CommandLine::Mode::control:
-        return control(argc, argv, line);
+        return control(argc, argv, line, translations);
     case CommandLine::Mode::run:
         break;
     }
-    return runVesperon(argc, argv, line.backend);
+    return runVesperon(argc, argv, line.backend, translations);
 }

@@ -1,5 +1,8 @@
 #include "control/CommandLine.h"
 
+#include "core/Translation.h"
+
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -86,7 +89,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
             else if (i + 1 < arguments.size())
                 value = arguments[++i];
             if (value != "x11" && value != "wayland")
-                return usageError("--backend takes x11 or wayland");
+                //: An error on the command line; --backend, x11 and wayland are typed as they are.
+                return usageError(translated("CommandLine", "--backend takes x11 or wayland"));
             line.backend = value == "x11" ? Backend::x11 : Backend::wayland;
             continue;
         }
@@ -98,14 +102,18 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         if (name == "--dim") {
             const std::optional<double> level = parseLevel(value());
             if (!level)
-                return usageError("--dim takes a level from 0.5 (dim) to 1 (black), or 50% to 100%");
+                //: An error on the command line; --dim is typed as it is.
+                return usageError(
+                    translated("CommandLine", "--dim takes a level from 0.5 (dim) to 1 (black), or 50% to 100%"));
             line.commands.push_back({Action::setDimLevel, {}, *level});
             continue;
         }
         if (name == "--idle-minutes") {
             const std::optional<int> minutes = parseMinutes(value());
             if (!minutes)
-                return usageError("--idle-minutes takes whole minutes from 1 to 120, or 0 for never");
+                //: An error on the command line; --idle-minutes is typed as it is.
+                return usageError(
+                    translated("CommandLine", "--idle-minutes takes whole minutes from 1 to 120, or 0 for never"));
             line.commands.push_back({Action::setIdleMinutes, {}, 1.0, *minutes});
             continue;
         }
@@ -113,74 +121,132 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         for (const Option& candidate : options)
             if (candidate.name == name)
                 option = &candidate;
-        if (!option)
-            return usageError(
-                (argument.starts_with('-') ? "unknown option '" : "unexpected argument '") + argument + "'");
+        if (!option) {
+            //: An error on the command line; %1 is the option as the user typed it.
+            const std::string unknown = translated("CommandLine", "unknown option '%1'");
+            //: An error on the command line; %1 is the argument as the user typed it.
+            const std::string unexpected = translated("CommandLine", "unexpected argument '%1'");
+            return usageError(substitute(argument.starts_with('-') ? unknown : unexpected, {argument}));
+        }
         const bool takesDisplay = ControlCommand::needsDisplay(option->action);
         if (!takesDisplay && equals != std::string::npos)
-            return usageError(std::string(name) + " takes no value");
+            //: An error on the command line; %1 is an option, such as --wake.
+            return usageError(substitute(translated("CommandLine", "%1 takes no value"), {std::string(name)}));
         std::string display;
         if (takesDisplay && equals != std::string::npos)
             display = argument.substr(equals + 1);
         else if (takesDisplay && i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
             display = arguments[++i];
-        if (takesDisplay && display.empty())
-            return usageError(
-                std::string(name) + " needs a display: its identifier, connector name or position in --list-displays");
+        if (takesDisplay && display.empty()) {
+            //: An error on the command line; %1 is an option, such as --blackout.
+            const std::string needs = translated(
+                "CommandLine", "%1 needs a display: its identifier, connector name or position in --list-displays");
+            return usageError(substitute(needs, {std::string(name)}));
+        }
         line.commands.push_back({option->action, std::move(display)});
     }
     if (line.json && line.commands.empty())
-        return usageError("--json goes with --status or --list-displays");
+        //: An error on the command line; the options are typed as they are.
+        return usageError(translated("CommandLine", "--json goes with --status or --list-displays"));
     if (line.backend != Backend::automatic && !line.commands.empty())
-        return usageError("--backend goes with starting Vesperon, not with commands to it");
+        //: An error on the command line; --backend is typed as it is.
+        return usageError(translated("CommandLine", "--backend goes with starting Vesperon, not with commands to it"));
     line.mode = line.commands.empty() ? Mode::run : Mode::control;
     return line;
 }
 
-const std::string& CommandLine::usage()
+std::string CommandLine::usage()
 {
-    static const std::string text = "Usage: vesperon [--blackout-all | --wake | --toggle | --blackout DISPLAY | "
-                                    "--wake-display DISPLAY | --toggle-display DISPLAY | --keep-only DISPLAY | "
-                                    "--dim LEVEL | --idle-minutes N | --preferences | --quit | --status [--json] | "
-                                    "--list-displays [--json] | --help]\n"
-                                    "       vesperon [--backend x11|wayland]";
-    return text;
+    //: Printed after an error on the command line. %1 is how to give the running Vesperon commands,
+    //: %2 how to start it, both typed as they are; keep the second line under the first's %1.
+    return substitute(translated("CommandLine", "Usage: %1\n       %2"),
+        {"vesperon [--blackout-all | --wake | --toggle | --blackout DISPLAY | --wake-display DISPLAY | "
+         "--toggle-display DISPLAY | --keep-only DISPLAY | --dim LEVEL | --idle-minutes N | --preferences | --quit | "
+         "--status [--json] | --list-displays [--json] | --help]",
+            "vesperon [--backend x11|wayland]"});
 }
 
-const std::string& CommandLine::help()
+// The options and their placeholders are typed as they are, so only what they do is translated; a
+// line break in a description goes on under the descriptions' column.
+std::string CommandLine::help()
 {
-    static const std::string text = R"(Usage: vesperon [OPTION]...
-Black out chosen monitors from the tray, with global hotkeys, or from the command line.
-
-Without an option, start Vesperon; when it runs already, open its preferences window.
-  --backend x11|wayland     start on this display server's backend instead of the
-                            one Vesperon chooses for the session
-With options, tell the running Vesperon what to do, in the order given:
-  --blackout-all            black out every monitor
-  --wake                    wake every monitor
-  --toggle                  black out every monitor, or wake them all during a blackout
-  --blackout DISPLAY        black out one monitor
-  --wake-display DISPLAY    wake one monitor
-  --toggle-display DISPLAY  black out one monitor, or wake it when it is dark
-  --keep-only DISPLAY       black out every monitor but this one
-  --dim LEVEL               let a blackout dim instead, from 0.5 (half) to 1 (black,
-                            the default), or 50% to 100%; it needs a compositor
-  --idle-minutes N          black out by itself after N minutes (1 to 120) without
-                            input; 0 never does
-  --preferences             open the preferences window
-  --quit                    wake every monitor and quit
-  --status                  say whether a blackout is active and which monitors are dark
-  --list-displays           list the monitors
-  --json                    print --status and --list-displays as JSON
-  -h, --help                show this help and exit
-  --version                 show the version and exit
-
-DISPLAY is a monitor's identifier, its connector name (DP-1, HDMI-1, eDP-1) or its
-position in --list-displays, counting from 1.
-
-Exit status: 0 done; 1 Vesperon is not running; 2 bad usage or an unknown display;
-3 no D-Bus session bus.
-)";
+    const auto option = [](std::string_view syntax, const std::string& description) {
+        constexpr std::size_t column = 28;
+        std::string line = "  " + std::string(syntax);
+        line.resize(std::max(line.size() + 2, column), ' ');
+        for (const char c : description)
+            line += c == '\n' ? "\n" + std::string(column, ' ') : std::string(1, c);
+        return line + "\n";
+    };
+    //: The help's first line; %1 is the command's form, typed as it is.
+    std::string text = substitute(translated("CommandLine", "Usage: %1"), {"vesperon [OPTION]..."}) + "\n";
+    //: The help's second line: what Vesperon is for.
+    text += translated("CommandLine",
+                "Black out chosen monitors from the tray, with global hotkeys, or from the command line.")
+        + "\n\n";
+    //: In the help, before the option that goes with starting Vesperon.
+    text += translated(
+                "CommandLine", "Without an option, start Vesperon; when it runs already, open its preferences window.")
+        + "\n";
+    //: The help's description of --backend x11|wayland; a line break goes on under the description.
+    text += option("--backend x11|wayland",
+        translated("CommandLine",
+            "start on this display server's backend instead of the\n"
+            "one Vesperon chooses for the session"));
+    //: In the help, before the options that are commands to the running Vesperon.
+    text += translated("CommandLine", "With options, tell the running Vesperon what to do, in the order given:") + "\n";
+    //: The help's description of --blackout-all.
+    text += option("--blackout-all", translated("CommandLine", "black out every monitor"));
+    //: The help's description of --wake.
+    text += option("--wake", translated("CommandLine", "wake every monitor"));
+    //: The help's description of --toggle.
+    text
+        += option("--toggle", translated("CommandLine", "black out every monitor, or wake them all during a blackout"));
+    //: The help's description of --blackout DISPLAY.
+    text += option("--blackout DISPLAY", translated("CommandLine", "black out one monitor"));
+    //: The help's description of --wake-display DISPLAY.
+    text += option("--wake-display DISPLAY", translated("CommandLine", "wake one monitor"));
+    //: The help's description of --toggle-display DISPLAY.
+    text += option(
+        "--toggle-display DISPLAY", translated("CommandLine", "black out one monitor, or wake it when it is dark"));
+    //: The help's description of --keep-only DISPLAY.
+    text += option("--keep-only DISPLAY", translated("CommandLine", "black out every monitor but this one"));
+    //: The help's description of --dim LEVEL; a line break goes on under the description.
+    text += option("--dim LEVEL",
+        translated("CommandLine",
+            "let a blackout dim instead, from 0.5 (half) to 1 (black,\n"
+            "the default), or 50% to 100%; it needs a compositor"));
+    //: The help's description of --idle-minutes N; keep N, and a line break goes on under the description.
+    text += option("--idle-minutes N",
+        translated("CommandLine",
+            "black out by itself after N minutes (1 to 120) without\n"
+            "input; 0 never does"));
+    //: The help's description of --preferences.
+    text += option("--preferences", translated("CommandLine", "open the preferences window"));
+    //: The help's description of --quit.
+    text += option("--quit", translated("CommandLine", "wake every monitor and quit"));
+    //: The help's description of --status.
+    text += option(
+        "--status", translated("CommandLine", "say whether a blackout is active and which monitors are dark"));
+    //: The help's description of --list-displays.
+    text += option("--list-displays", translated("CommandLine", "list the monitors"));
+    //: The help's description of --json; the options are typed as they are.
+    text += option("--json", translated("CommandLine", "print --status and --list-displays as JSON"));
+    //: The help's description of -h, --help.
+    text += option("-h, --help", translated("CommandLine", "show this help and exit"));
+    //: The help's description of --version.
+    text += option("--version", translated("CommandLine", "show the version and exit"));
+    //: In the help, after the options; keep DISPLAY and --list-displays, and break the lines where they fit.
+    text += "\n"
+        + translated("CommandLine",
+            "DISPLAY is a monitor's identifier, its connector name (DP-1, HDMI-1, eDP-1) or its\n"
+            "position in --list-displays, counting from 1.")
+        + "\n\n";
+    //: The help's last paragraph: the numbers the program exits with; break the lines where they fit.
+    text += translated("CommandLine",
+                "Exit status: 0 done; 1 Vesperon is not running; 2 bad usage or an unknown display;\n"
+                "3 no D-Bus session bus.")
+        + "\n";
     return text;
 }
 

@@ -50,8 +50,9 @@ struct CommandLine {
     Backend backend = Backend::automatic; // for run: the display server's backend
 
     static CommandLine parse(const std::vector<std::string>& arguments);
-    static const std::string& help();
-    static const std::string& usage();
+    // In the user's language.
+    static std::string help();
+    static std::string usage();
 };
 
 } // namespace vesperon

@@ -1,6 +1,7 @@
 #include "control/ControlService.h"
 
 #include "core/RunLoop.h"
+#include "core/Translation.h"
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 
@@ -42,7 +43,10 @@ std::optional<std::string> ControlService::perform(const ControlCommand& command
         const StatusReport report = status();
         const auto found = report.find(command.display);
         if (!found)
-            return "no display \"" + command.display + "\"; the displays are: " + report.describeDisplays();
+            //: A command named a monitor that is not there. %1 is the name as given, %2 the list of monitors, such as
+            //: "1 DELL U2720Q (DP-1), 2 HDMI-1".
+            return substitute(translated("ControlService", "no display \"%1\"; the displays are: %2"),
+                {command.display, report.describeDisplays()});
         id = *found;
     }
     DisplayManager& displays = services_.displays;

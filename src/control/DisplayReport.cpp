@@ -1,5 +1,7 @@
 #include "control/DisplayReport.h"
 
+#include "core/Translation.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -34,10 +36,36 @@ std::string geometry(const Rect& frame)
     return number(frame.width) + "x" + number(frame.height) + offset(frame.x) + offset(frame.y);
 }
 
+// The columns UTF-8 text takes in a terminal, near enough: one per character. A translated heading
+// or a monitor's name may well be more than ASCII.
+std::size_t columns(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 std::string padded(std::string text, std::size_t width)
 {
-    text.resize(std::max(text.size(), width), ' ');
+    const std::size_t taken = columns(text);
+    if (taken < width)
+        text.append(width - taken, ' ');
     return text;
+}
+
+// A monitor's state in `vesperon --list-displays`.
+std::string state(const DisplayReport& display)
+{
+    if (display.dark && display.primary)
+        //: State column of --list-displays and --status: blacked out, the primary monitor.
+        return translated("StatusReport", "dark, primary");
+    if (display.dark)
+        //: State column of --list-displays and --status: blacked out.
+        return translated("StatusReport", "dark");
+    if (display.primary)
+        //: State column of --list-displays and --status: not blacked out, the primary monitor.
+        return translated("StatusReport", "lit, primary");
+    //: State column of --list-displays and --status: not blacked out.
+    return translated("StatusReport", "lit");
 }
 
 } // namespace
@@ -62,28 +90,48 @@ std::string StatusReport::describeDisplays() const
     for (std::size_t i = 0; i < displays.size(); ++i) {
         text += (i ? ", " : "") + std::to_string(i + 1) + " " + displays[i].name;
     }
-    return text.empty() ? "none" : text;
+    //: In place of the list of monitors, after "the displays are:", when there is none.
+    return text.empty() ? translated("StatusReport", "none") : text;
 }
 
 std::string StatusReport::text(bool withSummary) const
 {
     std::string text;
     if (withSummary) {
-        const auto dark = std::ranges::count_if(displays, [](const DisplayReport& d) { return d.dark; });
-        text = active
-            ? "Blackout active: " + std::to_string(dark) + " of " + std::to_string(displays.size()) + " displays dark\n"
-            : "No blackout: every display is lit\n";
+        const int dark
+            = static_cast<int>(std::ranges::count_if(displays, [](const DisplayReport& d) { return d.dark; }));
+        if (active)
+            //: The first line of `vesperon --status` during a blackout: %n monitors are dark, of %1 in all.
+            text = substitute(translated("StatusReport", "Blackout active: %n of %1 displays dark", nullptr, dark),
+                       {std::to_string(displays.size())})
+                + "\n";
+        else
+            //: The first line of `vesperon --status` when there is no blackout.
+            text = translated("StatusReport", "No blackout: every display is lit") + "\n";
     }
-    std::vector<std::vector<std::string>> rows{{"#", "CONNECTOR", "IDENTIFIER", "NAME", "GEOMETRY", "STATE"}};
+    std::vector<std::vector<std::string>> rows{{
+        //: Column heading of --list-displays: the monitor's position in the list.
+        translated("StatusReport", "#"),
+        //: Column heading of --list-displays: the connector's name, such as DP-1.
+        translated("StatusReport", "CONNECTOR"),
+        //: Column heading of --list-displays: the monitor's identifier, a number.
+        translated("StatusReport", "IDENTIFIER"),
+        //: Column heading of --list-displays: the monitor's name.
+        translated("StatusReport", "NAME"),
+        //: Column heading of --list-displays: position and size, such as 1920x1080+0+0.
+        translated("StatusReport", "GEOMETRY"),
+        //: Column heading of --list-displays: whether the monitor is dark or lit.
+        translated("StatusReport", "STATE"),
+    }};
     for (std::size_t i = 0; i < displays.size(); ++i) {
         const DisplayReport& d = displays[i];
         rows.push_back({std::to_string(i + 1), d.connector.empty() ? "-" : d.connector, std::to_string(d.id), d.name,
-            geometry(d.frame), std::string(d.dark ? "dark" : "lit") + (d.primary ? ", primary" : "")});
+            geometry(d.frame), state(d)});
     }
     std::vector<std::size_t> widths(rows[0].size(), 0);
     for (const auto& row : rows)
         for (std::size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], row[c].size());
+            widths[c] = std::max(widths[c], columns(row[c]));
     for (const auto& row : rows) {
         std::string line;
         for (std::size_t c = 0; c + 1 < row.size(); ++c)

@@ -1,5 +1,7 @@
 #include "core/KeyCombo.h"
 
+#include "core/Translation.h"
+
 #include <nlohmann/json.hpp>
 
 #include <array>
@@ -114,6 +116,8 @@ std::optional<std::uint32_t> readUInt32(const nlohmann::json& value)
     return std::nullopt;
 }
 
+constexpr const char* qtKeyNames = "QShortcut"; // the context of Qt's own translations
+
 } // namespace
 
 std::optional<std::string> KeyCombo::keyName(std::uint32_t keyCode)
@@ -127,13 +131,19 @@ std::optional<std::string> KeyCombo::keyName(std::uint32_t keyCode)
 
 std::string KeyCombo::displayString() const
 {
+    // Qt's own names of keys in the user's language ("Strg", "Umschalt"); Super keeps its name
+    // there, as the desktops write it.
+    const auto local = [](const std::string& name) { return translated(qtKeyNames, name.c_str()); };
     std::string text;
-    for (const auto& [mask, name] : {std::pair{ModifierMask::control, "Ctrl+"}, std::pair{ModifierMask::alt, "Alt+"},
-             std::pair{ModifierMask::shift, "Shift+"}, std::pair{ModifierMask::super, "Super+"}}) {
+    for (const auto& [mask, name] : {std::pair{ModifierMask::control, "Ctrl"}, std::pair{ModifierMask::alt, "Alt"},
+             std::pair{ModifierMask::shift, "Shift"}, std::pair{ModifierMask::super, "Super"}}) {
         if (modifiers & mask)
-            text += name;
+            text += local(name) + "+";
     }
-    return text + keyName(keyCode).value_or("Key " + std::to_string(keyCode));
+    if (const auto name = keyName(keyCode))
+        return text + local(*name);
+    //: a key with no name; %1 is its code
+    return text + substitute(translated("KeyCombo", "Key %1"), {std::to_string(keyCode)});
 }
 
 nlohmann::json KeyCombo::toJson() const

@@ -1,6 +1,7 @@
 #include "desktop/AutostartEntry.h"
 
 #include "core/ApplicationId.h"
+#include "core/Translation.h"
 #include "desktop/XdgPaths.h"
 
 #include <QFile>
@@ -89,12 +90,14 @@ std::optional<std::string> AutostartEntry::enable()
         out << text();
         out.flush();
         if (!out)
-            return "cannot write " + temporary.string();
+            //: Why launch at login could not be turned on; %1 is a file's path.
+            return substitute(translated("AutostartEntry", "cannot write %1"), {temporary.string()});
     }
     fs::rename(temporary, entry_, error);
     if (error) {
         fs::remove(temporary, error);
-        return "cannot write " + entry_.string();
+        //: Why launch at login could not be turned on; %1 is a file's path.
+        return substitute(translated("AutostartEntry", "cannot write %1"), {entry_.string()});
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "desktop/JsonFileSettingsStore.h"
 
+#include "core/Translation.h"
 #include "desktop/XdgPaths.h"
 #include "model/BoundedJson.h"
 
@@ -78,7 +79,10 @@ bool JsonFileSettingsStore::followLink()
     for (int hops = 0; fs::is_symlink(target, error); ++hops) {
         const fs::path next = fs::read_symlink(target, error);
         if (error || hops == 40) {
-            leaveAlone("is a symbolic link that cannot be followed");
+            //: Said at start; %1 is the settings file's path.
+            leaveAlone(substitute(
+                translated("JsonFileSettingsStore", "settings file %1 is a symbolic link that cannot be followed"),
+                {path_.string()}));
             return false;
         }
         target = next.is_absolute() ? next : target.parent_path() / next;
@@ -92,8 +96,10 @@ void JsonFileSettingsStore::load()
 {
     struct stat link {};
     if (::lstat(path_.c_str(), &link) != 0) {
-        if (errno != ENOENT && errno != ENOTDIR)
-            leaveAlone(std::string("cannot be examined (") + std::strerror(errno) + ")");
+        if (const int cause = errno; cause != ENOENT && cause != ENOTDIR)
+            //: Said at start; %1 is the settings file's path, %2 the system's reason.
+            leaveAlone(substitute(translated("JsonFileSettingsStore", "settings file %1 cannot be examined (%2)"),
+                {path_.string(), std::strerror(cause)}));
         return; // none yet: the first change writes it
     }
     if (S_ISLNK(link.st_mode) && !followLink())
@@ -101,8 +107,8 @@ void JsonFileSettingsStore::load()
     // Non-blocking, so that a FIFO cannot stall the start; the type is checked on what was opened.
     const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        if (errno != ENOENT) // a link to a file still to be made is fine
-            leaveAlone(std::string("cannot be read (") + std::strerror(errno) + ")");
+        if (const int cause = errno; cause != ENOENT) // a link to a file still to be made is fine
+            leaveAlone(unreadable(cause));
         return;
     }
     load(fd);
@@ -113,22 +119,26 @@ void JsonFileSettingsStore::load(int fd)
 {
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return leaveAlone("is not a regular file");
+        //: Said at start; %1 is the settings file's path.
+        return leaveAlone(substitute(
+            translated("JsonFileSettingsStore", "settings file %1 is not a regular file"), {path_.string()}));
     if (info.st_size > maxBytes)
-        return unusable("is larger than 1 MiB");
+        return unusable(tooLarge());
     std::string text(static_cast<std::size_t>(maxBytes) + 1, '\0');
     std::size_t length = 0;
     for (ssize_t n = 1; n > 0 && length < text.size(); length += static_cast<std::size_t>(std::max<ssize_t>(n, 0))) {
         n = ::read(fd, text.data() + length, text.size() - length);
-        if (n < 0 && errno != EINTR)
-            return leaveAlone(std::string("cannot be read (") + std::strerror(errno) + ")");
+        if (const int cause = errno; n < 0 && cause != EINTR)
+            return leaveAlone(unreadable(cause));
     }
     if (length > static_cast<std::size_t>(maxBytes))
-        return unusable("is larger than 1 MiB"); // it grew while being read
+        return unusable(tooLarge()); // it grew while being read
     text.resize(length);
     auto json = parseBoundedJson(text);
     if (!json || !json->is_object())
-        return unusable("is not a JSON object");
+        //: Said at start; %1 is the settings file's path.
+        return unusable(
+            substitute(translated("JsonFileSettingsStore", "settings file %1 is not a JSON object"), {path_.string()}));
     values_ = std::move(*json);
 }
 
@@ -141,11 +151,28 @@ void JsonFileSettingsStore::unusable(const std::string& reason)
         moveAside(reason);
 }
 
+std::string JsonFileSettingsStore::unreadable(int cause) const
+{
+    //: Said at start; %1 is the settings file's path, %2 the system's reason.
+    return substitute(translated("JsonFileSettingsStore", "settings file %1 cannot be read (%2)"),
+        {path_.string(), std::strerror(cause)});
+}
+
+std::string JsonFileSettingsStore::tooLarge() const
+{
+    //: Said at start; %1 is the settings file's path.
+    return substitute(translated("JsonFileSettingsStore", "settings file %1 is larger than 1 MiB"), {path_.string()});
+}
+
 void JsonFileSettingsStore::leaveAlone(const std::string& reason)
 {
     writable_ = false;
-    messages_ << "Vesperon: settings file " << path_.string() << " " << reason
-              << "; using defaults and leaving it untouched, so changes are not saved this time" << std::endl;
+    //: Said at start; %1 says what is wrong with the settings file, naming it.
+    messages_ << "Vesperon: "
+              << substitute(translated("JsonFileSettingsStore",
+                                "%1; using defaults and leaving it untouched, so changes are not saved this time"),
+                     {reason})
+              << std::endl;
 }
 
 void JsonFileSettingsStore::moveAside(const std::string& reason)
@@ -156,9 +183,14 @@ void JsonFileSettingsStore::moveAside(const std::string& reason)
         aside = path_.string() + ".corrupt-" + std::to_string(n);
     fs::rename(path_, aside, error);
     if (error)
-        return leaveAlone(reason + " and could not be moved aside (" + error.message() + ")");
-    messages_ << "Vesperon: settings file " << path_.string() << " " << reason << "; moved it to " << aside.string()
-              << " and started from defaults" << std::endl;
+        //: Said at start; %1 says what is wrong with the settings file, naming it, %2 the system's reason.
+        return leaveAlone(substitute(
+            translated("JsonFileSettingsStore", "%1 and could not be moved aside (%2)"), {reason, error.message()}));
+    //: Said at start; %1 says what is wrong with the settings file, naming it, %2 where it is now.
+    messages_ << "Vesperon: "
+              << substitute(translated("JsonFileSettingsStore", "%1; moved it to %2 and started from defaults"),
+                     {reason, aside.string()})
+              << std::endl;
 }
 
 void JsonFileSettingsStore::save()
@@ -166,7 +198,11 @@ void JsonFileSettingsStore::save()
     if (!writable_)
         return;
     const auto fail = [this](const std::string& what) {
-        messages_ << "Vesperon: could not save settings to " << path_.string() << ": " << what << std::endl;
+        //: %1 is the settings file's path, %2 the system's reason.
+        messages_ << "Vesperon: "
+                  << substitute(translated("JsonFileSettingsStore", "could not save settings to %1: %2"),
+                         {path_.string(), what})
+                  << std::endl;
     };
 
     std::error_code error;

@@ -34,6 +34,10 @@ private:
     bool followLink();
     void load();
     void load(int fd);
+    // What is wrong with the file, said as a whole clause that names it, for a translation to
+    // order as its language does.
+    std::string unreadable(int cause) const;
+    std::string tooLarge() const;
     void unusable(const std::string& reason);
     void leaveAlone(const std::string& reason);
     void moveAside(const std::string& reason);

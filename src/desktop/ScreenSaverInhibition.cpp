@@ -2,6 +2,7 @@
 
 #include "control/dbus/ControlBus.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -100,7 +101,9 @@ bool ScreenSaverInhibition::handleMessage(const QDBusMessage& call, const QDBusC
     } else if (call.member() == QLatin1String("GetActive") && call.signature().isEmpty())
         reply = call.createReply(false); // Vesperon saves no screen itself
     else
-        reply = call.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No method ") + call.member());
+        //: A D-Bus error's message; %1 is the name of the method called.
+        reply = call.createErrorReply(QDBusError::UnknownMethod,
+            QCoreApplication::translate("ScreenSaverInhibition", "No method %1").arg(call.member()));
     return connection.send(reply);
 }
 

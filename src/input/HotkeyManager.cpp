@@ -1,6 +1,7 @@
 #include "input/HotkeyManager.h"
 
 #include "core/RunLoop.h"
+#include "core/Translation.h"
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 
@@ -113,17 +114,23 @@ bool HotkeyManager::registerHotkey(const KeyCombo& combo, const HotkeyAction& ac
 HotkeyLabel HotkeyManager::label(const HotkeyAction& action) const
 {
     if (action.kind == HotkeyAction::Kind::blackoutAll)
-        return {"blackout-all", "Blackout All"};
+        //: a hotkey's name in the desktop's shortcut settings
+        return {"blackout-all", translated("Hotkeys", "Blackout All")};
     if (action.kind == HotkeyAction::Kind::safetyWake)
-        return {"safety-wake", "Wake All Displays (Safety)"};
+        //: a hotkey's name in the desktop's shortcut settings: Control+Super+Escape, which always wakes
+        return {"safety-wake", translated("Hotkeys", "Wake All Displays (Safety)")};
     const auto& displays = services_.appState.availableDisplays.get();
     const auto display = std::ranges::find(displays, action.display, &DisplayInfo::id);
     DisplayInfo unknown; // named "Display <id>"
     unknown.id = action.display;
     const std::string name = (display != displays.end() ? *display : unknown).displayName();
     if (action.kind == HotkeyAction::Kind::toggleDisplay)
-        return {"toggle-display-" + std::to_string(action.display), "Blackout or Wake " + name};
-    return {"keep-only-display-" + std::to_string(action.display), "Keep Only " + name};
+        //: a hotkey's name in the desktop's shortcut settings; %1 is a display's name
+        return {"toggle-display-" + std::to_string(action.display),
+            substitute(translated("Hotkeys", "Blackout or Wake %1"), {name})};
+    //: a hotkey's name in the desktop's shortcut settings; %1 is a display's name
+    return {"keep-only-display-" + std::to_string(action.display),
+        substitute(translated("Hotkeys", "Keep Only %1"), {name})};
 }
 
 void HotkeyManager::unregisterAllHotkeys()

@@ -2,6 +2,7 @@
 
 #include "core/EventFlags.h"
 #include "core/RunLoop.h"
+#include "core/Translation.h"
 #include "display/DisplayManager.h"
 #include "model/AppState.h"
 
@@ -29,7 +30,8 @@ void InputMonitor::start()
         return;
     const bool started = services_.tap.start(lifetime_.guard([this](const InputEvent& event) { handleEvent(event); }));
     if (!started) {
-        services_.messages << "Vesperon: cannot watch input on this desktop, so only the hotkeys wake the displays"
+        services_.messages << translated(
+            "InputMonitor", "Vesperon: cannot watch input on this desktop, so only the hotkeys wake the displays")
                            << std::endl;
         return;
     }

@@ -1,5 +1,6 @@
 #include "keybinding/DesktopKeyBinding.h"
 
+#include "core/Translation.h"
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -132,18 +133,22 @@ std::string DesktopKeyBinding::instructions() const
 {
     switch (syntax) {
     case Syntax::sway:
-        return "This desktop binds keys itself: add these lines to its configuration file and reload it.";
+        return translated("DesktopKeyBinding",
+            "This desktop binds keys itself: add these lines to its configuration file and reload it.");
     case Syntax::hyprland:
-        return "This desktop binds keys itself: add these lines to hyprland.conf.";
+        return translated("DesktopKeyBinding", "This desktop binds keys itself: add these lines to hyprland.conf.");
     case Syntax::niri:
-        return "This desktop binds keys itself: add these lines to the binds section of niri's config.kdl.";
+        return translated("DesktopKeyBinding",
+            "This desktop binds keys itself: add these lines to the binds section of niri's config.kdl.");
     case Syntax::labwc:
-        return "This desktop binds keys itself: add these lines to the keyboard section of labwc's rc.xml and "
-               "reconfigure it.";
+        return translated("DesktopKeyBinding",
+            "This desktop binds keys itself: add these lines to the keyboard section of labwc's rc.xml and "
+            "reconfigure it.");
     case Syntax::command:
         break;
     }
-    return "This desktop binds keys itself: add a custom shortcut in its keyboard settings for each command below.";
+    return translated("DesktopKeyBinding",
+        "This desktop binds keys itself: add a custom shortcut in its keyboard settings for each command below.");
 }
 
 std::string DesktopKeyBinding::accelerator(const KeyCombo& combo)

@@ -1,5 +1,6 @@
 #include "model/DisplayInfo.h"
 
+#include "core/Translation.h"
 #include "platform/ScreenSource.h"
 
 #include <algorithm>
@@ -9,12 +10,14 @@ namespace vesperon {
 std::string DisplayInfo::displayName() const
 {
     if (isBuiltIn)
-        return "Built-in Display";
+        //: a laptop's own screen, in menus and hotkey lists
+        return translated("Display", "Built-in Display");
     if (!name.empty())
         return connector.empty() ? name : name + " (" + connector + ")";
     if (!connector.empty())
         return connector;
-    return "Display " + std::to_string(id);
+    //: a monitor known by no name or connector; %1 is its number
+    return substitute(translated("Display", "Display %1"), {std::to_string(id)});
 }
 
 std::vector<DisplayInfo> DisplayInfo::getAllDisplays(const ScreenSource& screens)

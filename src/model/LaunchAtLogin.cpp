@@ -1,5 +1,6 @@
 #include "model/LaunchAtLogin.h"
 
+#include "core/Translation.h"
 #include "platform/Autostart.h"
 
 #include <ostream>
@@ -14,7 +15,11 @@ void LaunchAtLogin::setEnabled(bool enabled)
 {
     const auto error = enabled ? autostart_.enable() : autostart_.disable();
     if (error)
-        messages_ << "Failed to " << (enabled ? "enable" : "disable") << " launch at login: " << *error << std::endl;
+        //: %1 says why
+        messages_ << substitute(enabled ? translated("LaunchAtLogin", "Failed to enable launch at login: %1")
+                                        : translated("LaunchAtLogin", "Failed to disable launch at login: %1"),
+            {*error})
+                  << std::endl;
 }
 
 bool LaunchAtLogin::isEnabled() const { return autostart_.isEnabled(); }

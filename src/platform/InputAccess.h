@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Translation.h"
+
 #include <string>
 
 namespace vesperon {
@@ -15,7 +17,10 @@ public:
     // Tells the user what is missing and where to grant it.
     virtual void explain() = 0;
     // What Vesperon sees of the user's input on this desktop, in a line for the preferences.
-    virtual std::string whatIsSeen() const { return "Keys, clicks and pointer movement, to wake the displays"; }
+    virtual std::string whatIsSeen() const
+    {
+        return translated("InputAccess", "Keys, clicks and pointer movement, to wake the displays");
+    }
     // Whether input on lit displays is seen at all (not on Wayland: only over Vesperon's windows).
     virtual bool seesLitDisplays() const { return true; }
 };

@@ -33,7 +33,9 @@ BindLineView::BindLineView(
     , state_(state)
     , action_(action)
     , text_(new QLineEdit(this))
-    , copy_(new QPushButton(QIcon::fromTheme(QStringLiteral("edit-copy")), QStringLiteral("Copy"), this))
+    , copy_(new QPushButton(QIcon::fromTheme(QStringLiteral("edit-copy")),
+          //: Button beside a hotkey's binding line: puts the line on the clipboard
+          tr("Copy"), this))
 {
     setObjectName(QStringLiteral("bindLine"));
     auto* layout = new QHBoxLayout(this);
@@ -52,10 +54,12 @@ QString BindLineView::line() const { return text_->text(); }
 
 void BindLineView::setTitle(const QString& title)
 {
-    text_->setAccessibleName(QStringLiteral("Line that binds the ") + title);
-    text_->setAccessibleDescription(QStringLiteral("For the desktop's configuration file"));
-    copy_->setAccessibleName(QStringLiteral("Copy the line that binds the ") + title);
-    copy_->setAccessibleDescription(QStringLiteral("Puts the line on the clipboard"));
+    //: Screen reader name of the line; %1 is the hotkey, e.g. "Blackout All hotkey"
+    text_->setAccessibleName(tr("Line that binds the %1").arg(title));
+    text_->setAccessibleDescription(tr("For the desktop's configuration file"));
+    //: Screen reader name of the Copy button; %1 is the hotkey, e.g. "Blackout All hotkey"
+    copy_->setAccessibleName(tr("Copy the line that binds the %1").arg(title));
+    copy_->setAccessibleDescription(tr("Puts the line on the clipboard"));
 }
 
 void BindLineView::refresh()

@@ -3,6 +3,7 @@
 #include "core/Subscription.h"
 #include "keybinding/DesktopKeyBinding.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class QLineEdit;
@@ -15,6 +16,9 @@ class AppState;
 // Where the desktop binds keys itself: the line that binds one hotkey, kept in step with the
 // setting, and a button that copies it. Hidden while the hotkey has no combination.
 class BindLineView : public QWidget {
+    // tr() in this class's own context rather than QWidget's: there is no Q_OBJECT here.
+    Q_DECLARE_TR_FUNCTIONS(BindLineView)
+
 public:
     BindLineView(
         const DesktopKeyBinding& binding, AppState& state, const HotkeyAction& action, QWidget* parent = nullptr);

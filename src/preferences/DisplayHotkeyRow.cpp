@@ -21,8 +21,12 @@ DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, 
     toggle_->setObjectName(QStringLiteral("toggle"));
     keepOnly_->setObjectName(QStringLiteral("keepOnly"));
     const QString name = QString::fromStdString(display_.displayName());
-    toggle_->setTitle(QStringLiteral("Toggle hotkey for ") + name);
-    keepOnly_->setTitle(QStringLiteral("Keep Only hotkey for ") + name);
+    //: What a screen reader calls the hotkey that darkens or lights one monitor; %1 is the monitor's name
+    const QString toggleTitle = tr("Toggle hotkey for %1").arg(name);
+    //: What a screen reader calls the hotkey that keeps only one monitor lit; %1 is the monitor's name
+    const QString keepOnlyTitle = tr("Keep Only hotkey for %1").arg(name);
+    toggle_->setTitle(toggleTitle);
+    keepOnly_->setTitle(keepOnlyTitle);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnStretch(0, 1);
@@ -38,8 +42,8 @@ DisplayHotkeyRow::DisplayHotkeyRow(const DisplayInfo& display, AppState& state, 
             view->setTitle(title);
             grid->addWidget(view, 1, column);
         };
-        line(HotkeyAction::toggleDisplay(display.id), QStringLiteral("Toggle hotkey for ") + name, 1);
-        line(HotkeyAction::keepOnlyDisplay(display.id), QStringLiteral("Keep Only hotkey for ") + name, 2);
+        line(HotkeyAction::toggleDisplay(display.id), toggleTitle, 1);
+        line(HotkeyAction::keepOnlyDisplay(display.id), keepOnlyTitle, 2);
     }
 
     toggle_->onKeyComboChanged

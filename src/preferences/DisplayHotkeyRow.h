@@ -2,6 +2,7 @@
 
 #include "model/DisplayInfo.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace vesperon {
@@ -15,6 +16,9 @@ class KeyRecorderView;
 // toggles it and one for the hotkey that keeps only it lit, in the table's columns. Edits go
 // straight to AppState.
 class DisplayHotkeyRow : public QWidget {
+    // tr() in this class's own context rather than QWidget's: there is no Q_OBJECT here.
+    Q_DECLARE_TR_FUNCTIONS(DisplayHotkeyRow)
+
 public:
     // With `binding`, each recorder has the line that binds its hotkey beneath it.
     DisplayHotkeyRow(const DisplayInfo& display, AppState& state, const KeyboardMap& keyboard,

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace vesperon {
 
 namespace {
@@ -24,26 +26,30 @@ KeyRecorderView::KeyRecorderView(const KeyboardMap& keyboard, QWidget* parent)
     : QWidget(parent)
     , keyboard_(keyboard)
     , label_(new QLabel(this))
-    , taken_(new QLabel(QStringLiteral("Taken by another program"), this))
+    //: Warning beneath a hotkey whose combination another program holds
+    , taken_(new QLabel(tr("Taken by another program"), this))
     , setButton_(new QPushButton(this))
-    , clearButton_(new QPushButton(QStringLiteral("Clear"), this))
+    //: Button: removes the hotkey's combination
+    , clearButton_(new QPushButton(tr("Clear"), this))
 {
     setFocusPolicy(Qt::ClickFocus);
     label_->setObjectName(QStringLiteral("combo"));
     setButton_->setObjectName(QStringLiteral("set"));
     clearButton_->setObjectName(QStringLiteral("clear"));
     taken_->setObjectName(QStringLiteral("taken"));
-    taken_->setToolTip(
-        QStringLiteral("Another program holds this combination. Vesperon takes it as soon as it is free; "
-                       "until then, set another."));
+    taken_->setToolTip(tr("Another program holds this combination. Vesperon takes it as soon as it is free; "
+                          "until then, set another."));
     QPalette warning = taken_->palette();
     warning.setColor(QPalette::WindowText, QColor(0xd1, 0x34, 0x38));
     taken_->setPalette(warning);
     label_->setAlignment(Qt::AlignCenter);
     // As wide in every state, so that recorders one above the other keep a table's columns.
     label_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("Ctrl+Alt+Shift+Super+Escape")) + 20);
-    setButton_->setText(QStringLiteral("Cancel"));
-    setButton_->setMinimumWidth(setButton_->sizeHint().width());
+    // As wide as the wider of its two texts, whichever it is in the user's language.
+    setButton_->setText(textOfSetButton(false));
+    const int setWidth = setButton_->sizeHint().width();
+    setButton_->setText(textOfSetButton(true));
+    setButton_->setMinimumWidth(std::max(setWidth, setButton_->sizeHint().width()));
     QSizePolicy keepsItsPlace = clearButton_->sizePolicy();
     keepsItsPlace.setRetainSizeWhenHidden(true);
     clearButton_->setSizePolicy(keepsItsPlace);
@@ -88,27 +94,47 @@ void KeyRecorderView::setRecording(bool recording)
 
 void KeyRecorderView::refresh()
 {
-    label_->setText(keyCombo_ ? QString::fromStdString(keyCombo_->displayString()) : QStringLiteral("None"));
+    //: Shown in place of a key combination while the hotkey has none
+    label_->setText(keyCombo_ ? QString::fromStdString(keyCombo_->displayString()) : tr("None"));
     const QColor accent = palette().color(QPalette::Highlight);
     const QColor secondary = palette().color(QPalette::PlaceholderText);
     label_->setStyleSheet(
         QStringLiteral("QLabel { background: %1; border: 1px solid %2; border-radius: 4px; padding: 4px 8px; }")
             .arg(rgba(recording_ ? accent : secondary, 0.2),
                 recording_ ? accent.name() : QStringLiteral("transparent")));
-    setButton_->setText(recording_ ? QStringLiteral("Cancel") : QStringLiteral("Set"));
+    setButton_->setText(textOfSetButton(recording_));
     clearButton_->setVisible(keyCombo_.has_value());
     const bool taken = keyCombo_ && !recording_ && isTaken && isTaken(*keyCombo_);
     taken_->setVisible(taken);
     if (!title_.isEmpty()) {
         // What a screen reader says of the button: the hotkey, and the combination it has.
-        setButton_->setAccessibleName(title_ + QStringLiteral(": ")
-            + (keyCombo_ ? QString::fromStdString(keyCombo_->displayString()) : QStringLiteral("none"))
-            + (taken ? QStringLiteral(", taken by another program") : QString()));
-        setButton_->setAccessibleDescription(
-            recording_ ? QStringLiteral("Recording: press the new combination") : QStringLiteral("Record"));
-        clearButton_->setAccessibleName(QStringLiteral("Clear ") + title_);
-        clearButton_->setAccessibleDescription(QStringLiteral("Removes the combination"));
+        //: Said in place of a key combination while the hotkey has none
+        const QString combo = keyCombo_ ? QString::fromStdString(keyCombo_->displayString()) : tr("none");
+        if (taken)
+            //: %1 is the hotkey, e.g. "Blackout All hotkey"; %2 its key combination, or "none"
+            setButton_->setAccessibleName(tr("%1: %2, taken by another program").arg(title_, combo));
+        else
+            //: %1 is the hotkey, e.g. "Blackout All hotkey"; %2 its key combination, or "none"
+            setButton_->setAccessibleName(tr("%1: %2").arg(title_, combo));
+        if (recording_)
+            setButton_->setAccessibleDescription(tr("Recording: press the new combination"));
+        else
+            //: Screen reader description of the Set button: it starts recording a combination
+            setButton_->setAccessibleDescription(tr("Record"));
+        //: Screen reader name of the Clear button; %1 is the hotkey, e.g. "Blackout All hotkey"
+        clearButton_->setAccessibleName(tr("Clear %1").arg(title_));
+        //: Screen reader description of the Clear button
+        clearButton_->setAccessibleDescription(tr("Removes the combination"));
     }
+}
+
+QString KeyRecorderView::textOfSetButton(bool recording)
+{
+    if (recording)
+        //: Button: stops recording and keeps the combination the hotkey had
+        return tr("Cancel");
+    //: Button: starts recording a new key combination for the hotkey
+    return tr("Set");
 }
 
 void KeyRecorderView::setTitle(const QString& title)

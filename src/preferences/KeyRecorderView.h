@@ -2,6 +2,7 @@
 
 #include "core/KeyCombo.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <functional>
@@ -19,6 +20,9 @@ class KeyboardMap;
 // focus and takes the first key pressed with Control, Alt, Shift or Super; keys without those
 // modifiers and modifiers alone are swallowed, and no recorded key reaches anything else.
 class KeyRecorderView : public QWidget {
+    // tr() in this class's own context rather than QWidget's: there is no Q_OBJECT here.
+    Q_DECLARE_TR_FUNCTIONS(KeyRecorderView)
+
 public:
     explicit KeyRecorderView(const KeyboardMap& keyboard, QWidget* parent = nullptr);
 
@@ -52,6 +56,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // "Set", or "Cancel" while recording.
+    static QString textOfSetButton(bool recording);
+
     const KeyboardMap& keyboard_;
     std::optional<KeyCombo> keyCombo_;
     bool recording_ = false;

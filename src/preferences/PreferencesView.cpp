@@ -76,7 +76,8 @@ QLabel* labelFor(const QString& text, QWidget* control)
 {
     auto* label = new QLabel(text);
     label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    // trimmed: some languages put a space before the colon.
+    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')).trimmed());
     return label;
 }
 
@@ -108,13 +109,17 @@ QString label(WakeKey key)
 {
     switch (key) {
     case WakeKey::anyKey:
-        return QStringLiteral("&Any Key");
+        //: Check box: any key wakes the displays
+        return QCoreApplication::translate("PreferencesView", "&Any Key");
     case WakeKey::escape:
-        return QStringLiteral("&Escape");
+        //: Check box: the Escape key wakes the displays
+        return QCoreApplication::translate("PreferencesView", "&Escape");
     case WakeKey::space:
-        return QStringLiteral("&Space");
+        //: Check box: the space bar wakes the displays
+        return QCoreApplication::translate("PreferencesView", "&Space");
     case WakeKey::enter:
-        return QStringLiteral("E&nter");
+        //: Check box: the Enter key wakes the displays
+        return QCoreApplication::translate("PreferencesView", "E&nter");
     }
     return {};
 }
@@ -128,10 +133,14 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("pages"));
     layout->addWidget(pages_);
-    addPage(QStringLiteral("&General"), {buildPermissions(), buildGeneral()});
-    addPage(QStringLiteral("Hot&keys"), {buildHotkeys()});
-    addPage(QStringLiteral("&Waking"), {buildWakeSettings()});
-    addPage(QStringLiteral("I&dle and Dimming"), {buildDimming(), buildIdleBlackout()});
+    //: Tab of the preferences window
+    addPage(tr("&General"), {buildPermissions(), buildGeneral()});
+    //: Tab of the preferences window
+    addPage(tr("Hot&keys"), {buildHotkeys()});
+    //: Tab of the preferences window
+    addPage(tr("&Waking"), {buildWakeSettings()});
+    //: Tab of the preferences window
+    addPage(tr("I&dle and Dimming"), {buildDimming(), buildIdleBlackout()});
 
     AppState& state = services_.appState;
     subscriptions_.push_back(
@@ -207,11 +216,13 @@ QWidget* PreferencesView::buildPermissions()
 {
     auto* layout = row();
     permissionIcon_ = new QLabel;
-    granted_ = secondaryText(QStringLiteral("Granted"));
+    //: Beside the input permission's status icon, once Vesperon has the permission
+    granted_ = secondaryText(tr("Granted"));
     granted_->setObjectName(QStringLiteral("permissionGranted"));
-    grantAccess_ = new QPushButton(QStringLiteral("Grant Access"));
+    //: Button: opens the desktop's settings where Vesperon is let see input
+    grantAccess_ = new QPushButton(tr("Grant Access"));
     grantAccess_->setObjectName(QStringLiteral("grantAccess"));
-    grantAccess_->setAccessibleDescription(QStringLiteral("Lets Vesperon see keys, clicks and pointer movement"));
+    grantAccess_->setAccessibleDescription(tr("Lets Vesperon see keys, clicks and pointer movement"));
     connect(grantAccess_, &QPushButton::clicked, this, [this] { services_.permission.openAccessibilitySettings(); });
     layout->addWidget(permissionIcon_);
     auto* what = new QLabel(QString::fromStdString(services_.permission.whatIsSeen()));
@@ -223,7 +234,8 @@ QWidget* PreferencesView::buildPermissions()
     layout->addWidget(grantAccess_);
     auto* content = new QVBoxLayout;
     content->addWidget(wrap(layout));
-    return group(QStringLiteral("Input Monitoring"), content);
+    //: Heading of the group about the input permission
+    return group(tr("Input Monitoring"), content);
 }
 
 QWidget* PreferencesView::buildHotkeys()
@@ -232,9 +244,11 @@ QWidget* PreferencesView::buildHotkeys()
     content->setSpacing(12);
     const bool desktopBinds = services_.hotkeys.desktopBindsKeys();
     if (desktopBinds) {
-        const std::string partly
-            = services_.hotkeys.grabsKeys() ? "Keys pressed in Wayland windows do not reach these hotkeys. " : "";
-        auto* instructions = new QLabel(QString::fromStdString(partly + services_.binding.instructions()));
+        const QString howToBind = QString::fromStdString(services_.binding.instructions());
+        //: Above the hotkeys; %1 is how to bind them in the desktop's own settings
+        const QString notInWayland
+            = tr("Keys pressed in Wayland windows do not reach these hotkeys. %1").arg(howToBind);
+        auto* instructions = new QLabel(services_.hotkeys.grabsKeys() ? notInWayland : howToBind);
         instructions->setObjectName(QStringLiteral("bindInstructions"));
         instructions->setWordWrap(true);
         content->addWidget(instructions);
@@ -243,10 +257,13 @@ QWidget* PreferencesView::buildHotkeys()
     }
 
     auto* allRow = row();
-    auto* title = new QLabel(QStringLiteral("Blackout All:"));
+    //: Label before the recorder of the hotkey that darkens every monitor
+    auto* title = new QLabel(tr("Blackout All:"));
+    //: What a screen reader calls the hotkey that darkens every monitor
+    const QString blackoutAllTitle = tr("Blackout All hotkey");
     blackoutAll_ = new KeyRecorderView(services_.keyboard);
     blackoutAll_->setObjectName(QStringLiteral("blackoutAll"));
-    blackoutAll_->setTitle(QStringLiteral("Blackout All hotkey"));
+    blackoutAll_->setTitle(blackoutAllTitle);
     blackoutAll_->onKeyComboChanged
         = [this](const std::optional<KeyCombo>& combo) { services_.appState.blackoutAllHotkey.set(combo); };
     watch(blackoutAll_);
@@ -256,7 +273,7 @@ QWidget* PreferencesView::buildHotkeys()
     content->addWidget(wrap(allRow));
     if (desktopBinds) {
         auto* line = new BindLineView(services_.binding, services_.appState, HotkeyAction::blackoutAll());
-        line->setTitle(QStringLiteral("Blackout All hotkey"));
+        line->setTitle(blackoutAllTitle);
         content->addWidget(line);
     }
 
@@ -264,13 +281,15 @@ QWidget* PreferencesView::buildHotkeys()
     rowsLayout_ = new QVBoxLayout;
     rowsLayout_->setSpacing(8);
     content->addLayout(rowsLayout_);
-    noDisplays_ = secondaryText(QStringLiteral("No displays detected"));
+    //: In place of the monitors' hotkeys while no monitor is found
+    noDisplays_ = secondaryText(tr("No displays detected"));
     noDisplays_->setObjectName(QStringLiteral("noDisplays"));
     QFont italic = noDisplays_->font();
     italic.setItalic(true);
     noDisplays_->setFont(italic);
     content->addWidget(noDisplays_);
-    return group(QStringLiteral("Hotkeys"), content);
+    //: Heading of the group of hotkeys
+    return group(tr("Hotkeys"), content);
 }
 
 // The titles of the monitors' table, above columns as wide as the recorders beneath them.
@@ -282,7 +301,15 @@ QWidget* PreferencesView::buildTableHeader()
     grid->setContentsMargins(0, 8, 0, 0);
     grid->setColumnStretch(0, 1);
     int column = 0;
-    for (const QString& text : {QStringLiteral("Monitor"), QStringLiteral("Toggle"), QStringLiteral("Keep Only")}) {
+    const QString titles[] = {
+        //: Column header: the monitors' names
+        tr("Monitor"),
+        //: Column header: hotkeys that darken or light one monitor
+        tr("Toggle"),
+        //: Column header: hotkeys that keep only one monitor lit and darken the others
+        tr("Keep Only"),
+    };
+    for (const QString& text : titles) {
         auto* title = new QLabel(text);
         QFont bold = title->font();
         bold.setBold(true);
@@ -298,17 +325,19 @@ QWidget* PreferencesView::buildTableHeader()
 QWidget* PreferencesView::buildGnomeShortcuts()
 {
     auto* layout = row();
-    auto* add = new QPushButton(QStringLiteral("Add to GNOME's Keyboard Shortcuts"));
+    //: Button; "Keyboard Shortcuts" as GNOME's settings name them
+    auto* add = new QPushButton(tr("Add to GNOME's Keyboard Shortcuts"));
     add->setObjectName(QStringLiteral("addGnomeShortcuts"));
-    add->setAccessibleDescription(QStringLiteral("Adds every hotkey to GNOME's custom keyboard shortcuts"));
+    add->setAccessibleDescription(tr("Adds every hotkey to GNOME's custom keyboard shortcuts"));
     auto* said = secondaryText({});
     said->setObjectName(QStringLiteral("gnomeShortcutsSaid"));
     said->setWordWrap(true);
     connect(add, &QPushButton::clicked, this, [this, said] {
         const bool added = GnomeCustomShortcuts::add(gnomeShortcuts());
         said->setText(added
-                ? QStringLiteral("Added to Settings › Keyboard › Custom Shortcuts; add them again after a change here")
-                : QStringLiteral("GNOME's keyboard settings could not be changed"));
+                //: "Settings › Keyboard › Custom Shortcuts" as GNOME's settings name them
+                ? tr("Added to Settings › Keyboard › Custom Shortcuts; add them again after a change here")
+                : tr("GNOME's keyboard settings could not be changed"));
     });
     layout->addWidget(add);
     layout->addWidget(said, 1);
@@ -345,22 +374,23 @@ QWidget* PreferencesView::buildWakeSettings()
     content->setSpacing(12);
     AppState& state = services_.appState;
 
-    ignoreMouse_ = new QCheckBox(QStringLiteral("Ignore mouse &movement"));
+    //: Check box: moving the mouse does not wake the displays
+    ignoreMouse_ = new QCheckBox(tr("Ignore mouse &movement"));
     ignoreMouse_->setObjectName(QStringLiteral("ignoreMouseMovement"));
-    ignoreMouse_->setAccessibleDescription(QStringLiteral("Clicks and the wheel still wake the displays"));
+    ignoreMouse_->setAccessibleDescription(tr("Clicks and the wheel still wake the displays"));
     connect(ignoreMouse_, &QCheckBox::toggled, this, [&state](bool ignore) { state.ignoreMouseMovement.set(ignore); });
     content->addWidget(ignoreMouse_);
 
-    wakeOnLit_ = new QCheckBox(QStringLiteral("Clicks and movement on a &lit display wake too"));
+    wakeOnLit_ = new QCheckBox(tr("Clicks and movement on a &lit display wake too"));
     wakeOnLit_->setObjectName(QStringLiteral("wakeOnLitDisplays"));
-    wakeOnLit_->setAccessibleDescription(QStringLiteral("Off, the displays kept lit are yours to work on"));
+    wakeOnLit_->setAccessibleDescription(tr("Off, the displays kept lit are yours to work on"));
     connect(wakeOnLit_, &QCheckBox::toggled, this, [&state](bool wakes) { state.wakeOnLitDisplays.set(wakes); });
     content->addWidget(wakeOnLit_);
     if (!services_.permission.seesLitDisplays()) {
         // Nothing on a lit display reaches Vesperon here: it is always free to work on.
         wakeOnLit_->setEnabled(false);
-        auto* note = secondaryText(QStringLiteral(
-            "On this desktop only input on a dark display is seen: the lit ones are always yours to work on"));
+        auto* note = secondaryText(
+            tr("On this desktop only input on a dark display is seen: the lit ones are always yours to work on"));
         note->setWordWrap(true);
         content->addWidget(note);
     }
@@ -372,19 +402,21 @@ QWidget* PreferencesView::buildWakeSettings()
     wakeDelay_->setSingleStep(1);
     wakeDelay_->setPageStep(1);
     wakeDelay_->setTickPosition(QSlider::TicksBelow);
-    wakeDelay_->setAccessibleDescription(QStringLiteral("From the first input to the wake, 0 to 5 seconds"));
+    wakeDelay_->setAccessibleDescription(tr("From the first input to the wake, 0 to 5 seconds"));
     wakeDelayText_ = new QLabel;
     wakeDelayText_->setObjectName(QStringLiteral("wakeDelayText"));
     wakeDelayText_->setFixedWidth(40);
     connect(wakeDelay_, &QSlider::valueChanged, this, [&state](int step) { state.wakeDelay.set(step * 0.5); });
-    delayRow->addWidget(labelFor(QStringLiteral("Wake dela&y:"), wakeDelay_));
+    //: Label of the slider: how long input goes on before the displays wake
+    delayRow->addWidget(labelFor(tr("Wake dela&y:"), wakeDelay_));
     delayRow->addWidget(wakeDelay_);
     delayRow->addWidget(wakeDelayText_);
     content->addWidget(wrap(delayRow));
 
     auto* keys = new QVBoxLayout;
     keys->setSpacing(8);
-    keys->addWidget(new QLabel(QStringLiteral("Wake keys:")));
+    //: Above the check boxes of the keys that wake the displays
+    keys->addWidget(new QLabel(tr("Wake keys:")));
     for (WakeKey key : allWakeKeys) {
         auto* box = new QCheckBox(label(key));
         box->setObjectName(QStringLiteral("wakeKey-")
@@ -397,21 +429,23 @@ QWidget* PreferencesView::buildWakeSettings()
                 set.erase(key);
             state.allowedWakeKeys.set(set);
         });
-        box->setAccessibleDescription(QStringLiteral("A key that wakes the displays"));
+        box->setAccessibleDescription(tr("A key that wakes the displays"));
         wakeKeys_[key] = box;
         keys->addWidget(box);
     }
     content->addLayout(keys);
-    return group(QStringLiteral("Wake Settings"), content);
+    //: Heading of the group about what wakes the displays
+    return group(tr("Wake Settings"), content);
 }
 
 QWidget* PreferencesView::buildGeneral()
 {
     auto* content = new QVBoxLayout;
     content->setSpacing(12);
-    launchAtLogin_ = new QCheckBox(QStringLiteral("&Launch at login"));
+    //: Check box: Vesperon starts when the user logs in
+    launchAtLogin_ = new QCheckBox(tr("&Launch at login"));
     launchAtLogin_->setObjectName(QStringLiteral("launchAtLogin"));
-    launchAtLogin_->setAccessibleDescription(QStringLiteral("Starts Vesperon when you log in"));
+    launchAtLogin_->setAccessibleDescription(tr("Starts Vesperon when you log in"));
     launchAtLogin_->setChecked(services_.launchAtLogin.isEnabled()); // read once, when the window is made
     connect(launchAtLogin_, &QCheckBox::toggled, this,
         [this](bool enabled) { services_.launchAtLogin.setEnabled(enabled); });
@@ -427,15 +461,19 @@ QWidget* PreferencesView::buildGeneral()
             .arg(secondary.red())
             .arg(secondary.green())
             .arg(secondary.blue()));
-    keyCap->setToolTip(QStringLiteral("Wakes every display at once, whatever the settings"));
-    keyCap->setAccessibleName(QStringLiteral("Safety wake: ") + keyCap->text());
+    keyCap->setToolTip(tr("Wakes every display at once, whatever the settings"));
+    //: What a screen reader calls the safety wake's keys; %1 is the key combination
+    keyCap->setAccessibleName(tr("Safety wake: %1").arg(keyCap->text()));
     keyCap->setAccessibleDescription(keyCap->toolTip());
-    safety->addWidget(new QLabel(QStringLiteral("Safety wake:")));
+    //: Label before the key combination that wakes every display whatever the settings
+    safety->addWidget(new QLabel(tr("Safety wake:")));
     safety->addWidget(keyCap);
-    safety->addWidget(secondaryText(QStringLiteral("(Always works)")));
+    //: Beside the safety wake's key combination
+    safety->addWidget(secondaryText(tr("(Always works)")));
     safety->addStretch();
     content->addWidget(wrap(safety));
-    return group(QStringLiteral("General"), content);
+    //: Heading of the group of general settings
+    return group(tr("General"), content);
 }
 
 QWidget* PreferencesView::buildDimming()
@@ -449,13 +487,15 @@ QWidget* PreferencesView::buildDimming()
     dimLevel_->setRange(10, 20); // opacity in twentieths: 50 % to 100 %
     dimLevel_->setPageStep(1);
     dimLevel_->setTickPosition(QSlider::TicksBelow);
-    dimLevel_->setAccessibleDescription(QStringLiteral("100% is black; less dims the displays instead"));
+    //: Screen reader description of the blackout opacity slider
+    dimLevel_->setAccessibleDescription(tr("100% is black; less dims the displays instead"));
     dimLevelText_ = new QLabel;
     dimLevelText_->setObjectName(QStringLiteral("dimLevelText"));
     dimLevelText_->setFixedWidth(48);
     connect(dimLevel_, &QSlider::valueChanged, this,
         [this](int step) { services_.appState.blackoutOpacity.set(step / 20.0); });
-    dimRow->addWidget(labelFor(QStringLiteral("Blackout &opacity:"), dimLevel_));
+    //: Label of the slider: how dark a blackout is
+    dimRow->addWidget(labelFor(tr("Blackout &opacity:"), dimLevel_));
     dimRow->addWidget(dimLevel_);
     dimRow->addWidget(dimLevelText_);
     content->addWidget(wrap(dimRow));
@@ -464,7 +504,8 @@ QWidget* PreferencesView::buildDimming()
     cannotDim_->setWordWrap(true);
     content->addWidget(cannotDim_);
 
-    return group(QStringLiteral("Dimming"), content);
+    //: Heading of the group about how dark a blackout is
+    return group(tr("Dimming"), content);
 }
 
 void PreferencesView::showEvent(QShowEvent* event)
@@ -559,7 +600,8 @@ void PreferencesView::showWakeDelay(double seconds)
     const QSignalBlocker quiet(wakeDelay_);
     const double shown = std::clamp(seconds, 0.0, 5.0);
     wakeDelay_->setValue(static_cast<int>(std::lround(shown * 2)));
-    wakeDelayText_->setText(QString::number(seconds, 'f', 1) + QStringLiteral("s"));
+    //: The wake delay beside its slider; %1 is a number of seconds, e.g. 2.5
+    wakeDelayText_->setText(tr("%1s").arg(QString::number(seconds, 'f', 1)));
 }
 
 void PreferencesView::showWakeKeys(const WakeKeySet& keys)
@@ -576,7 +618,8 @@ void PreferencesView::showDimLevel(double opacity)
 {
     const QSignalBlocker quiet(dimLevel_);
     dimLevel_->setValue(static_cast<int>(std::lround(opacity * 20)));
-    dimLevelText_->setText(QString::number(std::lround(opacity * 100)) + QStringLiteral("%"));
+    //: The blackout's opacity beside its slider; %1 is a percentage, e.g. 75
+    dimLevelText_->setText(tr("%1%").arg(std::lround(opacity * 100)));
 }
 
 // Without a compositor the blackout stays black whatever is set: the slider waits, saying why.
@@ -596,20 +639,28 @@ QWidget* PreferencesView::buildIdleBlackout()
     idleMinutes_ = new QSpinBox;
     idleMinutes_->setObjectName(QStringLiteral("idleMinutes"));
     idleMinutes_->setRange(0, 120);
-    idleMinutes_->setSpecialValueText(QStringLiteral("Never"));
-    idleMinutes_->setSuffix(QStringLiteral(" min"));
-    idleMinutes_->setAccessibleDescription(QStringLiteral("Minutes without input before the displays go dark"));
+    //: The idle minutes at 0: no idle blackout
+    idleMinutes_->setSpecialValueText(tr("Never"));
+    //: Unit after the idle minutes, with the space before it
+    idleMinutes_->setSuffix(tr(" min"));
+    idleMinutes_->setAccessibleDescription(tr("Minutes without input before the displays go dark"));
     connect(idleMinutes_, &QSpinBox::valueChanged, this,
         [this](int minutes) { services_.appState.idleBlackoutMinutes.set(minutes); });
     idleScope_ = new QComboBox;
     idleScope_->setObjectName(QStringLiteral("idleScope"));
-    idleScope_->addItems({QStringLiteral("All displays"), QStringLiteral("All but the display with the pointer")});
+    idleScope_->addItems({
+        //: Choice of which displays go dark when idle
+        tr("All displays"),
+        //: Choice of which displays go dark when idle
+        tr("All but the display with the pointer"),
+    });
     connect(idleScope_, &QComboBox::currentIndexChanged, this, [this](int index) {
         services_.appState.idleBlackoutScope.set(index == 0 ? IdleScope::all : IdleScope::allButPointer);
     });
-    idleScope_->setAccessibleName(QStringLiteral("Displays that go dark when idle"));
-    idleScope_->setAccessibleDescription(QStringLiteral("Every display, or every one but the pointer's"));
-    idleRow->addWidget(labelFor(QStringLiteral("&Black out when idle for:"), idleMinutes_));
+    idleScope_->setAccessibleName(tr("Displays that go dark when idle"));
+    idleScope_->setAccessibleDescription(tr("Every display, or every one but the pointer's"));
+    //: Label before the idle minutes and the choice of displays
+    idleRow->addWidget(labelFor(tr("&Black out when idle for:"), idleMinutes_));
     idleRow->addWidget(idleMinutes_);
     idleRow->addWidget(idleScope_);
     idleRow->addStretch();
@@ -618,7 +669,8 @@ QWidget* PreferencesView::buildIdleBlackout()
     idleNote_->setWordWrap(true);
     content->addWidget(wrap(idleRow));
     content->addWidget(idleNote_);
-    return group(QStringLiteral("Idle Blackout"), content);
+    //: Heading of the group about blackouts after a time without input
+    return group(tr("Idle Blackout"), content);
 }
 
 // Why an idle blackout does not come: the desktop cannot tell, or an application holds it back.
@@ -626,12 +678,15 @@ void PreferencesView::showIdleNote()
 {
     QString note;
     if (!services_.idle.isAvailable())
-        note = QStringLiteral("This desktop does not tell Vesperon how long input has been left alone");
-    else if (const auto& holder = services_.appState.idleHeldBy.get())
-        note = QStringLiteral("Held back: %1 keeps the screen awake")
-                   .arg(holder->empty() ? QStringLiteral("an application") : QString::fromStdString(*holder));
-    else if (services_.appState.idleBlackoutScope.get() == IdleScope::allButPointer && !services_.idle.knowsPointer())
-        note = QStringLiteral("This desktop does not tell where the pointer is: every display goes dark");
+        note = tr("This desktop does not tell Vesperon how long input has been left alone");
+    else if (const auto& holder = services_.appState.idleHeldBy.get()) {
+        if (holder->empty())
+            note = tr("Held back: an application keeps the screen awake");
+        else
+            //: Why no idle blackout comes; %1 is the application that keeps the screen awake, e.g. Firefox
+            note = tr("Held back: %1 keeps the screen awake").arg(QString::fromStdString(*holder));
+    } else if (services_.appState.idleBlackoutScope.get() == IdleScope::allButPointer && !services_.idle.knowsPointer())
+        note = tr("This desktop does not tell where the pointer is: every display goes dark");
     idleNote_->setText(note);
     idleNote_->setVisible(!note.isEmpty());
 }

@@ -5,6 +5,7 @@
 #include "model/DisplayInfo.h"
 #include "model/WakeKey.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <functional>
@@ -37,6 +38,9 @@ class PermissionManager;
 // Every control reads and writes the shared services directly; the view keeps nearly nothing of
 // its own.
 class PreferencesView : public QWidget {
+    // tr() in this class's own context rather than QWidget's: there is no Q_OBJECT here.
+    Q_DECLARE_TR_FUNCTIONS(PreferencesView)
+
 public:
     struct Services {
         AppState& appState;

@@ -16,7 +16,8 @@ PreferencesWindow::PreferencesWindow(const Services& services)
     , view_(new PreferencesView(services))
     , hotkeys_(services.hotkeys)
 {
-    setWindowTitle(QStringLiteral("Vesperon Preferences"));
+    //: Title of the preferences window
+    setWindowTitle(tr("Vesperon Preferences"));
     setWindowIcon(QIcon::fromTheme(QString::fromLatin1(applicationId), QIcon(QStringLiteral(":/icons/vesperon.svg"))));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);

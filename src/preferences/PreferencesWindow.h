@@ -2,6 +2,7 @@
 
 #include "preferences/PreferencesView.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <cstdint>
@@ -15,6 +16,9 @@ class HotkeyManager;
 // closing it (or Escape) only hides it. While one of its recorders records, Vesperon's own global
 // hotkeys are suspended so that the keys being recorded reach the recorder.
 class PreferencesWindow : public QWidget {
+    // tr() in this class's own context rather than QWidget's: there is no Q_OBJECT here.
+    Q_DECLARE_TR_FUNCTIONS(PreferencesWindow)
+
 public:
     using Services = PreferencesView::Services;
 

@@ -1,6 +1,7 @@
 #include "tray/MenuBarController.h"
 
 #include "core/RunLoop.h"
+#include "core/Translation.h"
 #include "display/DisplayManager.h"
 #include "input/HotkeyManager.h"
 #include "input/PermissionManager.h"
@@ -10,7 +11,7 @@ namespace vesperon {
 
 namespace {
 
-constexpr const char* tooltip = "Vesperon";
+constexpr const char* tooltip = "Vesperon"; // the program's name, in every language
 
 MenuItem item(std::string title, MenuItem::Action action, std::string name = {})
 {
@@ -76,22 +77,29 @@ Menu MenuBarController::buildMenu()
 
     Menu menu;
     if (!permitted) {
-        MenuItem warning = item("Input Monitoring Unavailable", nullptr);
+        //: Tray menu: a warning at the top when the program cannot see the keyboard and mouse.
+        MenuItem warning = item(translated("MenuBarController", "Input Monitoring Unavailable"), nullptr);
         warning.icon = Icon::warning;
         menu.push_back(std::move(warning));
-        menu.push_back(item("Grant Permission...", action(&MenuBarController::grantPermission)));
+        //: Tray menu: opens what lets the program see the keyboard and mouse.
+        menu.push_back(
+            item(translated("MenuBarController", "Grant Permission..."), action(&MenuBarController::grantPermission)));
         menu.push_back(MenuItem::separator());
     }
 
-    MenuItem all = item("Blackout All", action(&MenuBarController::blackoutAll), "blackout-all");
+    //: Tray menu: blacks out every monitor.
+    MenuItem all = item(
+        translated("MenuBarController", "Blackout All"), action(&MenuBarController::blackoutAll), "blackout-all");
     if (const auto hotkey = services_.hotkeys.workingBlackoutAllHotkey())
         all.shortcutHint = hotkey->displayString();
     all.enabled = permitted;
     menu.push_back(std::move(all));
     menu.push_back(MenuItem::separator());
 
-    MenuItem blackoutDisplay = item("Blackout Display", nullptr, "blackout-display");
-    MenuItem keepOnly = item("Keep Only This Display", nullptr, "keep-only");
+    //: Tray menu: the submenu of monitors, each blacked out or woken by itself.
+    MenuItem blackoutDisplay = item(translated("MenuBarController", "Blackout Display"), nullptr, "blackout-display");
+    //: Tray menu: the submenu of monitors; the one chosen stays lit and every other goes dark.
+    MenuItem keepOnly = item(translated("MenuBarController", "Keep Only This Display"), nullptr, "keep-only");
     blackoutDisplay.submenu.emplace();
     keepOnly.submenu.emplace();
     for (const DisplayInfo& display : displays) {
@@ -110,15 +118,20 @@ Menu MenuBarController::buildMenu()
     menu.push_back(std::move(keepOnly));
     menu.push_back(MenuItem::separator());
 
-    MenuItem wake = item("Wake All Displays", action(&MenuBarController::wakeAll), "wake-all");
+    //: Tray menu: ends the blackout on every monitor.
+    MenuItem wake
+        = item(translated("MenuBarController", "Wake All Displays"), action(&MenuBarController::wakeAll), "wake-all");
     wake.enabled = state.isBlackoutActive.get();
     menu.push_back(std::move(wake));
     menu.push_back(MenuItem::separator());
 
-    menu.push_back(item("Preferences...", action(&MenuBarController::showPreferences), "preferences"));
+    //: Tray menu: opens the preferences window.
+    menu.push_back(item(
+        translated("MenuBarController", "Preferences..."), action(&MenuBarController::showPreferences), "preferences"));
     menu.push_back(MenuItem::separator());
 
-    menu.push_back(item("Quit Vesperon", action(&MenuBarController::quit), "quit"));
+    //: Tray menu: wakes every monitor and ends the program.
+    menu.push_back(item(translated("MenuBarController", "Quit Vesperon"), action(&MenuBarController::quit), "quit"));
     return menu;
 }
 

@@ -1,6 +1,7 @@
 #include "tray/TrayFallback.h"
 
 #include "core/RunLoop.h"
+#include "core/Translation.h"
 #include "input/HotkeyManager.h"
 #include "platform/Notifier.h"
 #include "platform/Tray.h"
@@ -33,11 +34,20 @@ void TrayFallback::standIn()
     services_.showPreferences();
     if (std::exchange(told_, true))
         return;
-    const auto hotkey = services_.hotkeys.workingBlackoutAllHotkey();
-    const std::string hotkeys
-        = hotkey ? "; the hotkeys work (" + hotkey->displayString() + " blacks out every monitor)" : "";
-    services_.notifier.notify("No system tray",
-        "this desktop has no system tray" + hotkeys + ", and the preferences window stands in for the menu");
+    //: A notification's title, when the desktop shows no tray icons.
+    const std::string title = translated("TrayFallback", "No system tray");
+    if (const auto hotkey = services_.hotkeys.workingBlackoutAllHotkey()) {
+        //: The notification's text; %1 is the hotkey that blacks out every monitor, such as "Ctrl+Alt+B".
+        const std::string body = translated("TrayFallback",
+            "this desktop has no system tray; the hotkeys work (%1 blacks out every monitor), and the preferences "
+            "window stands in for the menu");
+        services_.notifier.notify(title, substitute(body, {hotkey->displayString()}));
+    } else {
+        //: The notification's text, when no hotkey works.
+        services_.notifier.notify(title,
+            translated(
+                "TrayFallback", "this desktop has no system tray, and the preferences window stands in for the menu"));
+    }
 }
 
 } // namespace vesperon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Translation.h"
 #include "desktop/KeyCodeTable.h"
 #include "desktop/WindowActivation.h"
 #include "platform/Backend.h"
@@ -36,9 +37,9 @@ public:
     void explain() override {}
     std::string whatIsSeen() const override
     {
-        return "Clicks, wheel and pointer movement on dark displays, and keys "
-               "while every display is dark: "
-               "Wayland shows Vesperon nothing of what happens on a lit display";
+        return translated("InputAccess",
+            "Clicks, wheel and pointer movement on dark displays, and keys while every display is dark: "
+            "Wayland shows Vesperon nothing of what happens on a lit display");
     }
     bool seesLitDisplays() const override { return false; }
 };

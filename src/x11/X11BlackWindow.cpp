@@ -1,5 +1,6 @@
 #include "x11/X11BlackWindow.h"
 
+#include "core/Translation.h"
 #include "x11/X11StackKeeper.h"
 #include "x11/XcbConnection.h"
 
@@ -221,7 +222,8 @@ void X11BlackWindowFactory::setOpacity(double opacity)
 std::optional<std::string> X11BlackWindowFactory::cannotDim() const
 {
     if (!connection_)
-        return "Needs an X server";
+        //: why dimming is unavailable
+        return translated("Dimming", "Needs an X server");
     xcb_connection_t* c = connection_->get();
     const std::string selection = "_NET_WM_CM_S" + std::to_string(connection_->screenNumber());
     xcb_get_selection_owner_reply_t* reply
@@ -230,7 +232,8 @@ std::optional<std::string> X11BlackWindowFactory::cannotDim() const
     std::free(reply);
     if (compositing)
         return std::nullopt;
-    return "Needs a compositing manager (such as picom); none is running";
+    //: why dimming is unavailable
+    return translated("Dimming", "Needs a compositing manager (such as picom); none is running");
 }
 
 } // namespace vesperon

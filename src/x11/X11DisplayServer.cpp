@@ -1,20 +1,21 @@
 #include "x11/X11DisplayServer.h"
 
+#include "core/Translation.h"
 #include "desktop/WindowActivation.h"
 #include "x11/XcbConnection.h"
 
 namespace vesperon {
 
 X11DisplayServer::X11DisplayServer(std::string limits)
-    : blackWindows_(XcbConnection::open("black windows and watching input"))
+    : blackWindows_(XcbConnection::open(translated("X11", "black windows and watching input")))
     , stackKeeper_(blackWindows_.get())
     , windows_(blackWindows_.get(), &stackKeeper_)
-    , hotkeys_(XcbConnection::open("global hotkeys"), !limits.empty())
+    , hotkeys_(XcbConnection::open(translated("X11", "global hotkeys")), !limits.empty())
     , inputTap_(blackWindows_.get())
     , access_(blackWindows_.get(), limits)
     // XWayland counts only the input of X11 windows: its idle time would black out under a user
     // typing in a Wayland window.
-    , idle_(limits.empty() ? XcbConnection::open("idle time") : nullptr)
+    , idle_(limits.empty() ? XcbConnection::open(translated("X11", "idle time")) : nullptr)
     , activation_(blackWindows_.get())
 {
 }

@@ -1,5 +1,6 @@
 #include "x11/X11InputAccess.h"
 
+#include "core/Translation.h"
 #include "x11/X11InputTap.h"
 #include "x11/XcbConnection.h"
 
@@ -18,15 +19,17 @@ void X11InputAccess::explain()
 {
     if (std::exchange(explained_, true))
         return;
-    std::cout << "Vesperon: this X server does not offer XInput 2.1, which Vesperon needs to see input; "
-                 "waking by input stays off until it does"
+    std::cout << translated("InputAccess",
+        "Vesperon: this X server does not offer XInput 2.1, which Vesperon needs to see input; "
+        "waking by input stays off until it does")
               << std::endl;
 }
 
 std::string X11InputAccess::whatIsSeen() const
 {
     const std::string seen = InputAccess::whatIsSeen();
-    return limits_.empty() ? seen : seen + ". " + limits_;
+    //: what Vesperon sees of input (%1), then what this desktop keeps from it (%2)
+    return limits_.empty() ? seen : substitute(translated("InputAccess", "%1. %2"), {seen, limits_});
 }
 
 } // namespace vesperon

@@ -1,5 +1,6 @@
 #include "x11/X11ServerLoss.h"
 
+#include "core/Translation.h"
 #include <QString>
 #include <QtGlobal>
 
@@ -14,7 +15,7 @@ QtMessageHandler qtHandler = nullptr;
 void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (message.startsWith(QLatin1String("The X11 connection broke"))) {
-        std::cout << "Vesperon: lost the connection to the X server; quitting" << std::endl;
+        std::cout << translated("X11", "Vesperon: lost the connection to the X server; quitting") << std::endl;
         return;
     }
     qtHandler(type, context, message);

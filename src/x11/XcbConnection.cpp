@@ -1,5 +1,6 @@
 #include "x11/XcbConnection.h"
 
+#include "core/Translation.h"
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -16,7 +17,9 @@ std::unique_ptr<XcbConnection> XcbConnection::open(const std::string& purpose, c
     int screenNumber = 0;
     xcb_connection_t* connection = xcb_connect(display, &screenNumber);
     if (!connection || xcb_connection_has_error(connection)) {
-        std::cout << "Vesperon: cannot connect to the X server for " << purpose << std::endl;
+        //: %1 is what the connection is for: black windows, hotkeys or idle time
+        std::cout << substitute(translated("X11", "Vesperon: cannot connect to the X server for %1"), {purpose})
+                  << std::endl;
         if (connection)
             xcb_disconnect(connection);
         return nullptr;

@@ -1,7 +1,11 @@
 #include "support/StatusNotifierWatcher.h"
 
+#include "support/TestServer.h"
+
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusVariant>
 
 namespace vesperon::testing {
@@ -10,6 +14,25 @@ namespace {
 
 const QString service = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString path = QStringLiteral("/StatusNotifierWatcher");
+
+// One node of a dbusmenu layout, (ia{sv}av), and the nodes beneath it.
+void collectLabels(const QDBusArgument& node, QStringList& labels)
+{
+    int id = 0;
+    QVariantMap properties;
+    node.beginStructure();
+    node >> id >> properties;
+    if (properties.contains(QStringLiteral("label")))
+        labels << properties.value(QStringLiteral("label")).toString();
+    node.beginArray();
+    while (!node.atEnd()) {
+        QDBusVariant child;
+        node >> child;
+        collectLabels(child.variant().value<QDBusArgument>(), labels);
+    }
+    node.endArray();
+    node.endStructure();
+}
 
 } // namespace
 
@@ -67,6 +90,20 @@ void StatusNotifierWatcher::click(const QString& item, const QString& method, in
         item, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.kde.StatusNotifierItem"), method);
     message.setArguments({x, y});
     QDBusConnection::sessionBus().send(message); // not waited for: the item may ask this process first
+}
+
+QStringList StatusNotifierWatcher::menu(const QString& item) const
+{
+    const QDBusMessage menuPath
+        = busCall(item, QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"), {QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Menu")});
+    const QString path = menuPath.arguments().value(0).value<QDBusVariant>().variant().value<QDBusObjectPath>().path();
+    const QDBusMessage layout = busCall(item, path, QStringLiteral("com.canonical.dbusmenu"),
+        QStringLiteral("GetLayout"), {0, -1, QStringList{QStringLiteral("label")}});
+    QStringList labels;
+    if (layout.arguments().size() == 2)
+        collectLabels(layout.arguments().at(1).value<QDBusArgument>(), labels);
+    return labels;
 }
 
 } // namespace vesperon::testing

@@ -17,6 +17,8 @@ public:
     // What a panel that draws no menu of its own does on a click: asks the item to `Activate` (a left
     // click) or to show its `ContextMenu` (a right one) there.
     void click(const QString& item, const QString& method, int x, int y) const;
+    // The labels of the item's exported menu and its submenus, in order, as a panel draws them.
+    QStringList menu(const QString& item) const;
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

@@ -19,6 +19,9 @@ QProcessEnvironment VesperonHome::environment() const
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((path_ / "config").string()));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(path_.string()));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), QString::fromStdString(language.empty() ? "C.UTF-8" : language));
     return environment;
 }
 

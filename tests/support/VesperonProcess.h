@@ -22,8 +22,10 @@ class VesperonHome {
 public:
     const std::filesystem::path& path() const { return path_; }
     void writeSettings(const std::string& json) const;
-    // A program started from here: its config and runtime folders, Qt's platform chosen by itself.
+    // A program started from here: its config and runtime folders, Qt's platform chosen by itself,
+    // and `language` (LANG), English by default whatever the developer's own.
     QProcessEnvironment environment() const;
+    std::string language;
     // `vesperon ARGUMENTS…` to its end. Its display does not exist: a command never opens one. The
     // wait runs the event loop, as this process may host a tray the program is asking.
     Answer command(const QStringList& arguments, const char* busAddress = nullptr) const;

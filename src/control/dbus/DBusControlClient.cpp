@@ -3,6 +3,7 @@
 #include "control/dbus/ControlBus.h"
 #include "control/dbus/FreedesktopApplication.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusServiceWatcher>
@@ -55,14 +56,18 @@ DBusControlClient::Status DBusControlClient::connect()
         return done;
     const auto address = ControlBus::address();
     if (!address)
+        //: An error of a command to the running Vesperon; DBUS_SESSION_BUS_ADDRESS is the environment variable.
         return fail(noSessionBus,
-            "there is no D-Bus session bus (DBUS_SESSION_BUS_ADDRESS is not set), so Vesperon cannot be reached");
+            QCoreApplication::translate("DBusControlClient",
+                "there is no D-Bus session bus (DBUS_SESSION_BUS_ADDRESS is not set), so Vesperon cannot be reached"));
     ControlBus::registerTypes();
     QDBusConnection connection = QDBusConnection::connectToBus(*address, connectionName);
     if (!connection.isConnected()) {
-        const std::string why = connection.lastError().message().toStdString();
+        const QString why = connection.lastError().message();
         QDBusConnection::disconnectFromBus(connectionName);
-        return fail(noSessionBus, "cannot connect to the D-Bus session bus: " + why);
+        //: An error of a command to the running Vesperon; %1 is the bus's own error message.
+        return fail(noSessionBus,
+            QCoreApplication::translate("DBusControlClient", "cannot connect to the D-Bus session bus: %1").arg(why));
     }
     connection_ = connection;
     return done;
@@ -114,7 +119,10 @@ DBusControlClient::Status DBusControlClient::waitUntilGone()
     if (connection_->interface()->isServiceRegistered(ControlBus::service()))
         loop.exec();
     if (connection_->interface()->isServiceRegistered(ControlBus::service()))
-        return fail(notRunning, "Vesperon did not quit within " + std::to_string(quitMilliseconds / 1000) + " s");
+        //: An error of --quit; %1 is a number of seconds.
+        return fail(notRunning,
+            QCoreApplication::translate("DBusControlClient", "Vesperon did not quit within %1 s")
+                .arg(quitMilliseconds / 1000));
     return done;
 }
 
@@ -130,22 +138,27 @@ std::optional<QDBusMessage> DBusControlClient::call(
 
     const QString error = reply.errorName();
     if (error == ControlBus::unknownDisplayError()) {
-        failure_ = fail(badUsage, reply.errorMessage().toStdString());
+        failure_ = fail(badUsage, reply.errorMessage());
     } else if (error == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")
         || error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
-        failure_ = fail(notRunning, "Vesperon is not running; start it with 'vesperon' or from the application menu");
+        //: An error of a command when Vesperon is not running; 'vesperon' is the command, typed as it is.
+        failure_ = fail(notRunning,
+            QCoreApplication::translate(
+                "DBusControlClient", "Vesperon is not running; start it with 'vesperon' or from the application menu"));
     } else if (method == ControlBus::method(ControlCommand::Action::quit)
         && error == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
         failure_ = done; // it may leave before its answer does
     } else {
-        failure_ = fail(notRunning, "Vesperon did not answer: " + reply.errorMessage().toStdString());
+        //: An error of a command to the running Vesperon; %1 is the D-Bus error message.
+        failure_ = fail(notRunning,
+            QCoreApplication::translate("DBusControlClient", "Vesperon did not answer: %1").arg(reply.errorMessage()));
     }
     return std::nullopt;
 }
 
-DBusControlClient::Status DBusControlClient::fail(Status status, const std::string& reason)
+DBusControlClient::Status DBusControlClient::fail(Status status, const QString& reason)
 {
-    errors_ << "vesperon: " << reason << std::endl;
+    errors_ << "vesperon: " << reason.toStdString() << std::endl;
     return status;
 }
 

@@ -35,7 +35,7 @@ private:
     Status waitUntilGone();
     std::optional<QDBusMessage> call(
         const QString& interface, const QString& method, const QVariantList& arguments = {});
-    Status fail(Status status, const std::string& reason);
+    Status fail(Status status, const QString& reason);
 
     std::ostream& out_;
     std::ostream& errors_;

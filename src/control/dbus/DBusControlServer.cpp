@@ -4,6 +4,7 @@
 #include "control/dbus/ControlBus.h"
 #include "control/dbus/FreedesktopApplication.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -51,21 +52,34 @@ bool DBusControlServer::start()
 {
     const auto address = ControlBus::address();
     if (!address) {
-        messages_ << "Vesperon: no D-Bus session bus; commands such as 'vesperon --toggle' cannot reach it"
+        //: Said at start; 'vesperon --toggle' is a command, typed as it is.
+        messages_ << "Vesperon: "
+                  << QCoreApplication::translate("DBusControlServer",
+                         "no D-Bus session bus; commands such as 'vesperon --toggle' cannot reach it")
+                         .toStdString()
                   << std::endl;
         return false;
     }
     ControlBus::registerTypes();
     QDBusConnection connection = QDBusConnection::connectToBus(*address, ControlBus::connectionName());
     if (!connection.isConnected()) {
-        messages_ << "Vesperon: cannot connect to the session bus: " << connection.lastError().message().toStdString()
+        //: Said at start; %1 is the bus's own error message.
+        messages_ << "Vesperon: "
+                  << QCoreApplication::translate("DBusControlServer", "cannot connect to the session bus: %1")
+                         .arg(connection.lastError().message())
+                         .toStdString()
                   << std::endl;
         return false;
     }
     if (!connection.registerVirtualObject(ControlBus::path(), this)
         || !connection.registerService(ControlBus::service())) {
-        messages_ << "Vesperon: another program holds " << ControlBus::service().toStdString()
-                  << " on the session bus; commands go to it, not to this Vesperon" << std::endl;
+        //: Said at start; %1 is Vesperon's name on the bus, io.github.vesperon.Vesperon.
+        messages_ << "Vesperon: "
+                  << QCoreApplication::translate("DBusControlServer",
+                         "another program holds %1 on the session bus; commands go to it, not to this Vesperon")
+                         .arg(ControlBus::service())
+                         .toStdString()
+                  << std::endl;
         connection.unregisterObject(ControlBus::path());
         return false;
     }
@@ -84,10 +98,11 @@ bool DBusControlServer::handleMessage(const QDBusMessage& call, const QDBusConne
 {
     if (call.type() != QDBusMessage::MethodCallMessage)
         return false;
-    const QDBusMessage reply = isOwnUser(call)
-        ? answer(call)
-        : call.createErrorReply(QDBusError::AccessDenied, QStringLiteral("Vesperon serves its own user only"));
-    return connection.send(reply);
+    if (!isOwnUser(call))
+        //: A D-Bus error's message, to a program of another user.
+        return connection.send(call.createErrorReply(QDBusError::AccessDenied,
+            QCoreApplication::translate("DBusControlServer", "Vesperon serves its own user only")));
+    return connection.send(answer(call));
 }
 
 QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
@@ -102,7 +117,9 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
         return answerLauncher(call);
     const auto action = ControlBus::action(call.member());
     if (!action || (!call.interface().isEmpty() && call.interface() != ControlBus::interface()))
-        return call.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No method ") + call.member());
+        //: A D-Bus error's message; %1 is the name of the method called.
+        return call.createErrorReply(QDBusError::UnknownMethod,
+            QCoreApplication::translate("DBusControlServer", "No method %1").arg(call.member()));
 
     const bool needsDisplay = ControlCommand::needsDisplay(*action);
     const bool needsLevel = *action == ControlCommand::Action::setDimLevel;
@@ -112,14 +129,19 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
         : needsMinutes                     ? QStringLiteral("u")
                                            : QString();
     if (call.signature() != signature)
-        return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("Wrong arguments for ") + call.member());
+        //: A D-Bus error's message; %1 is the name of the method called.
+        return call.createErrorReply(QDBusError::InvalidArgs,
+            QCoreApplication::translate("DBusControlServer", "Wrong arguments for %1").arg(call.member()));
     const double level = needsLevel ? call.arguments().at(0).toDouble() : 1.0;
     if (!(level >= 0.5 && level <= 1.0))
-        return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("The dim level is from 0.5 to 1"));
+        //: A D-Bus error's message, to a call of SetDimLevel.
+        return call.createErrorReply(QDBusError::InvalidArgs,
+            QCoreApplication::translate("DBusControlServer", "The dim level is from 0.5 to 1"));
     const uint minutes = needsMinutes ? call.arguments().at(0).toUInt() : 0;
     if (minutes > 120)
-        return call.createErrorReply(
-            QDBusError::InvalidArgs, QStringLiteral("The idle minutes are from 0 (never) to 120"));
+        //: A D-Bus error's message, to a call of SetIdleMinutes.
+        return call.createErrorReply(QDBusError::InvalidArgs,
+            QCoreApplication::translate("DBusControlServer", "The idle minutes are from 0 (never) to 120"));
     if (*action == ControlCommand::Action::listDisplays) {
         QList<QVariantMap> displays;
         for (const DisplayReport& display : service_.status().displays)
@@ -150,7 +172,9 @@ QDBusMessage DBusControlServer::answerProperties(const QDBusMessage& call)
     const QList<QVariant> arguments = call.arguments();
     const QString asked = arguments.value(0).toString();
     if (asked != ControlBus::interface())
-        return call.createErrorReply(QDBusError::UnknownInterface, QStringLiteral("No interface ") + asked);
+        //: A D-Bus error's message; %1 is the name of the interface asked for.
+        return call.createErrorReply(QDBusError::UnknownInterface,
+            QCoreApplication::translate("DBusControlServer", "No interface %1").arg(asked));
     const QVariantMap properties = state();
     if (call.member() == QLatin1String("GetAll") && arguments.size() == 1)
         return call.createReply(properties);
@@ -158,8 +182,12 @@ QDBusMessage DBusControlServer::answerProperties(const QDBusMessage& call)
     if (call.member() == QLatin1String("Get") && arguments.size() == 2 && properties.contains(name))
         return call.createReply(QVariant::fromValue(QDBusVariant(properties.value(name))));
     if (call.member() == QLatin1String("Set"))
-        return call.createErrorReply(QDBusError::PropertyReadOnly, QStringLiteral("The state is read-only"));
-    return call.createErrorReply(QDBusError::UnknownProperty, QStringLiteral("No property ") + name);
+        //: A D-Bus error's message, to a program that tried to set Vesperon's state properties.
+        return call.createErrorReply(
+            QDBusError::PropertyReadOnly, QCoreApplication::translate("DBusControlServer", "The state is read-only"));
+    //: A D-Bus error's message; %1 is the name of the property asked for.
+    return call.createErrorReply(
+        QDBusError::UnknownProperty, QCoreApplication::translate("DBusControlServer", "No property %1").arg(name));
 }
 
 QVariantMap DBusControlServer::state() const

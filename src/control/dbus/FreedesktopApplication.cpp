@@ -1,5 +1,6 @@
 #include "control/dbus/FreedesktopApplication.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusVariant>
@@ -55,17 +56,25 @@ std::variant<ControlCommand, Refusal> action(const QList<QVariant>& arguments)
         ControlCommand command{named.action, {}};
         command.activationToken = tokenIn(arguments.at(2));
         const QVariantList parameter = qdbus_cast<QVariantList>(arguments.at(1));
-        if (!ControlCommand::needsDisplay(named.action))
-            return parameter.isEmpty() ? std::variant<ControlCommand, Refusal>(command)
-                                       : invalid(name + QStringLiteral(" takes no parameter"));
+        if (!ControlCommand::needsDisplay(named.action)) {
+            if (parameter.isEmpty())
+                return command;
+            //: A D-Bus error's message, to a launcher; %1 is the name of an action, such as blackout-all.
+            return invalid(QCoreApplication::translate("FreedesktopApplication", "%1 takes no parameter").arg(name));
+        }
         const QVariant display = parameter.value(0);
         const QVariant inner = display.canConvert<QDBusVariant>() ? display.value<QDBusVariant>().variant() : display;
         if (parameter.size() != 1 || inner.metaType() != QMetaType::fromType<QString>())
-            return invalid(name + QStringLiteral(" takes the display, a string"));
+            //: A D-Bus error's message, to a launcher; %1 is the name of an action, such as blackout-display.
+            return invalid(
+                QCoreApplication::translate("FreedesktopApplication", "%1 takes the display, a string").arg(name));
         command.display = inner.toString().toStdString();
         return command;
     }
-    return invalid(QStringLiteral("No action \"%1\"; the actions are: %2").arg(name, names.join(QStringLiteral(", "))));
+    //: A D-Bus error's message, to a launcher. %1 is the action asked for, %2 the list of actions there are,
+    //: such as "blackout-all, wake-all".
+    return invalid(QCoreApplication::translate("FreedesktopApplication", "No action \"%1\"; the actions are: %2")
+                       .arg(name, names.join(QStringLiteral(", "))));
 }
 
 } // namespace
@@ -84,9 +93,13 @@ std::variant<ControlCommand, Refusal> command(const QDBusMessage& call)
     if (member == QLatin1String("ActivateAction") && signature == QLatin1String("sava{sv}"))
         return action(call.arguments());
     if (member == QLatin1String("Open") && signature == QLatin1String("asa{sv}"))
-        return Refusal{QDBusError::errorString(QDBusError::NotSupported), QStringLiteral("Vesperon opens no files")};
+        //: A D-Bus error's message, to a launcher that asked Vesperon to open files.
+        return Refusal{QDBusError::errorString(QDBusError::NotSupported),
+            QCoreApplication::translate("FreedesktopApplication", "Vesperon opens no files")};
+    //: A D-Bus error's message. %1 is the method called, %2 its arguments' D-Bus signature, %3 the interface.
     return Refusal{QDBusError::errorString(QDBusError::UnknownMethod),
-        QStringLiteral("No method %1(%2) in %3").arg(member, signature, interface())};
+        QCoreApplication::translate("FreedesktopApplication", "No method %1(%2) in %3")
+            .arg(member, signature, interface())};
 }
 
 QVariantMap platformData(const std::string& activationToken, const std::string& startupId)
