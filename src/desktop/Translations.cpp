@@ -4,13 +4,11 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 
 namespace vesperon {
 
-Translations::Translations()
+Translations::Translations(const QLocale& language)
 {
-    const QLocale language = QLocale::system();
     // Built into the program; Qt's own come with Qt. Either may be missing: English then.
     if (vesperon_.load(language, QStringLiteral("vesperon"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         (void)qt_.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QTranslator>
 
 namespace vesperon {
@@ -10,7 +11,7 @@ namespace vesperon {
 // through it at once, and Qt's tr() once install() has put it in the application.
 class Translations {
 public:
-    Translations();
+    explicit Translations(const QLocale& language = QLocale::system());
     ~Translations();
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;

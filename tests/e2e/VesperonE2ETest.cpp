@@ -45,10 +45,11 @@ struct VesperonE2E : Conformance {
         return home.command(QString::fromLatin1(arguments).split(QLatin1Char(' ')), busAddress);
     }
     int command(const char* arguments) { return ask(arguments).status; }
-    static bool preferencesShown()
+    static bool shown(const std::string& title)
     {
-        return xvfb().run("xwininfo -name 'Vesperon Preferences' 2>&1 | grep -q IsViewable") == 0;
+        return xvfb().run("xwininfo -name '" + title + "' 2>&1 | grep -q IsViewable") == 0;
     }
+    static bool preferencesShown() { return shown("Vesperon Preferences"); }
 };
 
 } // namespace
@@ -269,4 +270,34 @@ TEST_F(VesperonE2E, AtTwiceTheScaleTheBlackStillCoversEveryPixelOfItsMonitor)
     EXPECT_TRUE(shows(left, yellow));
     const auto listed = nlohmann::json::parse(ask("--list-displays --json").out);
     EXPECT_TRUE(listed[1]["x"] == 1280 && listed[1]["width"] == 1280) << "in the server's pixels: " << listed.dump();
+}
+
+// In the session's language: the menu a panel draws (key names as Qt's translations write them), the
+// preferences, the help and a notification; in a language it has no translation for, English.
+TEST_F(VesperonE2E, ItSpeaksTheSessionsLanguageAndEnglishWhereItHasNone)
+{
+    struct Said {
+        const char *language, *menu, *preferences, *help, *noTray;
+    };
+    for (const Said& said : {Said{"de_DE.UTF-8", "Alle abdunkeln\tUmschalt+Super+D", "Vesperon-Einstellungen",
+                                 "Aufruf:", "Diese Arbeitsumgebung hat keinen Statusbereich"},
+             Said{"xx_XX.UTF-8", "Blackout All\tShift+Super+D", "Vesperon Preferences",
+                 "Usage:", "this desktop has no system tray"}}) {
+        SCOPED_TRACE(said.language);
+        home.language = said.language;
+        tray.emplace();
+        launch();
+        EXPECT_TRUE(tray->menu(tray->items().constLast()).contains(QString::fromUtf8(said.menu)));
+        ASSERT_EQ(command("--preferences"), 0);
+        EXPECT_TRUE(spinUntil([&] { return shown(said.preferences); }));
+        EXPECT_TRUE(ask("--help").out.starts_with(said.help));
+        ASSERT_EQ(command("--quit"), 0);
+        ASSERT_TRUE(vesperon->waitForExit());
+
+        tray.reset(); // the notification that no tray stands in
+        launch();
+        EXPECT_TRUE(spinUntil([&] { return vesperon->output().contains(QString::fromUtf8(said.noTray)); }));
+        ASSERT_EQ(command("--quit"), 0);
+        ASSERT_TRUE(vesperon->waitForExit());
+    }
 }

@@ -21,6 +21,8 @@ usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/extension.js
 usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/icons/vesperon-display-dark-symbolic.svg
 usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/icons/vesperon-display-symbolic.svg
 usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/icons/vesperon-warning-symbolic.svg
+usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/locale/de/LC_MESSAGES/vesperon-shell.mo
+usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/locale/fr/LC_MESSAGES/vesperon-shell.mo
 usr/share/gnome-shell/extensions/vesperon@vesperon.github.io/metadata.json
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/icons/hicolor/symbolic/apps/$id-symbolic.svg
@@ -46,6 +48,7 @@ check_files() {
 
     local said page=$scratch/page warnings
     said=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1) || fail "desktop entry: $said"
+    [ "$(grep -c '^Comment\[' "$root/usr/share/applications/$id.desktop")" = 2 ] || fail "the desktop entry is not in German and French"
     said=$(appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$id.metainfo.xml" 2>&1) || fail "metainfo: $said"
     warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
         "$root/usr/share/man/man1/vesperon.1.gz" 2>&1 >/dev/null)

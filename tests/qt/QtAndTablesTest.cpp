@@ -2,6 +2,7 @@
 // the fake desktop on Qt's offscreen platform.
 #include "desktop/KeyCodeTable.h"
 #include "desktop/QtRunLoop.h"
+#include "desktop/Translations.h"
 #include "preferences/BindLineView.h"
 #include "preferences/DisplayHotkeyRow.h"
 #include "preferences/KeyRecorderView.h"
@@ -243,14 +244,16 @@ TEST(PreferencesView, WhereTheDesktopBindsKeysEachHotkeyHasALineToCopyOrGoesInto
         qunsetenv(name);
 }
 
-// A 2560×1440 laptop panel at 200 % is a 1280×720 screen: with four monitors and the lines of a
-// desktop that binds keys itself, every page shows whole there, and every control a user can reach
-// with the keyboard has a name and a description that a screen reader says.
-TEST(PreferencesWindow, EveryPageFitsA1280By720ScreenWholeAndEveryControlHasAName)
+namespace {
+
+void showsWholeWithNames(QLocale::Language language)
 {
+    Translations translations{QLocale(language)};
+    translations.install();
     FakeDesktop desktop(4);
     desktop.hotkeys.grabs = false;
     Vesperon& program = desktop.start();
+    SCOPED_TRACE(QLocale::languageToString(language).toStdString());
     for (DisplayId id = 1; id <= 4; ++id)
         program.appState().setToggleHotkey(KeyCombo{18, 0x1900}, id),
             program.appState().setKeepOnlyHotkey(KeyCombo{19, 0x1900}, id);
@@ -258,6 +261,7 @@ TEST(PreferencesWindow, EveryPageFitsA1280By720ScreenWholeAndEveryControlHasANam
     PreferencesWindow window({program.appState(), program.permission(), program.launchAtLogin(), desktop.keyboard,
         program.hotkeys(), binding, desktop.windows, program.idleBlackout()});
     window.show();
+    EXPECT_EQ(window.windowTitle() == QLatin1String("Vesperon Preferences"), language == QLocale::English);
     window.resize(window.view().wholeSize().grownBy(window.layout()->contentsMargins()).boundedTo({1280, 720 - 80}));
     QTabWidget* pages = window.view().pages();
     for (int page = 0; page < pages->count(); ++page) {
@@ -280,6 +284,17 @@ TEST(PreferencesWindow, EveryPageFitsA1280By720ScreenWholeAndEveryControlHasANam
                 << what << " has no name or no description";
         }
     }
+}
+
+} // namespace
+
+// A 2560×1440 laptop panel at 200 % is a 1280×720 screen: with four monitors and the lines of a
+// desktop that binds keys itself, every page shows whole there in every language, and every control
+// a user can reach with the keyboard has a name and a description that a screen reader says.
+TEST(PreferencesWindow, EveryPageFitsA1280By720ScreenWholeInEveryLanguageAndEveryControlHasAName)
+{
+    for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French})
+        showsWholeWithNames(language);
 }
 
 int main(int argc, char** argv)

@@ -1,4 +1,5 @@
 // Key combinations, displays, and the application state with its settings.
+#include "core/Translation.h"
 #include "display/ScreenIdentity.h"
 #include "model/DisplayInfo.h"
 #include "support/FakeDesktop.h"
@@ -165,4 +166,11 @@ TEST(Settings, StoredValuesLoadByTypeUnreadableOnesFallBackAndEveryOneSurvivesAR
     EXPECT_EQ(settingsOf(desktop), changed);
     desktop.state().blackoutAllHotkey.set(std::nullopt);
     EXPECT_FALSE(desktop.store.values.contains("blackoutAllHotkey")) << "clearing brings the default back";
+}
+
+TEST(Translation, ValuesTakeTheirPlacesOnceAndWithoutATranslatorTheEnglishCounts)
+{
+    EXPECT_EQ(substitute("%2 of %1, %1%", {"a%2", "b"}), "b of a%2, a%2%") << "a value is never read again";
+    EXPECT_EQ(substitute("%12 %3 100%", {"x"}), "%12 %3 100%") << "what names no value stays";
+    EXPECT_EQ(translated("Status", "%n of %1 dark", nullptr, 2), "2 of %1 dark");
 }

@@ -2,6 +2,7 @@
 'use strict';
 
 const {Clutter, Gio, GLib, GObject, Meta, Shell, St} = imports.gi;
+const Gettext = imports.gettext;
 const Main = imports.ui.main;
 const PanelMenu = imports.ui.panelMenu;
 const PopupMenu = imports.ui.popupMenu;

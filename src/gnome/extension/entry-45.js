@@ -1,5 +1,6 @@
 // Vesperon's GNOME Shell extension for GNOME 45 and later (ES modules).
 import Clutter from 'gi://Clutter';
+import Gettext from 'gettext';
 import Gio from 'gi://Gio';
 import GLib from 'gi://GLib';
 import GObject from 'gi://GObject';

@@ -2,6 +2,14 @@
 // Settings, both drawn from the menu Vesperon sends and reporting the user's choice by id; what an
 // item does stays in Vesperon. The build appends this to service.js.
 
+// The extension's own few texts come from Vesperon's translations, compiled for gettext with the
+// extension at build time; lupdate finds them by this name (and reads no `??=`).
+const gettextDomain = 'vesperon-shell';
+
+function qsTranslate(context, text) {
+    return Gettext.domain(gettextDomain).pgettext(context, text);
+}
+
 // Each item of the menu as Vesperon sent it: id, parent id (0 at the top) and properties.
 class MenuModel {
     constructor(icon, items) {
@@ -102,7 +110,8 @@ class BlackoutToggle {
         this._activate = activate;
         this._model = null;
         this._toggle = new QuickSettings.QuickMenuToggle({gicon: icons.get('display'), toggleMode: false});
-        this._toggle['title' in this._toggle ? 'title' : 'label'] = 'Blackout';
+        //: the Quick Settings toggle that blacks out every monitor, and its menu's title
+        this._toggle['title' in this._toggle ? 'title' : 'label'] = qsTranslate('GnomeShell', 'Blackout');
         this._toggle.connect('clicked', () => this._clicked());
         this._indicator = new QuickSettings.SystemIndicator();
         this._indicator.quickSettingsItems.push(this._toggle);
@@ -120,7 +129,7 @@ class BlackoutToggle {
         this._toggle.checked = model.dark;
         this._toggle.gicon = this._icons.get(model.icon);
         const menu = this._toggle.menu;
-        menu.setHeader(this._icons.get(model.icon), 'Blackout');
+        menu.setHeader(this._icons.get(model.icon), qsTranslate('GnomeShell', 'Blackout'));
         menu.removeAll();
         const displays = model.named('blackout-display');
         if (displays)
@@ -148,6 +157,7 @@ class PanelMenus {
     constructor(report, path) {
         this._report = report;
         this._icons = new Icons(path);
+        Gettext.bindtextdomain(gettextDomain, `${path}/locale`);
         this._revision = 0;
         this._button = null;
         this._toggle = null;
@@ -160,8 +170,10 @@ class PanelMenus {
             return;
         }
         const model = new MenuModel(icon, items);
-        this._button ??= new TopBarButton(this._icons, item => this._activate(item),
-            () => this._report('MenuOpening', null));
+        if (!this._button) {
+            this._button = new TopBarButton(this._icons, item => this._activate(item),
+                () => this._report('MenuOpening', null));
+        }
         if (!this._toggle && Main.panel.statusArea.quickSettings)
             this._toggle = new BlackoutToggle(this._icons, item => this._activate(item));
         this._revision = revision;
