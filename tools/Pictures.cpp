@@ -4,6 +4,7 @@
 #include "app/Vesperon.h"
 #include "core/KeyCombo.h"
 #include "desktop/LinuxDesktop.h"
+#include "desktop/Translations.h"
 #include "keybinding/DesktopKeyBinding.h"
 #include "model/AppState.h"
 #include "preferences/PreferencesWindow.h"
@@ -54,7 +55,9 @@ bool save(const QPixmap& picture, const QString& file)
 
 int main(int argc, char** argv)
 {
+    Translations translations; // in the session's language: LANG=de_DE.UTF-8 make screenshots
     QApplication application(argc, argv);
+    translations.install();
     if (argc != 2) {
         std::cerr << "usage: vesperon_pictures FOLDER\n";
         return 2;
@@ -76,8 +79,10 @@ int main(int argc, char** argv)
             KeyCombo{key, ModifierMask::control | ModifierMask::alt | ModifierMask::shift}, displays[i].id);
     }
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    const QString prefix
-        = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/%1x%2-").arg(screen.width()).arg(screen.height());
+    // English pictures keep their names; another language's name it: 1280x720-de-light-general.png.
+    const QString language = translations.language().isEmpty() ? QString() : translations.language() + QLatin1Char('-');
+    const QString prefix = QString::fromLocal8Bit(argv[1])
+        + QStringLiteral("/%1x%2-").arg(screen.width()).arg(screen.height()) + language;
     const DesktopKeyBinding binding;
     bool saved = true;
     for (const bool dark : {false, true}) {
@@ -97,8 +102,7 @@ int main(int argc, char** argv)
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             QApplication::processEvents();
-            const QString title = pages->tabText(page).remove(QLatin1Char('&')).toLower().replace(' ', '-');
-            saved = save(window.grab(), name + title + QStringLiteral(".png")) && saved;
+            saved = save(window.grab(), name + pages->widget(page)->objectName() + QStringLiteral(".png")) && saved;
         }
     }
     return saved ? 0 : 1;

@@ -17,6 +17,8 @@ public:
     Translations& operator=(const Translations&) = delete;
 
     void install();
+    // The language the texts are in ("de"); empty for English.
+    QString language() const { return vesperon_.language(); }
 
 private:
     QTranslator vesperon_;

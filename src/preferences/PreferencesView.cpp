@@ -134,13 +134,13 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     pages_->setObjectName(QStringLiteral("pages"));
     layout->addWidget(pages_);
     //: Tab of the preferences window
-    addPage(tr("&General"), {buildPermissions(), buildGeneral()});
+    addPage(QStringLiteral("general"), tr("&General"), {buildPermissions(), buildGeneral()});
     //: Tab of the preferences window
-    addPage(tr("Hot&keys"), {buildHotkeys()});
+    addPage(QStringLiteral("hotkeys"), tr("Hot&keys"), {buildHotkeys()});
     //: Tab of the preferences window
-    addPage(tr("&Waking"), {buildWakeSettings()});
+    addPage(QStringLiteral("waking"), tr("&Waking"), {buildWakeSettings()});
     //: Tab of the preferences window
-    addPage(tr("I&dle and Dimming"), {buildDimming(), buildIdleBlackout()});
+    addPage(QStringLiteral("idle-and-dimming"), tr("I&dle and Dimming"), {buildDimming(), buildIdleBlackout()});
 
     AppState& state = services_.appState;
     subscriptions_.push_back(
@@ -178,7 +178,7 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
 
 PreferencesView::~PreferencesView() = default;
 
-void PreferencesView::addPage(const QString& title, std::initializer_list<QWidget*> sections)
+void PreferencesView::addPage(const QString& name, const QString& title, std::initializer_list<QWidget*> sections)
 {
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
@@ -188,6 +188,7 @@ void PreferencesView::addPage(const QString& title, std::initializer_list<QWidge
     column->addStretch();
     // A screen too small for a page scrolls it up and down, never sideways.
     auto* scroll = new QScrollArea;
+    scroll->setObjectName(name);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);

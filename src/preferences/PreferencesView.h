@@ -77,7 +77,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void addPage(const QString& title, std::initializer_list<QWidget*> sections);
+    // `name`: the page's object name, the same in every language.
+    void addPage(const QString& name, const QString& title, std::initializer_list<QWidget*> sections);
     QWidget* buildPermissions();
     QWidget* buildHotkeys();
     QWidget* buildTableHeader();
