@@ -22,5 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/vesperon/vesperon)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded as plugins, so no library dependency names them: the SVG icons, Qt on Wayland.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-wayland")
+# Qt's own translations give key names in the user's language ("Strg", "Umschalt").
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

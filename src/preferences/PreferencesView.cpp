@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -602,7 +603,7 @@ void PreferencesView::showWakeDelay(double seconds)
     const double shown = std::clamp(seconds, 0.0, 5.0);
     wakeDelay_->setValue(static_cast<int>(std::lround(shown * 2)));
     //: The wake delay beside its slider; %1 is a number of seconds, e.g. 2.5
-    wakeDelayText_->setText(tr("%1s").arg(QString::number(seconds, 'f', 1)));
+    wakeDelayText_->setText(tr("%1s").arg(QLocale().toString(seconds, 'f', 1)));
 }
 
 void PreferencesView::showWakeKeys(const WakeKeySet& keys)
