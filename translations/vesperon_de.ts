@@ -310,6 +310,20 @@ position in --list-displays, counting from 1.</source>
         <translation>Rückgabewert: 0 erledigt; 1 Vesperon läuft nicht; 2 falscher Aufruf oder
 unbekannter Bildschirm; 3 kein D-Bus-Sitzungsbus.</translation>
     </message>
+    <message>
+        <source>--idle-scope takes all, all-but-pointer or each-display</source>
+        <extracomment>An error on the command line; --idle-scope and its values are typed as they are.</extracomment>
+        <translation>--idle-scope nimmt all, all-but-pointer oder each-display</translation>
+    </message>
+    <message>
+        <source>which displays the idle blackout darkens: all,
+all-but-pointer, or each-display, each one the pointer
+has left alone that long</source>
+        <extracomment>The help&apos;s description of --idle-scope; keep the option&apos;s values, and a line break goes on under the description.</extracomment>
+        <translation>welche Bildschirme die Abdunklung bei Inaktivität
+betrifft: all, all-but-pointer oder each-display,
+jeder, den der Mauszeiger so lange in Ruhe ließ</translation>
+    </message>
 </context>
 <context>
     <name>ControlService</name>
@@ -403,6 +417,11 @@ unbekannter Bildschirm; 3 kein D-Bus-Sitzungsbus.</translation>
         <source>No property %1</source>
         <extracomment>A D-Bus error&apos;s message; %1 is the name of the property asked for.</extracomment>
         <translation>Keine Eigenschaft %1</translation>
+    </message>
+    <message>
+        <source>The idle scope is all, allButPointer or eachDisplay</source>
+        <extracomment>A D-Bus error&apos;s message, to a call of SetIdleScope; the names are typed as they are.</extracomment>
+        <translation>Der Bereich der Abdunklung bei Inaktivität ist all, allButPointer oder eachDisplay</translation>
     </message>
 </context>
 <context>
@@ -1051,10 +1070,6 @@ unbekannter Bildschirm; 3 kein D-Bus-Sitzungsbus.</translation>
         <translation>Bildschirme, die bei Inaktivität dunkel werden</translation>
     </message>
     <message>
-        <source>Every display, or every one but the pointer&apos;s</source>
-        <translation>Alle Bildschirme oder alle außer dem mit dem Mauszeiger</translation>
-    </message>
-    <message>
         <source>&amp;Black out when idle for:</source>
         <extracomment>Label before the idle minutes and the choice of displays</extracomment>
         <translation>Ab&amp;dunkeln nach Inaktivität von:</translation>
@@ -1080,6 +1095,20 @@ unbekannter Bildschirm; 3 kein D-Bus-Sitzungsbus.</translation>
     <message>
         <source>This desktop does not tell where the pointer is: every display goes dark</source>
         <translation>Diese Arbeitsumgebung teilt nicht mit, wo der Mauszeiger ist: Alle Bildschirme werden dunkel</translation>
+    </message>
+    <message>
+        <source>Each display on its own</source>
+        <extracomment>Choice of which displays go dark when idle: each one the pointer has left alone for the minutes</extracomment>
+        <translation>Jeder Bildschirm für sich</translation>
+    </message>
+    <message>
+        <source>Every display, every one but the pointer&apos;s, or each one the pointer has left alone</source>
+        <translation>Alle Bildschirme, alle außer dem mit dem Mauszeiger oder jeder, den der Mauszeiger in Ruhe gelassen hat</translation>
+    </message>
+    <message>
+        <source>Each display on its own needs to see the pointer come back, which this desktop does not show</source>
+        <extracomment>Why the choice &quot;Each display on its own&quot; is unavailable</extracomment>
+        <translation>„Jeder Bildschirm für sich“ braucht die Rückkehr des Mauszeigers, die diese Arbeitsumgebung nicht zeigt</translation>
     </message>
 </context>
 <context>

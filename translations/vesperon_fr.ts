@@ -54,12 +54,12 @@
     <message>
         <source>Global hotkeys that work whatever program is in front: one for every monitor, and for each monitor one that toggles it and one that keeps only it lit</source>
         <extracomment>the software centre&apos;s page</extracomment>
-        <translation>Des raccourcis clavier globaux qui fonctionnent quel que soit le programme au premier plan : un pour tous les écrans, et pour chaque écran un qui le bascule et un qui ne garde que lui allumé</translation>
+        <translation>Des raccourcis clavier globaux qui fonctionnent quel que soit le programme au premier plan&#xa0;: un pour tous les écrans, et pour chaque écran un qui le bascule et un qui ne garde que lui allumé</translation>
     </message>
     <message>
         <source>Wakes every monitor when you come back: a click, a key you allow, or mouse movement if you want, after an optional delay</source>
         <extracomment>the software centre&apos;s page</extracomment>
-        <translation>Réveille tous les écrans à votre retour : un clic, une touche que vous autorisez, ou un mouvement de la souris si vous le souhaitez, après un délai facultatif</translation>
+        <translation>Réveille tous les écrans à votre retour&#xa0;: un clic, une touche que vous autorisez, ou un mouvement de la souris si vous le souhaitez, après un délai facultatif</translation>
     </message>
     <message>
         <source>Control+Super+Escape always wakes every monitor at once</source>
@@ -74,7 +74,7 @@
     <message>
         <source>Vesperon only watches input: every key and click still reaches the program in front.</source>
         <extracomment>the software centre&apos;s page</extracomment>
-        <translation>Vesperon ne fait qu&apos;observer les entrées : chaque touche et chaque clic parvient toujours au programme au premier plan.</translation>
+        <translation>Vesperon ne fait qu&apos;observer les entrées&#xa0;: chaque touche et chaque clic parvient toujours au programme au premier plan.</translation>
     </message>
     <message>
         <source>The tray menu, with one monitor dark</source>
@@ -84,7 +84,7 @@
     <message>
         <source>The preferences: hotkeys, wake keys, wake delay and launch at login</source>
         <extracomment>the software centre&apos;s page</extracomment>
-        <translation>Les préférences : raccourcis clavier, touches de réveil, délai de réveil et lancement à la connexion</translation>
+        <translation>Les préférences&#xa0;: raccourcis clavier, touches de réveil, délai de réveil et lancement à la connexion</translation>
     </message>
     <message>
         <source>The first release, for X11 desktops.</source>
@@ -309,6 +309,20 @@ position in --list-displays, counting from 1.</source>
         <translation>Code de sortie&#xa0;: 0 réussite&#xa0;; 1 Vesperon n&apos;est pas lancé&#xa0;; 2 mauvaise
 utilisation ou écran inconnu&#xa0;; 3 pas de bus de session D-Bus.</translation>
     </message>
+    <message>
+        <source>--idle-scope takes all, all-but-pointer or each-display</source>
+        <extracomment>An error on the command line; --idle-scope and its values are typed as they are.</extracomment>
+        <translation>--idle-scope accepte all, all-but-pointer ou each-display</translation>
+    </message>
+    <message>
+        <source>which displays the idle blackout darkens: all,
+all-but-pointer, or each-display, each one the pointer
+has left alone that long</source>
+        <extracomment>The help&apos;s description of --idle-scope; keep the option&apos;s values, and a line break goes on under the description.</extracomment>
+        <translation>écrans occultés après inactivité&#xa0;: all,
+all-but-pointer, ou each-display, chacun que le
+pointeur a délaissé aussi longtemps</translation>
+    </message>
 </context>
 <context>
     <name>ControlService</name>
@@ -402,6 +416,11 @@ utilisation ou écran inconnu&#xa0;; 3 pas de bus de session D-Bus.</translation
         <source>No property %1</source>
         <extracomment>A D-Bus error&apos;s message; %1 is the name of the property asked for.</extracomment>
         <translation>Aucune propriété %1</translation>
+    </message>
+    <message>
+        <source>The idle scope is all, allButPointer or eachDisplay</source>
+        <extracomment>A D-Bus error&apos;s message, to a call of SetIdleScope; the names are typed as they are.</extracomment>
+        <translation>La portée de l&apos;occultation après inactivité est all, allButPointer ou eachDisplay</translation>
     </message>
 </context>
 <context>
@@ -1050,10 +1069,6 @@ utilisation ou écran inconnu&#xa0;; 3 pas de bus de session D-Bus.</translation
         <translation>Écrans occultés en cas d&apos;inactivité</translation>
     </message>
     <message>
-        <source>Every display, or every one but the pointer&apos;s</source>
-        <translation>Tous les écrans, ou tous sauf celui du pointeur</translation>
-    </message>
-    <message>
         <source>&amp;Black out when idle for:</source>
         <extracomment>Label before the idle minutes and the choice of displays</extracomment>
         <translation>Occulter &amp;après une inactivité de&#xa0;:</translation>
@@ -1079,6 +1094,20 @@ utilisation ou écran inconnu&#xa0;; 3 pas de bus de session D-Bus.</translation
     <message>
         <source>This desktop does not tell where the pointer is: every display goes dark</source>
         <translation>Ce bureau n&apos;indique pas où se trouve le pointeur&#xa0;: tous les écrans sont occultés</translation>
+    </message>
+    <message>
+        <source>Each display on its own</source>
+        <extracomment>Choice of which displays go dark when idle: each one the pointer has left alone for the minutes</extracomment>
+        <translation>Chaque écran séparément</translation>
+    </message>
+    <message>
+        <source>Every display, every one but the pointer&apos;s, or each one the pointer has left alone</source>
+        <translation>Tous les écrans, tous sauf celui du pointeur, ou chacun que le pointeur a délaissé</translation>
+    </message>
+    <message>
+        <source>Each display on its own needs to see the pointer come back, which this desktop does not show</source>
+        <extracomment>Why the choice &quot;Each display on its own&quot; is unavailable</extracomment>
+        <translation>«&#xa0;Chaque écran séparément&#xa0;» doit voir le pointeur revenir, ce que ce bureau ne montre pas</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,7 @@ Vesperon::Vesperon(const Backend& backend, std::ostream& messages,
     inputMonitor_ = std::make_unique<InputMonitor>(
         InputMonitor::Services{*appState_, b.runLoop, b.inputTap, *displays_, messages});
     idleBlackout_ = std::make_unique<IdleBlackout>(
-        IdleBlackout::Services{*appState_, b.runLoop, b.idle, b.idleInhibition, *displays_});
+        IdleBlackout::Services{*appState_, b.runLoop, b.idle, b.idleInhibition, *displays_, *inputMonitor_});
     launchAtLogin_ = std::make_unique<LaunchAtLogin>(b.autostart, messages);
     menuBar_ = std::make_unique<MenuBarController>(MenuBarController::Services{
         b.runLoop, b.tray, *permission_, *appState_, *displays_, *hotkeys_, showPreferences, [this] { quit(); }});

@@ -117,6 +117,18 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
             line.commands.push_back({Action::setIdleMinutes, {}, 1.0, *minutes});
             continue;
         }
+        if (name == "--idle-scope") {
+            const std::string scope = value();
+            const std::string stored = scope == "all" ? "all"
+                : scope == "all-but-pointer"          ? "allButPointer"
+                : scope == "each-display"             ? "eachDisplay"
+                                                      : "";
+            if (stored.empty())
+                //: An error on the command line; --idle-scope and its values are typed as they are.
+                return usageError(translated("CommandLine", "--idle-scope takes all, all-but-pointer or each-display"));
+            line.commands.push_back({Action::setIdleScope, {}, 1.0, 0, {}, stored});
+            continue;
+        }
         const Option* option = nullptr;
         for (const Option& candidate : options)
             if (candidate.name == name)
@@ -161,7 +173,8 @@ std::string CommandLine::usage()
     //: %2 how to start it, both typed as they are; keep the second line under the first's %1.
     return substitute(translated("CommandLine", "Usage: %1\n       %2"),
         {"vesperon [--blackout-all | --wake | --toggle | --blackout DISPLAY | --wake-display DISPLAY | "
-         "--toggle-display DISPLAY | --keep-only DISPLAY | --dim LEVEL | --idle-minutes N | --preferences | --quit | "
+         "--toggle-display DISPLAY | --keep-only DISPLAY | --dim LEVEL | --idle-minutes N | --idle-scope WHICH | "
+         "--preferences | --quit | "
          "--status [--json] | --list-displays [--json] | --help]",
             "vesperon [--backend x11|wayland]"});
 }
@@ -221,6 +234,13 @@ std::string CommandLine::help()
         translated("CommandLine",
             "black out by itself after N minutes (1 to 120) without\n"
             "input; 0 never does"));
+    //: The help's description of --idle-scope; keep the option's values, and a line break goes on under the
+    //: description.
+    text += option("--idle-scope WHICH",
+        translated("CommandLine",
+            "which displays the idle blackout darkens: all,\n"
+            "all-but-pointer, or each-display, each one the pointer\n"
+            "has left alone that long"));
     //: The help's description of --preferences.
     text += option("--preferences", translated("CommandLine", "open the preferences window"));
     //: The help's description of --quit.

@@ -21,6 +21,7 @@ struct ControlCommand {
         listDisplays,
         setDimLevel,
         setIdleMinutes,
+        setIdleScope,
     };
     Action action;
     std::string display; // for the one-display actions: identifier, connector name or position
@@ -29,6 +30,8 @@ struct ControlCommand {
     // The launcher's xdg-activation token or X11 startup id, so that a window raised on its behalf
     // comes to the front.
     std::string activationToken{};
+    // For setIdleScope: its stored name, "all", "allButPointer" or "eachDisplay".
+    std::string scope{};
 
     static bool needsDisplay(Action action)
     {

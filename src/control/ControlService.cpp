@@ -81,6 +81,9 @@ std::optional<std::string> ControlService::perform(const ControlCommand& command
     case Action::setIdleMinutes:
         services_.appState.idleBlackoutMinutes.set(command.minutes);
         break;
+    case Action::setIdleScope:
+        services_.appState.idleBlackoutScope.set(idleScopeFromName(command.scope).value_or(IdleScope::all));
+        break;
     // On a later turn, so that the caller hears back first.
     case Action::quit:
         services_.runLoop.post(services_.quit);

@@ -29,6 +29,9 @@ public:
 
     // Calls `tick` every `interval` seconds (once, when not repeating) until stopped.
     virtual std::shared_ptr<Timer> startTimer(double interval, bool repeats, Task tick) = 0;
+
+    // Seconds on a clock that only goes forward, from an arbitrary start.
+    virtual double now() const = 0;
 };
 
 } // namespace vesperon

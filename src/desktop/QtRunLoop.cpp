@@ -114,6 +114,8 @@ void QtRunLoop::postAfter(double seconds, Task task)
     runAt(&context_, Clock::now() + durationOf(seconds), std::move(task));
 }
 
+double QtRunLoop::now() const { return std::chrono::duration<double>(Clock::now().time_since_epoch()).count(); }
+
 std::shared_ptr<Timer> QtRunLoop::startTimer(double interval, bool repeats, Task tick)
 {
     auto timer = std::make_shared<QtTimer>(&context_, interval, repeats, std::move(tick));

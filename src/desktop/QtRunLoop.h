@@ -18,6 +18,7 @@ public:
     void post(Task task) override;
     void postAfter(double seconds, Task task) override;
     std::shared_ptr<Timer> startTimer(double interval, bool repeats, Task tick) override;
+    double now() const override;
 
 private:
     void runPending();

@@ -6,6 +6,7 @@
 #include "platform/ScreenSource.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace vesperon {
 
@@ -42,15 +43,12 @@ void DisplayManager::wakeDisplay(DisplayId id) { services_.appState.wakeDisplay(
 
 void DisplayManager::blackoutAllExcept(DisplayId id) { services_.appState.blackoutAllExcept(id); }
 
-void DisplayManager::wakeAll()
-{
-    services_.appState.blackedOutDisplays.set({});
-    services_.appState.isBlackoutActive.set(false);
-}
+void DisplayManager::wakeAll() { services_.appState.wakeAll(); }
 
+// Displays at rest are no blackout of the user's: the toggle blacks out every display then.
 void DisplayManager::toggleBlackout()
 {
-    if (services_.appState.isBlackoutActive.get())
+    if (services_.appState.userBlackoutActive())
         wakeAll();
     else
         services_.appState.blackoutAll();
@@ -58,11 +56,16 @@ void DisplayManager::toggleBlackout()
 
 void DisplayManager::toggleDisplay(DisplayId id)
 {
-    if (services_.appState.blackedOutDisplays.get().contains(id))
+    const AppState& state = services_.appState;
+    if (state.blackedOutDisplays.get().contains(id) && !state.restingDisplays.get().contains(id))
         wakeDisplay(id);
     else
         blackoutDisplay(id);
 }
+
+void DisplayManager::rest(DisplayId id) { services_.appState.rest(id); }
+
+void DisplayManager::stopResting(DisplayId id) { services_.appState.stopResting(id); }
 
 void DisplayManager::setupStateObserver()
 {
@@ -109,6 +112,11 @@ void DisplayManager::displaysChanged()
     for (DisplayId id : state.blackedOutDisplays.get()) {
         if (findDisplay(state.availableDisplays.get(), id))
             kept.insert(id);
+    }
+    if (!std::ranges::includes(kept, state.restingDisplays.get())) {
+        DisplaySet resting;
+        std::ranges::set_intersection(state.restingDisplays.get(), kept, std::inserter(resting, resting.end()));
+        state.restingDisplays.set(std::move(resting));
     }
     if (kept != state.blackedOutDisplays.get()) {
         state.blackedOutDisplays.set(std::move(kept));

@@ -37,6 +37,9 @@ public:
     void toggleBlackout();
     // Wakes the display when it is dark, else blacks it out.
     void toggleDisplay(DisplayId id);
+    // A display goes dark by its own idleness, or lights as the pointer returns to it.
+    void rest(DisplayId id);
+    void stopResting(DisplayId id);
 
     // The screen configuration changed: refresh the display list, drop vanished displays from the
     // blackout set and move the remaining windows onto their displays' new frames.

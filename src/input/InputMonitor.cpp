@@ -36,12 +36,9 @@ void InputMonitor::start()
         return;
     }
     isRunning_ = true;
-    // Movement only matters while a blackout is active; the tap need not watch it otherwise.
-    blackoutObserver_ = services_.appState.isBlackoutActive.subscribe(
-        [&tap = services_.tap](bool active) { tap.setMotionWanted(active); });
-    // Where the pointer is matters only while input on lit displays must not wake.
-    litDisplaysObserver_ = services_.appState.wakeOnLitDisplays.subscribe(
-        [&tap = services_.tap](bool wakes) { tap.setPositionWanted(!wakes); });
+    runningChanged.emit();
+    blackoutObserver_ = services_.appState.isBlackoutActive.subscribe([this](bool) { updateTap(); });
+    litDisplaysObserver_ = services_.appState.wakeOnLitDisplays.subscribe([this](bool) { updateTap(); });
 }
 
 void InputMonitor::stop()
@@ -51,6 +48,7 @@ void InputMonitor::stop()
         litDisplaysObserver_.cancel();
         services_.tap.stop();
         isRunning_ = false;
+        runningChanged.emit();
     }
     if (wakeDelayTimer_) {
         wakeDelayTimer_->stop();
@@ -59,12 +57,29 @@ void InputMonitor::stop()
     isWaking_ = false;
 }
 
+// Movement matters only while a display is dark or the pointer is followed, and where the pointer
+// is only then or while input on lit displays must not wake: the tap need not watch otherwise.
+void InputMonitor::updateTap()
+{
+    const AppState& state = services_.appState;
+    services_.tap.setMotionWanted(state.isBlackoutActive.get() || followsPointer_);
+    services_.tap.setPositionWanted(!state.wakeOnLitDisplays.get() || followsPointer_);
+}
+
+void InputMonitor::followPointer(bool follow)
+{
+    followsPointer_ = follow;
+    if (isRunning_)
+        updateTap();
+}
+
 void InputMonitor::handleEvent(const InputEvent& event)
 {
     using Type = InputEvent::Type;
+    seen.emit(event);
     const AppState& state = services_.appState;
-    if (!state.isBlackoutActive.get())
-        return;
+    if (!state.userBlackoutActive())
+        return; // displays at rest light by the pointer's return alone
     const bool key = event.type == Type::keyDown || event.type == Type::keyUp;
     if (!key && event.position && !state.wakeOnLitDisplays.get() && !isOverDarkDisplay(*event.position))
         return; // the user works on a lit display

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Lifetime.h"
+#include "core/Signal.h"
 #include "core/Subscription.h"
 #include "platform/InputTap.h"
 
@@ -43,6 +44,13 @@ public:
     // What the tap delivers; public so that the decision can be driven directly.
     void handleEvent(const InputEvent& event);
 
+    // Every input with where the pointer was, also while nothing is dark, for as long as someone
+    // follows the pointer (the idle rule for each display on its own).
+    void followPointer(bool follow);
+    Signal<InputEvent> seen;
+    // It began or ended watching.
+    Signal<> runningChanged;
+
 private:
     void handleKeyEvent(const InputEvent& event, bool isKeyDown);
     bool isRegisteredHotkey(std::uint32_t keyCode, std::uint64_t flags) const;
@@ -50,11 +58,13 @@ private:
     bool isOverDarkDisplay(const Point& position) const;
     void triggerWake();
     void wakeSoon();
+    void updateTap();
 
     Services services_;
     bool isRunning_ = false;
     std::shared_ptr<Timer> wakeDelayTimer_;
     bool isWaking_ = false;
+    bool followsPointer_ = false;
     Subscription blackoutObserver_;
     Subscription litDisplaysObserver_;
     Lifetime lifetime_;

@@ -2,6 +2,8 @@
 
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
+
 namespace vesperon {
 
 namespace {
@@ -48,10 +50,9 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
     , idleBlackoutMinutes(
           loadIdleBlackoutMinutes(), [this](int value) { store_.setObject(SettingsKey::idleBlackoutMinutes, value); })
     , idleBlackoutScope(loadIdleBlackoutScope(),
-          [this](IdleScope value) {
-              store_.setObject(SettingsKey::idleBlackoutScope, value == IdleScope::all ? "all" : "allButPointer");
-          })
+          [this](IdleScope value) { store_.setObject(SettingsKey::idleBlackoutScope, idleScopeName(value)); })
     , idleHeldBy(std::nullopt)
+    , restingDisplays(DisplaySet{})
 {
     // Assigned through the properties: each is written back, which normalises the store.
     blackoutAllHotkey.set(loadHotkey(SettingsKey::blackoutAllHotkey));
@@ -62,6 +63,7 @@ AppState::AppState(SettingsStore& store, const ScreenSource& screens)
 
 void AppState::blackoutAll()
 {
+    restingDisplays.set({});
     blackedOutDisplays.set(idsOf(availableDisplays.get()));
     isBlackoutActive.set(!blackedOutDisplays.get().empty());
 }
@@ -71,6 +73,7 @@ void AppState::blackoutDisplay(DisplayId id)
 {
     if (!idsOf(availableDisplays.get()).contains(id))
         return;
+    restingDisplays.set({});
     blackedOutDisplays.modify([id](DisplaySet& set) { set.insert(id); });
     isBlackoutActive.set(!blackedOutDisplays.get().empty());
 }
@@ -79,6 +82,7 @@ void AppState::blackoutAllExcept(DisplayId id)
 {
     if (!idsOf(availableDisplays.get()).contains(id))
         return;
+    restingDisplays.set({});
     DisplaySet others = idsOf(availableDisplays.get());
     others.erase(id);
     blackedOutDisplays.set(std::move(others));
@@ -87,8 +91,40 @@ void AppState::blackoutAllExcept(DisplayId id)
 
 void AppState::wakeDisplay(DisplayId id)
 {
+    restingDisplays.set({});
     blackedOutDisplays.modify([id](DisplaySet& set) { set.erase(id); });
     isBlackoutActive.set(!blackedOutDisplays.get().empty());
+}
+
+void AppState::wakeAll()
+{
+    restingDisplays.set({});
+    blackedOutDisplays.set({});
+    isBlackoutActive.set(false);
+}
+
+void AppState::rest(DisplayId id)
+{
+    if (!idsOf(availableDisplays.get()).contains(id) || blackedOutDisplays.get().contains(id))
+        return;
+    restingDisplays.modify([id](DisplaySet& set) { set.insert(id); });
+    blackedOutDisplays.modify([id](DisplaySet& set) { set.insert(id); });
+    isBlackoutActive.set(true);
+}
+
+void AppState::stopResting(DisplayId id)
+{
+    if (!restingDisplays.get().contains(id))
+        return;
+    restingDisplays.modify([id](DisplaySet& set) { set.erase(id); });
+    blackedOutDisplays.modify([id](DisplaySet& set) { set.erase(id); });
+    isBlackoutActive.set(!blackedOutDisplays.get().empty());
+}
+
+bool AppState::userBlackoutActive() const
+{
+    return std::ranges::any_of(
+        blackedOutDisplays.get(), [this](DisplayId id) { return !restingDisplays.get().contains(id); });
 }
 
 void AppState::setToggleHotkey(const std::optional<KeyCombo>& combo, DisplayId id)

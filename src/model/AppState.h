@@ -30,7 +30,11 @@ inline constexpr const char* idleBlackoutScope = "idleBlackoutScope";
 } // namespace SettingsKey
 
 // What an idle blackout darkens: every display, or all but the one the pointer rests on.
-enum class IdleScope { all, allButPointer };
+enum class IdleScope { all, allButPointer, eachDisplay };
+
+// The stored name of a scope: "all", "allButPointer", "eachDisplay".
+const char* idleScopeName(IdleScope scope);
+std::optional<IdleScope> idleScopeFromName(const std::string& name);
 
 // The one application state: which displays are blacked out, which exist, and the user's
 // settings. Its commands change only its own properties; everything else observes them.
@@ -73,11 +77,20 @@ public:
     // Not a setting: who kept the screen awake when the idle time last ran out ("" when the
     // desktop does not say who), or nothing.
     Published<std::optional<std::string>> idleHeldBy;
+    // Not a setting: the displays dark by their own idleness, each on its own ("eachDisplay").
+    // Input on another display leaves them dark; any command of the user's takes them over.
+    Published<DisplaySet> restingDisplays;
+    // Whether a blackout the user started is active, beside any displays at rest.
+    bool userBlackoutActive() const;
 
     void blackoutAll();
     void blackoutDisplay(DisplayId id);
     void blackoutAllExcept(DisplayId id);
     void wakeDisplay(DisplayId id);
+    void wakeAll();
+    // A display goes dark by its own idleness, or lights again as the pointer returns.
+    void rest(DisplayId id);
+    void stopResting(DisplayId id);
 
     void setToggleHotkey(const std::optional<KeyCombo>& combo, DisplayId id);
     void setKeepOnlyHotkey(const std::optional<KeyCombo>& combo, DisplayId id);

@@ -52,11 +52,32 @@ int AppState::effectiveIdleBlackoutMinutes() const
     return stored <= 0 ? 0 : std::min(stored, 120);
 }
 
+const char* idleScopeName(IdleScope scope)
+{
+    switch (scope) {
+    case IdleScope::allButPointer:
+        return "allButPointer";
+    case IdleScope::eachDisplay:
+        return "eachDisplay";
+    case IdleScope::all:
+        break;
+    }
+    return "all";
+}
+
+std::optional<IdleScope> idleScopeFromName(const std::string& name)
+{
+    for (const IdleScope scope : {IdleScope::all, IdleScope::allButPointer, IdleScope::eachDisplay})
+        if (name == idleScopeName(scope))
+            return scope;
+    return std::nullopt;
+}
+
 IdleScope AppState::loadIdleBlackoutScope() const
 {
     const auto value = store_.object(SettingsKey::idleBlackoutScope);
-    return value && value->is_string() && value->get<std::string>() == "allButPointer" ? IdleScope::allButPointer
-                                                                                       : IdleScope::all;
+    return value && value->is_string() ? idleScopeFromName(value->get<std::string>()).value_or(IdleScope::all)
+                                       : IdleScope::all;
 }
 
 WakeKeySet AppState::loadAllowedWakeKeys() const

@@ -23,6 +23,8 @@ public:
     virtual void stop() = 0;
     // Where the pointer rests, where the display server says.
     virtual std::optional<Point> pointerPosition() const { return std::nullopt; }
+    // How much of a second a second of idle time lasts here: below 1 only in end-to-end tests.
+    virtual double timeScale() const { return 1.0; }
 };
 
 // Whether an application keeps the screen awake (a film, a presentation) by asking the desktop's

@@ -24,6 +24,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -167,7 +168,7 @@ PreferencesView::PreferencesView(const Services& services, QWidget* parent) : QW
     }));
     subscriptions_.push_back(state.idleBlackoutScope.subscribe([this](IdleScope scope) {
         const QSignalBlocker quiet(idleScope_);
-        idleScope_->setCurrentIndex(scope == IdleScope::all ? 0 : 1);
+        idleScope_->setCurrentIndex(static_cast<int>(scope));
         showIdleNote();
     }));
     subscriptions_.push_back(state.idleHeldBy.subscribe([this](const auto&) { showIdleNote(); }));
@@ -655,12 +656,18 @@ QWidget* PreferencesView::buildIdleBlackout()
         tr("All displays"),
         //: Choice of which displays go dark when idle
         tr("All but the display with the pointer"),
+        //: Choice of which displays go dark when idle: each one the pointer has left alone for the minutes
+        tr("Each display on its own"),
     });
-    connect(idleScope_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        services_.appState.idleBlackoutScope.set(index == 0 ? IdleScope::all : IdleScope::allButPointer);
-    });
+    // Only where the pointer's return to a display can be seen, or it would stay dark.
+    if (!services_.idle.followsEachDisplay())
+        if (auto* items = qobject_cast<QStandardItemModel*>(idleScope_->model()))
+            items->item(2)->setEnabled(false);
+    connect(idleScope_, &QComboBox::currentIndexChanged, this,
+        [this](int index) { services_.appState.idleBlackoutScope.set(static_cast<IdleScope>(index)); });
     idleScope_->setAccessibleName(tr("Displays that go dark when idle"));
-    idleScope_->setAccessibleDescription(tr("Every display, or every one but the pointer's"));
+    idleScope_->setAccessibleDescription(
+        tr("Every display, every one but the pointer's, or each one the pointer has left alone"));
     //: Label before the idle minutes and the choice of displays
     idleRow->addWidget(labelFor(tr("&Black out when idle for:"), idleMinutes_));
     idleRow->addWidget(idleMinutes_);
@@ -687,8 +694,12 @@ void PreferencesView::showIdleNote()
         else
             //: Why no idle blackout comes; %1 is the application that keeps the screen awake, e.g. Firefox
             note = tr("Held back: %1 keeps the screen awake").arg(QString::fromStdString(*holder));
-    } else if (services_.appState.idleBlackoutScope.get() == IdleScope::allButPointer && !services_.idle.knowsPointer())
+    } else if (services_.appState.idleBlackoutScope.get() != IdleScope::all && !services_.idle.knowsPointer()) {
         note = tr("This desktop does not tell where the pointer is: every display goes dark");
+    } else if (!services_.idle.followsEachDisplay()) {
+        //: Why the choice "Each display on its own" is unavailable
+        note = tr("Each display on its own needs to see the pointer come back, which this desktop does not show");
+    }
     idleNote_->setText(note);
     idleNote_->setVisible(!note.isEmpty());
 }

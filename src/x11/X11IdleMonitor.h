@@ -25,6 +25,7 @@ public:
     void watch(double seconds, std::function<void()> idle) override;
     void stop() override;
     std::optional<Point> pointerPosition() const override;
+    double timeScale() const override { return scale_; }
 
 private:
     using Clock = std::chrono::steady_clock;

@@ -25,6 +25,7 @@ public:
         const Ns period = std::max<Ns>(1, nanoseconds(interval));
         return arm(timer, now_ + period, period, repeats, std::make_shared<Task>(std::move(tick))), timer;
     }
+    double now() const override { return double(now_) / 1e9; }
     // Tasks and timer ticks waiting, due or not (a stopped timer's next tick until it is due).
     std::size_t pendingCount() const { return queue_.size(); }
     // One turn; returns how many tasks ran.

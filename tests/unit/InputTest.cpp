@@ -282,3 +282,35 @@ TEST(IdleBlackout, AllButThePointersDisplayTheMinutesClampedAndChangedAtOnceAndN
     blind.start(), blind.loop.advance(3600);
     EXPECT_FALSE(blind.app->idleBlackout().isAvailable() || blind.dark());
 }
+
+TEST(IdleBlackout, EachDisplayRestsWhenThePointerLeftItAloneAndLightsAsThePointerReturns)
+{
+    FakeDesktop desktop(3);
+    desktop.store.values = {{"idleBlackoutMinutes", 1}, {"idleBlackoutScope", "eachDisplay"}};
+    desktop.idle.pointer = Point{100, 100}; // on the first display
+    desktop.start();
+    const auto dark = [&] { return desktop.state().blackedOutDisplays.get(); };
+    const auto work = [&](double seconds, std::optional<Point> at = {}) { // a key or a move every 10 s
+        for (double t = 0; t < seconds; t += 10)
+            at ? desktop.tap.send(mouseMoved, 0, 0, at) : desktop.tap.send(keyDown), desktop.loop.advance(10);
+    };
+    work(50);
+    EXPECT_EQ(dark(), DisplaySet{});
+    work(10);
+    EXPECT_EQ(dark(), (DisplaySet{2, 3})) << "a minute without the pointer";
+    work(600);
+    EXPECT_EQ(dark(), (DisplaySet{2, 3})) << "the display worked on stays lit";
+    work(60, Point{2000, 500});
+    EXPECT_EQ(dark(), (DisplaySet{1, 3})) << "the pointer's return lights the second; the first rests in its turn";
+
+    desktop.app->displays().blackoutAll(), desktop.loop.runUntilIdle();
+    desktop.tap.send(leftMouseDown, 0, 0, Point{2000, 500}), desktop.loop.runUntilIdle();
+    EXPECT_EQ(dark(), DisplaySet{}) << "the user's blackout wakes as ever, displays at rest too";
+    desktop.inhibition.holder = "Firefox";
+    desktop.loop.advance(180);
+    EXPECT_EQ(dark(), DisplaySet{}) << "held back while the film plays";
+    desktop.inhibition.holder.reset();
+    desktop.loop.advance(60);
+    EXPECT_EQ(dark(), (DisplaySet{1, 2, 3})) << "and with the user gone, every display in the end";
+    EXPECT_EQ(desktop.loop.pendingCount(), 0u) << "nothing left to count";
+}

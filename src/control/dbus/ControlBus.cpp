@@ -33,6 +33,7 @@ constexpr std::array methods{
     Method{Action::listDisplays, "ListDisplays"},
     Method{Action::setDimLevel, "SetDimLevel"},
     Method{Action::setIdleMinutes, "SetIdleMinutes"},
+    Method{Action::setIdleScope, "SetIdleScope"},
 };
 
 } // namespace

@@ -85,6 +85,8 @@ DBusControlClient::Status DBusControlClient::perform(const ControlCommand& comma
         arguments.append(command.level);
     if (command.action == Action::setIdleMinutes)
         arguments.append(static_cast<uint>(command.minutes));
+    if (command.action == Action::setIdleScope)
+        arguments.append(QString::fromStdString(command.scope));
     const bool quitting = command.action == Action::quit;
     if (!call(ControlBus::interface(), ControlBus::method(command.action), arguments)
         && !(quitting && failure_ == done))

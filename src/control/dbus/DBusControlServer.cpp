@@ -3,6 +3,7 @@
 #include "control/ControlService.h"
 #include "control/dbus/ControlBus.h"
 #include "control/dbus/FreedesktopApplication.h"
+#include "model/AppState.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -124,10 +125,11 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
     const bool needsDisplay = ControlCommand::needsDisplay(*action);
     const bool needsLevel = *action == ControlCommand::Action::setDimLevel;
     const bool needsMinutes = *action == ControlCommand::Action::setIdleMinutes;
-    const QString signature = needsDisplay ? QStringLiteral("s")
-        : needsLevel                       ? QStringLiteral("d")
-        : needsMinutes                     ? QStringLiteral("u")
-                                           : QString();
+    const bool needsScope = *action == ControlCommand::Action::setIdleScope;
+    const QString signature = needsDisplay || needsScope ? QStringLiteral("s")
+        : needsLevel                                     ? QStringLiteral("d")
+        : needsMinutes                                   ? QStringLiteral("u")
+                                                         : QString();
     if (call.signature() != signature)
         //: A D-Bus error's message; %1 is the name of the method called.
         return call.createErrorReply(QDBusError::InvalidArgs,
@@ -142,6 +144,11 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
         //: A D-Bus error's message, to a call of SetIdleMinutes.
         return call.createErrorReply(QDBusError::InvalidArgs,
             QCoreApplication::translate("DBusControlServer", "The idle minutes are from 0 (never) to 120"));
+    const std::string scope = needsScope ? call.arguments().at(0).toString().toStdString() : std::string();
+    if (needsScope && !idleScopeFromName(scope))
+        //: A D-Bus error's message, to a call of SetIdleScope; the names are typed as they are.
+        return call.createErrorReply(QDBusError::InvalidArgs,
+            QCoreApplication::translate("DBusControlServer", "The idle scope is all, allButPointer or eachDisplay"));
     if (*action == ControlCommand::Action::listDisplays) {
         QList<QVariantMap> displays;
         for (const DisplayReport& display : service_.status().displays)
@@ -149,7 +156,7 @@ QDBusMessage DBusControlServer::answer(const QDBusMessage& call)
         return call.createReply(QVariant::fromValue(displays));
     }
     const std::string display = needsDisplay ? call.arguments().at(0).toString().toStdString() : std::string();
-    if (const auto refused = service_.perform({*action, display, level, static_cast<int>(minutes)}))
+    if (const auto refused = service_.perform({*action, display, level, static_cast<int>(minutes), {}, scope}))
         return call.createErrorReply(ControlBus::unknownDisplayError(), QString::fromStdString(*refused));
     return call.createReply();
 }
