@@ -35,4 +35,6 @@ void GnomeIdleMonitor::stop()
     extension_.watchIdle(0);
 }
 
+std::optional<Point> GnomeIdleMonitor::pointerPosition() const { return extension_.pointerPosition(); }
+
 } // namespace vesperon

@@ -10,7 +10,7 @@ namespace vesperon {
 class GnomeShellExtension;
 
 // Idle time as GNOME Shell counts it (the shell honours applications' idle inhibitors itself),
-// watched through the extension.
+// watched through the extension, which also knows where the pointer is.
 class GnomeIdleMonitor : public IdleMonitor {
 public:
     explicit GnomeIdleMonitor(GnomeShellExtension& extension);
@@ -18,6 +18,8 @@ public:
     bool canTell() const override { return true; }
     void watch(double seconds, std::function<void()> idle) override;
     void stop() override;
+    std::optional<Point> pointerPosition() const override;
+    double timeScale() const override { return scale_; }
 
 private:
     GnomeShellExtension& extension_;

@@ -139,6 +139,15 @@ void GnomeShellExtension::watchActivity(bool wanted)
     QDBusConnection::sessionBus().call(method(QStringLiteral("WatchActivity"), {wanted}), QDBus::NoBlock);
 }
 
+std::optional<Point> GnomeShellExtension::pointerPosition() const
+{
+    const QDBusMessage reply
+        = QDBusConnection::sessionBus().call(method(QStringLiteral("GetPointer")), QDBus::Block, 1000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2)
+        return std::nullopt;
+    return Point{reply.arguments().at(0).toDouble(), reply.arguments().at(1).toDouble()};
+}
+
 void GnomeShellExtension::watchIdle(std::uint32_t ms)
 {
     QDBusConnection::sessionBus().call(method(QStringLiteral("WatchIdle"), {uint(ms)}), QDBus::NoBlock);

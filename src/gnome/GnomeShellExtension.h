@@ -52,6 +52,8 @@ public:
     // While wanted, `key` and `pointer` tell of every input, anywhere.
     void watchActivity(bool wanted);
 
+    // Where the pointer is, asked of the shell (a round trip); nothing when it does not answer.
+    std::optional<Point> pointerPosition() const;
     // `idle` fires once when no input came for `ms` from now; 0 stops watching.
     void watchIdle(std::uint32_t ms);
     // A menu in the top bar and Quick Settings with `icon` ("display", "display-dark"); none for no

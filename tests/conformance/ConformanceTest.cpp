@@ -145,6 +145,31 @@ TEST_F(Conformance, LeftAloneTheDisplaysGoDarkByThemselvesAndAClickWakes)
     EXPECT_EQ(window->clicks, 0);
 }
 
+// Each monitor rests on its own: the pointer keeps working on the left one, the right one goes dark
+// after the period and lights as the pointer crosses onto it.
+TEST_F(Conformance, EachMonitorRestsOnItsOwnWhileThePointerWorksOnAnother)
+{
+    if (!traits.tellsPointerPosition)
+        GTEST_SKIP() << "this server does not tell where the pointer is: every display but its own rests";
+    const auto window = openWindow(0, yellow, true);
+    const auto beside = openWindow(1, white);
+    qputenv("VESPERON_TEST_IDLE_SCALE", "0.03"); // a minute lasts 1.8 s
+    launch(R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "eachDisplay"})");
+    qunsetenv("VESPERON_TEST_IDLE_SCALE");
+    bool leftWentDark = false;
+    int step = 0;
+    ASSERT_TRUE(spinUntil([&] {
+        server.moveTo(300 + 40 * (++step % 2), 300);
+        leftWentDark |= !server.shows(left, yellow);
+        return server.shows(right, black);
+    })) << "the right monitor rests";
+    EXPECT_FALSE(leftWentDark) << "the one worked on stays lit";
+    EXPECT_TRUE(statusStartsWith("Blackout active: 1 of 2"));
+    server.moveTo(1900, 400);
+    EXPECT_TRUE(shows(body(right), white)) << "and lights as the pointer crosses";
+    EXPECT_TRUE(shows(left, yellow));
+}
+
 TEST_F(Conformance, OnAPanelThatDrawsNoMenuALeftOrRightClickOpensOneThatWorks)
 {
     if (!traits.opensMenusOfItsOwn)

@@ -301,24 +301,3 @@ TEST_F(VesperonE2E, ItSpeaksTheSessionsLanguageAndEnglishWhereItHasNone)
         ASSERT_TRUE(vesperon->waitForExit());
     }
 }
-
-// Each monitor rests on its own: the pointer keeps working on the left one, the right one goes dark
-// after the period (a minute lasts 1.8 s here) and lights as the pointer crosses onto it.
-TEST_F(VesperonE2E, EachMonitorRestsOnItsOwnWhileThePointerWorksOnAnother)
-{
-    qputenv("VESPERON_TEST_IDLE_SCALE", "0.03");
-    start(R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "eachDisplay"})");
-    qunsetenv("VESPERON_TEST_IDLE_SCALE");
-    bool leftWentDark = false;
-    int step = 0;
-    ASSERT_TRUE(spinUntil([&] {
-        server.moveTo(300 + 40 * (++step % 2), 300);
-        leftWentDark |= !server.shows(left, yellow);
-        return server.shows(right, black);
-    })) << "the right monitor rests";
-    EXPECT_FALSE(leftWentDark) << "the one worked on stays lit";
-    EXPECT_TRUE(statusStartsWith("Blackout active: 1 of 2"));
-    server.moveTo(1900, 400);
-    EXPECT_TRUE(shows(right, white)) << "and lights as the pointer crosses";
-    EXPECT_TRUE(shows(left, yellow));
-}

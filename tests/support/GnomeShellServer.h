@@ -28,7 +28,10 @@ public:
 
     void becomeDisplay() const override { useWayland(socket_); }
     // The extension watches keys without taking them: they still reach the window in front.
-    Traits traits() const override { return {.keysReachWindowWhileAllDark = true, .opensMenusOfItsOwn = false}; }
+    Traits traits() const override
+    {
+        return {.keysReachWindowWhileAllDark = true, .tellsPointerPosition = true, .opensMenusOfItsOwn = false};
+    }
     QImage capture(const Rect& area) const override;
     // New windows open on the monitor under the pointer.
     void focusOutput(int index) override { moveTo(int(output(index).x) + outputWidth / 2, outputHeight / 2); }

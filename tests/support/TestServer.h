@@ -36,7 +36,7 @@ public:
         bool placesWindows = true; // a window manager puts windows where they are asked to be maximised
         bool composites = true; // windows are drawn with transparency: a dimmed blackout shows through
         bool keysReachWindowWhileAllDark = false; // keys go on to the window in front during a full blackout
-        bool tellsPointerPosition = false; // where the pointer is, for the idle blackout's scope
+        bool tellsPointerPosition = false; // where the pointer is, for the idle blackout's scopes
         bool opensMenusOfItsOwn = true; // a program may open a menu where no panel draws one
         bool safetyWakeTakesShift = false; // the desktop keeps Control+Super+Escape for itself
     };

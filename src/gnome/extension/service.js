@@ -252,6 +252,11 @@ class Service {
         invocation.return_value(null);
     }
 
+    GetPointerAsync(_parameters, invocation) {
+        const [x, y] = global.get_pointer();
+        invocation.return_value(new GLib.Variant('(ii)', [x, y]));
+    }
+
     WatchIdleAsync([period], invocation) {
         this._adopt(invocation);
         this._idleTime.watch(period);
