@@ -1,6 +1,7 @@
 // What watching for idle time costs build/vesperon: CPU time and wake-ups (voluntary context
 // switches) over 30 s, with the idle blackout off, on with 5 minutes, and on with a period of 1 s
-// (the test scale), first with nothing happening, then with the pointer moving ten times a second.
+// (the test scale), for every display and for each display on its own, first with nothing
+// happening, then with the pointer moving ten times a second.
 // On a private Xvfb with two monitors, a tray (trayer) and its own session bus.
 #include "support/Daemon.h"
 #include "support/QtSpin.h"
@@ -105,6 +106,8 @@ int main(int argc, char** argv)
         {"idle blackout off       ", R"({"idleBlackoutMinutes": 0})", "1"},
         {"on, 5 minutes           ", R"({"idleBlackoutMinutes": 5})", "1"},
         {"on, a period of 1 second", R"({"idleBlackoutMinutes": 1})", "0.0166667"},
+        {"each display, 5 minutes ", R"({"idleBlackoutMinutes": 5, "idleBlackoutScope": "eachDisplay"})", "1"},
+        {"each display, 1 second  ", R"({"idleBlackoutMinutes": 1, "idleBlackoutScope": "eachDisplay"})", "0.0166667"},
     };
     std::printf("over 30 s                  nothing happening        pointer moving 10 times a second\n");
     for (const Case& c : cases) {
