@@ -168,11 +168,8 @@ void X11InputTap::handleRaw(std::uint16_t type, const xcb_generic_event_t& event
     case XCB_INPUT_RAW_KEY_PRESS:
     case XCB_INPUT_RAW_KEY_RELEASE: {
         const auto& raw = reinterpret_cast<const xcb_input_raw_key_press_event_t&>(event);
-        const auto keyCode = static_cast<std::uint8_t>(raw.detail);
-        if (KeyCodeTable::isModifier(keyCode))
-            return; // a modifier alone is no key press
-        const auto code = KeyCodeTable::fromX11(keyCode).value_or(KeyCodeTable::unknownKey);
-        deliver(type == XCB_INPUT_RAW_KEY_PRESS ? InputEvent::Type::keyDown : InputEvent::Type::keyUp, code);
+        if (const auto code = KeyCodeTable::pressedKey(raw.detail)) // none for a modifier alone
+            deliver(type == XCB_INPUT_RAW_KEY_PRESS ? InputEvent::Type::keyDown : InputEvent::Type::keyUp, *code);
         return;
     }
     case XCB_INPUT_RAW_BUTTON_PRESS: {
