@@ -47,20 +47,18 @@ void IdleBlackout::rearm()
     const bool allDark = std::ranges::all_of(state.availableDisplays.get(),
         [&](const DisplayInfo& display) { return state.blackedOutDisplays.get().contains(display.id); });
     const bool each = minutes > 0 && state.idleBlackoutScope.get() == IdleScope::eachDisplay && followsEachDisplay();
+    each_ = each;
     services_.input.followPointer(each);
-    if (std::exchange(each_, each) != each || each) {
-        input_ = each ? services_.input.seen.connect([this](const InputEvent& event) { seen(event); }) : Subscription();
-        if (eachTimer_)
-            std::exchange(eachTimer_, nullptr)->stop();
-    }
-    if (!each) // nothing would light them now
-        for (const DisplayId id : DisplaySet(state.restingDisplays.get()))
-            services_.displayManager.stopResting(id);
+    input_ = each ? services_.input.seen.connect([this](const InputEvent& event) { seen(event); }) : Subscription();
+    if (eachTimer_)
+        std::exchange(eachTimer_, nullptr)->stop();
     if (each) {
         services_.idle.stop();
         userBlackout_ = state.userBlackoutActive();
         return restartClocks();
     }
+    for (const DisplayId id : DisplaySet(state.restingDisplays.get())) // nothing would light them now
+        services_.displayManager.stopResting(id);
     if (minutes == 0 || allDark) {
         services_.idle.stop();
         return;
@@ -97,16 +95,13 @@ void IdleBlackout::blackOut()
     // Where each display cannot rest on its own, it is as if the pointer's display alone stayed lit.
     const auto pointer
         = state.idleBlackoutScope.get() != IdleScope::all ? services_.idle.pointerPosition() : std::nullopt;
-    const auto& displays = state.availableDisplays.get();
-    const auto lit = pointer
-        ? std::ranges::find_if(displays, [&](const DisplayInfo& d) { return d.frame.contains(*pointer); })
-        : displays.end();
-    if (lit == displays.end()) {
+    const auto lit = pointer ? displayAt(*pointer) : std::nullopt;
+    if (!lit) {
         services_.displayManager.blackoutAll(); // where the pointer is cannot be told: every display
         return;
     }
-    for (const DisplayInfo& display : displays)
-        if (display.id != lit->id && !state.blackedOutDisplays.get().contains(display.id))
+    for (const DisplayInfo& display : state.availableDisplays.get())
+        if (display.id != *lit && !state.blackedOutDisplays.get().contains(display.id))
             services_.displayManager.blackoutDisplay(display.id);
 }
 
@@ -144,6 +139,17 @@ void IdleBlackout::seen(const InputEvent& event)
         services_.displayManager.stopResting(*on);
 }
 
+double IdleBlackout::period() const
+{
+    return services_.appState.effectiveIdleBlackoutMinutes() * 60.0 * services_.idle.timeScale();
+}
+
+// Lit, and left alone for the whole period by `now`.
+bool IdleBlackout::isDue(std::uint32_t display, double lastActive, double now) const
+{
+    return lastActive + period() <= now && !services_.appState.blackedOutDisplays.get().contains(display);
+}
+
 // One timer, for the display whose time runs out first: input only moves the times on, so a
 // timer that fires early is simply armed again.
 void IdleBlackout::armEach()
@@ -151,11 +157,12 @@ void IdleBlackout::armEach()
     if (eachTimer_)
         std::exchange(eachTimer_, nullptr)->stop();
     const AppState& state = services_.appState;
-    const double period = state.effectiveIdleBlackoutMinutes() * 60.0 * services_.idle.timeScale();
     std::optional<double> first;
     for (const auto& [id, last] : lastActive_)
         if (!state.blackedOutDisplays.get().contains(id))
-            first = std::min(first.value_or(last + period), last + period);
+            first = std::min(first.value_or(last), last);
+    if (first)
+        *first += period();
     if (first)
         eachTimer_ = services_.runLoop.startTimer(
             std::max(0.0, *first - services_.runLoop.now()), false, lifetime_.guard([this] { eachTimeRanOut(); }));
@@ -164,13 +171,10 @@ void IdleBlackout::armEach()
 void IdleBlackout::eachTimeRanOut()
 {
     eachTimer_.reset();
-    const AppState& state = services_.appState;
     const double now = services_.runLoop.now();
-    const double period = state.effectiveIdleBlackoutMinutes() * 60.0 * services_.idle.timeScale();
-    const bool due = std::ranges::any_of(lastActive_, [&](const auto& entry) {
-        return entry.second + period <= now && !state.blackedOutDisplays.get().contains(entry.first);
-    });
-    if (!due || state.userBlackoutActive())
+    const bool due
+        = std::ranges::any_of(lastActive_, [&](const auto& entry) { return isDue(entry.first, entry.second, now); });
+    if (!due || services_.appState.userBlackoutActive())
         return armEach();
     services_.inhibition.check(lifetime_.guard([this](const std::optional<std::string>& holder) { restDue(holder); }));
 }
@@ -183,9 +187,8 @@ void IdleBlackout::restDue(const std::optional<std::string>& holder)
     AppState& state = services_.appState;
     state.idleHeldBy.set(holder);
     const double now = services_.runLoop.now();
-    const double period = state.effectiveIdleBlackoutMinutes() * 60.0 * services_.idle.timeScale();
     for (auto& [id, last] : lastActive_) {
-        if (last + period > now || state.blackedOutDisplays.get().contains(id))
+        if (!isDue(id, last, now))
             continue;
         if (holder)
             last = now;

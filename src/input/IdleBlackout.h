@@ -62,6 +62,8 @@ private:
     void armEach();
     void eachTimeRanOut();
     void restDue(const std::optional<std::string>& holder);
+    double period() const; // in seconds of the run loop's clock
+    bool isDue(std::uint32_t display, double lastActive, double now) const;
     std::optional<std::uint32_t> displayAt(const Point& point) const;
 
     Services services_;
